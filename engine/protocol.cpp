@@ -1,0 +1,2 @@
+// The engine's protocol lands here.
+namespace qz {}
