@@ -97,6 +97,7 @@ void resetEngine(EngineState& state) {
   EngineState fresh;
   fresh.COMレベル = state.COMレベル;
   fresh.perft上限 = state.perft上限;
+  fresh.perft局面上限 = state.perft局面上限;
   state = fresh;
 }
 
@@ -252,7 +253,13 @@ void commandPerft(EngineState& st, const CommandLine& c, std::ostream& out) {
     return;
   }
   最新化(st);
-  out << "perft " << *d << ' ' << perft(st.現局面, st.MAN手番, *d) << '\n';
+  const auto n = perft(st.現局面, st.MAN手番, *d, st.perft局面上限);
+  if (!n) {
+    out << "info string perft " << *d << " stopped after " << st.perft局面上限
+        << " positions; try a smaller depth\n";
+    return;
+  }
+  out << "perft " << *d << ' ' << *n << '\n';
 }
 
 }  // namespace qz
