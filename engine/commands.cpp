@@ -27,12 +27,6 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-// Brings the map and the double-pawn flags of the current position up to date.
-void 最新化(EngineState& st) {
-  勢力調査(st.現局面);
-  調査_2歩フラグ設定(st.現局面);
-}
-
 // Turns checked move text into the program's move, or nothing if illegal.
 std::optional<指し手> 指し手にする(const 局面& s, bool MAN手番, std::string_view text) {
   const auto u = USI指し手読込(text);
@@ -86,6 +80,11 @@ std::string 手駒の文字(const 持駒& h, bool 上) {
 }
 
 }  // namespace
+
+void 最新化(EngineState& st) {
+  勢力調査(st.現局面);
+  調査_2歩フラグ設定(st.現局面);
+}
 
 局面 開始局面() {
   局面 s;

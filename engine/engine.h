@@ -32,7 +32,8 @@ struct EngineState {
   int perft上限 = 既定perft上限;
   std::uint64_t perft局面上限 = 既定perft局面上限;
 
-  // ---- The computer player's values kept between turns go below. ----
+  // ---- The computer player's values kept between turns go below; a new ----
+  // ---- member returns to its initial value on `usinewgame` by itself. ----
 };
 
 // One command line split into words (words[0] is the command).
@@ -49,6 +50,9 @@ bool handleCommand(EngineState& state, std::string_view line, std::ostream& out)
 void runEngine(std::istream& in, std::ostream& out, EngineState& state);
 // Program-start state, keeping the settings (the level and the perft limits).
 void resetEngine(EngineState& state);
+
+// Brings the map and the double-pawn flags of the current position up to date.
+void 最新化(EngineState& state);
 
 // Checks move text against the current position with the game's move check
 // and promotion rules (map and double-pawn flags brought up to date first)

@@ -117,6 +117,14 @@ TEST(Mate, TableOfPositions) {
        {},
        0,
        0},
+      // Every square of the rook's line can be blocked, but the gold on a
+      // diagonal next to the king sends the test to answers by a move.
+      {"a checker diagonally next to the king",
+       {{5, 9, -王}, {4, 8, 金}, {1, 9, 飛}},
+       金1,
+       {},
+       1,
+       0},
       {"knight check: a hand does not help", {{5, 9, -王}, {4, 7, 桂}, {9, 1, 王}}, 満, {}, 1, 0},
       {"knight check answered by taking the knight",
        {{5, 9, -王}, {4, 7, 桂}, {3, 8, -金}},
