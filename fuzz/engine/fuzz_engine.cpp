@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the engine as command lines. The engine must
 // answer every line without crashing, hanging or leaving its state broken.
+// Run: build-fuzz/fuzz/engine/fuzz_engine -dict=fuzz/engine/engine.dict CORPUS fuzz/engine/seeds
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
