@@ -20,13 +20,15 @@ struct Snapshot {
 };
 
 // A short game with a promotion, captures of a promoted piece, drops by
-// both sides and a capture by a promoting bishop, recorded the way the
-// movers record it (before the board changes).
+// both sides and a capture by a promoting bishop, played with 駒移動 and
+// recorded the way the movers record it (before the board changes). played
+// holds the state before each move and after the last.
 struct Game {
   局面 s;
   手順記録 記録;
   int 手番 = 先手, 手数 = 0;
   double 時間_MAN = 0, 時間_COM = 0;
+  std::vector<Snapshot> played;
 
   Game() {
     初期配置(s);
@@ -44,14 +46,16 @@ struct Game {
     };
     double clock = 0;
     for (const M& m : moves) {
+      played.push_back(snap());
       const double 前M = 時間_MAN, 前C = 時間_COM;
       (m.先駒 < 0 ? 時間_MAN : 時間_COM) += (clock += 1.25);
       記録.手順保存(s.盤面, m.元X, m.元Y, m.先X, m.先Y, m.元駒, m.先駒, 前M, 時間_MAN, 前C,
                     時間_COM);
-      一手進める(s, 記録[記録.手順_現在]);
+      駒移動(s, m.元X, m.元Y, m.先X, m.先Y, m.先駒);
       ++手数;
       手番 = -手番;
     }
+    played.push_back(snap());
   }
   Snapshot snap() const {
     return {s.盤面, s.持駒_MAN, s.持駒_COM, 手番, 手数, 記録.手順_現在, 時間_MAN, 時間_COM};
@@ -68,31 +72,24 @@ void ExpectTotalsAreSums(const 局面& s) {
   }
 }
 
+// Stepping back passes through exactly the states the game was played
+// through; stepping forward again too, and back-then-forward at any move
+// returns to where it was.
 TEST(Stepping, BackThenForwardRestoresEverythingAtEveryMove) {
   Game g;
-  std::vector<Snapshot> seen = {g.snap()};
-  while (g.戻().結果 == 手順結果::済み) {
-    seen.push_back(g.snap());
+  ASSERT_EQ(g.played.size(), 8u);
+  for (int k = 7; k >= 1; --k) {
+    ASSERT_EQ(g.戻().結果, 手順結果::済み);
+    EXPECT_EQ(g.snap(), g.played[static_cast<std::size_t>(k - 1)]) << "back to move " << k - 1;
     ExpectTotalsAreSums(g.s);
   }
-  ASSERT_EQ(seen.size(), 8u);
-  // Back at the start: the initial position, empty hands, move 1's clocks.
-  局面 start;
-  初期配置(start);
-  EXPECT_EQ(g.s.盤面, start.盤面);
-  EXPECT_EQ(g.s.持駒_MAN, 持駒{});
-  EXPECT_EQ(g.s.持駒_COM, 持駒{});
-  EXPECT_EQ(g.手数, 0);
-  EXPECT_EQ(g.手番, 先手);
-  EXPECT_EQ(g.時間_MAN, 0);
-  // Forward again passes through the same states, and back/forward at each
-  // of them returns to it.
-  for (int i = 7; i >= 1; --i) {
+  EXPECT_EQ(g.戻().結果, 手順結果::できない);
+  for (int k = 1; k <= 7; ++k) {
     ASSERT_EQ(g.進().結果, 手順結果::済み);
-    EXPECT_EQ(g.snap(), seen[static_cast<std::size_t>(i - 1)]) << "move " << 8 - i;
+    EXPECT_EQ(g.snap(), g.played[static_cast<std::size_t>(k)]) << "forward to move " << k;
     g.戻();
     g.進();
-    EXPECT_EQ(g.snap(), seen[static_cast<std::size_t>(i - 1)]) << "move " << 8 - i;
+    EXPECT_EQ(g.snap(), g.played[static_cast<std::size_t>(k)]) << "again at move " << k;
   }
   EXPECT_EQ(g.記録.手順_最終, 7);
 }
