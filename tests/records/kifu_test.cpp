@@ -11,7 +11,7 @@
 namespace qz {
 namespace {
 
-// The Part's sample: a MAN pawn from (3, 7) to (3, 6), MAN's clock 12.4 -> 20.9.
+// The sample line of the format: a MAN pawn from (3, 7) to (3, 6), MAN's clock 12.4 -> 20.9.
 const 手順 例の手{3, 7, 3, 6, 0, -歩, -歩, 12.4, 20.9, 0, 0};
 
 TEST(KifuLine, ExampleLineIsByteExact) {
