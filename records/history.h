@@ -1,6 +1,8 @@
 // The move history: every move made, with the clock readings around it.
 #pragma once
 
+#include <algorithm>
+#include <span>
 #include <vector>
 
 #include "rules/types.h"
@@ -48,6 +50,12 @@ class 手順記録 {
     if (static_cast<int>(手.size()) <= n) 手.resize(n + 1);
     手順_最終 = n;
     if (手順_現在 > n) 手順_現在 = n;
+  }
+
+  // Moves 1..最後 as one span, move 1 first (最後 is kept within what is held).
+  std::span<const 手順> 手順範囲(int 最後) const {
+    const int n = std::clamp(最後, 0, static_cast<int>(手.size()) - 1);
+    return {手.data() + 1, static_cast<std::size_t>(n)};
   }
 
   int 手順_現在 = 0;
