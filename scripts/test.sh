@@ -21,7 +21,9 @@ if command -v clang++ >/dev/null; then
     mkdir -p "$corpus"
     if [ -d "fuzz/$name/corpus" ]; then find "fuzz/$name/corpus" -type f -exec cp {} "$corpus"/ \; ; fi
     log=build-fuzz/$name.log
-    if "$exe" -max_total_time=20 -artifact_prefix=build-fuzz/ "$corpus" >"$log" 2>&1; then
+    dict=()
+    for d in fuzz/"$name"/*.dict; do [ -f "$d" ] && dict=(-dict="$d"); done
+    if "$exe" -max_total_time=20 "${dict[@]}" -artifact_prefix=build-fuzz/ "$corpus" >"$log" 2>&1; then
       echo "fuzz $name: $(grep -Eo 'Done [0-9]+ runs' "$log" || echo done), no failure"
     else
       tail -n 60 "$log"
