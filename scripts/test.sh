@@ -19,7 +19,9 @@ if command -v clang++ >/dev/null; then
     name=$(basename "$(dirname "$exe")")
     corpus=build-fuzz/corpus/$name
     mkdir -p "$corpus"
-    if [ -d "fuzz/$name/corpus" ]; then find "fuzz/$name/corpus" -type f -exec cp {} "$corpus"/ \; ; fi
+    for seeds in fuzz/"$name"/corpus fuzz/"$name"/seeds; do
+      [ -d "$seeds" ] && find "$seeds" -type f -exec cp {} "$corpus"/ \;
+    done
     log=build-fuzz/$name.log
     dict=()
     for d in fuzz/"$name"/*.dict; do [ -f "$d" ] && dict=(-dict="$d"); done
