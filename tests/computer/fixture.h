@@ -4,10 +4,14 @@
 #pragma once
 
 #include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "computer/danger.h"
 #include "computer/evaluate.h"
 #include "computer/search.h"
+#include "engine/sfen.h"
 #include "rules/rules.h"
 
 namespace qz::testing {
@@ -22,6 +26,45 @@ inline 局面 配置(std::initializer_list<駒置き> pieces) {
   for (const 駒置き& p : pieces) s.盤面[p.x][p.y] = static_cast<std::int16_t>(p.code);
   return s;
 }
+
+// A position from SFEN text ("<board> <side> <hands> [n]"); the side to move
+// is not used (the computer is the upper side). Fixed cases only.
+inline 局面 局面読込(std::string_view sfen) {
+  std::string reason;
+  const auto p = SFEN読込(sfen, reason);
+  局面 s;
+  if (!p) return s;
+  s.盤面 = p->盤面;
+  s.持駒_MAN = p->持駒_MAN;
+  s.持駒_COM = p->持駒_COM;
+  return s;
+}
+
+// A candidate of the upper side in USI notation ("3c3d", "8b2h+", "P*5e").
+inline std::string USI(const 候補手& c) {
+  return USI表記(指し手{c.移動元X, c.移動元Y, c.移動先X, c.移動先Y, c.移動駒, c.置く駒});
+}
+
+// A whole search with every evaluated version kept.
+struct 試験探索 {
+  局面 s;
+  COM記憶 記憶;
+  std::vector<候補手> 一覧;
+  探索結果 結果;
+
+  試験探索(std::string_view sfen, int level) : s(局面読込(sfen)) { 探す(level); }
+  void 探す(int level) {
+    一覧.clear();
+    結果 = COM探索(s, 記憶, level, &一覧);
+  }
+  // The score of the listed version written as `usi`; 点(-99999) when absent.
+  点数 評価値(std::string_view usi) const {
+    for (const 候補手& c : 一覧)
+      if (USI(c) == usi) return c.評価値;
+    return 探索開始値;
+  }
+  std::string 最善() const { return 結果.指し手あり ? USI(結果.最善) : "resign"; }
+};
 
 // One candidate of COM: the turn starts on `before`, then 置く駒 goes from
 // (fx, fy) — or from the hand, fx = -1 and fy = the hand index — to (tx, ty).
