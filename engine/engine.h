@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "computer/state.h"
 #include "rules/movegen.h"
 #include "rules/rules.h"
 
@@ -34,6 +35,7 @@ struct EngineState {
 
   // ---- The computer player's values kept between turns go below; a new ----
   // ---- member returns to its initial value on `usinewgame` by itself. ----
+  COM記憶 COM記憶値;  // start-of-turn tables and 王距離
 };
 
 // One command line split into words (words[0] is the command).
