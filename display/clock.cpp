@@ -1,0 +1,50 @@
+// The clocks under the stands and the two time functions behind them.
+#include <cmath>
+#include <string>
+
+#include "display/screen.h"
+
+namespace qz {
+
+double 調査_経過秒(double I_開始, double I_終了) {
+  if (I_開始 <= I_終了) return I_終了 - I_開始;
+  if (I_開始 > I_終了) return I_終了 + (86400 - I_開始);  // midnight passed
+  return NAN;
+}
+
+std::string 調査_時間秒追加結果(double IN_経過秒) {
+  const double s = IN_経過秒;
+  const double h = s >= 3600 ? std::floor(s / 3600) : 0;
+  const double r = s - 3600 * h;
+  const double m = std::floor(r / 60);
+  const double sec = r - 60 * m;
+  // Two digits each, except that 100 hours or more keep all their digits.
+  const auto hours = static_cast<long long>(h);
+  const std::string hh = hours >= 100 ? std::to_string(hours) : 変換_数字から文字(hours);
+  return hh + ":" + 変換_数字から文字(static_cast<long long>(m)) + ":" +
+         変換_数字から文字(static_cast<long long>(std::floor(sec)));
+}
+
+void 画面::描画_所有時間(int IN_手番, double IN_思考時間) {
+  if (!経過時間表示()) return;
+  const std::string text = 調査_時間秒追加結果(IN_思考時間);
+  消去_所有時間(IN_手番);
+  if (IN_手番 == 局.手番値_MAN) {
+    描画_数値(13.1, 9.3, text, 色_黒, 0, 12);
+    描画_数値(13, 9.2, text, 色_白, 0, 12);
+  } else if (IN_手番 == 局.手番値_COM) {
+    描画_数値(-1.5, 9.3, text, 色_黒, 0, 12);
+    描画_数値(-1.6, 9.2, text, 色_白, 0, 12);
+    描画_桝輪郭(色_桝輪郭, 1, 9);
+  }
+}
+
+void 画面::消去_所有時間(int IN_手番) {
+  if (IN_手番 == 局.手番値_MAN) {
+    for (int x = 13; x <= 15; ++x) 描画_絵(背景_現在, x, 9);
+  } else if (IN_手番 == 局.手番値_COM) {
+    for (int x = -2; x <= 0; ++x) 描画_絵(背景_現在, x, 9);
+  }
+}
+
+}  // namespace qz

@@ -1,0 +1,133 @@
+// The painters of the window: board, stands, background, outlines, move
+// guidance, status texts and clocks, all over one drawing surface. 画面
+// holds the values they read; Form1 derives from it and treats them as its
+// own window variables.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "display/surface.h"
+#include "rules/position.h"
+
+namespace qz {
+
+// The window's cell grid: the top-left corner of cell (x, y) in twips.
+constexpr double セルX(double x) {
+  return 盤左端 + 桝幅 * x;
+}
+constexpr double セルY(double y) {
+  return 盤上端 + 桝高 * y;
+}
+
+// Background identifiers, also the picture codes of the five tiles.
+constexpr int 背景_緑 = 2;
+constexpr int 背景_畳 = 3;
+constexpr int 背景_竹 = 4;
+constexpr int 背景_宇宙 = 5;
+constexpr int 背景_煉瓦 = 6;
+
+// Palette indexes the painters use.
+constexpr int 色_黒 = 0;
+constexpr int 色_緑 = 2;
+constexpr int 色_赤 = 12;
+constexpr int 色_黄 = 14;
+constexpr int 色_白 = 15;
+constexpr int 色_持駒数 = 12;
+constexpr int 色_座標 = 14;
+constexpr int 色_指導有効 = 15;
+
+// The number 99 asks 描画_文字列 for "手目".
+constexpr int 文字列_手目 = 99;
+
+class 画面 {
+ public:
+  explicit 画面(Surface& surface) : 面(surface) {}
+  virtual ~画面() = default;
+  画面(const 画面&) = delete;
+  画面& operator=(const 画面&) = delete;
+
+  // --- Pictures, outlines, board and stands ---------------------------------
+  void 描画_絵(int 駒種類, double 座標X, double 座標Y, bool 氷結 = false);
+  void 描画_桝輪郭(int 描画色, double 座標X, double 座標Y);
+  void 描画_盤();
+  void 描画_将棋盤桝();
+  void 描画_自持盤();
+  void 描画_敵持盤();
+  void 描画_背景(int IN_背景種類);
+  // Wipes old guidance, then (guidance on) outlines every square the piece may reach.
+  void 描画_移動可能桝色(int 移動元X, int 移動元Y, int 描画色, int 移動駒);
+  // The same with the move check given: 可否(x, y) is 1 where the piece may go.
+  void 描画_移動可能桝色(int 描画色, const std::function<int(int, int)>& 可否);
+  void 画面_再描画();
+
+  // --- Status texts ----------------------------------------------------------
+  // Mode 0 prints the number (a blank in place of its sign when >= 0); any
+  // other mode prints its kanji numeral, and nothing outside 1..9.
+  void 描画_数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
+  // Mode 0 prints the text as it is; any other mode prints nothing for a text.
+  void 描画_数値(double 入力X, double 入力Y, std::string_view 文字, int 色, int モード,
+                 int フォントサイズ);
+  void 描画_文字列(double 入力X, double 入力Y, int 数値, int 色, int サイズ);
+  void 描画_移動駒種類(double 入力X, double 入力Y, std::string_view 駒文字, int 色);
+  // Prints a text with its top-left corner at (X, Y) in twips (a record's title and names).
+  void 描画_テキスト(double X, double Y, std::string_view 文字, int 色, int サイズ);
+  void 描画_桝_数値();
+  void 描画_レベル(int IN_LEVEL);
+  void 描画_ハンデレベル(int IN_ハンデレベル);
+  void 描画_手数(int 数値, int 色);
+  void 描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色);
+  void 消去_移動結果(int IN_手番);
+
+  // --- Clocks ----------------------------------------------------------------
+  void 描画_所有時間(int IN_手番, double IN_思考時間);
+  void 消去_所有時間(int IN_手番);
+
+  // --- What the painters read ------------------------------------------------
+  局面 局;
+  int 背景_現在 = 0;  // 0 until a background is chosen: the empty square tiles the window
+  int 移動指導_フラグ = 0;
+  int 色_桝輪郭 = 色_緑;
+  double 時間_MAN = 0;
+  double 時間_COM = 0;
+  int 対局モード = 0;
+  int COMレベル = 3;
+  int ハンデレベル = 0;
+  int ハンデ設定フラグ = 0;
+
+  Surface& 描画面() { return 面; }
+
+ protected:
+  // True while the clocks are shown (the 経過時間 switch); Form1 reads its menu.
+  virtual bool 経過時間表示() const { return true; }
+
+ private:
+  void 文字(double セルx, double セルy, std::string_view s, int 色, int サイズ);
+  void 持駒描画(int 駒, int 枚数, double x, double y, double 数x);
+
+  Surface& 面;
+  bool 太字 = false;  // set once by 描画_桝_数値; every later text is bold
+};
+
+// --- Conversions to text ---------------------------------------------------------
+
+// 1..9 → full-width digit, 1001..1009 → kanji numeral, a piece code → its
+// name (sign ignored); anything else → empty.
+std::string 文字列変換(int IN_文字列);
+// A number as two digits ("07", "42"); empty when its text is longer.
+std::string 変換_数字から文字(long long I_数字);
+// The kanji numeral of 1..9, or empty.
+std::string_view 漢数字(int n);
+// The texts of 描画_文字列: handicap grades -10..10 and 99 "手目"; else empty.
+std::string_view 描画文字列テキスト(int 数値);
+
+// --- Time -----------------------------------------------------------------------
+
+// Seconds from I_開始 to I_終了 (times of day), across midnight when the end
+// is earlier; NaN when either is not a number.
+double 調査_経過秒(double I_開始, double I_終了);
+// "hh:mm:ss" for a number of seconds; 100 hours or more keep all their digits.
+std::string 調査_時間秒追加結果(double IN_経過秒);
+
+}  // namespace qz

@@ -1,0 +1,150 @@
+// Form1, the one window of the program: the game values that are not
+// rules state, and every handler of the window. Handlers live in files by
+// subject: form1_startup.cpp (start-up, shutdown, about box, 初期設定),
+// form1_options.cpp (settings file and the ｵﾌﾟｼｮﾝ menu), form1_clock.cpp
+// (Timer1 and the turn clock), form1_panel.cpp (record-file panel and the
+// handicap message), form1_pending.cpp (handlers still to be written).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "display/screen.h"
+#include "play/platform.h"
+#include "records/history.h"
+#include "rules/rules.h"
+
+namespace qz {
+
+// Mouse buttons as Form_MouseDown receives them.
+constexpr int ボタン_左 = 1;
+constexpr int ボタン_右 = 2;
+// The key code of Esc in Form_KeyPress.
+constexpr int キー_Esc = 27;
+
+// The settings file's lines.
+inline const std::string 設定_背景_緑 = "背景画=緑";
+inline const std::string 設定_背景_畳 = "背景画=畳";
+inline const std::string 設定_背景_竹 = "背景画=竹";
+inline const std::string 設定_背景_宇宙 = "背景画=宇宙";
+inline const std::string 設定_背景_煉瓦 = "背景画=煉瓦";
+inline const std::string 設定_指導ON = "移動指導=ON";
+inline const std::string 設定_指導OFF = "移動指導=OFF";
+inline const std::string 設定_経過ON = "経過時間=ON";
+inline const std::string 設定_経過OFF = "経過時間=OFF";
+inline const std::string 設定_BGMON = "BGM=ON";
+inline const std::string 設定_BGMOFF = "BGM=OFF";
+
+class Form1 : public 画面 {
+ public:
+  explicit Form1(const Platform& platform);
+
+  // The handler of a menu item (clicking an item, or opening a menu whose
+  // title has a handler); items without a handler do nothing.
+  void メニュー選択(MenuItem item);
+
+  // --- Start-up and shutdown (form1_startup.cpp) -----------------------------
+  void Form_Load();
+  void Form_Unload();
+  void 終了処理();
+  void VER_Click();
+  void OWARI_Click();
+  void Form_KeyPress(int KeyAscii);
+  void 初期設定();
+
+  // --- Settings and options (form1_options.cpp) ------------------------------
+  void 読込_環境設定ファイル();
+  void 書込_環境設定ファイル();
+  void チェック設定(int 背景);
+  void MIDORI_Click();
+  void TATAMI_Click();
+  void TAKE_Click();
+  void UCHU_Click();
+  void RENGA_Click();
+  void SIDOU_Click();
+  void KEIKA_Click();
+  void BGM_Click();
+  void OPTION_Click();
+
+  // --- Clock (form1_clock.cpp) ------------------------------------------------
+  void Timer1_Timer();
+  // The time of day, in seconds since midnight.
+  double 時刻();
+
+  // --- Record-file panel and handicap message (form1_panel.cpp) --------------
+  void 描画_可視(bool a, bool b, bool c);
+  void 描画_棋譜_IO(int フラグ);
+  void 描画_メッセージ(int IN_メッセージ番号);
+
+  // --- Handlers still to be written (form1_pending.cpp) ----------------------
+  void TAIKYOKU_Click();
+  void MATCH_MAN_Click();
+  void START_Click();
+  void SENTE_Click();
+  void GOTE_Click();
+  void LEVEL1_Click();
+  void LEVEL2_Click();
+  void LEVEL3_Click();
+  void STOP_Click();
+  void CANCEL_Click();
+  void REVERSE_Click();
+  void REPLAY_Click();
+  void AFTER_Click();
+  void LBEL_UP_Click();
+  void LEBEL_DOWN_Click();
+  void KIFU_READ_Click();
+  void KIFU_WRITE_Click();
+  void Form_MouseDown(int Button, int Shift, double X, double Y);
+
+  // --- Game values -------------------------------------------------------------
+  int 先手値 = 先手;
+  int 後手値 = 後手;
+  int 手番 = 0;
+  int 手数 = 0;
+  int 選択状態 = 0;
+  std::array<int, 5> 指し手{};  // from column, from row, to column, to row, piece code
+  int 中断中 = 0;
+  int 棋譜モード = 0;
+  int 反転フラグ = 0;
+  int 色_移動指導 = 色_緑;
+  手順記録 手順;
+  氷結前 前;  // 開始盤面, 前氷結_COM, 前氷結_MAN: taken before a move
+
+  // The turn clock.
+  double 開始時刻 = 0;
+  double 一手経過秒 = 0;
+  long long 表示済秒 = 0;
+
+  // Sound buffers; 0 when a sound was not loaded.
+  std::int32_t 音_その他 = 0;
+  std::int32_t 音_禁止 = 0;
+  std::int32_t 音_駒打 = 0;
+  std::int32_t 音_氷結 = 0;
+  std::int32_t 音_BGM = 0;
+
+ protected:
+  bool 経過時間表示() const override { return p.menu.itemChecked(MenuItem::KEIKA); }
+
+  // Menu check marks.
+  bool チェック(MenuItem item) const { return p.menu.itemChecked(item); }
+  void チェック(MenuItem item, bool on) { p.menu.setItemChecked(item, on); }
+  // A message box.
+  Answer メッセージ(const std::string& prompt, const std::string& title,
+                    Buttons buttons = Buttons::OK, Icon icon = Icon::None) {
+    return p.messages.ask(prompt, title, buttons, icon);
+  }
+  // Ends the program at once; nothing after it runs.
+  [[noreturn]] void プログラム終了() {
+    p.window.endProgram();
+    throw ProgramEnded{};
+  }
+
+  Platform p;
+
+ private:
+  void 背景項目選択(MenuItem item, int 背景);
+  void 既定設定書込();
+};
+
+}  // namespace qz

@@ -1,0 +1,26 @@
+// Timer1 and the running clock of the side to move.
+#include <cmath>
+
+#include "play/form1.h"
+
+namespace qz {
+
+double Form1::時刻() {
+  return p.clock.secondsSinceMidnight();
+}
+
+void Form1::Timer1_Timer() {
+  一手経過秒 = 調査_経過秒(開始時刻, 時刻());
+  if (!std::isfinite(一手経過秒)) return;
+  // Nothing visible changes within a second.
+  const auto 秒 = static_cast<long long>(std::floor(一手経過秒));
+  if (秒 == 表示済秒) return;
+  表示済秒 = 秒;
+  if (手番 == 局.手番値_COM)
+    描画_所有時間(局.手番値_COM, 一手経過秒 + 時間_COM);
+  else if (手番 == 局.手番値_MAN)
+    描画_所有時間(局.手番値_MAN, 一手経過秒 + 時間_MAN);
+  描画面().refresh();
+}
+
+}  // namespace qz

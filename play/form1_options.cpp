@@ -1,0 +1,169 @@
+// The settings file and the ｵﾌﾟｼｮﾝ menu: background, move guidance,
+// elapsed time and music.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "play/form1.h"
+
+namespace qz {
+namespace {
+
+struct 背景項目 {
+  MenuItem item;
+  int 背景;
+  const std::string& 行;
+};
+// In the order the writer tests them.
+const std::array<背景項目, 5> 背景表 = {{
+    {MenuItem::MIDORI, 背景_緑, 設定_背景_緑},
+    {MenuItem::TAKE, 背景_竹, 設定_背景_竹},
+    {MenuItem::TATAMI, 背景_畳, 設定_背景_畳},
+    {MenuItem::UCHU, 背景_宇宙, 設定_背景_宇宙},
+    {MenuItem::RENGA, 背景_煉瓦, 設定_背景_煉瓦},
+}};
+
+}  // namespace
+
+void Form1::チェック設定(int 背景) {
+  for (const auto& b : 背景表) チェック(b.item, false);
+  for (const auto& b : 背景表)
+    if (b.背景 == 背景) チェック(b.item, true);
+}
+
+void Form1::読込_環境設定ファイル() {
+  const auto lines = p.settings.readLines();
+  // A missing file or one of fewer than four lines takes the defaults; the
+  // lines before the missing one have been applied by then, as they are read.
+  const std::size_t n = lines ? lines->size() : 0;
+  if (n >= 1) {
+    for (const auto& b : 背景表)
+      if ((*lines)[0] == b.行) {
+        チェック設定(b.背景);
+        描画_背景(b.背景);
+        背景_現在 = b.背景;
+      }
+  }
+  if (n >= 2) {
+    const bool on = (*lines)[1] == 設定_指導ON;
+    色_移動指導 = on ? 色_指導有効 : 色_桝輪郭;
+    チェック(MenuItem::SIDOU, on);
+    移動指導_フラグ = on ? 1 : 0;
+  }
+  if (n >= 3) チェック(MenuItem::KEIKA, (*lines)[2] == 設定_経過ON);
+  if (n >= 4) {
+    const bool on = (*lines)[3] == 設定_BGMON;
+    チェック(MenuItem::BGM, on);
+    if (on) p.sound.dsPlayLooping(音_BGM);
+    return;
+  }
+  既定設定書込();
+  背景_現在 = 背景_緑;
+  描画_背景(背景_緑);
+}
+
+// Writes the default file and shows the defaults in the menu (the music is
+// not started). Guidance is switched off along with its check mark.
+void Form1::既定設定書込() {
+  チェック設定(背景_緑);
+  チェック(MenuItem::SIDOU, false);
+  移動指導_フラグ = 0;
+  色_移動指導 = 色_桝輪郭;
+  チェック(MenuItem::KEIKA, true);
+  チェック(MenuItem::BGM, true);
+  p.settings.writeLines({設定_背景_緑, 設定_指導OFF, 設定_経過ON, 設定_BGMON});
+}
+
+void Form1::書込_環境設定ファイル() {
+  // With no background checked the file still gets four lines, green first:
+  // a three-line file would cost the user the other choices at the next start.
+  std::string 背景行 = 設定_背景_緑;
+  for (const auto& b : 背景表)
+    if (チェック(b.item)) {
+      背景行 = b.行;
+      break;
+    }
+  const std::vector<std::string> lines = {
+      背景行,
+      チェック(MenuItem::SIDOU) ? 設定_指導ON : 設定_指導OFF,
+      チェック(MenuItem::KEIKA) ? 設定_経過ON : 設定_経過OFF,
+      チェック(MenuItem::BGM) ? 設定_BGMON : 設定_BGMOFF,
+  };
+  if (!p.settings.writeLines(lines)) 既定設定書込();
+}
+
+void Form1::背景項目選択(MenuItem item, int 背景) {
+  if (!チェック(item)) {
+    チェック設定(背景);
+    背景_現在 = 背景;
+  }
+  書込_環境設定ファイル();
+  画面_再描画();
+}
+
+void Form1::MIDORI_Click() {
+  背景項目選択(MenuItem::MIDORI, 背景_緑);
+}
+void Form1::TATAMI_Click() {
+  背景項目選択(MenuItem::TATAMI, 背景_畳);
+}
+void Form1::TAKE_Click() {
+  背景項目選択(MenuItem::TAKE, 背景_竹);
+}
+void Form1::UCHU_Click() {
+  背景項目選択(MenuItem::UCHU, 背景_宇宙);
+}
+void Form1::RENGA_Click() {
+  背景項目選択(MenuItem::RENGA, 背景_煉瓦);
+}
+
+void Form1::SIDOU_Click() {
+  if (チェック(MenuItem::SIDOU)) {
+    // Repaint every outline so that no guidance outline stays behind.
+    for (int x = 1; x <= 桝数; ++x)
+      for (int y = 1; y <= 桝数; ++y) 描画_桝輪郭(色_桝輪郭, x, y);
+    for (int y = 1; y <= 持駒種類数; ++y) 描画_桝輪郭(色_桝輪郭, COM持駒X, y);
+    for (int y = 3; y <= 持駒種類数 + 2; ++y) 描画_桝輪郭(色_桝輪郭, MAN持駒X, y);
+    チェック(MenuItem::SIDOU, false);
+    移動指導_フラグ = 0;
+    色_移動指導 = 色_桝輪郭;
+  } else {
+    チェック(MenuItem::SIDOU, true);
+    移動指導_フラグ = 1;
+    色_移動指導 = 色_指導有効;
+  }
+  書込_環境設定ファイル();
+}
+
+void Form1::KEIKA_Click() {
+  if (チェック(MenuItem::KEIKA)) {
+    チェック(MenuItem::KEIKA, false);
+    p.timer1.setEnabled(false);
+    消去_所有時間(局.手番値_COM);
+    消去_所有時間(局.手番値_MAN);
+  } else {
+    チェック(MenuItem::KEIKA, true);
+    p.timer1.setEnabled(true);
+    描画_所有時間(局.手番値_COM, 時間_COM);
+    描画_所有時間(局.手番値_MAN, 時間_MAN);
+  }
+  書込_環境設定ファイル();
+}
+
+void Form1::BGM_Click() {
+  if (チェック(MenuItem::BGM)) {
+    チェック(MenuItem::BGM, false);
+    p.sound.dsStop(音_BGM);
+  } else {
+    チェック(MenuItem::BGM, true);
+    p.sound.dsPlayLooping(音_BGM);
+  }
+  書込_環境設定ファイル();
+}
+
+void Form1::OPTION_Click() {
+  描画_可視(false, false, false);
+  描画_棋譜_IO(1);
+}
+
+}  // namespace qz

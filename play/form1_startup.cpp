@@ -1,0 +1,131 @@
+// Start-up, shutdown, the about box and the initial set-up.
+#include <array>
+#include <utility>
+
+#include "play/form1.h"
+
+#ifndef QZ_VERSION
+#define QZ_VERSION "0.0.0"
+#endif
+
+namespace qz {
+
+Form1::Form1(const Platform& platform) : 画面(platform.surface), p(platform) {}
+
+void Form1::メニュー選択(MenuItem item) {
+  using Handler = void (Form1::*)();
+  static constexpr std::array<std::pair<MenuItem, Handler>, 28> 表 = {{
+      {MenuItem::TAIKYOKU, &Form1::TAIKYOKU_Click},
+      {MenuItem::MATCH_MAN, &Form1::MATCH_MAN_Click},
+      {MenuItem::START, &Form1::START_Click},
+      {MenuItem::SENTE, &Form1::SENTE_Click},
+      {MenuItem::GOTE, &Form1::GOTE_Click},
+      {MenuItem::LEVEL1, &Form1::LEVEL1_Click},
+      {MenuItem::LEVEL2, &Form1::LEVEL2_Click},
+      {MenuItem::LEVEL3, &Form1::LEVEL3_Click},
+      {MenuItem::OWARI, &Form1::OWARI_Click},
+      {MenuItem::STOP, &Form1::STOP_Click},
+      {MenuItem::CANCEL, &Form1::CANCEL_Click},
+      {MenuItem::REVERSE, &Form1::REVERSE_Click},
+      {MenuItem::REPLAY, &Form1::REPLAY_Click},
+      {MenuItem::AFTER, &Form1::AFTER_Click},
+      {MenuItem::LBEL_UP, &Form1::LBEL_UP_Click},
+      {MenuItem::LEBEL_DOWN, &Form1::LEBEL_DOWN_Click},
+      {MenuItem::KIFU_READ, &Form1::KIFU_READ_Click},
+      {MenuItem::KIFU_WRITE, &Form1::KIFU_WRITE_Click},
+      {MenuItem::OPTION, &Form1::OPTION_Click},
+      {MenuItem::MIDORI, &Form1::MIDORI_Click},
+      {MenuItem::TATAMI, &Form1::TATAMI_Click},
+      {MenuItem::TAKE, &Form1::TAKE_Click},
+      {MenuItem::UCHU, &Form1::UCHU_Click},
+      {MenuItem::RENGA, &Form1::RENGA_Click},
+      {MenuItem::SIDOU, &Form1::SIDOU_Click},
+      {MenuItem::KEIKA, &Form1::KEIKA_Click},
+      {MenuItem::BGM, &Form1::BGM_Click},
+      {MenuItem::VER, &Form1::VER_Click},
+  }};
+  for (const auto& [項目, handler] : 表)
+    if (項目 == item) return (this->*handler)();
+}
+
+void Form1::Form_Load() {
+  p.sound.初期化_サウンド();
+  音_その他 = p.sound.読込_サウンド("その他.wav", 3);
+  音_禁止 = p.sound.読込_サウンド("禁止.wav", 3);
+  音_駒打 = p.sound.読込_サウンド("駒打音.wav", 3);
+  音_氷結 = p.sound.読込_サウンド("氷結.wav", 3);
+  音_BGM = p.sound.読込_サウンド("BGM.wav", 1);
+
+  先手値 = 先手;
+  後手値 = 後手;
+  色_桝輪郭 = 色_緑;
+  色_移動指導 = 色_緑;
+  COMレベル = 3;
+  棋譜モード = 0;
+  移動指導_フラグ = 0;
+  チェック(MenuItem::LEVEL3, true);
+  p.window.setBackColour(色_緑);
+
+  読込_環境設定ファイル();
+  初期設定();
+
+  // A maximised window stays so; otherwise it opens at the top-left corner.
+  if (!p.window.maximized()) p.window.place(0, 0, 9000, 8000);
+}
+
+void Form1::Form_Unload() {
+  終了処理();
+  プログラム終了();
+}
+
+void Form1::終了処理() {
+  for (const std::int32_t 音 : {音_その他, 音_禁止, 音_駒打, 音_氷結, 音_BGM}) p.sound.dsFree(音);
+  p.sound.終了_サウンド();
+}
+
+void Form1::OWARI_Click() {
+  終了処理();
+  プログラム終了();
+}
+
+void Form1::Form_KeyPress(int KeyAscii) {
+  if (KeyAscii != キー_Esc) return;
+  終了処理();
+  プログラム終了();
+}
+
+void Form1::VER_Click() {
+  描画_可視(false, false, false);
+  描画_棋譜_IO(1);
+  p.sound.dsPlay(音_その他);
+  メッセージ(
+      "QZ 氷結将棋\n"
+      "バージョン " QZ_VERSION
+      "\n\n"
+      "敵の駒が利いている升にある駒は氷結して動けず、王手された王も氷結するので、"
+      "王手は王手した駒を取るか合駒をして防ぐしかありません。",
+      "その他", Buttons::OK, Icon::About);
+}
+
+void Form1::初期設定() {
+  ハンデレベル = 0;
+  ハンデ設定フラグ = 0;
+  対局モード = 0;
+  局.勝者 = 0;
+  手番 = 0;
+  手順.手順_現在 = 0;
+  手数 = 0;
+  反転フラグ = 0;
+  手順[0].先駒 = 歩;
+  p.timer1.setEnabled(false);
+  時間_MAN = 0;
+  時間_COM = 0;
+  表示済秒 = 0;
+  中断中 = 0;
+  棋譜モード = 0;
+  選択状態 = 0;
+  初期配置(局);
+  画面_再描画();
+}
+
+}  // namespace qz

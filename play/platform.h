@@ -1,0 +1,155 @@
+// What the window's platform gives Form1: message boxes, the sound
+// operations, the 50 ms timer Timer1, the menu's check marks, the
+// record-file panel, the settings file, the time of day and the window
+// itself. The Qt window implements these; tests use fakes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "display/surface.h"
+
+namespace qz {
+
+// Every menu item of the window, by control name.
+enum class MenuItem : std::uint8_t {
+  TAIKYOKU,
+  MATCH_MAN,
+  START,
+  MATCH_COM,
+  SENTE,
+  GOTE,
+  LEVEL,
+  LEVEL1,
+  LEVEL2,
+  LEVEL3,
+  OWARI,
+  STOP,
+  CANCEL,
+  REVERSE,
+  REPLAY,
+  AFTER,
+  LBEL_UP,
+  LEBEL_DOWN,
+  KIFU,
+  KIFU_READ,
+  KIFU_WRITE,
+  OPTION,
+  HAIKEI_GA,
+  MIDORI,
+  TATAMI,
+  TAKE,
+  UCHU,
+  RENGA,
+  SIDOU,
+  KEIKA,
+  BGM,
+  VER,
+};
+constexpr int menuItemCount = static_cast<int>(MenuItem::VER) + 1;
+
+// The menu's check marks (the authority for the options) and enabled states.
+class Menu {
+ public:
+  virtual ~Menu() = default;
+  virtual bool itemChecked(MenuItem item) const = 0;
+  virtual void setItemChecked(MenuItem item, bool on) = 0;
+  virtual bool itemEnabled(MenuItem item) const = 0;
+  virtual void setItemEnabled(MenuItem item, bool on) = 0;
+};
+
+enum class Buttons { OK, YesNo };
+enum class Icon { None, Exclamation, About };
+enum class Answer { OK, Yes, No };
+
+// Modal message boxes; a test answers them.
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  virtual Answer ask(const std::string& prompt, const std::string& title, Buttons buttons,
+                     Icon icon) = 0;
+};
+
+// The sound layer: the procedures of Module1 and the library's play
+// operations on a buffer handle. Every operation tolerates the handle 0.
+class Sound {
+ public:
+  virtual ~Sound() = default;
+  // Opens the sound system for the main window; warns once if it cannot.
+  virtual void 初期化_サウンド() = 0;
+  // A playable buffer of the named .wav file, or 0 (no system, no file, unreadable).
+  virtual std::int32_t 読込_サウンド(const std::string& ファイル名, std::int32_t 数) = 0;
+  virtual void 終了_サウンド() = 0;
+  virtual std::int32_t dsPlay(std::int32_t buffer) = 0;
+  virtual std::int32_t dsPlayLooping(std::int32_t buffer) = 0;
+  virtual std::int32_t dsStop(std::int32_t buffer) = 0;
+  virtual std::int32_t dsFree(std::int32_t buffer) = 0;
+};
+
+// Timer1: a repeating 50 ms timer that calls Form1::Timer1_Timer while enabled.
+class Timer {
+ public:
+  virtual ~Timer() = default;
+  virtual bool enabled() const = 0;
+  virtual void setEnabled(bool on) = 0;
+};
+
+// The time of day in seconds since midnight, with fractions.
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  virtual double secondsSinceMidnight() = 0;
+};
+
+// The record-file panel (drive, directory and file lists; four text boxes
+// with their labels and the RETURN button). Its contents come later.
+class RecordPanel {
+ public:
+  virtual ~RecordPanel() = default;
+  // Shows or hides the drive, directory and file lists.
+  virtual void setListsVisible(bool drive, bool directory, bool file) = 0;
+  // Shows the text boxes, labels and button, or empties the boxes and hides them all.
+  virtual void setTextPanelVisible(bool visible) = 0;
+};
+
+// The settings file "QZ氷結将棋.ini": its lines, read and written whole.
+class SettingsStore {
+ public:
+  virtual ~SettingsStore() = default;
+  // Every line of the file, or nothing when it cannot be read.
+  virtual std::optional<std::vector<std::string>> readLines() = 0;
+  // Replaces the file with these lines; false when it could not be written.
+  virtual bool writeLines(const std::vector<std::string>& lines) = 0;
+};
+
+// Thrown by Window::endProgram so that nothing more of the program runs.
+struct ProgramEnded {};
+
+// The main window itself.
+class Window {
+ public:
+  virtual ~Window() = default;
+  virtual void setBackColour(int paletteIndex) = 0;
+  virtual bool maximized() const = 0;
+  // Moves and sizes the window, in twips (15 to a logical pixel).
+  virtual void place(int left, int top, int width, int height) = 0;
+  // Ends the program at once: never returns (it throws ProgramEnded).
+  [[noreturn]] virtual void endProgram() = 0;
+};
+
+// Everything Form1 is given.
+struct Platform {
+  Surface& surface;
+  Menu& menu;
+  MessageBoxes& messages;
+  Sound& sound;
+  Timer& timer1;
+  Clock& clock;
+  RecordPanel& recordPanel;
+  SettingsStore& settings;
+  Window& window;
+};
+
+}  // namespace qz

@@ -1,0 +1,331 @@
+#include "shell/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QTime>
+#include <QWindow>
+#include <cmath>
+
+#include "play/form1.h"
+#include "shell/qt_surface.h"
+
+namespace qz {
+namespace {
+
+constexpr double twipsPerPixel = 15.0;
+
+// The window's own line breaks are carriage returns; a label wants "\n".
+QString boxText(const std::string& s) {
+  QString t = QString::fromStdString(s);
+  t.replace("\r\n", "\n");
+  t.replace('\r', '\n');
+  return t;
+}
+
+}  // namespace
+
+// --- BoardView -----------------------------------------------------------------
+
+BoardView::BoardView(QtSurface& surface, QWidget* parent)
+    : QWidget(parent), surface_(surface), back_(QColor::fromRgb(パレット[2])) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+void BoardView::setBackColour(const QColor& colour) {
+  back_ = colour;
+  update();
+}
+
+void BoardView::paintEvent(QPaintEvent* event) {
+  {
+    QPainter p(this);
+    const QPixmap& canvas = surface_.canvas();
+    const qreal dpr = canvas.devicePixelRatio();
+    // Beyond the canvas (a maximised window) the back colour shows.
+    p.fillRect(event->rect(), back_);
+    const QRect r = event->rect() & QRect(QPoint(0, 0), (QSizeF(canvas.size()) / dpr).toSize());
+    if (!r.isEmpty())
+      p.drawPixmap(r, canvas, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr).toRect());
+  }
+  if (!painted_) {
+    painted_ = true;
+    if (onFirstPaint) onFirstPaint();
+  }
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  int button = 0;
+  switch (event->button()) {
+    case Qt::LeftButton:
+      button = ボタン_左;
+      break;
+    case Qt::RightButton:
+      button = ボタン_右;
+      break;
+    case Qt::MiddleButton:
+      button = 4;
+      break;
+    default:
+      return;
+  }
+  const Qt::KeyboardModifiers m = event->modifiers();
+  const int shift = (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
+                    (m & Qt::AltModifier ? 4 : 0);
+  const QPointF at = event->position();
+  if (onMousePress)
+    onMousePress(button, shift, std::floor(at.x()) * twipsPerPixel,
+                 std::floor(at.y()) * twipsPerPixel);
+}
+
+// --- Timer1 and the clock -----------------------------------------------------
+
+QtTimer1::QtTimer1() {
+  timer_.setInterval(50);
+  timer_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    if (onTick) onTick();
+  });
+}
+
+void QtTimer1::setEnabled(bool on) {
+  if (on && !timer_.isActive()) timer_.start();
+  if (!on) timer_.stop();
+}
+
+double SystemClock::secondsSinceMidnight() {
+  return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+// --- MainWindow -----------------------------------------------------------------
+
+MainWindow::MainWindow(QtSurface& surface) : surface_(surface) {
+  setWindowTitle("QZ 氷結将棋");
+  view_ = new BoardView(surface_, this);
+  setCentralWidget(view_);
+  buildMenus();
+  resize(600, 533);
+  surface_.onChanged = [this](const QRect& r) { view_->update(r); };
+  surface_.onRefresh = [this] { view_->repaint(); };
+  view_->onMousePress = [this](int button, int shift, double x, double y) {
+    dispatch([&] { form_->Form_MouseDown(button, shift, x, y); });
+  };
+}
+
+MainWindow::~MainWindow() {
+  surface_.onChanged = nullptr;
+  surface_.onRefresh = nullptr;
+}
+
+void MainWindow::attach(Form1& form) {
+  form_ = &form;
+}
+
+void MainWindow::dispatch(const std::function<void()>& handler) {
+  if (busy_ || ended_ || form_ == nullptr) return;
+  busy_ = true;
+  try {
+    handler();
+  } catch (const ProgramEnded&) {
+    ended_ = true;
+  }
+  busy_ = false;
+  if (ended_) {
+    hide();
+    QCoreApplication::exit(0);
+  }
+}
+
+QMenu* MainWindow::addMenu(MenuItem item, QWidget* parent, const QString& caption) {
+  QMenu* menu = new QMenu(caption, parent);
+  menu->setObjectName(QString());
+  if (auto* bar = qobject_cast<QMenuBar*>(parent))
+    bar->addMenu(menu);
+  else
+    static_cast<QMenu*>(parent)->addMenu(menu);
+  actions_[static_cast<int>(item)] = menu->menuAction();
+  connect(menu, &QMenu::aboutToShow, this, [this, item] { menuChosen(item); });
+  return menu;
+}
+
+QAction* MainWindow::addItem(MenuItem item, QWidget* parent, const QString& caption,
+                             bool checkable) {
+  QAction* a = new QAction(caption, parent);
+  a->setCheckable(checkable);
+  parent->addAction(a);
+  actions_[static_cast<int>(item)] = a;
+  connect(a, &QAction::triggered, this, [this, item, a] {
+    // The check marks belong to the handlers: undo Qt's own toggle first.
+    if (a->isCheckable()) a->setChecked(checked_[static_cast<int>(item)]);
+    menuChosen(item);
+  });
+  return a;
+}
+
+void MainWindow::buildMenus() {
+  QMenuBar* bar = menuBar();
+  bar->setNativeMenuBar(false);
+  QMenu* taikyoku = addMenu(MenuItem::TAIKYOKU, bar, "対局");
+  QMenu* man = addMenu(MenuItem::MATCH_MAN, taikyoku, "対局(人間)");
+  addItem(MenuItem::START, man, "スタート", false);
+  QMenu* com = addMenu(MenuItem::MATCH_COM, taikyoku, "対局(COM)");
+  addItem(MenuItem::SENTE, com, "先手", false);
+  addItem(MenuItem::GOTE, com, "後手", false);
+  QMenu* level = addMenu(MenuItem::LEVEL, taikyoku, "COM対局ﾚﾍﾞﾙ");
+  addItem(MenuItem::LEVEL1, level, "LEVEL1", true);
+  addItem(MenuItem::LEVEL2, level, "LEVEL2", true);
+  addItem(MenuItem::LEVEL3, level, "LEVEL3", true);
+  addItem(MenuItem::OWARI, taikyoku, "終わり", false);
+
+  QMenu* kyokumen = addMenu(MenuItem::STOP, bar, "局面");
+  addItem(MenuItem::CANCEL, kyokumen, "最初", false);
+  addItem(MenuItem::REVERSE, kyokumen, "反転", false);
+
+  addItem(MenuItem::REPLAY, bar, "戻", false);
+  addItem(MenuItem::AFTER, bar, "進", false);
+  addItem(MenuItem::LBEL_UP, bar, "△", false);
+  addItem(MenuItem::LEBEL_DOWN, bar, "▽", false);
+
+  QMenu* kifu = addMenu(MenuItem::KIFU, bar, "棋譜");
+  addItem(MenuItem::KIFU_READ, kifu, "読込", false);
+  addItem(MenuItem::KIFU_WRITE, kifu, "書込", false);
+
+  QMenu* option = addMenu(MenuItem::OPTION, bar, "ｵﾌﾟｼｮﾝ");
+  QMenu* haikei = addMenu(MenuItem::HAIKEI_GA, option, "背景画");
+  addItem(MenuItem::MIDORI, haikei, "緑", true);
+  addItem(MenuItem::TATAMI, haikei, "畳", true);
+  addItem(MenuItem::TAKE, haikei, "竹", true);
+  addItem(MenuItem::UCHU, haikei, "宇宙", true);
+  addItem(MenuItem::RENGA, haikei, "煉瓦", true);
+  addItem(MenuItem::SIDOU, option, "移動指導", true);
+  addItem(MenuItem::KEIKA, option, "経過時間", true);
+  addItem(MenuItem::BGM, option, "BGM", true);
+
+  addItem(MenuItem::VER, bar, "その他", false);
+
+  static const std::array<const char*, menuItemCount> names = {
+      "TAIKYOKU", "MATCH_MAN", "START",   "MATCH_COM",  "SENTE", "GOTE",      "LEVEL",
+      "LEVEL1",   "LEVEL2",    "LEVEL3",  "OWARI",      "STOP",  "CANCEL",    "REVERSE",
+      "REPLAY",   "AFTER",     "LBEL_UP", "LEBEL_DOWN", "KIFU",  "KIFU_READ", "KIFU_WRITE",
+      "OPTION",   "HAIKEI_GA", "MIDORI",  "TATAMI",     "TAKE",  "UCHU",      "RENGA",
+      "SIDOU",    "KEIKA",     "BGM",     "VER"};
+  for (int i = 0; i < menuItemCount; ++i) actions_[i]->setObjectName(names[i]);
+}
+
+void MainWindow::menuChosen(MenuItem item) {
+  dispatch([&] { form_->メニュー選択(item); });
+}
+
+bool MainWindow::itemChecked(MenuItem item) const {
+  return checked_[static_cast<int>(item)];
+}
+
+void MainWindow::setItemChecked(MenuItem item, bool on) {
+  checked_[static_cast<int>(item)] = on;
+  QAction* a = action(item);
+  a->setCheckable(true);
+  a->setChecked(on);
+}
+
+bool MainWindow::itemEnabled(MenuItem item) const {
+  return action(item)->isEnabled();
+}
+
+void MainWindow::setItemEnabled(MenuItem item, bool on) {
+  action(item)->setEnabled(on);
+}
+
+Answer MainWindow::ask(const std::string& prompt, const std::string& title, Buttons buttons,
+                       Icon icon) {
+  QMessageBox box(this);
+  box.setWindowTitle(QString::fromStdString(title));
+  box.setText(boxText(prompt));
+  switch (icon) {
+    case Icon::None:
+      box.setIcon(QMessageBox::NoIcon);
+      break;
+    case Icon::Exclamation:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case Icon::About:
+      box.setIconPixmap(surface_.pictureFor(Picture::QZSHOGI));
+      break;
+  }
+  if (buttons == Buttons::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.button(QMessageBox::Yes)->setText("はい");
+    box.button(QMessageBox::No)->setText("いいえ");
+  } else {
+    box.setStandardButtons(QMessageBox::Ok);
+  }
+  const int r = box.exec();
+  if (buttons == Buttons::OK) return Answer::OK;
+  return r == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+void MainWindow::setBackColour(int paletteIndex) {
+  view_->setBackColour(QColor::fromRgb(パレット[paletteIndex & 15]));
+}
+
+bool MainWindow::maximized() const {
+  return isMaximized();
+}
+
+void MainWindow::place(int left, int top, int width, int height) {
+  move(static_cast<int>(left / twipsPerPixel), static_cast<int>(top / twipsPerPixel));
+  resize(static_cast<int>(width / twipsPerPixel), static_cast<int>(height / twipsPerPixel));
+}
+
+void MainWindow::endProgram() {
+  throw ProgramEnded{};
+}
+
+void MainWindow::setListsVisible(bool, bool, bool) {}
+
+void MainWindow::setTextPanelVisible(bool) {}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (ended_ || form_ == nullptr) {
+    event->accept();
+    return;
+  }
+  if (busy_) {
+    event->ignore();
+    return;
+  }
+  dispatch([this] { form_->Form_Unload(); });
+  if (ended_)
+    event->accept();
+  else
+    event->ignore();
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  int code = 0;
+  if (event->key() == Qt::Key_Escape)
+    code = キー_Esc;
+  else if (!event->text().isEmpty() && event->text().at(0).unicode() < 128)
+    code = event->text().at(0).unicode();
+  if (code == 0) return QMainWindow::keyPressEvent(event);
+  dispatch([&] { form_->Form_KeyPress(code); });
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  QWindow* w = windowHandle();
+  if (w != nullptr && !screenWatched_) {
+    screenWatched_ = true;
+    // A screen of another scale gets a canvas of its own ratio.
+    connect(w, &QWindow::screenChanged, this, [this] {
+      surface_.setDevicePixelRatio(devicePixelRatioF());
+      view_->update();
+    });
+  }
+}
+
+}  // namespace qz

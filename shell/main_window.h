@@ -1,0 +1,120 @@
+// The Qt main window: the menu bar, the board area, Timer1 and message
+// boxes. It implements what Form1 asks of the platform and forwards every
+// event to Form1, one handler at a time.
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <functional>
+
+#include "play/platform.h"
+
+class QAction;
+class QMenu;
+
+namespace qz {
+
+class Form1;
+class QtSurface;
+
+// The window's client area: the surface's canvas, and the mouse.
+class BoardView : public QWidget {
+  Q_OBJECT
+
+ public:
+  BoardView(QtSurface& surface, QWidget* parent);
+  void setBackColour(const QColor& colour);
+
+  // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt; twips.
+  std::function<void(int button, int shift, double x, double y)> onMousePress;
+  // Called once, after the first paint has finished.
+  std::function<void()> onFirstPaint;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QtSurface& surface_;
+  QColor back_;
+  bool painted_ = false;
+};
+
+// Timer1: fires every 50 ms while enabled.
+class QtTimer1 : public Timer {
+ public:
+  QtTimer1();
+  bool enabled() const override { return timer_.isActive(); }
+  void setEnabled(bool on) override;
+  std::function<void()> onTick;
+
+ private:
+  QTimer timer_;
+};
+
+// The time of day from the system clock.
+class SystemClock : public Clock {
+ public:
+  double secondsSinceMidnight() override;
+};
+
+class MainWindow : public QMainWindow,
+                   public Menu,
+                   public MessageBoxes,
+                   public Window,
+                   public RecordPanel {
+  Q_OBJECT
+
+ public:
+  explicit MainWindow(QtSurface& surface);
+  ~MainWindow() override;
+
+  // The Form1 that receives every event from now on.
+  void attach(Form1& form);
+  // Runs one handler. While another is running (a message box is open) the
+  // event is dropped; once the program has ended nothing runs any more.
+  void dispatch(const std::function<void()>& handler);
+  bool ended() const { return ended_; }
+  BoardView& view() { return *view_; }
+  QAction* action(MenuItem item) const { return actions_[static_cast<int>(item)]; }
+
+  // Menu
+  bool itemChecked(MenuItem item) const override;
+  void setItemChecked(MenuItem item, bool on) override;
+  bool itemEnabled(MenuItem item) const override;
+  void setItemEnabled(MenuItem item, bool on) override;
+  // MessageBoxes
+  Answer ask(const std::string& prompt, const std::string& title, Buttons buttons,
+             Icon icon) override;
+  // Window
+  void setBackColour(int paletteIndex) override;
+  bool maximized() const override;
+  void place(int left, int top, int width, int height) override;
+  [[noreturn]] void endProgram() override;
+  // RecordPanel (its controls come with the record files)
+  void setListsVisible(bool drive, bool directory, bool file) override;
+  void setTextPanelVisible(bool visible) override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void buildMenus();
+  QMenu* addMenu(MenuItem item, QWidget* parent, const QString& caption);
+  QAction* addItem(MenuItem item, QWidget* parent, const QString& caption, bool checkable);
+  void menuChosen(MenuItem item);
+
+  QtSurface& surface_;
+  BoardView* view_;
+  Form1* form_ = nullptr;
+  std::array<QAction*, menuItemCount> actions_{};
+  std::array<bool, menuItemCount> checked_{};
+  bool busy_ = false;
+  bool ended_ = false;
+  bool screenWatched_ = false;
+};
+
+}  // namespace qz

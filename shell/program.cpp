@@ -1,0 +1,77 @@
+#include "shell/program.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdlib>
+
+#include "play/form1.h"
+#include "shell/assets.h"
+#include "shell/main_window.h"
+#include "shell/qt_surface.h"
+#include "shell/settings_file.h"
+#include "shell/sound_port.h"
+
+namespace qz {
+namespace {
+
+// The canvas covers every background tile: cells -3..28 by -2..17.
+constexpr QSize canvasSize(1030, 750);
+
+qreal screenRatio() {
+  const QScreen* s = QGuiApplication::primaryScreen();
+  return s != nullptr ? s->devicePixelRatio() : 1.0;
+}
+
+}  // namespace
+
+struct Program::Parts {
+  QtSurface surface{canvasSize, screenRatio(),
+                    QString::fromStdString(findPictureDirectory().string())};
+  MainWindow window{surface};
+  QtTimer1 timer1;
+  SystemClock clock;
+  SettingsFile settings;
+  SoundPort sound{[this](const std::string& text, const std::string& caption) {
+                    window.ask(text, caption, Buttons::OK, Icon::Exclamation);
+                  },
+                  static_cast<std::intptr_t>(window.winId())};
+  Form1 form{Platform{surface, window, window, sound, timer1, clock, window, settings, window}};
+};
+
+Program::Program() : parts_(std::make_unique<Parts>()) {
+  parts_->window.attach(parts_->form);
+  parts_->timer1.onTick = [this] {
+    parts_->window.dispatch([this] { parts_->form.Timer1_Timer(); });
+  };
+}
+
+Program::~Program() {
+  parts_->timer1.setEnabled(false);
+}
+
+bool Program::start() {
+  parts_->window.dispatch([this] { parts_->form.Form_Load(); });
+  if (parts_->window.ended()) return false;
+  parts_->window.show();
+  return true;
+}
+
+MainWindow& Program::window() {
+  return parts_->window;
+}
+Form1& Program::form() {
+  return parts_->form;
+}
+QtSurface& Program::surface() {
+  return parts_->surface;
+}
+
+bool displayAvailable() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* v = std::getenv(name);
+    if (v != nullptr && *v != '\0') return true;
+  }
+  return false;
+}
+
+}  // namespace qz

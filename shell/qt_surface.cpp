@@ -1,0 +1,200 @@
+#include "shell/qt_surface.h"
+
+#include <QFile>
+#include <QFontMetricsF>
+#include <QImageReader>
+#include <QPolygonF>
+#include <cmath>
+
+namespace qz {
+namespace {
+
+constexpr double twipsPerPixel = 15.0;
+
+QColor paletteColour(int index) {
+  const int i = index >= 0 && index < 16 ? index : 0;
+  return QColor::fromRgb(パレット[i]);
+}
+
+// The kanji a stand-in piece shows, by kind index.
+constexpr std::array<const char*, pieceKinds> standInKanji = {
+    "歩", "と", "香", "杏", "桂", "圭", "銀", "全", "金", "角", "馬", "飛", "龍", "王"};
+
+}  // namespace
+
+QFont minchoFont(int points, bool bold) {
+  QFont f;
+  f.setFamilies({"IPAexMincho", "IPAMincho", "Noto Serif CJK JP"});
+  // Points at 96 dots per inch, as the layout was measured.
+  f.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+  f.setBold(bold);
+  f.setStyleStrategy(QFont::PreferAntialias);
+  return f;
+}
+
+QtSurface::QtSurface(QSize logicalSize, qreal devicePixelRatio, QString pictureDir)
+    : size_(logicalSize),
+      dpr_(devicePixelRatio > 0 ? devicePixelRatio : 1.0),
+      pictureDir_(std::move(pictureDir)) {
+  canvas_ = QPixmap((QSizeF(size_) * dpr_).toSize());
+  canvas_.setDevicePixelRatio(dpr_);
+  canvas_.fill(paletteColour(2));
+}
+
+QtSurface::~QtSurface() {
+  endPainting();
+}
+
+QPainter& QtSurface::painter() {
+  if (!painter_) painter_ = std::make_unique<QPainter>(&canvas_);
+  return *painter_;
+}
+
+void QtSurface::endPainting() {
+  if (painter_) painter_->end();
+  painter_.reset();
+}
+
+const QPixmap& QtSurface::canvas() {
+  endPainting();
+  return canvas_;
+}
+
+double QtSurface::snap(double twips) const {
+  return std::floor(twips / twipsPerPixel * dpr_ + 0.5) / dpr_;
+}
+
+void QtSurface::changed(const QRectF& logical) {
+  if (onChanged) onChanged(logical.toAlignedRect());
+}
+
+void QtSurface::setDevicePixelRatio(qreal dpr) {
+  if (dpr <= 0 || dpr == dpr_) return;
+  endPainting();
+  QPixmap old = canvas_;
+  dpr_ = dpr;
+  canvas_ = QPixmap((QSizeF(size_) * dpr_).toSize());
+  canvas_.setDevicePixelRatio(dpr_);
+  canvas_.fill(paletteColour(2));
+  {
+    QPainter p(&canvas_);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawPixmap(QRectF(QPointF(0, 0), QSizeF(size_)), old, QRectF(old.rect()));
+  }
+  pictures_ = {};
+  changed(QRectF(QPointF(0, 0), QSizeF(size_)));
+}
+
+const QPixmap& QtSurface::pictureFor(Picture p) {
+  QPixmap& pm = pictures_[static_cast<int>(p)];
+  if (pm.isNull()) {
+    pm = loadPicture(p);
+    if (pm.isNull()) pm = placeholder(p);
+  }
+  return pm;
+}
+
+// The best file for this ratio, scaled to the picture's natural size.
+QPixmap QtSurface::loadPicture(Picture p) const {
+  if (pictureDir_.isEmpty()) return {};
+  const QString stem = pictureDir_ + "/" + QString::fromStdString(pictureName(p));
+  const QStringList order = dpr_ <= 1.0   ? QStringList{".png", "@2x.png", "@3x.png"}
+                            : dpr_ <= 2.0 ? QStringList{"@2x.png", "@3x.png", ".png"}
+                                          : QStringList{"@3x.png", "@2x.png", ".png"};
+  const PixelSize natural = pictureSize(p);
+  const QSize device = (QSizeF(natural.width, natural.height) * dpr_).toSize();
+  for (const QString& suffix : order) {
+    if (!QFile::exists(stem + suffix)) continue;
+    QImageReader reader(stem + suffix);
+    QImage image = reader.read();
+    if (image.isNull()) continue;
+    if (image.size() != device)
+      image = image.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap pm = QPixmap::fromImage(std::move(image));
+    pm.setDevicePixelRatio(dpr_);
+    return pm;
+  }
+  return {};
+}
+
+// A plain stand-in for a missing picture, so that the window stays usable.
+QPixmap QtSurface::placeholder(Picture p) const {
+  const PixelSize natural = pictureSize(p);
+  const QSizeF logical(natural.width, natural.height);
+  QPixmap pm((logical * dpr_).toSize());
+  pm.setDevicePixelRatio(dpr_);
+  static const std::array<QColor, 5> tiles = {QColor(0x2E, 0x6B, 0x3A), QColor(0xB9, 0xB2, 0x6E),
+                                              QColor(0x6F, 0x94, 0x4E), QColor(0x12, 0x14, 0x38),
+                                              QColor(0x9A, 0x4A, 0x2C)};
+  if (p >= Picture::HAIKEI_MIDORI && p <= Picture::HAIKEI_RENGA) {
+    pm.fill(tiles[static_cast<int>(p) - static_cast<int>(Picture::HAIKEI_MIDORI)]);
+    return pm;
+  }
+  QPainter g(&pm);
+  g.setRenderHint(QPainter::Antialiasing);
+  if (p == Picture::QZSHOGI) {
+    pm.fill(QColor(0x1B, 0x2A, 0x4A));
+    g.setPen(Qt::white);
+    g.setFont(minchoFont(18, true));
+    g.drawText(QRectF(QPointF(0, 0), logical), Qt::AlignCenter, "QZ 氷結将棋");
+    return pm;
+  }
+  pm.fill(QColor(0xDC, 0xB2, 0x68));
+  g.setPen(QColor(0xB8, 0x8E, 0x48));
+  g.drawRect(QRectF(0.5, 0.5, logical.width() - 1, logical.height() - 1));
+  if (!isPiece(p)) return pm;
+  const PieceFace face = pieceFace(p);
+  if (face.upper) {
+    g.translate(logical.width(), logical.height());
+    g.rotate(180);
+  }
+  const QPolygonF shape({{16.5, 3}, {27, 8}, {30, 38}, {3, 38}, {6, 8}});
+  g.setPen(QPen(face.frozen ? QColor(0x5C, 0x9B, 0xD1) : QColor(0x6B, 0x4A, 0x22), 1));
+  g.setBrush(face.frozen ? QColor(0xD8, 0xEE, 0xFA) : QColor(0xF4, 0xDF, 0xA8));
+  g.drawPolygon(shape);
+  const bool promoted = 駒絵順[face.kind].code % 2 == 1;
+  g.setPen(promoted ? QColor(0xC0, 0x10, 0x10) : QColor(0x10, 0x10, 0x10));
+  g.setFont(minchoFont(13, true));
+  g.drawText(QRectF(3, 9, 27, 28), Qt::AlignCenter, QString::fromUtf8(standInKanji[face.kind]));
+  return pm;
+}
+
+void QtSurface::picture(Picture p, double x, double y) {
+  const QPixmap& pm = pictureFor(p);
+  const QPointF at(snap(x), snap(y));
+  painter().drawPixmap(at, pm);
+  const PixelSize natural = pictureSize(p);
+  changed(QRectF(at, QSizeF(natural.width, natural.height)));
+}
+
+void QtSurface::box(int colour, double x1, double y1, double x2, double y2) {
+  // Device-pixel lines, as thick as one logical pixel; both corners included.
+  const double t = std::max(1.0, std::round(dpr_)) / dpr_;
+  const double l = snap(x1), r = snap(x2), top = snap(y1), bottom = snap(y2);
+  QPainter& g = painter();
+  const QColor c = paletteColour(colour);
+  g.fillRect(QRectF(l, top, r - l + t, t), c);
+  g.fillRect(QRectF(l, bottom, r - l + t, t), c);
+  g.fillRect(QRectF(l, top, t, bottom - top + t), c);
+  g.fillRect(QRectF(r, top, t, bottom - top + t), c);
+  changed(QRectF(l, top, r - l + t, bottom - top + t));
+}
+
+void QtSurface::text(double x, double y, std::string_view s, int colour, int points, bool bold) {
+  QPainter& g = painter();
+  const QFont font = minchoFont(points, bold);
+  g.setFont(font);
+  g.setPen(paletteColour(colour));
+  const QString str = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+  const QFontMetricsF m(font, &canvas_);
+  const QPointF at(snap(x), snap(y));
+  g.drawText(QPointF(at.x(), at.y() + m.ascent()), str);
+  changed(QRectF(at, QSizeF(m.horizontalAdvance(str) + 2, m.height() + 2)));
+}
+
+void QtSurface::refresh() {
+  endPainting();
+  if (onRefresh) onRefresh();
+}
+
+}  // namespace qz

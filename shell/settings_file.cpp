@@ -1,0 +1,103 @@
+#include "shell/settings_file.h"
+
+#include <fcntl.h>
+#include <iconv.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+
+namespace qz {
+namespace {
+
+// The file is tiny; anything larger than this is not ours to read.
+constexpr std::uintmax_t largestFile = 1 << 20;
+
+// Converts all of `in` with iconv; nothing on any invalid or unmappable input.
+std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
+  iconv_t cd = iconv_open(to, from);
+  if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
+  std::string out(in.size() * 4 + 16, '\0');
+  char* src = const_cast<char*>(in.data());
+  std::size_t srcLeft = in.size();
+  char* dst = out.data();
+  std::size_t dstLeft = out.size();
+  const std::size_t r = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+  const bool ok = r != static_cast<std::size_t>(-1) && srcLeft == 0 &&
+                  iconv(cd, nullptr, nullptr, &dst, &dstLeft) != static_cast<std::size_t>(-1);
+  iconv_close(cd);
+  if (!ok) return std::nullopt;
+  out.resize(out.size() - dstLeft);
+  return out;
+}
+
+}  // namespace
+
+std::optional<std::string> cp932ToUtf8(std::string_view bytes) {
+  return convert("UTF-8", "CP932", bytes);
+}
+
+std::optional<std::string> utf8ToCp932(std::string_view text) {
+  return convert("CP932", "UTF-8", text);
+}
+
+std::vector<std::string> splitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
+
+std::filesystem::path SettingsFile::defaultPath() {
+  return std::filesystem::path(u8"QZ氷結将棋.ini");
+}
+
+std::optional<std::vector<std::string>> SettingsFile::readLines() {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path_, ec)) return std::nullopt;
+  const auto size = std::filesystem::file_size(path_, ec);
+  if (ec || size > largestFile) return std::nullopt;
+  std::ifstream in(path_, std::ios::binary);
+  if (!in) return std::nullopt;
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return std::nullopt;
+  const auto text = cp932ToUtf8(bytes);
+  if (!text) return std::nullopt;
+  return splitLines(*text);
+}
+
+bool SettingsFile::writeLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& line : lines) text += line + "\r\n";
+  const auto bytes = utf8ToCp932(text);
+  if (!bytes) return false;
+  std::filesystem::path temp = path_;
+  temp += ".tmp";
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  std::size_t done = 0;
+  while (done < bytes->size()) {
+    const ssize_t n = ::write(fd, bytes->data() + done, bytes->size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  const bool written = done == bytes->size() && ::fsync(fd) == 0;
+  if (::close(fd) != 0 || !written || std::rename(temp.c_str(), path_.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace qz

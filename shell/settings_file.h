@@ -1,0 +1,37 @@
+// The settings file on disk: Shift-JIS (code page 932) text, one entry per
+// line, each ended by CR LF. Free of Qt so that it is tested on its own.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "play/platform.h"
+
+namespace qz {
+
+// CP932 bytes to UTF-8, or nothing when the bytes are not valid CP932.
+std::optional<std::string> cp932ToUtf8(std::string_view bytes);
+// UTF-8 to CP932 bytes, or nothing when a character has no CP932 form.
+std::optional<std::string> utf8ToCp932(std::string_view text);
+// The lines of a text, each ended by CR LF, CR or LF; a last line without an
+// end counts, an empty text has none.
+std::vector<std::string> splitLines(std::string_view text);
+
+// "QZ氷結将棋.ini" (or another path) read and written whole. A write goes to
+// a temporary file beside it that replaces the old one only when complete.
+class SettingsFile : public SettingsStore {
+ public:
+  explicit SettingsFile(std::filesystem::path path = defaultPath());
+  static std::filesystem::path defaultPath();
+
+  std::optional<std::vector<std::string>> readLines() override;
+  bool writeLines(const std::vector<std::string>& lines) override;
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace qz
