@@ -4,12 +4,12 @@
 set -euo pipefail
 here=$PWD
 root=$(cd "$(dirname "$0")/.." && pwd)
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
-  echo "QZ 氷結将棋: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)." >&2
-  exit 1
-fi
 cd "$root"
 bash scripts/deps.sh
 bash scripts/build.sh build
 cd "$here"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "QZ 氷結将棋: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)." >&2
+  exit 1
+fi
 exec "$root/build/shell/qzshogi"
