@@ -13,7 +13,7 @@ class RecordingSurface : public Surface {
  public:
   enum class Kind { Picture, Box, Text, Refresh };
   struct Op {
-    Kind kind;
+    Kind kind = Kind::Picture;
     Picture picture = Picture::KARA_MASU;
     double x = 0, y = 0, x2 = 0, y2 = 0;  // twips
     int colour = 0;
@@ -32,7 +32,11 @@ class RecordingSurface : public Surface {
     ops.push_back(
         {Kind::Text, Picture::KARA_MASU, x, y, 0, 0, colour, std::string(s), points, bold});
   }
-  void refresh() override { ops.push_back({Kind::Refresh}); }
+  void refresh() override {
+    Op op;
+    op.kind = Kind::Refresh;
+    ops.push_back(op);
+  }
 
   std::vector<Op> ops;
 };

@@ -31,8 +31,8 @@ struct Program::Parts {
   QtTimer1 timer1;
   SystemClock clock;
   SettingsFile settings;
-  SoundPort sound{[this](const std::string& text) {
-                    window.ask(text, "QZ氷結将棋.dll", Buttons::OK, Icon::Exclamation);
+  SoundPort sound{[this](const std::string& text, const std::string& caption) {
+                    window.ask(text, caption, Buttons::OK, Icon::Exclamation);
                   },
                   static_cast<std::intptr_t>(window.winId())};
   Form1 form{Platform{surface, window, window, sound, timer1, clock, window, settings, window}};

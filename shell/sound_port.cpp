@@ -2,12 +2,63 @@
 
 #include <utility>
 
+#ifdef QZ_HAVE_SOUND
+#include "shell/sound/assets_dir.h"
+#include "shell/sound/dsound.h"
+#include "shell/sound/module1.h"
+#endif
+
 namespace qz {
 
-SoundPort::SoundPort(std::function<void(const std::string&)> warn, std::intptr_t window)
-    : warn_(std::move(warn)), window_(window) {}
+#ifdef QZ_HAVE_SOUND
 
-// Until the sound library is built in, the program is silent and says nothing.
+// Sounds are looked for in the current directory, then in our own assets.
+struct SoundPort::Impl {
+  Impl(サウンド警告関数 warn, std::intptr_t w) : module(std::move(warn), sounds()), window(w) {}
+  static std::filesystem::path sounds() {
+    const auto assets = find_assets_dir(current_executable());
+    return assets.empty() ? assets : assets / "sounds";
+  }
+  Module1 module;
+  std::intptr_t window;
+};
+
+SoundPort::SoundPort(std::function<void(const std::string&, const std::string&)> warn,
+                     std::intptr_t window)
+    : impl_(std::make_unique<Impl>(std::move(warn), window)) {}
+SoundPort::~SoundPort() {
+  impl_->module.終了_サウンド();
+}
+void SoundPort::初期化_サウンド() {
+  impl_->module.初期化_サウンド(impl_->window);
+}
+std::int32_t SoundPort::読込_サウンド(const std::string& ファイル名, std::int32_t 数) {
+  return impl_->module.読込_サウンド(ファイル名, 数);
+}
+void SoundPort::終了_サウンド() {
+  impl_->module.終了_サウンド();
+}
+std::int32_t SoundPort::dsPlay(std::int32_t b) {
+  return qz::dsPlay(b);
+}
+std::int32_t SoundPort::dsPlayLooping(std::int32_t b) {
+  return qz::dsPlayLooping(b);
+}
+std::int32_t SoundPort::dsStop(std::int32_t b) {
+  return qz::dsStop(b);
+}
+std::int32_t SoundPort::dsFree(std::int32_t b) {
+  return qz::dsFree(b);
+}
+
+#else
+
+// Without the sound library the program is silent and says nothing.
+struct SoundPort::Impl {};
+
+SoundPort::SoundPort(std::function<void(const std::string&, const std::string&)>, std::intptr_t)
+    : impl_(std::make_unique<Impl>()) {}
+SoundPort::~SoundPort() = default;
 void SoundPort::初期化_サウンド() {}
 std::int32_t SoundPort::読込_サウンド(const std::string&, std::int32_t) {
   return 0;
@@ -25,5 +76,7 @@ std::int32_t SoundPort::dsStop(std::int32_t) {
 std::int32_t SoundPort::dsFree(std::int32_t) {
   return 0;
 }
+
+#endif
 
 }  // namespace qz

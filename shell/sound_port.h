@@ -1,8 +1,10 @@
-// The sound layer Form1 plays through: Module1 and the sound library when
-// the library is built, silence otherwise.
+// The sound layer Form1 plays through: Module1 and our sound library when
+// it is built in, silence otherwise.
 #pragma once
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "play/platform.h"
@@ -11,9 +13,12 @@ namespace qz {
 
 class SoundPort : public Sound {
  public:
-  // warn shows a warning box (text, caption "QZ氷結将棋.dll", exclamation).
+  // warn shows a warning box (text and caption, with an exclamation icon);
   // window is the main window's native handle.
-  SoundPort(std::function<void(const std::string&)> warn, std::intptr_t window);
+  SoundPort(std::function<void(const std::string& text, const std::string& caption)> warn,
+            std::intptr_t window);
+  // Closes the sound system if the program did not.
+  ~SoundPort() override;
 
   void 初期化_サウンド() override;
   std::int32_t 読込_サウンド(const std::string& ファイル名, std::int32_t 数) override;
@@ -24,8 +29,8 @@ class SoundPort : public Sound {
   std::int32_t dsFree(std::int32_t buffer) override;
 
  private:
-  std::function<void(const std::string&)> warn_;
-  std::intptr_t window_;
+  struct Impl;
+  std::unique_ptr<Impl> impl_;
 };
 
 }  // namespace qz

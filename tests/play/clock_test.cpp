@@ -1,0 +1,61 @@
+// Timer1_Timer: the running clock of the side to move.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+
+namespace qz {
+namespace {
+
+using testing::Bench;
+
+struct Clocked : Bench {
+  Clocked() {
+    settings.file = std::vector<std::string>{"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=OFF"};
+    form.Form_Load();
+    surface.ops.clear();
+  }
+};
+
+TEST(Tick, ATurnAcrossMidnightCountsOnAndAddsTheTotal) {
+  Clocked b;
+  b.form.手番 = b.form.局.手番値_MAN;
+  b.form.時間_MAN = 100;
+  b.form.開始時刻 = 86400 - 10;
+  b.clock.now = 5.25;
+  b.form.Timer1_Timer();
+  EXPECT_DOUBLE_EQ(b.form.一手経過秒, 15.25);
+  EXPECT_EQ(b.form.表示済秒, 15);
+  EXPECT_EQ(b.texts(), (std::vector<std::string>{"00:01:55", "00:01:55"}));
+  EXPECT_EQ(b.surface.ops.back().kind, RecordingSurface::Kind::Refresh);
+  EXPECT_NEAR(b.surface.ops[3].x, セルX(13.1), 1e-9);  // MAN's clock
+
+  // Within the same second nothing is drawn, however often the timer fires.
+  b.surface.ops.clear();
+  b.clock.now = 5.95;
+  b.form.Timer1_Timer();
+  EXPECT_TRUE(b.surface.ops.empty());
+
+  b.clock.now = 6.0;
+  b.form.手番 = b.form.局.手番値_COM;
+  b.form.時間_COM = 3600;
+  b.form.Timer1_Timer();
+  EXPECT_EQ(b.texts(), (std::vector<std::string>{"01:00:16", "01:00:16"}));
+  EXPECT_NEAR(b.surface.ops[3].x, セルX(-1.5), 1e-9);  // COM's clock
+}
+
+TEST(Tick, DrawsNothingWithoutAGameOrWithTheClocksOff) {
+  Clocked b;
+  b.clock.now = 50;
+  b.form.Timer1_Timer();  // 手番 = 0
+  EXPECT_TRUE(b.texts().empty());
+
+  b.form.KEIKA_Click();  // off
+  b.surface.ops.clear();
+  b.form.手番 = b.form.局.手番値_MAN;
+  b.clock.now = 80;
+  b.form.Timer1_Timer();
+  EXPECT_TRUE(b.texts().empty());
+}
+
+}  // namespace
+}  // namespace qz

@@ -1,0 +1,83 @@
+// The settings file on disk: Shift-JIS with CR LF, written whole.
+#include "shell/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace qz {
+namespace {
+
+namespace fs = std::filesystem;
+
+class SettingsOnDisk : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = fs::temp_directory_path() /
+          ("qz_settings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+           "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  void put(const std::string& bytes) { std::ofstream(path(), std::ios::binary) << bytes; }
+  std::string bytes() const {
+    std::ifstream in(path(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+  fs::path path() const { return dir / SettingsFile::defaultPath(); }
+
+  fs::path dir;
+};
+
+TEST_F(SettingsOnDisk, MissingFileCannotBeRead) {
+  SettingsFile f(path());
+  EXPECT_FALSE(f.readLines().has_value());
+}
+
+TEST_F(SettingsOnDisk, WritesShiftJisWithCrLfAndReadsItBack) {
+  SettingsFile f(path());
+  const std::vector<std::string> lines = {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"};
+  ASSERT_TRUE(f.writeLines(lines));
+  const std::string b = bytes();
+  // 背景画=緑 in code page 932, then CR LF.
+  EXPECT_EQ(b.substr(0, 11), std::string("\x94\x77\x8C\x69\x89\xE6=\x97\xCE\r\n"));
+  EXPECT_EQ(b.substr(b.size() - 8), "BGM=ON\r\n");
+  EXPECT_EQ(f.readLines(), lines);
+  // The temporary file is gone once it has replaced the old one.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(SettingsOnDisk, LineEndsAndOddBytes) {
+  SettingsFile f(path());
+  put("BGM=ON\r\nBGM=OFF\nx\ry");
+  EXPECT_EQ(f.readLines(), (std::vector<std::string>{"BGM=ON", "BGM=OFF", "x", "y"}));
+  put("");
+  EXPECT_EQ(f.readLines(), std::vector<std::string>{});
+  put("\x81\r\n");  // half a double-byte character: unreadable
+  EXPECT_FALSE(f.readLines().has_value());
+  // A trail byte of 0x5C stays inside its character (表 is 0x95 0x5C).
+  put("\x95\x5C\r\n");
+  EXPECT_EQ(f.readLines(), std::vector<std::string>{"表"});
+  // ～ and － exist in code page 932 (not in plain Shift_JIS).
+  put("\x81\x60\x81\x7C");
+  EXPECT_EQ(f.readLines(), std::vector<std::string>{"～－"});
+}
+
+TEST_F(SettingsOnDisk, AFailedWriteLeavesTheOldFileAlone) {
+  SettingsFile missing(dir / "no such folder" / "QZ.ini");
+  EXPECT_FALSE(missing.writeLines({"BGM=ON"}));
+  SettingsFile f(path());
+  put("BGM=OFF\r\n");
+  EXPECT_FALSE(f.writeLines({"\xF0\x9F\x98\x80"}));  // an emoji has no Shift-JIS form
+  EXPECT_EQ(bytes(), "BGM=OFF\r\n");
+  fs::create_directories(dir / "blocked");
+  SettingsFile dirInTheWay(dir / "blocked");
+  EXPECT_FALSE(dirInTheWay.readLines().has_value());
+  EXPECT_FALSE(dirInTheWay.writeLines({"BGM=ON"}));
+}
+
+}  // namespace
+}  // namespace qz

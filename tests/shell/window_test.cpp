@@ -1,0 +1,176 @@
+// The whole program offscreen: start-up, the menu bar, check marks, events.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <filesystem>
+
+#include "play/form1.h"
+#include "shell/main_window.h"
+#include "shell/program.h"
+#include "shell/settings_file.h"
+
+namespace qz {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Runs each test in an empty current directory, where the settings file lives.
+class WholeProgram : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    old = fs::current_path();
+    fs::current_path(dir.path().toStdString());
+  }
+  void TearDown() override { fs::current_path(old); }
+  std::vector<std::string> settings() {
+    return SettingsFile().readLines().value_or(std::vector<std::string>{});
+  }
+
+  QTemporaryDir dir;
+  fs::path old;
+};
+
+TEST_F(WholeProgram, StartsWithTheDefaultsAndTheWholeMenuBar) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  MainWindow& w = p.window();
+  EXPECT_EQ(w.windowTitle(), "QZ 氷結将棋");
+  EXPECT_TRUE(w.isVisible());
+  EXPECT_EQ(w.size(), QSize(600, 533));
+  EXPECT_EQ(settings(),
+            (std::vector<std::string>{"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"}));
+  EXPECT_EQ(p.form().背景_現在, 背景_緑);
+
+  struct Item {
+    MenuItem item;
+    const char* name;
+    const char* caption;
+    bool checked;
+  };
+  const Item items[] = {
+      {MenuItem::TAIKYOKU, "TAIKYOKU", "対局", false},
+      {MenuItem::MATCH_MAN, "MATCH_MAN", "対局(人間)", false},
+      {MenuItem::START, "START", "スタート", false},
+      {MenuItem::MATCH_COM, "MATCH_COM", "対局(COM)", false},
+      {MenuItem::SENTE, "SENTE", "先手", false},
+      {MenuItem::GOTE, "GOTE", "後手", false},
+      {MenuItem::LEVEL, "LEVEL", "COM対局ﾚﾍﾞﾙ", false},
+      {MenuItem::LEVEL1, "LEVEL1", "LEVEL1", false},
+      {MenuItem::LEVEL2, "LEVEL2", "LEVEL2", false},
+      {MenuItem::LEVEL3, "LEVEL3", "LEVEL3", true},
+      {MenuItem::OWARI, "OWARI", "終わり", false},
+      {MenuItem::STOP, "STOP", "局面", false},
+      {MenuItem::CANCEL, "CANCEL", "最初", false},
+      {MenuItem::REVERSE, "REVERSE", "反転", false},
+      {MenuItem::REPLAY, "REPLAY", "戻", false},
+      {MenuItem::AFTER, "AFTER", "進", false},
+      {MenuItem::LBEL_UP, "LBEL_UP", "△", false},
+      {MenuItem::LEBEL_DOWN, "LEBEL_DOWN", "▽", false},
+      {MenuItem::KIFU, "KIFU", "棋譜", false},
+      {MenuItem::KIFU_READ, "KIFU_READ", "読込", false},
+      {MenuItem::KIFU_WRITE, "KIFU_WRITE", "書込", false},
+      {MenuItem::OPTION, "OPTION", "ｵﾌﾟｼｮﾝ", false},
+      {MenuItem::HAIKEI_GA, "HAIKEI_GA", "背景画", false},
+      {MenuItem::MIDORI, "MIDORI", "緑", true},
+      {MenuItem::TATAMI, "TATAMI", "畳", false},
+      {MenuItem::TAKE, "TAKE", "竹", false},
+      {MenuItem::UCHU, "UCHU", "宇宙", false},
+      {MenuItem::RENGA, "RENGA", "煉瓦", false},
+      {MenuItem::SIDOU, "SIDOU", "移動指導", false},
+      {MenuItem::KEIKA, "KEIKA", "経過時間", true},
+      {MenuItem::BGM, "BGM", "BGM", true},
+      {MenuItem::VER, "VER", "その他", false},
+  };
+  for (const auto& i : items) {
+    QAction* a = w.action(i.item);
+    ASSERT_NE(a, nullptr) << i.name;
+    EXPECT_EQ(a->objectName(), i.name);
+    EXPECT_EQ(a->text(), QString::fromUtf8(i.caption)) << i.name;
+    EXPECT_EQ(a->isChecked(), i.checked) << i.name;
+    EXPECT_EQ(w.itemChecked(i.item), i.checked) << i.name;
+  }
+  // The top level reads as the game's menu bar, left to right.
+  QStringList top;
+  for (QAction* a : w.menuBar()->actions()) top << a->text();
+  EXPECT_EQ(top, (QStringList{"対局", "局面", "戻", "進", "△", "▽", "棋譜", "ｵﾌﾟｼｮﾝ", "その他"}));
+}
+
+TEST_F(WholeProgram, ACheckItemTogglesOnceThroughItsHandler) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  QAction* bgm = p.window().action(MenuItem::BGM);
+  bgm->trigger();
+  EXPECT_FALSE(bgm->isChecked());
+  EXPECT_EQ(settings().at(3), "BGM=OFF");
+  p.window().action(MenuItem::TATAMI)->trigger();
+  EXPECT_TRUE(p.window().action(MenuItem::TATAMI)->isChecked());
+  EXPECT_FALSE(p.window().action(MenuItem::MIDORI)->isChecked());
+  EXPECT_EQ(p.form().背景_現在, 背景_畳);
+  // Remembered at the next start.
+  Program again;
+  ASSERT_TRUE(again.start());
+  EXPECT_EQ(again.form().背景_現在, 背景_畳);
+  EXPECT_FALSE(again.window().itemChecked(MenuItem::BGM));
+}
+
+TEST_F(WholeProgram, OneHandlerAtATime) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  int inner = 0;
+  p.window().dispatch([&] { p.window().dispatch([&] { ++inner; }); });
+  EXPECT_EQ(inner, 0);  // a tick inside a message box is dropped
+  p.window().dispatch([&] { ++inner; });
+  EXPECT_EQ(inner, 1);
+}
+
+TEST_F(WholeProgram, MousePressesArriveInTwips) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  BoardView& v = p.window().view();
+  std::vector<std::array<double, 4>> presses;
+  v.onMousePress = [&](int b, int s, double x, double y) {
+    presses.push_back({1.0 * b, 1.0 * s, x, y});
+  };
+  QMouseEvent left(QEvent::MouseButtonPress, QPointF(103, 48), v.mapToGlobal(QPointF(103, 48)),
+                   Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&v, &left);
+  QMouseEvent right(QEvent::MouseButtonPress, QPointF(102.6, 10), v.mapToGlobal(QPointF(102.6, 10)),
+                    Qt::RightButton, Qt::RightButton, Qt::ShiftModifier);
+  QApplication::sendEvent(&v, &right);
+  ASSERT_EQ(presses.size(), 2u);
+  EXPECT_EQ(presses[0], (std::array<double, 4>{1, 0, 1545, 720}));
+  EXPECT_EQ(presses[1], (std::array<double, 4>{2, 1, 1530, 150}));
+}
+
+TEST_F(WholeProgram, EscEndsTheProgramAndNothingRunsAfterwards) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  QKeyEvent other(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a");
+  QApplication::sendEvent(&p.window(), &other);
+  EXPECT_FALSE(p.window().ended());
+  QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(&p.window(), &esc);
+  EXPECT_TRUE(p.window().ended());
+  EXPECT_FALSE(p.window().isVisible());
+  int ran = 0;
+  p.window().dispatch([&] { ++ran; });
+  EXPECT_EQ(ran, 0);
+  // The settings file was not written again on the way out.
+  EXPECT_EQ(settings().at(0), "背景画=緑");
+}
+
+TEST_F(WholeProgram, ClosingTheWindowUnloadsTheForm) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  EXPECT_TRUE(p.window().close());
+  EXPECT_TRUE(p.window().ended());
+}
+
+}  // namespace
+}  // namespace qz
