@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "computer/state.h"
 #include "rules/movegen.h"
 #include "rules/rules.h"
 
@@ -30,6 +31,7 @@ struct EngineState {
   int perft上限 = 既定perft上限;
 
   // ---- The computer player's values kept between turns go below. ----
+  COM記憶 COM記憶値;  // start-of-turn tables and 王距離
 };
 
 // One command line split into words (words[0] is the command).
