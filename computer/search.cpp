@@ -8,6 +8,9 @@
 #include "rules/rules.h"
 
 namespace qz {
+
+// The start of the turn as the window's turn takes it: the map of the real
+// position first, then the copies and surveys the evaluation reads.
 void COM手番開始(局面& s, 手番開始記録& 開始) {
   勢力調査(s);
   調査_2歩フラグ設定(s);
