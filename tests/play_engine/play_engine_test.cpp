@@ -2,6 +2,7 @@
 // moved from is then given to qzshogi-engine (a new game each time, the same
 // level), whose `go` must answer the move the window played.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -76,7 +77,8 @@ std::vector<局面と手> 対局(int level, bool computerFirst, unsigned seed) {
 
 // Runs the engine on the commands and returns its output lines.
 std::vector<std::string> エンジン(const std::string& commands) {
-  const std::string in = ::testing::TempDir() + "play_engine_commands.txt";
+  // One file per process: CTest runs the cases side by side.
+  const std::string in = ::testing::TempDir() + "play_engine_" + std::to_string(getpid()) + ".txt";
   std::ofstream(in) << commands << "quit\n";
   const std::string command = std::string("\"") + QZ_ENGINE_PATH + "\" < \"" + in + "\"";
   std::FILE* pipe = popen(command.c_str(), "r");
@@ -85,6 +87,7 @@ std::vector<std::string> エンジン(const std::string& commands) {
   char buf[4096];
   while (std::size_t n = std::fread(buf, 1, sizeof buf, pipe)) out.append(buf, n);
   pclose(pipe);
+  std::remove(in.c_str());
   std::vector<std::string> lines;
   std::istringstream ss(out);
   for (std::string line; std::getline(ss, line);) lines.push_back(line);
