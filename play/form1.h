@@ -78,7 +78,8 @@ class Form1 : public 画面 {
   void 描画_棋譜_IO(int フラグ);
   void 描画_メッセージ(int IN_メッセージ番号);
 
-  // --- Handlers still to be written (form1_pending.cpp) ----------------------
+  // --- Game, mouse and level handlers (form1_game.cpp, form1_mouse.cpp,
+  //     form1_level.cpp); the record handlers are still in form1_pending.cpp --
   void TAIKYOKU_Click();
   void MATCH_MAN_Click();
   void START_Click();
