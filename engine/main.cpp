@@ -1,13 +1,9 @@
 #include <iostream>
-#include <string>
 
-// Placeholder front end: answers the handshake until the protocol lands.
+#include "engine/engine.h"
+
 int main() {
-  std::string line;
-  while (std::getline(std::cin, line)) {
-    if (line == "quit") break;
-    if (line == "usi") std::cout << "id name QZ 氷結将棋\nusiok\n" << std::flush;
-    else if (line == "isready") std::cout << "readyok\n" << std::flush;
-    else std::cout << "info string unknown command: " << line << "\n" << std::flush;
-  }
+  std::ios::sync_with_stdio(false);
+  qz::EngineState state;
+  qz::runEngine(std::cin, std::cout, state);
 }

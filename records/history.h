@@ -1,6 +1,8 @@
 // The move history: every move made, with the clock readings around it.
 #pragma once
 
+#include <algorithm>
+#include <span>
 #include <vector>
 
 #include "rules/types.h"
@@ -20,7 +22,10 @@ struct 手順 {
 // There is no upper limit; slot 0 holds no move (its 先駒 starts at 10).
 class 手順記録 {
  public:
-  手順記録() { 手.resize(1); 手[0].先駒 = 歩; }
+  手順記録() {
+    手.resize(1);
+    手[0].先駒 = 歩;
+  }
 
   // Appends a move after the current one, discarding any moves beyond it.
   // Called before the board changes, so 盤面 still holds the captured piece.
@@ -41,6 +46,12 @@ class 手順記録 {
     if (static_cast<int>(手.size()) <= n) 手.resize(n + 1);
     手順_最終 = n;
     if (手順_現在 > n) 手順_現在 = n;
+  }
+
+  // Moves 1..最後 as one span, move 1 first (最後 is kept within what is held).
+  std::span<const 手順> 手順範囲(int 最後) const {
+    const int n = std::clamp(最後, 0, static_cast<int>(手.size()) - 1);
+    return {手.data() + 1, static_cast<std::size_t>(n)};
   }
 
   int 手順_現在 = 0;

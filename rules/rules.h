@@ -11,7 +11,23 @@ namespace qz {
 
 // Rebuilds the whole map (and the king squares) of 表 from 盤面, from scratch.
 void 勢力調査(const 盤配列& 盤面, 勢力表& 表);
-inline void 勢力調査(局面& s) { 勢力調査(s.盤面, s.表); }
+inline void 勢力調査(局面& s) {
+  勢力調査(s.盤面, s.表);
+}
+
+// The eight resolution procedures the survey delegates to. 自 is MAN, 敵 is
+// COM; a straight ray takes its side from the sign of 駒. Each applies the
+// bearing record of its side to every square it reaches. A ray ends on the
+// first occupied square unless that holds the opposing king, which it marks
+// as checked (1 between, 9 on the piece) and passes.
+void 勢力確定上直進(const 盤配列& 盤面, 勢力表& 表, int 駒, int x, int y);  // towards row 1
+void 勢力確定下直進(const 盤配列& 盤面, 勢力表& 表, int 駒, int x, int y);  // towards row 9
+void 勢力確定右直進(const 盤配列& 盤面, 勢力表& 表, int 駒, int x, int y);  // towards column 9
+void 勢力確定左直進(const 盤配列& 盤面, 勢力表& 表, int 駒, int x, int y);  // towards column 1
+void 勢力確定自金(const 盤配列& 盤面, 勢力表& 表, int 駒, int x, int y);    // records 駒
+void 勢力確定敵金(const 盤配列& 盤面, 勢力表& 表, int x, int y);            // records 110
+void 勢力確定自角(const 盤配列& 盤面, 勢力表& 表, int x, int y);            // records -800
+void 勢力確定敵角(const 盤配列& 盤面, 勢力表& 表, int 駒, int x, int y);    // records 駒
 
 // --- Setting up --------------------------------------------------------------
 
@@ -41,6 +57,9 @@ void 駒取得(局面& s, int 取得駒);
 int 調査_駒成(局面& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
 // 0 when the unpromoted piece may not stand on row 移動先Y (it must promote).
 int 移動後チェック(int 移動先Y, int 移動駒種類);
+// The question of 調査_駒成 without touching 成駒: 1 if the move may promote.
+// The promoted code is then 移動駒種類 - 1 for MAN, + 1 for COM.
+int 成れるか(int 移動元X, int 移動元Y, int 移動先Y, int 移動駒種類);
 
 // --- Check, double pawn, king location ---------------------------------------
 

@@ -1,0 +1,258 @@
+// The rules commands of the engine: set-up, positions, moves, the map,
+// mate and perft.
+#include <charconv>
+#include <ostream>
+
+#include "engine/engine.h"
+#include "engine/sfen.h"
+
+namespace qz {
+namespace {
+
+constexpr int 最小レベル = 1, 最大レベル = 3;
+
+std::optional<int> toInt(std::string_view s) {
+  int v = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (ec != std::errc{} || end != s.data() + s.size()) return std::nullopt;
+  return v;
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (lower(a[i]) != lower(b[i])) return false;
+  }
+  return true;
+}
+
+// Brings the map and the double-pawn flags of the current position up to date.
+void 最新化(EngineState& st) {
+  勢力調査(st.現局面);
+  調査_2歩フラグ設定(st.現局面);
+}
+
+// Turns checked move text into the program's move, or nothing if illegal.
+std::optional<指し手> 指し手にする(const 局面& s, bool MAN手番, std::string_view text) {
+  const auto u = USI指し手読込(text);
+  if (!u) return std::nullopt;
+  指し手 m;
+  m.先X = u->先X;
+  m.先Y = u->先Y;
+  if (u->打つ) {
+    const 持駒& 手駒 = MAN手番 ? s.持駒_MAN : s.持駒_COM;
+    if (手駒.枚数[u->持駒番号] <= 0) return std::nullopt;
+    const int c = 持駒番号の駒[u->持駒番号];
+    m.元駒 = m.先駒 = MAN手番 ? -c : c;
+    m.元X = MAN手番 ? MAN持駒X : COM持駒X;
+    m.元Y = MAN手番 ? u->持駒番号 + 2 : u->持駒番号;
+    if (移動チェック(s, m.元X, m.元Y, m.先X, m.先Y, m.元駒) == いいえ) return std::nullopt;
+    return m;
+  }
+  m.元X = u->元X;
+  m.元Y = u->元Y;
+  const int c = s.盤面[m.元X][m.元Y];
+  if (MAN手番 ? !MAN駒(c) : !COM駒(c)) return std::nullopt;
+  if (移動チェック(s, m.元X, m.元Y, m.先X, m.先Y, c) == いいえ) return std::nullopt;
+  m.元駒 = c;
+  if (u->成) {
+    if (成れるか(m.元X, m.元Y, m.先Y, c) == いいえ) return std::nullopt;
+    m.先駒 = c < 0 ? c - 1 : c + 1;
+  } else {
+    if (移動後チェック(m.先Y, c) == いいえ) return std::nullopt;
+    m.先駒 = c;
+  }
+  return m;
+}
+
+void 表を書く(std::ostream& out, std::string_view 名, const 盤配列& a) {
+  out << 名 << '\n';
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) out << (x > 1 ? " " : "") << a[x][y];
+    out << '\n';
+  }
+}
+
+std::string 手駒の文字(const 持駒& h, bool 上) {
+  std::string s;
+  for (int k = 持駒種類数; k >= 1; --k) {
+    if (h.枚数[k] <= 0) continue;
+    if (h.枚数[k] > 1) s += std::to_string(h.枚数[k]);
+    const char l = 駒文字(持駒番号の駒[k]);
+    s += 上 ? l : static_cast<char>(l - 'A' + 'a');
+  }
+  return s.empty() ? "-" : s;
+}
+
+}  // namespace
+
+局面 開始局面() {
+  局面 s;
+  初期配置(s);
+  return s;
+}
+
+void resetEngine(EngineState& state) {
+  EngineState fresh;
+  fresh.COMレベル = state.COMレベル;
+  fresh.perft上限 = state.perft上限;
+  state = fresh;
+}
+
+bool applyMoveText(EngineState& st, std::string_view text) {
+  最新化(st);
+  const auto m = 指し手にする(st.現局面, st.MAN手番, text);
+  if (!m) return false;
+  手を指す(st.現局面, *m);
+  st.MAN手番 = !st.MAN手番;
+  if (st.手数 < 999999999) ++st.手数;
+  return true;
+}
+
+void commandUsi(EngineState&, const CommandLine&, std::ostream& out) {
+  out << "id name QZ 氷結将棋\n"
+      << "option name Level type spin default 3 min " << 最小レベル << " max " << 最大レベル << '\n'
+      << "usiok\n";
+}
+
+void commandIsReady(EngineState&, const CommandLine&, std::ostream& out) {
+  out << "readyok\n";
+}
+
+// setoption name Level value N
+void commandSetOption(EngineState& st, const CommandLine& c, std::ostream& out) {
+  const auto& w = c.words;
+  if (w.size() < 3 || w[1] != "name") {
+    out << "info string usage: setoption name Level value <1..3>\n";
+    return;
+  }
+  if (!equalsIgnoreCase(w[2], "Level")) {
+    out << "info string unknown option: " << printable(w[2]) << '\n';
+    return;
+  }
+  const auto v = w.size() == 5 && w[3] == "value" ? toInt(w[4]) : std::nullopt;
+  if (!v || *v < 最小レベル || *v > 最大レベル) {
+    out << "info string Level must be 1, 2 or 3; it stays " << st.COMレベル << '\n';
+    return;
+  }
+  st.COMレベル = *v;
+}
+
+void commandNewGame(EngineState& st, const CommandLine&, std::ostream&) {
+  resetEngine(st);
+}
+
+// position startpos | sfen <board> <side> <hands> [<n>]  [moves m1 m2 ...]
+void commandPosition(EngineState& st, const CommandLine& c, std::ostream& out) {
+  const auto& w = c.words;
+  std::size_t i = 2;
+  std::optional<SFEN局面> p;
+  std::string 理由;
+  if (w.size() >= 2 && w[1] == "startpos") {
+    p = SFEN読込(開始SFEN, 理由);
+  } else if (w.size() >= 2 && w[1] == "sfen") {
+    while (i < w.size() && w[i] != "moves") ++i;
+    const std::string_view 先頭 = w.size() > 2 ? w[2] : std::string_view{};
+    const char* 末尾 = i < w.size() ? w[i].data() : c.text.data() + c.text.size();
+    const std::string_view fields =
+        先頭.empty() ? std::string_view{} : std::string_view(先頭.data(), 末尾 - 先頭.data());
+    p = SFEN読込(fields, 理由);
+    if (!p) {
+      out << "info string bad sfen: " << 理由 << "; the position is unchanged\n";
+      return;
+    }
+  } else {
+    out << "info string usage: position startpos|sfen <sfen> [moves ...]; the position is "
+           "unchanged\n";
+    return;
+  }
+  if (i < w.size() && w[i] != "moves") {
+    out << "info string expected 'moves' after the position, not " << printable(w[i])
+        << "; the position is unchanged\n";
+    return;
+  }
+  // The map (with the cells a survey keeps) and the king squares carry over,
+  // as they do in the game; the board, hands and turn are the new ones.
+  局面& s = st.現局面;
+  s.盤面 = p->盤面;
+  s.持駒_MAN = p->持駒_MAN;
+  s.持駒_COM = p->持駒_COM;
+  s.勝者 = 0;
+  st.MAN手番 = p->MAN手番;
+  st.手数 = p->手数;
+  for (++i; i < w.size(); ++i) {
+    if (!applyMoveText(st, w[i])) {
+      out << "info string illegal move " << printable(w[i]) << '\n';
+      break;
+    }
+  }
+  最新化(st);
+}
+
+void commandDiagram(EngineState& st, const CommandLine&, std::ostream& out) {
+  const 局面& s = st.現局面;
+  out << "   ";
+  for (int x = 1; x <= 9; ++x) out << "  " << 10 - x;
+  out << '\n';
+  for (int y = 1; y <= 9; ++y) {
+    out << ' ' << static_cast<char>('a' + y - 1) << ' ';
+    for (int x = 1; x <= 9; ++x) {
+      const int v = s.盤面[x][y];
+      if (!駒コード(v)) {
+        out << "  .";
+        continue;
+      }
+      const char l = 駒文字(v);
+      out << ' ' << (std::abs(v) % 10 == 1 ? '+' : ' ')
+          << (v < 0 ? l : static_cast<char>(l - 'A' + 'a'));
+    }
+    out << '\n';
+  }
+  out << "hand b (lower, MAN): " << 手駒の文字(s.持駒_MAN, true) << '\n'
+      << "hand w (upper, COM): " << 手駒の文字(s.持駒_COM, false) << '\n'
+      << "to move: " << (st.MAN手番 ? "b (lower, MAN)" : "w (upper, COM)") << '\n'
+      << "sfen " << SFEN書出(s.盤面, s.持駒_MAN, s.持駒_COM, st.MAN手番, st.手数) << '\n';
+}
+
+void commandLegal(EngineState& st, const CommandLine&, std::ostream& out) {
+  最新化(st);
+  int n = 0;
+  合法手列挙(st.現局面, st.MAN手番, [&](const 指し手& m) {
+    out << USI表記(m) << '\n';
+    ++n;
+  });
+  out << "legal " << n << '\n';
+}
+
+void commandInfluence(EngineState& st, const CommandLine&, std::ostream& out) {
+  最新化(st);
+  const 勢力表& t = st.現局面.表;
+  表を書く(out, "勢力_MAN", t.勢力_MAN);
+  表を書く(out, "勢力_COM", t.勢力_COM);
+  表を書く(out, "守駒_MAN", t.守駒_MAN);
+  表を書く(out, "守駒_COM", t.守駒_COM);
+  表を書く(out, "攻駒_MAN", t.攻駒_MAN);
+  表を書く(out, "攻駒_COM", t.攻駒_COM);
+  表を書く(out, "王手駒マップ_MAN", t.王手駒マップ_MAN);
+  表を書く(out, "王手駒マップ_COM", t.王手駒マップ_COM);
+}
+
+void commandMated(EngineState& st, const CommandLine&, std::ostream& out) {
+  最新化(st);
+  const int man = 詰めかMAN(st.現局面);
+  const int com = 詰めかCOM(st.現局面);
+  out << "mated man " << man << " com " << com << '\n';
+}
+
+void commandPerft(EngineState& st, const CommandLine& c, std::ostream& out) {
+  const auto d = c.words.size() == 2 ? toInt(c.words[1]) : std::nullopt;
+  if (!d || *d < 0 || *d > st.perft上限) {
+    out << "info string perft needs one depth from 0 to " << st.perft上限 << '\n';
+    return;
+  }
+  最新化(st);
+  out << "perft " << *d << ' ' << perft(st.現局面, st.MAN手番, *d) << '\n';
+}
+
+}  // namespace qz

@@ -1,0 +1,62 @@
+// qzshogi-engine: the line protocol over the rules (and later the computer
+// player). The whole engine state is one struct; every command is a handler
+// in one table, so a new command is one function and one table row.
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/movegen.h"
+#include "rules/rules.h"
+
+namespace qz {
+
+// The deepest perft the engine accepts by default (deeper ones are refused
+// with a message rather than left running for hours).
+constexpr int 既定perft上限 = 6;
+
+// The initial position of the program, the lower side to move.
+局面 開始局面();
+
+// Everything the engine keeps between commands. `usinewgame` returns all of
+// it to these start values except the level (and the perft limit).
+struct EngineState {
+  局面 現局面 = 開始局面();  // board, hands, influence map, double-pawn flags
+  bool MAN手番 = true;       // the lower side (MAN, "b") is to move
+  int 手数 = 1;              // the SFEN move number: kept and counted on, never used
+  int COMレベル = 3;         // Level 1..3, read by the computer player
+  int perft上限 = 既定perft上限;
+
+  // ---- The computer player's values kept between turns go below. ----
+};
+
+// One command line split into words (words[0] is the command).
+struct CommandLine {
+  std::string_view text;
+  std::vector<std::string_view> words;
+};
+
+using CommandHandler = void (*)(EngineState&, const CommandLine&, std::ostream&);
+
+// Handles one line; returns false after `quit`.
+bool handleCommand(EngineState& state, std::string_view line, std::ostream& out);
+// Reads and handles lines until `quit` or the end of input.
+void runEngine(std::istream& in, std::ostream& out, EngineState& state);
+// Program-start state, keeping the settings (the level and the perft limit).
+void resetEngine(EngineState& state);
+
+// Checks move text against the current position with the game's move check
+// and promotion rules (map and double-pawn flags brought up to date first)
+// and makes it; false, with nothing changed, when it is no legal move.
+bool applyMoveText(EngineState& state, std::string_view text);
+
+// A short, printable, single-line rendering of outside text for messages.
+std::string printable(std::string_view text, std::size_t limit = 200);
+
+// The computer player's commands (engine/computer_commands.cpp).
+void commandGo(EngineState& state, const CommandLine& line, std::ostream& out);
+void commandEvals(EngineState& state, const CommandLine& line, std::ostream& out);
+
+}  // namespace qz

@@ -1,0 +1,257 @@
+#include "records/kifu.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <cmath>
+
+#include "records/sjis.h"
+
+namespace qz {
+namespace {
+
+constexpr std::string_view 改行 = "\r\n";
+
+// The eleven fields of a move line, left to right, with their widths.
+enum 欄番号 {
+  元X欄,
+  元Y欄,
+  先X欄,
+  先Y欄,
+  先駒欄,
+  元駒欄,
+  取駒欄,
+  前秒M欄,
+  後秒M欄,
+  前秒C欄,
+  後秒C欄
+};
+constexpr std::array<int, 11> 欄幅 = {2, 1, 1, 1, 4, 4, 4, 5, 5, 5, 5};
+
+std::string 右寄せ(long long 値, int 幅) {
+  std::string t = std::to_string(値);
+  if (static_cast<int>(t.size()) < 幅) t.insert(0, static_cast<std::size_t>(幅) - t.size(), ' ');
+  return t;
+}
+
+// The whole seconds of a clock as written: its integer part, or 99999 when
+// that does not fit five characters.
+long long 時計欄値(double 秒) {
+  if (!std::isfinite(秒)) return 時計最大値;
+  const double 整数部 = std::trunc(秒);
+  if (整数部 > 時計最大値 || 整数部 < -9999) return 時計最大値;
+  return static_cast<long long>(整数部);
+}
+
+std::string 数(long long v) {
+  return std::to_string(v);
+}
+
+bool 空白行(std::string_view 行) {
+  return 行.find_first_not_of(" \t") == std::string_view::npos;
+}
+
+// Splits at CR LF, a lone CR or a lone LF; text after the last line end is
+// a last line of its own. CR and LF never occur inside a Shift-JIS character.
+std::vector<std::string_view> 行分割(std::string_view 内容) {
+  std::vector<std::string_view> 行;
+  std::size_t 始 = 0;
+  for (std::size_t i = 0; i < 内容.size(); ++i) {
+    const char c = 内容[i];
+    if (c != '\r' && c != '\n') continue;
+    行.push_back(内容.substr(始, i - 始));
+    if (c == '\r' && i + 1 < 内容.size() && 内容[i + 1] == '\n') ++i;
+    始 = i + 1;
+  }
+  if (始 < 内容.size()) 行.push_back(内容.substr(始));
+  return 行;
+}
+
+// Parses one move line; 理由 says why it is not a move ("" when it is).
+手順 棋譜行解読(std::string_view 行, std::string& 理由) {
+  const std::u32string 文字 = utf8からコードポイント(sjisからutf8(行));
+  if (文字.size() < static_cast<std::size_t>(棋譜行文字数)) {
+    理由 = "37文字に足りません（" + 数(static_cast<long long>(文字.size())) + "文字）";
+    return {};
+  }
+  std::array<int, 11> 値{};
+  std::size_t 位置 = 0;
+  for (std::size_t i = 0; i < 値.size(); ++i) {
+    値[i] = 先頭数値(std::u32string_view(文字).substr(位置, static_cast<std::size_t>(欄幅[i])));
+    位置 += static_cast<std::size_t>(欄幅[i]);
+  }
+  手順 手{値[元X欄],
+          値[元Y欄],
+          値[先X欄],
+          値[先Y欄],
+          値[取駒欄],
+          値[元駒欄],
+          値[先駒欄],
+          static_cast<double>(値[前秒M欄]),
+          static_cast<double>(値[後秒M欄]),
+          static_cast<double>(値[前秒C欄]),
+          static_cast<double>(値[後秒C欄])};
+  理由 = 手順検査(手);
+  return 手;
+}
+
+// Lists the characters a header line cannot hold, in 「」, or "" when none.
+std::string 書けない文字一覧(const std::string& 行) {
+  std::vector<char32_t> 文字;
+  utf8からsjis(行, 文字);
+  for (char32_t c : utf8からコードポイント(行)) {
+    if ((c == U'\r' || c == U'\n') && std::find(文字.begin(), 文字.end(), c) == 文字.end())
+      文字.push_back(c);
+  }
+  std::string 一覧;
+  bool 改行済 = false;
+  for (char32_t c : 文字) {
+    if (c == U'\r' || c == U'\n') {
+      if (改行済) continue;
+      改行済 = true;
+      一覧 += "「改行」";
+    } else {
+      一覧 += "「" + コードポイントからutf8(std::u32string(1, c)) + "」";
+    }
+  }
+  return 一覧;
+}
+
+}  // namespace
+
+棋譜見出し 見出し作成(const std::string& 対局名, const std::string& 先手名,
+                      const std::string& 後手名, int 先手値, int 手番値_MAN) {
+  if (先手値 == 手番値_MAN) return {対局名, 後手名, 先手名, "後手", "先手"};
+  return {対局名, 先手名, 後手名, "先手", "後手"};
+}
+
+std::string 棋譜行作成(const 手順& 手) {
+  assert(手順検査(手).empty());
+  return 右寄せ(手.元X, 2) + 右寄せ(手.元Y, 1) + 右寄せ(手.先X, 1) + 右寄せ(手.先Y, 1) +
+         右寄せ(手.先駒, 4) + 右寄せ(手.元駒, 4) + 右寄せ(手.取駒, 4) +
+         右寄せ(時計欄値(手.前秒M), 5) + 右寄せ(時計欄値(手.後秒M), 5) +
+         右寄せ(時計欄値(手.前秒C), 5) + 右寄せ(時計欄値(手.後秒C), 5);
+}
+
+棋譜符号化結果 棋譜符号化(const 棋譜見出し& 見出し, std::span<const 手順> 手) {
+  棋譜符号化結果 結果;
+  const std::array<std::pair<const std::string*, std::string>, 3> 行 = {{
+      {&見出し.対局名, "対局名"},
+      {&見出し.上側名, 見出し.上側欄},
+      {&見出し.下側名, 見出し.下側欄},
+  }};
+  for (const auto& [文, 欄] : 行) {
+    const std::string 一覧 = 書けない文字一覧(*文);
+    if (一覧.empty()) continue;
+    if (!結果.文言.empty()) 結果.文言 += "\n";
+    結果.文言 += 欄 + "に棋譜ﾌｧｲﾙに書けない文字があります：" + 一覧;
+  }
+  if (!結果.文言.empty()) return 結果;
+  for (std::size_t i = 0; i < 手.size(); ++i) {
+    const std::string 理由 = 手順検査(手[i]);
+    if (!理由.empty()) {
+      結果.文言 =
+          数(static_cast<long long>(i + 1)) + "手目の記録が正しくありません（" + 理由 + "）";
+      return 結果;
+    }
+  }
+  std::vector<char32_t> 不要;
+  for (const auto& [文, 欄] : 行) 結果.内容 += utf8からsjis(*文, 不要) += 改行;
+  結果.内容.reserve(結果.内容.size() + 手.size() * (棋譜行文字数 + 2));
+  for (const 手順& m : 手) 結果.内容 += 棋譜行作成(m) += 改行;
+  return 結果;
+}
+
+int 先頭数値(std::u32string_view 欄) {
+  std::size_t i = 0;
+  while (i < 欄.size() && (欄[i] == U' ' || 欄[i] == U'\t')) ++i;
+  const bool 負 = i < 欄.size() && 欄[i] == U'-';
+  if (負) ++i;
+  long long 値 = 0;
+  for (; i < 欄.size() && 欄[i] >= U'0' && 欄[i] <= U'9'; ++i) {
+    if (値 < 1'000'000'000) 値 = 値 * 10 + (欄[i] - U'0');
+  }
+  return static_cast<int>(負 ? -値 : 値);
+}
+
+std::string 手順検査(const 手順& 手) {
+  const bool 駒台から = 手.元X == MAN持駒X || 手.元X == COM持駒X;
+  if (!(盤上(手.元X, 手.元Y) || (駒台から && 手.元Y >= 1 && 手.元Y <= 9)))
+    return "移動元（" + 数(手.元X) + ", " + 数(手.元Y) + "）が盤にも駒台にもありません";
+  if (!盤上(手.先X, 手.先Y)) return "移動先（" + 数(手.先X) + ", " + 数(手.先Y) + "）が盤の外です";
+  if (!駒コード(手.先駒)) return "移動後の駒（" + 数(手.先駒) + "）が駒コードではありません";
+  if (!駒コード(手.元駒)) return "移動前の駒（" + 数(手.元駒) + "）が駒コードではありません";
+  if (手.取駒 != 0 && !駒コード(手.取駒))
+    return "取った駒（" + 数(手.取駒) + "）が駒コードではありません";
+  return "";
+}
+
+棋譜読込結果 棋譜解読(std::string_view 内容) {
+  棋譜読込結果 結果;
+  std::vector<std::string_view> 行 = 行分割(内容);
+  while (行.size() > 3 && 空白行(行.back())) 行.pop_back();
+
+  // The header reads do not stop at the end of the file: a missing line
+  // leaves the previous one in the buffer.
+  std::string 文字列;
+  std::array<std::string*, 3> 見出し = {&結果.見出し.対局名, &結果.見出し.上側名,
+                                        &結果.見出し.下側名};
+  for (std::size_t i = 0; i < 見出し.size(); ++i) {
+    if (i < 行.size()) 文字列 = sjisからutf8(行[i]);
+    *見出し[i] = 文字列;
+  }
+  for (std::size_t i = 3; i < 行.size(); ++i) {
+    std::string 理由;
+    const 手順 手 = 棋譜行解読(行[i], 理由);
+    if (!理由.empty()) {
+      結果.不正行 = static_cast<int>(i + 1);
+      結果.不正理由 = std::move(理由);
+      break;
+    }
+    結果.手.push_back(手);
+  }
+  return 結果;
+}
+
+double 取得_棋譜のX座標(std::u32string_view IN_文字列) {
+  const double L = static_cast<double>(IN_文字列.size());
+  return 盤左端 + 桝幅 * (3 + (13 - L) / 5);
+}
+
+double 取得_棋譜のX座標(std::string_view IN_文字列_utf8) {
+  return 取得_棋譜のX座標(utf8からコードポイント(IN_文字列_utf8));
+}
+
+std::vector<棋譜メッセージ> 読込メッセージ(const 棋譜読込結果& 結果,
+                                           const std::string& ファイル名) {
+  std::vector<棋譜メッセージ> 一覧;
+  if (結果.不正行 > 0) {
+    const std::string n = 数(結果.不正行);
+    一覧.push_back({"棋譜ﾌｧｲﾙの" + n + "行目が正しくありません（" + 結果.不正理由 + "）。" + n +
+                        "行目から先は読み込みません",
+                    "棋譜"});
+  }
+  if (結果.手.empty()) {
+    一覧.push_back({"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"});
+    return 一覧;
+  }
+  一覧.push_back(
+      {ファイル名 + " " + 数(static_cast<long long>(結果.手.size())) + "手 読み込みました",
+       "棋譜"});
+  一覧.push_back({"棋譜を '進 'で進めて下さい", "棋譜"});
+  return 一覧;
+}
+
+棋譜先手 棋譜先手判定(const 手順& 第一手, int 手番値_MAN, int 手番値_COM) {
+  if (第一手.元駒 >= 歩) return {1, 手番値_COM, 手番値_MAN};
+  return {0, 手番値_MAN, 手番値_COM};
+}
+
+void 手順記録へ読込(手順記録& 記録, std::span<const 手順> 手) {
+  const int n = static_cast<int>(手.size());
+  記録.長さ設定(n);
+  for (int i = 1; i <= n; ++i) 記録[i] = 手[static_cast<std::size_t>(i - 1)];
+  記録.手順_現在 = 0;
+}
+
+}  // namespace qz

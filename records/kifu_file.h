@@ -1,0 +1,76 @@
+// Record files on disk: reading one, and writing one so that a failure
+// never destroys the record that was there. The pure format is in kifu.h.
+//
+// How the panel's handlers use them:
+//
+// File1_Click (a file name clicked):
+//   f = 棋譜ファイル読込(folder of File1 / clicked name);
+//   if (!f.成功) { message box f.文言 / f.題; return; }   // the game stays as it was
+//   hide the three lists; 初期設定; 棋譜モード = 1;
+//   print f.内容.見出し.対局名 in colour 12 at X = 取得_棋譜のX座標(対局名) - 3000,
+//   Y = 6350; 上側名 in colour 15 at (取得_棋譜のX座標(上側名), 100); 下側名 in
+//   colour 15 at (取得_棋譜のX座標(下側名), 6350); all size 12;
+//   手順記録へ読込(記録, f.内容.手); 手数 = 0;
+//   show every message of 読込メッセージ(f.内容, clicked name) in order;
+//   if (!f.内容.手.empty()) { p = 棋譜先手判定(f.内容.手[0], 手番値_MAN, 手番値_COM);
+//     対局モード = p.対局モード; 先手値 = p.先手値; 後手値 = p.後手値; 手番 = 先手値; }
+//
+// Command1_Click ("RETURN"):
+//   r = 棋譜書込(folder of Dir1, Text1, 見出し作成(Text2, Text3, Text4, 先手値,
+//   手番値_MAN), 記録);
+//   if (r.成功) { hide the three lists; 描画_棋譜_IO(1); refresh File1; }
+//   message box r.文言 / r.題 (on failure the panel stays open as it was).
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "records/history.h"
+#include "records/kifu.h"
+
+namespace qz {
+
+constexpr std::uintmax_t 棋譜最大バイト数 = 64u << 20;  // larger files are refused, not read
+
+// What the window shows after a file operation: 文言 titled 題.
+struct 棋譜ファイル結果 {
+  bool 成功 = false;
+  std::string 文言;
+  std::string 題;
+};
+
+struct 棋譜ファイル読込結果 : 棋譜ファイル結果 {
+  棋譜読込結果 内容;
+};
+// Reads and decodes a record file. When it cannot be read (missing, a
+// folder, no permission, too large) 成功 is false and 文言 is
+// "棋譜ﾌｧｲﾙを読み込めませんでした" and the reason, titled "棋譜": the caller
+// then leaves the game as it was. On success 文言 is empty; the messages
+// of the reading itself come from 読込メッセージ.
+棋譜ファイル読込結果 棋譜ファイル読込(const std::filesystem::path& パス);
+
+// Writes 内容 to a new file beside パス and renames it over パス only once
+// it is completely written and flushed; a failure removes the new file and
+// leaves パス untouched. Returns "" or the reason, in the program's words.
+std::string ファイル置換書込(const std::filesystem::path& パス, std::string_view 内容);
+
+// The record's path: the folder, the platform's separator, the name as
+// typed (UTF-8) and ".棋譜".
+std::filesystem::path 棋譜パス(const std::filesystem::path& フォルダ,
+                               const std::string& ファイル名);
+
+// Everything the "RETURN" button does to the file, checks first, in order:
+//   empty name          "ﾌｧｲﾙ名が入力されていません" / "  "
+//   手順_現在 < 1       "保存するデータがありません" / "棋譜保存"
+//   '/', '\' or a control character in the name
+//                       "ﾌｧｲﾙ名に使えない文字があります：「…」" / "棋譜保存"
+//   unencodable header  "<欄>に棋譜ﾌｧｲﾙに書けない文字があります：「…」" / "棋譜保存"
+//   write failure       "棋譜を書き込めませんでした\n" + reason / "棋譜保存"
+//   success             "棋譜を書き込みました" / "  " (成功 = true)
+// Writes moves 1..手順_現在 only, however many more the history holds.
+棋譜ファイル結果 棋譜書込(const std::filesystem::path& フォルダ, const std::string& ファイル名,
+                          const 棋譜見出し& 見出し, const 手順記録& 記録);
+
+}  // namespace qz

@@ -1,0 +1,89 @@
+// Every move the move check allows, in the computer's order, and perft.
+#pragma once
+
+#include <cstdint>
+
+#include "rules/rules.h"
+
+namespace qz {
+
+// One move as the program writes it.
+struct 指し手 {
+  int 元X = 0, 元Y = 0;  // a square, or 11 / -1 with MAN's stand row / COM's slot
+  int 先X = 0, 先Y = 0;
+  int 元駒 = 0;  // the code of the moving piece before the move
+  int 先駒 = 0;  // the code it has on the destination (promoted if it promotes)
+  bool 打つ() const { return 元X == MAN持駒X || 元X == COM持駒X; }
+  bool 成る() const { return 先駒 != 元駒; }
+  bool operator==(const 指し手&) const = default;
+};
+
+// A set of board squares: bit (x-1)*9 + (y-1), so that rising bits run
+// column by column, row by row.
+struct 升集合 {
+  std::uint64_t 前 = 0;  // bits 0..63
+  std::uint64_t 後 = 0;  // bits 64..80
+};
+
+// The destinations a piece of code 駒 on (x, y) could reach on an empty,
+// uninfluenced board: a superset of what 移動チェック allows on any board.
+const 升集合& 候補升(int 駒, int x, int y);
+
+// Calls 訪問(const 指し手&) for every move of one side that 移動チェック
+// allows, in the order of the computer's search: board moves by from-column,
+// from-row, to-column, to-row, the unpromoted version before the promoted one
+// (only the promoted one where promotion is compulsory); then drops by hand
+// slot 歩..飛, to-column, to-row. Needs the map and the double-pawn flags of
+// the current position.
+template <class F>
+void 合法手列挙(const 局面& s, bool MAN側, F&& 訪問) {
+  const 盤配列& 駒勢力 = MAN側 ? s.表.勢力_COM : s.表.勢力_MAN;  // freezes this side
+  for (int fx = 1; fx <= 9; ++fx) {
+    for (int fy = 1; fy <= 9; ++fy) {
+      const int c = s.盤面[fx][fy];
+      if (MAN側 ? !MAN駒(c) : !COM駒(c)) continue;
+      if (駒勢力[fx][fy] > 0) continue;  // frozen: 移動チェック refuses every destination
+      const 升集合& 候補 = 候補升(c, fx, fy);
+      auto 各升 = [&](std::uint64_t w, int base) {
+        while (w != 0) {
+          const int i = base + __builtin_ctzll(w);
+          w &= w - 1;
+          const int tx = i / 9 + 1, ty = i % 9 + 1;
+          if (移動チェック(s, fx, fy, tx, ty, c) == いいえ) continue;
+          if (移動後チェック(ty, c) == はい) 訪問(指し手{fx, fy, tx, ty, c, c});
+          if (成れるか(fx, fy, ty, c) == はい)
+            訪問(指し手{fx, fy, tx, ty, c, c < 0 ? c - 1 : c + 1});
+        }
+      };
+      各升(候補.前, 0);
+      各升(候補.後, 64);
+    }
+  }
+  const 持駒& 手駒 = MAN側 ? s.持駒_MAN : s.持駒_COM;
+  for (int k = 1; k <= 持駒種類数; ++k) {
+    if (手駒.枚数[k] <= 0) continue;
+    const int c = MAN側 ? -持駒番号の駒[k] : 持駒番号の駒[k];
+    const int 元X = MAN側 ? MAN持駒X : COM持駒X;
+    const int 元Y = MAN側 ? k + 2 : k;
+    for (int tx = 1; tx <= 9; ++tx)
+      for (int ty = 1; ty <= 9; ++ty)
+        if (s.盤面[tx][ty] == 0 && 移動チェック(s, 元X, 元Y, tx, ty, c) == はい)
+          訪問(指し手{元X, 元Y, tx, ty, c, c});
+  }
+}
+
+// The number of moves 合法手列挙 visits.
+int 合法手数(const 局面& s, bool MAN側);
+
+// Makes the move on the position (駒移動 with the placed code).
+inline void 手を指す(局面& s, const 指し手& m) {
+  駒移動(s, m.元X, m.元Y, m.先X, m.先Y, m.先駒);
+}
+
+// The number of move sequences of length 深さ from s with the given side to
+// move, the map and double-pawn flags brought up to date before every
+// position's moves are listed. A position where a king has been taken (勝者
+// set) has no moves. s itself is not changed.
+std::uint64_t perft(const 局面& s, bool MAN側, int 深さ);
+
+}  // namespace qz

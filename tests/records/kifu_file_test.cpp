@@ -1,0 +1,165 @@
+// Record files on disk: saving through a temporary file, reading back,
+// and failures that leave what was there.
+#include "records/kifu_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <fstream>
+#include <iterator>
+
+namespace qz {
+namespace {
+
+namespace fs = std::filesystem;
+
+class KifuFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ =
+        fs::temp_directory_path() / ("qz_kifu_" + std::to_string(::getpid()) + "_" + info->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  static std::string Slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+  static void Put(const fs::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+  }
+  // Everything in the folder, to see that no temporary file is left.
+  std::vector<std::string> Listing() const {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+  // A history of n moves with the current position at 現在.
+  static 手順記録 History(int n, int 現在) {
+    手順記録 h;
+    盤配列 board{};
+    for (int i = 0; i < n; ++i) h.手順保存(board, 3, 7, 3, 6, -歩, -歩, i, i + 0.5, 0, 0);
+    h.手順_現在 = 現在;
+    return h;
+  }
+
+  fs::path dir_;
+  const 棋譜見出し header_{"対局", "上", "下"};
+};
+
+TEST_F(KifuFile, SavesOnlyTheMovesUpToTheCurrentOne) {
+  const 棋譜ファイル結果 r = 棋譜書込(dir_, "game", header_, History(20, 17));
+  EXPECT_TRUE(r.成功);
+  EXPECT_EQ(r.文言, "棋譜を書き込みました");
+  EXPECT_EQ(r.題, "  ");
+  EXPECT_EQ(Listing(), std::vector<std::string>{"game.棋譜"});
+  const std::string bytes = Slurp(dir_ / "game.棋譜");
+  EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 3 + 17);
+  const 棋譜ファイル読込結果 back = 棋譜ファイル読込(dir_ / "game.棋譜");
+  ASSERT_TRUE(back.成功);
+  EXPECT_EQ(back.内容.手.size(), 17u);
+  EXPECT_EQ(back.内容.手[16].前秒M, 16);
+  EXPECT_EQ(back.内容.見出し.対局名, "対局");
+}
+
+TEST_F(KifuFile, ChecksComeInTheirOrderAndWriteNothing) {
+  struct Case {
+    std::string name;
+    int 現在;
+    棋譜見出し header;
+    std::string 文言, 題;
+  };
+  const Case cases[] = {
+      {"", 0, {}, "ﾌｧｲﾙ名が入力されていません", "  "},
+      {"a", 0, {}, "保存するデータがありません", "棋譜保存"},
+      {"a/b", 1, {}, "ﾌｧｲﾙ名に使えない文字があります：「/」", "棋譜保存"},
+      {"a\\b\tc", 1, {}, "ﾌｧｲﾙ名に使えない文字があります：「\\」「制御文字」", "棋譜保存"},
+      {"a", 1, {"t", "上", "下😀"}, "先手に棋譜ﾌｧｲﾙに書けない文字があります：「😀」", "棋譜保存"},
+  };
+  for (const Case& c : cases) {
+    const 棋譜ファイル結果 r = 棋譜書込(dir_, c.name, c.header, History(3, c.現在));
+    EXPECT_FALSE(r.成功);
+    EXPECT_EQ(r.文言, c.文言);
+    EXPECT_EQ(r.題, c.題);
+  }
+  EXPECT_TRUE(Listing().empty());
+}
+
+TEST_F(KifuFile, MissingFolderGivesTheReason) {
+  const 棋譜ファイル結果 r = 棋譜書込(dir_ / "nowhere", "a", header_, History(2, 2));
+  EXPECT_FALSE(r.成功);
+  EXPECT_EQ(r.文言, "棋譜を書き込めませんでした\nﾌｫﾙﾀﾞがありません");
+  EXPECT_EQ(r.題, "棋譜保存");
+  EXPECT_TRUE(Listing().empty());
+}
+
+TEST_F(KifuFile, TargetThatIsAFolderStaysAndNoTemporaryIsLeft) {
+  fs::create_directory(dir_ / "a.棋譜");
+  Put(dir_ / "a.棋譜" / "inside", "x");
+  const 棋譜ファイル結果 r = 棋譜書込(dir_, "a", header_, History(2, 2));
+  EXPECT_FALSE(r.成功);
+  EXPECT_EQ(r.文言, "棋譜を書き込めませんでした\n同じ名前のﾌｫﾙﾀﾞがあります");
+  EXPECT_EQ(Listing(), std::vector<std::string>{"a.棋譜"});
+  EXPECT_EQ(Slurp(dir_ / "a.棋譜" / "inside"), "x");
+}
+
+// The disk fills up half-way through the write (a file-size limit stands in
+// for it): the record saved before is untouched and no partial file remains.
+TEST_F(KifuFile, FailedWriteLeavesTheOldRecordIntact) {
+  ASSERT_TRUE(棋譜書込(dir_, "a", header_, History(2, 2)).成功);
+  const std::string old = Slurp(dir_ / "a.棋譜");
+
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 1000;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const 棋譜ファイル結果 r = 棋譜書込(dir_, "a", header_, History(600, 600));
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+
+  EXPECT_FALSE(r.成功);
+  EXPECT_EQ(r.文言.rfind("棋譜を書き込めませんでした\n", 0), 0u) << r.文言;
+  EXPECT_EQ(Slurp(dir_ / "a.棋譜"), old);
+  EXPECT_EQ(Listing(), std::vector<std::string>{"a.棋譜"});
+}
+
+TEST_F(KifuFile, ReplacesAnExistingRecord) {
+  Put(dir_ / "a.棋譜", "old");
+  ASSERT_TRUE(棋譜書込(dir_, "a", header_, History(1, 1)).成功);
+  EXPECT_EQ(
+      Slurp(dir_ / "a.棋譜"),
+      "\x91\xce\x8b\xc7\r\n\x8f\xe3\r\n\x89\xba\r\n 3736 -10 -10   0    0    0    0    0\r\n");
+}
+
+TEST_F(KifuFile, UnreadableFilesAreRefusedWithTheReason) {
+  struct Case {
+    fs::path path;
+    std::string 文言;
+  };
+  fs::create_directory(dir_ / "d.棋譜");
+  const Case cases[] = {
+      {dir_ / "missing.棋譜", "棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｧｲﾙがありません"},
+      {dir_ / "d.棋譜", "棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｫﾙﾀﾞです"},
+  };
+  for (const Case& c : cases) {
+    const 棋譜ファイル読込結果 r = 棋譜ファイル読込(c.path);
+    EXPECT_FALSE(r.成功);
+    EXPECT_EQ(r.文言, c.文言);
+    EXPECT_EQ(r.題, "棋譜");
+  }
+}
+
+TEST_F(KifuFile, PathJoinsFolderNameAndExtension) {
+  EXPECT_EQ(棋譜パス("/tmp/x", "第1局"), fs::path("/tmp/x") / fs::path(u8"第1局.棋譜"));
+}
+
+}  // namespace
+}  // namespace qz

@@ -1,0 +1,234 @@
+// Stepping back and forward through the history.
+#include "records/stepping.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "records/kifu.h"
+
+namespace qz {
+namespace {
+
+// Everything a step may change, for comparing before and after.
+struct Snapshot {
+  盤配列 盤面;
+  持駒 MAN, COM;
+  int 手番, 手数, 現在;
+  double 時間_MAN, 時間_COM;
+  bool operator==(const Snapshot&) const = default;
+};
+
+// A short game with a promotion, captures of a promoted piece, drops by
+// both sides and a capture by a promoting bishop, played with 駒移動 and
+// recorded the way the movers record it (before the board changes). played
+// holds the state before each move and after the last.
+struct Game {
+  局面 s;
+  手順記録 記録;
+  int 手番 = 先手, 手数 = 0;
+  double 時間_MAN = 0, 時間_COM = 0;
+  std::vector<Snapshot> played;
+
+  Game() {
+    初期配置(s);
+    struct M {
+      int 元X, 元Y, 先X, 先Y, 元駒, 先駒;
+    };
+    const M moves[] = {
+        {3, 7, 3, 6, -歩, -歩},         // opens MAN's bishop
+        {7, 3, 7, 4, 歩, 歩},           // opens COM's bishop
+        {2, 8, 8, 2, -角, -成角},       // bishop takes bishop and promotes
+        {7, 1, 8, 2, 銀, 銀},           // silver takes the 馬
+        {MAN持駒X, 8, 5, 5, -角, -角},  // MAN drops its bishop (row 8 = slot 6)
+        {COM持駒X, 6, 6, 5, 角, 角},    // COM drops its bishop (slot 6)
+        {5, 5, 3, 3, -角, -成角},       // takes a pawn, promoting
+    };
+    double clock = 0;
+    for (const M& m : moves) {
+      played.push_back(snap());
+      const double 前M = 時間_MAN, 前C = 時間_COM;
+      (m.先駒 < 0 ? 時間_MAN : 時間_COM) += (clock += 1.25);
+      記録.手順保存(s.盤面, m.元X, m.元Y, m.先X, m.先Y, m.元駒, m.先駒, 前M, 時間_MAN, 前C,
+                    時間_COM);
+      駒移動(s, m.元X, m.元Y, m.先X, m.先Y, m.先駒);
+      ++手数;
+      手番 = -手番;
+    }
+    played.push_back(snap());
+  }
+  Snapshot snap() const {
+    return {s.盤面, s.持駒_MAN, s.持駒_COM, 手番, 手数, 記録.手順_現在, 時間_MAN, 時間_COM};
+  }
+  手順表示 進() { return 手順_進(s, 記録, 手番, 手数, 時間_MAN, 時間_COM, 0); }
+  手順表示 戻() { return 手順_戻(s, 記録, 手番, 手数, 時間_MAN, 時間_COM); }
+};
+
+void ExpectTotalsAreSums(const 局面& s) {
+  for (const 持駒* h : {&s.持駒_MAN, &s.持駒_COM}) {
+    持駒 copy = *h;
+    copy.合計再計算();
+    EXPECT_EQ(copy.合計, h->合計);
+  }
+}
+
+// Stepping back passes through exactly the states the game was played
+// through; stepping forward again too, and back-then-forward at any move
+// returns to where it was.
+TEST(Stepping, BackThenForwardRestoresEverythingAtEveryMove) {
+  Game g;
+  ASSERT_EQ(g.played.size(), 8u);
+  for (int k = 7; k >= 1; --k) {
+    ASSERT_EQ(g.戻().結果, 手順結果::済み);
+    EXPECT_EQ(g.snap(), g.played[static_cast<std::size_t>(k - 1)]) << "back to move " << k - 1;
+    ExpectTotalsAreSums(g.s);
+  }
+  EXPECT_EQ(g.戻().結果, 手順結果::できない);
+  for (int k = 1; k <= 7; ++k) {
+    ASSERT_EQ(g.進().結果, 手順結果::済み);
+    EXPECT_EQ(g.snap(), g.played[static_cast<std::size_t>(k)]) << "forward to move " << k;
+    g.戻();
+    g.進();
+    EXPECT_EQ(g.snap(), g.played[static_cast<std::size_t>(k)]) << "again at move " << k;
+  }
+  EXPECT_EQ(g.記録.手順_最終, 7);
+}
+
+TEST(Stepping, BackOverCaptureOfPromotedPieceAndDrops) {
+  Game g;
+  for (int i = 0; i < 3; ++i) g.戻();  // now after move 4: silver took the 馬
+  EXPECT_EQ(g.s.盤面[8][2], 銀);
+  EXPECT_EQ(g.s.持駒_COM.枚数[6], 1);
+  const 手順表示 r = g.戻();
+  EXPECT_EQ(g.s.盤面[7][1], 銀);     // the mover back on its origin
+  EXPECT_EQ(g.s.盤面[8][2], -成角);  // the captured 馬 back, promoted
+  EXPECT_EQ(g.s.持駒_COM.枚数[6], 0);
+  EXPECT_EQ(g.s.持駒_COM.合計, 0);
+  EXPECT_EQ(r.移動結果手番, g.s.手番値_COM);  // COM's last-move text is erased
+  ASSERT_EQ(r.升目.size(), 3u);
+  EXPECT_EQ(r.升目[0].駒, 銀);
+  EXPECT_EQ(r.升目[2].駒, -成角);
+  // The drops: forward over MAN's drop takes the bishop from MAN's hand...
+  g.進();
+  const 手順表示 drop = g.進();
+  EXPECT_EQ(g.s.持駒_MAN.枚数[6], 0);
+  EXPECT_EQ(g.s.盤面[5][5], -角);
+  EXPECT_EQ(drop.升目[0].x, MAN持駒X);  // the stand cell, painted empty
+  EXPECT_EQ(drop.移動結果手番, g.s.手番値_MAN);
+  // ...and back puts it into the hand of the side whose code it carries.
+  g.戻();
+  EXPECT_EQ(g.s.持駒_MAN.枚数[6], 1);
+  EXPECT_EQ(g.s.持駒_MAN.合計, 1);
+  EXPECT_EQ(g.s.盤面[5][5], 0);
+}
+
+TEST(Stepping, ClocksComeFromTheHistory) {
+  Game g;
+  g.戻();
+  EXPECT_EQ(g.時間_MAN, g.記録[7].前秒M);
+  EXPECT_EQ(g.時間_COM, g.記録[7].前秒C);
+  g.記録[7].後秒M = 1234.5;
+  g.進();
+  EXPECT_EQ(g.時間_MAN, 1234.5);
+}
+
+TEST(Stepping, KingCaptureChangesNoHand) {
+  局面 s;
+  初期配置(s);
+  s.盤面[5][2] = -金;
+  手順記録 記録;
+  記録.手順保存(s.盤面, 5, 2, 5, 1, -金, -金, 0, 1, 0, 0);
+  記録.手順_現在 = 0;  // recorded, not yet on the board
+  int 手番 = 先手, 手数 = 0;
+  double m = 0, c = 0;
+  const 持駒 before = s.持駒_MAN;
+  ASSERT_EQ(手順_進(s, 記録, 手番, 手数, m, c, 0).結果, 手順結果::済み);
+  EXPECT_EQ(s.盤面[5][1], -金);
+  EXPECT_EQ(s.持駒_MAN, before);
+  手順_戻(s, 記録, 手番, 手数, m, c);
+  EXPECT_EQ(s.盤面[5][1], 王);
+  EXPECT_EQ(s.盤面[5][2], -金);
+  EXPECT_EQ(s.持駒_MAN, before);
+  EXPECT_EQ(s.持駒_COM, 持駒{});
+}
+
+TEST(Stepping, RefusalsLeaveThePositionAlone) {
+  struct Case {
+    int 手番, 現在, 棋譜モード;
+    bool forward;
+    手順結果 結果;
+    const char *文言, *題;
+    bool 禁止音, 中断;
+  };
+  const Case cases[] = {
+      {0, 3, 0, true, 手順結果::開始前, "「対局」で始めて下さい", "開始", true, false},
+      {先手, 7, 1, true, 手順結果::終わり, "終わり", "進む", false, true},
+      {先手, 7, 0, true, 手順結果::できない, "できません", "進む", true, true},
+      {先手, 0, 0, false, 手順結果::できない, "できません", "戻る", true, true},
+      {0, 0, 1, false, 手順結果::できない, "できません", "戻る", true, true},
+  };
+  for (const Case& c : cases) {
+    Game g;
+    while (g.記録.手順_現在 > c.現在) g.戻();
+    g.手番 = c.手番;
+    const Snapshot before = g.snap();
+    const 手順表示 r =
+        c.forward ? 手順_進(g.s, g.記録, g.手番, g.手数, g.時間_MAN, g.時間_COM, c.棋譜モード)
+                  : g.戻();
+    EXPECT_EQ(r.結果, c.結果);
+    EXPECT_EQ(r.文言, c.文言);
+    EXPECT_EQ(r.題, c.題);
+    EXPECT_EQ(r.禁止音, c.禁止音);
+    EXPECT_EQ(r.中断, c.中断);
+    EXPECT_EQ(g.snap(), before);
+  }
+}
+
+TEST(Stepping, SnapshotsAreTakenBeforeTheStep) {
+  Game g;
+  g.s.表.勢力_MAN[4][4] = 3;
+  g.s.表.勢力_COM[6][6] = 2;
+  const 盤配列 board = g.s.盤面;
+  const 手順表示 r = g.戻();
+  EXPECT_EQ(r.前.開始盤面, board);
+  EXPECT_EQ(r.前.前氷結_COM[4][4], 3);
+  EXPECT_EQ(r.前.前氷結_MAN[6][6], 2);
+}
+
+TEST(Stepping, ToTheStartKeepsTheHistory) {
+  Game g;
+  g.戻();
+  手順_最初(g.s, g.記録, g.手番, g.手数, g.時間_MAN, g.時間_COM);
+  EXPECT_EQ(g.記録.手順_現在, 0);
+  EXPECT_EQ(g.記録.手順_最終, 7);
+  EXPECT_EQ(g.手番, 0);
+  EXPECT_EQ(g.時間_COM, 0);
+  EXPECT_EQ(g.進().結果, 手順結果::開始前);
+  g.手番 = 先手;  // a game between two humans from the start replays it
+  EXPECT_EQ(g.進().結果, 手順結果::済み);
+}
+
+// A record read from a file fills the history and steps to the same final
+// position as the game it came from.
+TEST(Stepping, LoadedRecordReplaysToTheSamePosition) {
+  Game g;
+  const 棋譜符号化結果 file = 棋譜符号化({}, g.記録.手順範囲(g.記録.手順_現在));
+  ASSERT_EQ(file.文言, "");
+  const 棋譜読込結果 read = 棋譜解読(file.内容);
+  Game fresh;
+  手順_最初(fresh.s, fresh.記録, fresh.手番, fresh.手数, fresh.時間_MAN, fresh.時間_COM);
+  手順記録へ読込(fresh.記録, read.手);
+  EXPECT_EQ(fresh.記録.手順_現在, 0);
+  EXPECT_EQ(fresh.記録.手順_最終, 7);
+  fresh.手番 = 棋譜先手判定(read.手[0], 先手, 後手).先手値;
+  while (fresh.進().結果 == 手順結果::済み) {
+  }
+  EXPECT_EQ(fresh.s.盤面, g.s.盤面);
+  EXPECT_EQ(fresh.s.持駒_MAN, g.s.持駒_MAN);
+  EXPECT_EQ(fresh.s.持駒_COM, g.s.持駒_COM);
+  EXPECT_EQ(fresh.手番, g.手番);
+  EXPECT_EQ(fresh.時間_MAN, std::trunc(g.時間_MAN));
+}
+
+}  // namespace
+}  // namespace qz
