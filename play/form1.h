@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "computer/state.h"
 #include "display/screen.h"
 #include "play/platform.h"
 #include "records/history.h"
@@ -145,6 +146,67 @@ class Form1 : public 画面 {
  private:
   void 背景項目選択(MenuItem item, int 背景);
   void 既定設定書込();
+
+  // ===== Playing a game: game flow, mouse, the computer's turn, levels and
+  // handicaps (form1_game.cpp, form1_mouse.cpp, form1_com.cpp, form1_level.cpp)
+ public:
+  // Ends a game naming the winner ("あなた", "ｺﾝﾋﾟｭｰﾀ", "先手", "後手"); a new
+  // board on Yes, the end of the program on No.
+  void 終了(const std::string& 勝手);
+  // The computer's turn: search, play the move, announce check or mate.
+  void com_ban();
+  void レベル_設定(int IN_LEVEL);
+  // Makes a move (form1_game.cpp) and repaints the squares and stands it changes.
+  void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+  // Redraws every square, frozen pieces in their second picture set; 氷結.wav
+  // when a piece has become frozen with the move.
+  void 描画_氷結駒();
+  // Erases the header texts a loaded record left (the records step fills it;
+  // form1_pending.cpp).
+  void 描画_棋譜読込み部分消去();
+
+  // What the computer keeps from one turn to the next.
+  COM記憶 COM記憶値;
+
+ private:
+  // True while a game handler runs. A mouse press, menu command or timer tick
+  // that arrives meanwhile (from a message box's event loop) is dropped.
+  bool 処理中 = false;
+  // True while com_ban runs: it is never entered twice.
+  bool com_ban中 = false;
+  // True while the computer searches: its own clock ticks are let through.
+  bool 思考中 = false;
+  // Marks a game handler as running for as long as it lives; a handler that
+  // finds one already running does nothing (入れた() is false).
+  class 処理区間 {
+   public:
+    explicit 処理区間(bool& flag) : flag_(flag), entered_(!flag) { flag_ = true; }
+    ~処理区間() {
+      if (entered_) flag_ = false;
+    }
+    処理区間(const 処理区間&) = delete;
+    処理区間& operator=(const 処理区間&) = delete;
+    bool 入れた() const { return entered_; }
+
+   private:
+    bool& flag_;
+    bool entered_;
+  };
+
+  void 対局開始共通();
+  void 手番交代_COM対局(int 取得駒);
+  void 手番交代_人間対局();
+  void 人間の手を指す(int Button);
+  void 持駒桝クリック(int m, int l);
+  void 盤上クリック(int Button, int m, int l);
+  bool 再開();
+  bool 手番の駒(int 駒) const;
+  void ハンデ変更(int 向き);
+  bool ハンデ拒否();
+  void 思考中表示();
+  void COMの手を指す(int fx, int fy, int tx, int ty, int 元駒, int 置く駒);
+  double 経過秒();
+  // ===== End of the game-play section.
 };
 
 }  // namespace qz

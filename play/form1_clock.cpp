@@ -10,6 +10,9 @@ double Form1::時刻() {
 }
 
 void Form1::Timer1_Timer() {
+  // A tick from a message box's event loop waits until the handler that
+  // opened the box is done; the computer's own ticks while it thinks go on.
+  if (処理中 && !思考中) return;
   一手経過秒 = 調査_経過秒(開始時刻, 時刻());
   if (!std::isfinite(一手経過秒)) return;
   // Nothing visible changes within a second.

@@ -1,0 +1,39 @@
+// The computer's one-move search: every legal board move (unpromoted, then
+// promoted where that is optional) and then every drop of the upper side,
+// each judged on the board with its own influence map; the first candidate
+// with the highest score is chosen. Drawing, clocks, the history and making
+// the move belong to the window's turn, which calls this and then plays it.
+#pragma once
+
+#include <vector>
+
+#include "computer/score.h"
+#include "computer/state.h"
+
+namespace qz {
+
+// One evaluated candidate, or the chosen move. A drop has 移動元X = -1 and
+// 移動元Y = the hand index (1 歩 .. 7 飛).
+struct 候補手 {
+  int 移動元X = 0, 移動元Y = 0, 移動先X = 0, 移動先Y = 0;
+  int 置く駒 = 0;  // the code that ends on the destination
+  int 移動駒 = 0;  // the moving piece as it stood (the dropped piece for a drop)
+  点数 評価値 = 0;
+};
+
+constexpr 点数 探索開始値 = 点(-99999);
+
+struct 探索結果 {
+  bool 指し手あり = false;  // false: no legal candidate at all
+  候補手 最善;              // the move to play (its 評価値 is 最高評価値)
+  点数 最高評価値 = 探索開始値;
+};
+
+// Searches for the upper side (COM) of s at level COMレベル (1..3). First
+// brings s's influence map and double-pawn flags up to date and takes the
+// start-of-turn copies into 記憶; leaves s's board, hands and map as they were
+// after that. Every evaluated version is appended to 一覧 in enumeration order
+// when it is given.
+探索結果 COM探索(局面& s, COM記憶& 記憶, int COMレベル, std::vector<候補手>* 一覧 = nullptr);
+
+}  // namespace qz

@@ -1,0 +1,80 @@
+// The computer's turn in the window: the thinking label and clock around the
+// search of computer/, then the move played on the board, frozen marks,
+// check or mate announced, and the turn handed back.
+#include "computer/search.h"
+#include "play/form1.h"
+
+namespace qz {
+
+// "思考中" in the computer's last-move area, with a dark shadow.
+void Form1::思考中表示() {
+  for (int x = -2; x <= 0; ++x) 描画_絵(背景_現在, x, 8);
+  描画_桝輪郭(色_桝輪郭, COM持駒X, 7);
+  描画_数値(-1.5, 8.5, "思考中", 色_黒, 0, 12);
+  描画_数値(-1.6, 8.4, "思考中", 色_白, 0, 12);
+  描画_桝輪郭(色_桝輪郭, 1, 8);
+}
+
+void Form1::com_ban() {
+  処理区間 区間(com_ban中);
+  if (!区間.入れた()) return;
+  開始時刻 = 時刻();
+  if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
+  思考中表示();
+  描画面().refresh();
+
+  // The search starts from tables of the real position alone, so that it
+  // chooses what the engine chooses for the same position and level: the
+  // cells a survey keeps would otherwise carry values of earlier positions.
+  思考中 = true;
+  Timer1_Timer();
+  局.表 = 勢力表{};
+  const 探索結果 結果 = COM探索(局, COM記憶値, COMレベル);
+  Timer1_Timer();
+  思考中 = false;
+  const 手番開始記録& 開始 = COM記憶値.開始;
+  前 = {開始.開始盤面, 開始.前氷結_COM, 開始.前氷結_MAN};
+
+  // Every piece frozen or blocked and nothing to drop: the computer cannot
+  // move, and the game is the human's.
+  if (!結果.指し手あり) {
+    p.timer1.setEnabled(false);
+    終了("あなた");
+    return;
+  }
+  const 候補手& 手 = 結果.最善;
+  COMの手を指す(手.移動元X, 手.移動元Y, 手.移動先X, 手.移動先Y, 手.移動駒, 手.置く駒);
+}
+
+// Plays the chosen move, announces what it did to MAN's king and hands the
+// turn to MAN.
+void Form1::COMの手を指す(int fx, int fy, int tx, int ty, int 元駒, int 置く駒) {
+  const double 秒 = 経過秒();
+  手順.手順保存(局.盤面, fx, fy, tx, ty, 元駒, 置く駒, 時間_MAN, 時間_MAN, 時間_COM, 時間_COM + 秒);
+  ++手数;
+  描画_手数(手数, 色_白);
+  駒移動(fx, fy, tx, ty, 置く駒);
+  p.sound.dsPlay(音_駒打);
+  p.timer1.setEnabled(false);
+  勢力調査(局);
+  描画_氷結駒();
+  if (局.勝者 == 局.手番値_COM) {
+    終了("ｺﾝﾋﾟｭｰﾀ");
+    return;
+  }
+  const int kx = 局.表.MAN王X, ky = 局.表.MAN王Y;
+  if (調査_MAN王取得(局, kx, ky) == はい) {
+    if (詰めかMAN(局) == はい)
+      メッセージ("よし！!", "詰め ?");
+    else if (局.表.勢力_COM[kx][ky] > 0)
+      メッセージ("   ** 王手 **", "");
+  }
+  描画_移動結果(局.手番値_COM, tx, ty, 置く駒, 色_白);
+  描画_桝輪郭(色_白, tx, ty);
+  時間_COM += 秒;
+  開始時刻 = 時刻();
+  手番 = 局.手番値_MAN;
+  if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
+}
+
+}  // namespace qz
