@@ -131,6 +131,7 @@ RecordFilePanel::RecordFilePanel(QWidget* parent) {
   const fs::path here = toPath(QDir::currentPath());
   if (setDirectoryPath(here) != FolderChange::Done) setDirectoryPath(toPath(QDir::rootPath()));
   setFileListPath(dirPath_);
+  showDriveOf(dirPath_);
 }
 
 std::vector<fs::path> RecordFilePanel::systemDrives() {

@@ -112,6 +112,8 @@ TEST_F(Panel, ControlsSitWhereTheFormPlacesThemAndStartHidden) {
   EXPECT_EQ(panel.label1(0)->text(), "ﾌｧｲﾙ名 ：");
   EXPECT_EQ(panel.command1()->text(), "RETURN");
   EXPECT_EQ(panel.directoryPath(), fs::canonical(here));
+  EXPECT_EQ(panel.drive(), fs::path("/"));  // the drive of the folder shown
+  EXPECT_TRUE(panel.drive1()->currentText().startsWith("/"));
   EXPECT_EQ(panel.fileListPath(), fs::canonical(here));
 }
 
