@@ -1,6 +1,7 @@
 #include "computer/danger.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
 
 #include "computer/surveys.h"
@@ -19,9 +20,15 @@ struct 走査 {
   点数 R = 0;
   int 両取り数 = 0;
   int 両取り値 = 9999;
+  // Minus the number of COM bishops, horses, rooks, dragons and the king next
+  // to each square (調査_周辺状況 of every square at once); filled only when
+  // MAN holds a silver or a gold, the one case that reads it.
+  std::array<std::array<std::int8_t, 11>, 11> 周辺{};
+  // Which kinds MAN holds (slot 0: any piece at all), read once per scan.
+  std::array<bool, 8> 持{};
 
-  bool MAN持(int i) const { return s.持駒_MAN.枚数[i] > 0; }
-  bool MAN銀金() const { return MAN持(4) || MAN持(5); }
+  bool MAN持(int i) const { return 持[i]; }
+  bool MAN銀金() const { return 持[4] || 持[5]; }
 };
 
 // Rules 1 and 2: an empty square.
@@ -44,7 +51,7 @@ void 空き桝(走査& w, int x, int y) {
       if (調査_自守駒MAN_直進駒(s, x, y + 1) == はい) w.R -= 点(70);
     }
   }
-  if (s.持駒_MAN.合計 <= 0) return;
+  if (!w.持[0]) return;
   // Lance skewer down a column onto a piece above a COM piece worth more than a lance.
   if (w.MAN持(2) && y > 2 && s.盤面[x][y - 1] > 香 && (com == 0 || man > 0)) {
     for (int r = y - 2; r >= 1; --r) {
@@ -58,8 +65,8 @@ void 空き桝(走査& w, int x, int y) {
       s.盤面[x - 1][y - 2] > 歩 && s.盤面[x + 1][y - 2] > 歩)
     w.R -= 点(20);
   if (w.MAN銀金()) {
-    if (com <= 1 && 調査_周辺状況(s.盤面, x, y) < -1) w.R -= 点(5);
-    if (com == 0 && 調査_周辺状況(s.盤面, x, y) < 0) {
+    if (com <= 1 && w.周辺[x][y] < -1) w.R -= 点(5);
+    if (com == 0 && w.周辺[x][y] < 0) {
       w.R -= 点(1);
       if (y < 4) w.R -= 点(10);
     }
@@ -136,11 +143,22 @@ void MAN駒桝(走査& w, int x, int y, int V) {
     w.R -= 点(1);
   }
   if (t.勢力_MAN[w.tx][w.ty] == 0 && (t.勢力_MAN[x][y] == 0 || (x == t.MAN王X && y == t.MAN王Y)) &&
-      移動チェック(s, w.tx, w.ty, x, y, w.P) == はい) {
+      行き先候補か(w.P, w.tx, w.ty, x, y) && 移動チェック(s, w.tx, w.ty, x, y, w.P) == はい) {
     w.R += 点(0.1);
     ++w.両取り数;
     w.両取り値 = std::min(w.両取り値, std::abs(V));
   }
+}
+
+// Fills w.周辺 from the COM pieces worth a bishop or more.
+void 周辺を数える(走査& w) {
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      if (w.s.盤面[x][y] < 角) continue;
+      for (int nx = x - 1; nx <= x + 1; ++nx)
+        for (int ny = y - 1; ny <= y + 1; ++ny)
+          if (nx != x || ny != y) --w.周辺[nx][ny];
+    }
 }
 
 }  // namespace
@@ -148,6 +166,9 @@ void MAN駒桝(走査& w, int x, int y, int V) {
 点数 盤評価_COM危険座標(評価文脈& 文脈, int 移動駒, int COM移動先X, int COM移動先Y) {
   局面& s = 文脈.局;
   走査 w{文脈, s, s.表, s.表.COM王X, s.表.COM王Y, COM移動先X, COM移動先Y, 移動駒};
+  w.持[0] = s.持駒_MAN.合計 > 0;
+  for (int i = 1; i <= 持駒種類数; ++i) w.持[i] = s.持駒_MAN.枚数[i] > 0;
+  if (w.持[0] && w.MAN銀金()) 周辺を数える(w);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
       const int c = s.盤面[x][y];

@@ -8,11 +8,10 @@
 #include "rules/rules.h"
 
 namespace qz {
-namespace {
 
-// The start of the turn: fresh tables for the real position, the double-pawn
-// flags, MAN's escape squares, the copies and the two start-of-turn surveys.
-void 手番開始(局面& s, 手番開始記録& 開始) {
+// The start of the turn as the window's turn takes it: the map of the real
+// position first, then the copies and surveys the evaluation reads.
+void COM手番開始(局面& s, 手番開始記録& 開始) {
   勢力調査(s);
   調査_2歩フラグ設定(s);
   開始.開始MAN王逃道数 = 調査_自王逃道(s);
@@ -30,6 +29,8 @@ void 手番開始(局面& s, 手番開始記録& 開始) {
   調査_持角狙座標(s, 開始);
   調査_移動不可駒(s, 開始);
 }
+
+namespace {
 
 // The running search: the real position (legality is judged on it, with the
 // tables of the start of the turn) and the working copy the candidates are
@@ -98,10 +99,12 @@ struct 探索 {
         const int piece = 実.盤面[fx][fy];
         // A piece MAN bore on when the turn began is frozen and never moves.
         if (piece < 10 || 記憶.開始.開始勢力_MAN[fx][fy] != 0) continue;
-        for (int tx = 1; tx <= 9; ++tx)
-          for (int ty = 1; ty <= 9; ++ty)
-            if (移動チェック(実, fx, fy, tx, ty, piece) == はい && 盤上の手(fx, fy, tx, ty, piece))
-              return true;
+        bool stopped = false;
+        行き先候補(piece, fx, fy, [&](int tx, int ty) {
+          if (!stopped && 移動チェック(実, fx, fy, tx, ty, piece) == はい)
+            stopped = 盤上の手(fx, fy, tx, ty, piece);
+        });
+        if (stopped) return true;
       }
     return false;
   }
@@ -127,7 +130,7 @@ struct 探索 {
 }  // namespace
 
 探索結果 COM探索(局面& s, COM記憶& 記憶, int COMレベル, std::vector<候補手>* 一覧) {
-  手番開始(s, 記憶.開始);
+  COM手番開始(s, 記憶.開始);
   探索 run{s, s, 記憶, COMレベル, 一覧, {}};
   if (!run.盤上の手全部()) run.持駒打ち全部();
   return run.結果;

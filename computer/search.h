@@ -21,6 +21,11 @@ struct 候補手 {
   点数 評価値 = 0;
 };
 
+// The start of the computer's turn: fresh influence tables for s, the
+// double-pawn flags, MAN's escape squares, the copies of the tables and the
+// shield and bishop-target surveys, all into 開始.
+void COM手番開始(局面& s, 手番開始記録& 開始);
+
 constexpr 点数 探索開始値 = 点(-99999);
 
 struct 探索結果 {

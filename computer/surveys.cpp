@@ -75,9 +75,15 @@ int 調査_移動可場所数(const 局面& s, int x0, int y0, int p) {
   // A frozen piece may move nowhere (the move check refuses it first of all).
   if (x0 >= 1 && x0 <= 9 && 読(相手勢力, x0, y0) > 0) return 0;
   int n = 0;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y)
-      if (相手勢力[x][y] == 0 && 移動チェック(s, x0, y0, x, y, p) == はい) ++n;
+  auto count = [&](int x, int y) {
+    if (相手勢力[x][y] == 0 && 移動チェック(s, x0, y0, x, y, p) == はい) ++n;
+  };
+  if (盤上(x0, y0)) {
+    行き先候補(p, x0, y0, count);
+  } else {
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) count(x, y);
+  }
   return n;
 }
 

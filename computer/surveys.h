@@ -4,6 +4,7 @@
 #pragma once
 
 #include "computer/state.h"
+#include "rules/movegen.h"
 
 namespace qz {
 
@@ -11,6 +12,29 @@ namespace qz {
 // last row) reads as 0, that is empty.
 inline int 読(const 盤配列& a, int x, int y) {
   return (x < 0 || x > 9 || y < 0 || y > 9) ? 0 : a[x][y];
+}
+
+// Calls f(x, y) for every square, column by column and row by row, that the
+// piece 駒 on (x0, y0) could reach on an empty board: the only squares the
+// move check can allow it, in the order of a full scan.
+template <class F>
+void 行き先候補(int 駒, int x0, int y0, F&& f) {
+  const 升集合& m = 候補升(駒, x0, y0);
+  for (std::uint64_t w = m.前; w != 0; w &= w - 1) {
+    const int i = __builtin_ctzll(w);
+    f(i / 9 + 1, i % 9 + 1);
+  }
+  for (std::uint64_t w = m.後; w != 0; w &= w - 1) {
+    const int i = 64 + __builtin_ctzll(w);
+    f(i / 9 + 1, i % 9 + 1);
+  }
+}
+
+// Whether (x, y) is among those squares.
+inline bool 行き先候補か(int 駒, int x0, int y0, int x, int y) {
+  const 升集合& m = 候補升(駒, x0, y0);
+  const int i = (x - 1) * 9 + (y - 1);
+  return i < 64 ? (m.前 >> i) & 1 : (m.後 >> (i - 64)) & 1;
 }
 
 // Marks the pieces that shield their own king from an enemy lance, bishop,

@@ -27,12 +27,6 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-// Brings the map and the double-pawn flags of the current position up to date.
-void 最新化(EngineState& st) {
-  勢力調査(st.現局面);
-  調査_2歩フラグ設定(st.現局面);
-}
-
 // Turns checked move text into the program's move, or nothing if illegal.
 std::optional<指し手> 指し手にする(const 局面& s, bool MAN手番, std::string_view text) {
   const auto u = USI指し手読込(text);
@@ -87,6 +81,11 @@ std::string 手駒の文字(const 持駒& h, bool 上) {
 
 }  // namespace
 
+void 最新化(EngineState& st) {
+  勢力調査(st.現局面);
+  調査_2歩フラグ設定(st.現局面);
+}
+
 局面 開始局面() {
   局面 s;
   初期配置(s);
@@ -97,6 +96,7 @@ void resetEngine(EngineState& state) {
   EngineState fresh;
   fresh.COMレベル = state.COMレベル;
   fresh.perft上限 = state.perft上限;
+  fresh.perft局面上限 = state.perft局面上限;
   state = fresh;
 }
 
@@ -252,7 +252,13 @@ void commandPerft(EngineState& st, const CommandLine& c, std::ostream& out) {
     return;
   }
   最新化(st);
-  out << "perft " << *d << ' ' << perft(st.現局面, st.MAN手番, *d) << '\n';
+  const auto n = perft(st.現局面, st.MAN手番, *d, st.perft局面上限);
+  if (!n) {
+    out << "info string perft " << *d << " stopped after " << st.perft局面上限
+        << " positions; try a smaller depth\n";
+    return;
+  }
+  out << "perft " << *d << ' ' << *n << '\n';
 }
 
 }  // namespace qz

@@ -1,17 +1,65 @@
-// The computer player's commands. Until the computer player is built they
-// answer one line saying so.
+// The computer player's commands: `go` and `evals`. The computer plays the
+// upper side; for the lower side the position is reversed, searched as the
+// upper side, and the moves are mapped back.
 #include <ostream>
+#include <vector>
 
+#include "computer/search.h"
 #include "engine/engine.h"
+#include "engine/sfen.h"
 
 namespace qz {
+namespace {
 
-void commandGo(EngineState&, const CommandLine&, std::ostream& out) {
-  out << "info string go is not available yet: this engine has no computer player\n";
+// A candidate of the search as a move of the side to move: squares turned
+// back half a turn and codes given back to the lower side when reversed.
+指し手 元の向き(const 候補手& c, bool reversed) {
+  指し手 m{c.移動元X, c.移動元Y, c.移動先X, c.移動先Y, c.移動駒, c.置く駒};
+  if (!reversed) return m;
+  if (c.移動元X == COM持駒X) {
+    m.元X = MAN持駒X;
+    m.元Y = c.移動元Y + 2;
+  } else {
+    m.元X = 10 - c.移動元X;
+    m.元Y = 10 - c.移動元Y;
+  }
+  m.先X = 10 - c.移動先X;
+  m.先Y = 10 - c.移動先Y;
+  m.元駒 = -c.移動駒;
+  m.先駒 = -c.置く駒;
+  return m;
 }
 
-void commandEvals(EngineState&, const CommandLine&, std::ostream& out) {
-  out << "info string evals is not available yet: this engine has no computer player\n";
+// Searches for the side to move, bringing the map of the searched position up
+// to date first; the engine's position is as before afterwards.
+探索結果 探索する(EngineState& st, std::vector<候補手>* 一覧) {
+  局面& s = st.現局面;
+  if (!st.MAN手番) return COM探索(s, st.COM記憶値, st.COMレベル, 一覧);
+  局面反転(s);
+  const 探索結果 r = COM探索(s, st.COM記憶値, st.COMレベル, 一覧);
+  局面反転(s);
+  勢力調査(s);
+  調査_2歩フラグ設定(s);
+  return r;
+}
+
+void 最善手を書く(const 探索結果& r, bool reversed, std::ostream& out) {
+  out << "bestmove " << (r.指し手あり ? USI表記(元の向き(r.最善, reversed)) : "resign") << '\n';
+}
+
+}  // namespace
+
+void commandGo(EngineState& st, const CommandLine&, std::ostream& out) {
+  最善手を書く(探索する(st, nullptr), st.MAN手番, out);
+}
+
+void commandEvals(EngineState& st, const CommandLine&, std::ostream& out) {
+  std::vector<候補手> 一覧;
+  一覧.reserve(1024);
+  const 探索結果 r = 探索する(st, &一覧);
+  for (const 候補手& c : 一覧)
+    out << USI表記(元の向き(c, st.MAN手番)) << ' ' << 点数表記(c.評価値) << '\n';
+  最善手を書く(r, st.MAN手番, out);
 }
 
 }  // namespace qz

@@ -3,19 +3,22 @@
 // in one table, so a new command is one function and one table row.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "computer/state.h"
 #include "rules/movegen.h"
 #include "rules/rules.h"
 
 namespace qz {
 
-// The deepest perft the engine accepts by default (deeper ones are refused
-// with a message rather than left running for hours).
-constexpr int 既定perft上限 = 6;
+// The deepest perft the engine accepts, and how many positions one perft may
+// list moves for (about a minute here) before it gives up and says so.
+constexpr int 既定perft上限 = 10;
+constexpr std::uint64_t 既定perft局面上限 = 30'000'000;
 
 // The initial position of the program, the lower side to move.
 局面 開始局面();
@@ -28,8 +31,11 @@ struct EngineState {
   int 手数 = 1;              // the SFEN move number: kept and counted on, never used
   int COMレベル = 3;         // Level 1..3, read by the computer player
   int perft上限 = 既定perft上限;
+  std::uint64_t perft局面上限 = 既定perft局面上限;
 
-  // ---- The computer player's values kept between turns go below. ----
+  // ---- The computer player's values kept between turns go below; a new ----
+  // ---- member returns to its initial value on `usinewgame` by itself. ----
+  COM記憶 COM記憶値;  // start-of-turn tables and 王距離
 };
 
 // One command line split into words (words[0] is the command).
@@ -44,8 +50,11 @@ using CommandHandler = void (*)(EngineState&, const CommandLine&, std::ostream&)
 bool handleCommand(EngineState& state, std::string_view line, std::ostream& out);
 // Reads and handles lines until `quit` or the end of input.
 void runEngine(std::istream& in, std::ostream& out, EngineState& state);
-// Program-start state, keeping the settings (the level and the perft limit).
+// Program-start state, keeping the settings (the level and the perft limits).
 void resetEngine(EngineState& state);
+
+// Brings the map and the double-pawn flags of the current position up to date.
+void 最新化(EngineState& state);
 
 // Checks move text against the current position with the game's move check
 // and promotion rules (map and double-pawn flags brought up to date first)

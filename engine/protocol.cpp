@@ -148,6 +148,7 @@ void runEngine(std::istream& in, std::ostream& out, EngineState& state) {
           << std::flush;
       continue;
     }
+    if (!line.empty() && line.back() == '\r') line.pop_back();  // CR LF input
     if (!handleCommand(state, line, out)) return;
   }
 }

@@ -31,9 +31,12 @@ class 手順記録 {
   // Called before the board changes, so 盤面 still holds the captured piece.
   void 手順保存(const 盤配列& 盤面, int 元X, int 元Y, int 先X, int 先Y, int 元駒, int 先駒,
                 double 前秒M, double 後秒M, double 前秒C, double 後秒C) {
+    if (手順_現在 < 0) 手順_現在 = 0;
     const int n = ++手順_現在;
     if (static_cast<int>(手.size()) <= n) 手.resize(n + 1);
-    手[n] = {元X, 元Y, 先X, 先Y, 盤面[先X][先Y], 元駒, 先駒, 前秒M, 後秒M, 前秒C, 後秒C};
+    // A destination off the board (never passed by the game) took nothing.
+    const int 取駒 = 盤上(先X, 先Y) ? 盤面[先X][先Y] : 0;
+    手[n] = {元X, 元Y, 先X, 先Y, 取駒, 元駒, 先駒, 前秒M, 後秒M, 前秒C, 後秒C};
     手順_最終 = n;
   }
 
@@ -43,6 +46,7 @@ class 手順記録 {
 
   // Makes room for moves 1..n (for a record being read) and sets 手順_最終 = n.
   void 長さ設定(int n) {
+    if (n < 0) n = 0;
     if (static_cast<int>(手.size()) <= n) 手.resize(n + 1);
     手順_最終 = n;
     if (手順_現在 > n) 手順_現在 = n;

@@ -1,6 +1,7 @@
 #include "rules/movegen.h"
 
 #include <array>
+#include <limits>
 #include <vector>
 
 namespace qz {
@@ -59,9 +60,20 @@ void 局面を写す(局面& d, const 局面& s) {
 }
 
 // p[0] is the position; p[1..] are scratch positions for the plies below.
-std::uint64_t perft内(局面* p, bool MAN側, int 深さ) {
+// 予算 counts down the positions whose moves may still be listed.
+struct 予算 {
+  std::uint64_t 残り;
+  bool 尽きた = false;
+};
+
+std::uint64_t perft内(局面* p, bool MAN側, int 深さ, 予算& 予) {
   局面& s = *p;
-  if (s.勝者 != 0) return 0;
+  if (s.勝者 != 0 || 予.尽きた) return 0;
+  if (予.残り == 0) {
+    予.尽きた = true;
+    return 0;
+  }
+  --予.残り;
   勢力調査(s);
   調査_2歩フラグ設定(s);
   if (深さ == 1) return static_cast<std::uint64_t>(合法手数(s, MAN側));
@@ -70,7 +82,7 @@ std::uint64_t perft内(局面* p, bool MAN側, int 深さ) {
   合法手列挙(s, MAN側, [&](const 指し手& m) {
     局面を写す(子, s);
     手を指す(子, m);
-    n += perft内(p + 1, !MAN側, 深さ - 1);
+    n += perft内(p + 1, !MAN側, 深さ - 1, 予);
   });
   return n;
 }
@@ -89,13 +101,18 @@ int 合法手数(const 局面& s, bool MAN側) {
   return n;
 }
 
-std::uint64_t perft(const 局面& s, bool MAN側, int 深さ) {
+std::optional<std::uint64_t> perft(const 局面& s, bool MAN側, int 深さ, std::uint64_t 上限) {
   if (深さ <= 0) return 深さ == 0 ? 1 : 0;
   std::vector<局面> 段(static_cast<std::size_t>(深さ));
   局面を写す(段[0], s);
-  段[0].二歩フラグ_MAN = s.二歩フラグ_MAN;
-  段[0].二歩フラグ_COM = s.二歩フラグ_COM;
-  return perft内(段.data(), MAN側, 深さ);
+  予算 予{上限};
+  const std::uint64_t n = perft内(段.data(), MAN側, 深さ, 予);
+  if (予.尽きた) return std::nullopt;
+  return n;
+}
+
+std::uint64_t perft(const 局面& s, bool MAN側, int 深さ) {
+  return *perft(s, MAN側, 深さ, std::numeric_limits<std::uint64_t>::max());
 }
 
 }  // namespace qz

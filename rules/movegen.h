@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "rules/rules.h"
 
@@ -85,5 +86,8 @@ inline void 手を指す(局面& s, const 指し手& m) {
 // position's moves are listed. A position where a king has been taken (勝者
 // set) has no moves. s itself is not changed.
 std::uint64_t perft(const 局面& s, bool MAN側, int 深さ);
+// The same, giving up (nothing) when more than 上限 positions would have
+// their moves listed.
+std::optional<std::uint64_t> perft(const 局面& s, bool MAN側, int 深さ, std::uint64_t 上限);
 
 }  // namespace qz

@@ -12,14 +12,8 @@ struct 持駒 {
   std::array<int, 8> 枚数{};
   int 合計 = 0;
 
-  void 加える(int i) {
-    ++枚数[i];
-    ++合計;
-  }
-  void 減らす(int i) {
-    --枚数[i];
-    --合計;
-  }
+  void 加える(int i) { ++枚数[i]; ++合計; }
+  void 減らす(int i) { --枚数[i]; --合計; }
   void 合計再計算() {
     合計 = 0;
     for (int i = 1; i <= 持駒種類数; ++i) 合計 += 枚数[i];

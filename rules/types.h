@@ -28,30 +28,14 @@ constexpr int 成飛 = 901;  // 龍
 constexpr int 王 = 950;
 
 // A square holds a COM piece when its code is >= 10, a MAN piece when <= -10.
-constexpr bool COM駒(int c) {
-  return c >= 10;
-}
-constexpr bool MAN駒(int c) {
-  return c <= -10;
-}
+constexpr bool COM駒(int c) { return c >= 10; }
+constexpr bool MAN駒(int c) { return c <= -10; }
 
 // The codes that stand on a board: the fourteen kinds of each side.
 constexpr bool 駒コード(int c) {
   switch (std::abs(c)) {
-    case 歩:
-    case 成歩:
-    case 香:
-    case 成香:
-    case 桂:
-    case 成桂:
-    case 銀:
-    case 成銀:
-    case 金:
-    case 角:
-    case 成角:
-    case 飛:
-    case 成飛:
-    case 王:
+    case 歩: case 成歩: case 香: case 成香: case 桂: case 成桂: case 銀: case 成銀:
+    case 金: case 角: case 成角: case 飛: case 成飛: case 王:
       return true;
     default:
       return false;
@@ -66,29 +50,14 @@ constexpr std::array<int, 8> 持駒番号の駒 = {0, 歩, 香, 桂, 銀, 金, �
 // or 0 for a king or a code that is no piece.
 constexpr int 持駒番号(int c) {
   switch (std::abs(c)) {
-    case 歩:
-    case 成歩:
-      return 1;
-    case 香:
-    case 成香:
-      return 2;
-    case 桂:
-    case 成桂:
-      return 3;
-    case 銀:
-    case 成銀:
-      return 4;
-    case 金:
-    case 成金:
-      return 5;
-    case 角:
-    case 成角:
-      return 6;
-    case 飛:
-    case 成飛:
-      return 7;
-    default:
-      return 0;
+    case 歩: case 成歩: return 1;
+    case 香: case 成香: return 2;
+    case 桂: case 成桂: return 3;
+    case 銀: case 成銀: return 4;
+    case 金: case 成金: return 5;
+    case 角: case 成角: return 6;
+    case 飛: case 成飛: return 7;
+    default: return 0;
   }
 }
 
@@ -103,9 +72,7 @@ constexpr int いいえ = 0;
 // MAN's stand shows slot i in row i + 2; COM's stand shows slot i in row 8 - i.
 constexpr int MAN持駒X = 11;
 constexpr int COM持駒X = -1;
-constexpr bool 盤上(int x, int y) {
-  return x >= 1 && x <= 9 && y >= 1 && y <= 9;
-}
+constexpr bool 盤上(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
 
 // Layout in twips (1/1440 inch): cell (x, y) has its top-left corner at
 // (盤左端 + 桝幅·x, 盤上端 + 桝高·y); x and y may be negative or fractional.

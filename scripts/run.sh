@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts the program.
+# Installs what is missing, builds, and opens the window of QZ 氷結将棋 in
+# the folder this was started from (where the settings file is kept).
 set -euo pipefail
-cd "$(dirname "$0")/.."
+here=$PWD
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "QZ 氷結将棋: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set)." >&2
+  exit 1
+fi
+cd "$root"
 bash scripts/deps.sh
 bash scripts/build.sh build
-exec build/engine/qzshogi-engine
+cd "$here"
+exec "$root/build/shell/qzshogi"

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct Event {
   std::string title;
   bool operator==(const Event&) const = default;
 };
+inline void PrintTo(const Event& e, std::ostream* os) {
+  *os << e.kind << "(" << e.text << (e.title.empty() ? "" : " / " + e.title) << ")";
+}
 
 class Menu_ : public Menu {
  public:

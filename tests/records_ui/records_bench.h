@@ -7,17 +7,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "game_bench.h"
-
-namespace qz::game_testing {
-inline void PrintTo(const Event& e, std::ostream* os) {
-  *os << e.kind << "「" << e.text << "」" << (e.title.empty() ? "" : "／「" + e.title + "」");
-}
-}  // namespace qz::game_testing
 
 namespace qz::records_testing {
 

@@ -40,5 +40,20 @@ TEST(History, SavingAfterSteppingBackDiscardsTheTail) {
   EXPECT_EQ(h.手順_最終, 618);
 }
 
+TEST(History, OddValuesNeverReachOutsideItsStorage) {
+  手順記録 h;
+  盤配列 board{};
+  h.手順_現在 = -3;  // a broken counter starts over rather than writing before slot 1
+  h.手順保存(board, 11, 3, 10, 0, -歩, -歩, 0, 0, 0, 0);
+  EXPECT_EQ(h.手順_現在, 1);
+  EXPECT_EQ(h[1].取駒, 0);
+  h.長さ設定(-5);
+  EXPECT_EQ(h.手順_最終, 0);
+  EXPECT_EQ(h.手順_現在, 0);
+  h.長さ設定(12);
+  EXPECT_EQ(h.手順_最終, 12);
+  EXPECT_EQ(h[12].先駒, 0);
+}
+
 }  // namespace
 }  // namespace qz

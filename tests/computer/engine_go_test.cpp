@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/engine.h"
+
+namespace qz {
+namespace {
+
+// Runs the lines through one engine and returns its output lines.
+std::vector<std::string> Engine(EngineState& st, const std::vector<std::string>& lines) {
+  std::ostringstream out;
+  for (const auto& l : lines) handleCommand(st, l, out);
+  std::vector<std::string> v;
+  std::istringstream in(out.str());
+  for (std::string l; std::getline(in, l);) v.push_back(l);
+  return v;
+}
+
+// A square of USI text turned half a turn: file f -> 10 - f, rank r -> 'i' - (r - 'a').
+std::string Turned(const std::string& move) {
+  std::string m = move;
+  for (std::size_t i = 0; i + 1 < m.size(); ++i)
+    if (m[i] >= '1' && m[i] <= '9' && m[i + 1] >= 'a' && m[i + 1] <= 'i') {
+      m[i] = static_cast<char>('0' + 10 - (m[i] - '0'));
+      m[i + 1] = static_cast<char>('i' - (m[i + 1] - 'a'));
+      ++i;
+    }
+  return m;
+}
+
+TEST(EngineGo, TheLowerSideIsSearchedOnTheReversedBoard) {
+  EngineState st;
+  EXPECT_EQ(Engine(st, {"position startpos", "go"}), std::vector<std::string>{"bestmove 7g7f"});
+  // The same position with the sides exchanged, the upper side to move.
+  EngineState up;
+  const auto upper = Engine(
+      up,
+      {"position sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1", "evals"});
+  const auto lower = Engine(st, {"evals"});
+  ASSERT_EQ(upper.size(), lower.size());
+  ASSERT_GT(upper.size(), 1u);
+  for (std::size_t i = 0; i < upper.size(); ++i) EXPECT_EQ(lower[i], Turned(upper[i]));
+  EXPECT_EQ(lower.back(), "bestmove 7g7f");
+}
+
+TEST(EngineGo, DropsOfTheLowerSideAndTheirScores) {
+  EngineState st;
+  const auto out = Engine(
+      st, {"setoption name Level value 1", "position sfen 4k4/9/9/9/9/9/9/9/4K4 b G 1", "evals"});
+  // Five king moves, then gold drops on every empty square.
+  ASSERT_EQ(out.size(), 5u + 79u + 1u);
+  // The drops come in the order of the search on the reversed board: its
+  // (1,1) is the real (9,9). A drop costs 5 at level 1 before the danger scan.
+  EXPECT_EQ(out[5], "G*1i -5");
+  EXPECT_EQ(out.back().rfind("bestmove ", 0), 0u);
+}
+
+TEST(EngineGo, ResignsWhenNothingIsLegal) {
+  EngineState st;
+  EXPECT_EQ(Engine(st, {"position sfen 4k4/4R4/9/9/9/9/9/9/4K4 w - 1", "go", "evals"}),
+            (std::vector<std::string>{"bestmove resign", "bestmove resign"}));
+  // The lower side likewise, on the mirrored position.
+  EXPECT_EQ(Engine(st, {"position sfen 4k4/9/9/9/9/9/9/4r4/4K4 b - 1", "go"}),
+            std::vector<std::string>{"bestmove resign"});
+}
+
+TEST(EngineGo, TheLevelSwitchesStagesOfTheEvaluation) {
+  EngineState st;
+  const std::string pos = "position startpos moves 7g7f";
+  EXPECT_EQ(Engine(st, {"setoption name Level value 1", pos, "go"}).back(), "bestmove 9a9b");
+  EXPECT_EQ(Engine(st, {"setoption name Level value 3", pos, "go"}).back(), "bestmove 8c8d");
+  EXPECT_EQ(Engine(st, {"setoption name Level value 4", "go"}).size(), 2u);  // refused, then go
+  EXPECT_EQ(Engine(st, {"go"}).back(), "bestmove 8c8d");
+}
+
+TEST(EngineGo, NewGameForgetsTheKingDistanceOfTheLastTurn) {
+  // Only drops are possible in the second position (COM's king is checked
+  // from afar and frozen); their approach term reads the distance the last
+  // board move of the previous search left.
+  const std::vector<std::string> first = {"setoption name Level value 2",
+                                          "position sfen 4k3g/9/9/9/9/9/9/9/4K4 w - 1", "go"};
+  const std::vector<std::string> second = {"position sfen 4k4/9/9/9/4R4/9/9/9/4K4 w g 1", "evals"};
+  EngineState st;
+  Engine(st, first);
+  const auto carried = Engine(st, second);
+  Engine(st, first);
+  Engine(st, {"usinewgame"});
+  const auto fresh = Engine(st, second);
+  ASSERT_EQ(carried.size(), fresh.size());
+  // With the remembered distance 8, a drop closer to MAN's king along the
+  // column gains 0.1; after usinewgame the distance is 0 and it gains nothing.
+  int differ = 0;
+  for (std::size_t i = 0; i + 1 < carried.size(); ++i) {
+    const auto space = carried[i].find(' ');
+    ASSERT_EQ(carried[i].substr(0, space), fresh[i].substr(0, space));
+    const long a = std::lround(std::stod(carried[i].substr(space + 1)) * 10);
+    const long b = std::lround(std::stod(fresh[i].substr(space + 1)) * 10);
+    if (a != b) {
+      ++differ;
+      EXPECT_EQ(a - b, 1) << carried[i];
+    }
+  }
+  EXPECT_GT(differ, 0);
+}
+
+}  // namespace
+}  // namespace qz

@@ -1,0 +1,127 @@
+#include "engine/sfen.h"
+
+#include <gtest/gtest.h>
+
+#include "rules/rules.h"
+
+namespace qz {
+namespace {
+
+TEST(Sfen, StartPositionIsTheProgramsInitialPosition) {
+  std::string why;
+  const auto p = SFEN読込(開始SFEN, why);
+  ASSERT_TRUE(p) << why;
+  局面 s;
+  初期配置(s);
+  EXPECT_EQ(p->盤面, s.盤面);
+  EXPECT_TRUE(p->MAN手番);
+  EXPECT_EQ(p->手数, 1);
+  EXPECT_EQ(SFEN書出(p->盤面, p->持駒_MAN, p->持駒_COM, true, 1), 開始SFEN);
+}
+
+TEST(Sfen, RoundTripsPromotedPiecesHandsAndSides) {
+  const std::string texts[] = {
+      "l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGS2Pbgsn2p 40",
+      "+p+l+n+s+b+r3/9/9/9/4k4/9/9/9/+P+L+N+S+B+R2K b 2R2B4G4S4N4L18P 1",
+      "9/9/9/9/9/9/9/9/9 b - 7",
+  };
+  for (const std::string& t : texts) {
+    std::string why;
+    const auto p = SFEN読込(t, why);
+    ASSERT_TRUE(p) << t << ": " << why;
+    EXPECT_EQ(SFEN書出(p->盤面, p->持駒_MAN, p->持駒_COM, p->MAN手番, p->手数), t);
+  }
+  std::string why;
+  const auto p = SFEN読込(texts[0], why);
+  EXPECT_EQ(p->盤面[6][2], -成飛);  // "+R" after five empty squares: file 4, rank b
+  EXPECT_EQ(p->盤面[8][2], 王);
+  EXPECT_EQ(p->盤面[2][8], 成角);
+  EXPECT_EQ(p->持駒_MAN.枚数[1], 2);
+  EXPECT_EQ(p->持駒_COM.枚数[1], 2);
+  EXPECT_EQ(p->持駒_COM.合計, 6);
+  EXPECT_FALSE(p->MAN手番);
+}
+
+TEST(Sfen, HandsInAnyOrderAndAMissingMoveNumberAreAccepted) {
+  std::string why;
+  const auto p = SFEN読込("9/9/9/9/9/9/9/9/9 b pP2pR", why);
+  ASSERT_TRUE(p) << why;
+  EXPECT_EQ(p->持駒_COM.枚数[1], 3);
+  EXPECT_EQ(p->持駒_MAN.合計, 2);
+  EXPECT_EQ(SFEN書出(p->盤面, p->持駒_MAN, p->持駒_COM, true, p->手数),
+            "9/9/9/9/9/9/9/9/9 b RP3p 1");
+}
+
+struct BadSfen {
+  const char* text;
+  const char* reason;  // a part of the message
+};
+
+TEST(Sfen, MalformedTextIsRefusedWithAReason) {
+  const BadSfen cases[] = {
+      {"", "4 fields"},
+      {"9/9/9/9/9/9/9/9/9", "4 fields"},
+      {"9/9/9/9/9/9/9/9/9 b - 1 extra", "4 fields"},
+      {"9/9/9/9/9/9/9/9 b - 1", "9 ranks"},
+      {"9/9/9/9/9/9/9/9/9/9 b - 1", "9 ranks"},
+      {"9/9/9/9/91/9/9/9/9 b - 1", "rank e has more than 9"},
+      {"9/9/9/9/9/9/9/9/8 b - 1", "rank i has fewer than 9"},
+      {"9/9/9/9/9/9/9/9/k9 b - 1", "rank i has more than 9"},
+      {"9/9/9/9/9/9/9/9/X8 b - 1", "unknown piece"},
+      {"9/9/9/9/9/9/9/9/8+ b - 1", "unknown piece"},
+      {"9/9/9/9/9/9/9/9/+G8 b - 1", "cannot be promoted"},
+      {"9/9/9/9/9/9/9/9/+k8 b - 1", "cannot be promoted"},
+      {"9/9/9/9/9/9/9/9/0a9 b - 1", "unknown piece"},
+      {"9/9/9/9/9/9/9/9/9 x - 1", "side to move"},
+      {"9/9/9/9/9/9/9/9/9 b K 1", "cannot be in a hand"},
+      {"9/9/9/9/9/9/9/9/9 b 0P 1", "hand count"},
+      {"9/9/9/9/9/9/9/9/9 b 100P 1", "hand count"},
+      {"9/9/9/9/9/9/9/9/9 b 60P50P 1", "hand count"},
+      {"9/9/9/9/9/9/9/9/9 b 2 1", "end with a number"},
+      {"9/9/9/9/9/9/9/9/9 b -P 1", "cannot be in a hand"},
+      {"9/9/9/9/9/9/9/9/9 b - 0", "move number"},
+      {"9/9/9/9/9/9/9/9/9 b - x1", "move number"},
+      {"9/9/9/9/9/9/9/9/9 b - 99999999999999", "move number"},
+  };
+  for (const auto& c : cases) {
+    std::string why;
+    EXPECT_FALSE(SFEN読込(c.text, why)) << c.text;
+    EXPECT_NE(why.find(c.reason), std::string::npos) << c.text << " said: " << why;
+  }
+}
+
+TEST(UsiMove, ParsesBoardMovesPromotionsAndDrops) {
+  const auto a = USI指し手読込("7g7f");
+  ASSERT_TRUE(a);
+  EXPECT_FALSE(a->打つ);
+  EXPECT_EQ(a->元X, 3);
+  EXPECT_EQ(a->元Y, 7);
+  EXPECT_EQ(a->先X, 3);
+  EXPECT_EQ(a->先Y, 6);
+  const auto b = USI指し手読込("8h2b+");
+  ASSERT_TRUE(b);
+  EXPECT_TRUE(b->成);
+  EXPECT_EQ(b->元X, 2);
+  EXPECT_EQ(b->先X, 8);
+  EXPECT_EQ(b->先Y, 2);
+  const auto c = USI指し手読込("R*1i");
+  ASSERT_TRUE(c);
+  EXPECT_TRUE(c->打つ);
+  EXPECT_EQ(c->持駒番号, 7);
+  EXPECT_EQ(c->先X, 9);
+  EXPECT_EQ(c->先Y, 9);
+  for (const char* bad : {"", "7g7", "7g7f+x", "7g7f++", "p*5e", "K*5e", "+*5e", "0a1b", "7j7f",
+                          "P*5j", "P*0e", "7g7f ", "７g7f"})
+    EXPECT_FALSE(USI指し手読込(bad)) << bad;
+}
+
+TEST(UsiMove, WritesMovesOfBothSides) {
+  EXPECT_EQ(USI表記({3, 7, 3, 6, -歩, -歩}), "7g7f");
+  EXPECT_EQ(USI表記({2, 8, 8, 2, -角, -成角}), "8h2b+");
+  EXPECT_EQ(USI表記({11, 3, 5, 5, -歩, -歩}), "P*5e");
+  EXPECT_EQ(USI表記({-1, 7, 1, 1, 飛, 飛}), "R*9a");
+  EXPECT_EQ(USI表記({5, 1, 5, 2, 王, 王}), "5a5b");
+}
+
+}  // namespace
+}  // namespace qz

@@ -1,0 +1,151 @@
+// The computer's level and the handicap ladder.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "game_bench.h"
+
+namespace qz {
+namespace {
+
+using game_testing::box;
+using game_testing::Event;
+using game_testing::Game;
+using game_testing::sound;
+using game_testing::textsOf;
+
+const Event 禁止 = sound("禁止.wav");
+const Event 駒打 = sound("駒打音.wav");
+
+std::vector<bool> levelChecks(const Game& g) {
+  return {g.menu.itemChecked(MenuItem::LEVEL1), g.menu.itemChecked(MenuItem::LEVEL2),
+          g.menu.itemChecked(MenuItem::LEVEL3)};
+}
+
+TEST(Level, EachItemChecksItselfAlone) {
+  Game g;
+  EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, false, true}));
+  g.form.メニュー選択(MenuItem::LEVEL1);
+  EXPECT_EQ(g.form.COMレベル, 1);
+  EXPECT_EQ(levelChecks(g), (std::vector<bool>{true, false, false}));
+  g.form.LEVEL2_Click();
+  EXPECT_EQ(g.form.COMレベル, 2);
+  EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, true, false}));
+  // A value outside 1..3 unchecks all and keeps the level.
+  g.form.レベル_設定(4);
+  EXPECT_EQ(g.form.COMレベル, 2);
+  EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, false, false}));
+}
+
+TEST(Level, IsShownOnlyInAGameAgainstTheComputer) {
+  Game g;
+  g.takeOps();
+  g.form.LEVEL1_Click();
+  EXPECT_TRUE(textsOf(g.takeOps()).empty());
+  g.form.SENTE_Click();
+  g.takeOps();
+  g.form.LEVEL2_Click();
+  EXPECT_EQ(textsOf(g.takeOps()), (std::vector<std::string>{"LEVEL", "LEVEL", " 2", " 2"}));
+}
+
+// Every handicap grade removes the pieces of the grades between it and 0.
+struct 駒位置 {
+  int x, y, code;
+};
+const std::vector<駒位置> 上の段 = {{8, 2, 角}, {2, 2, 飛}, {9, 1, 香}, {1, 1, 香}, {8, 1, 桂},
+                                    {2, 1, 桂}, {7, 1, 銀}, {3, 1, 銀}, {6, 1, 金}, {4, 1, 金}};
+const std::vector<駒位置> 下の段 = {{2, 8, -角}, {8, 8, -飛}, {1, 9, -香}, {9, 9, -香},
+                                    {2, 9, -桂}, {8, 9, -桂}, {3, 9, -銀}, {7, 9, -銀},
+                                    {4, 9, -金}, {6, 9, -金}};
+
+void 段級の盤を確かめる(const Game& g, int grade) {
+  for (int i = 0; i < 10; ++i) {
+    const 駒位置& up = 上の段[i];
+    EXPECT_EQ(g.at(up.x, up.y), i < grade ? 0 : up.code) << "grade " << grade;
+    const 駒位置& down = 下の段[i];
+    EXPECT_EQ(g.at(down.x, down.y), i < -grade ? 0 : down.code) << "grade " << grade;
+  }
+}
+
+TEST(Handicap, TheLadderBothWays) {
+  Game g;
+  for (int grade = 1; grade <= 10; ++grade) {
+    g.form.LBEL_UP_Click();
+    EXPECT_EQ(g.take(), (std::vector<Event>{駒打}));
+    EXPECT_EQ(g.form.ハンデレベル, grade);
+    段級の盤を確かめる(g, grade);
+  }
+  for (int grade = 9; grade >= -10; --grade) {
+    g.form.LEBEL_DOWN_Click();
+    EXPECT_EQ(g.take(), (std::vector<Event>{駒打}));
+    EXPECT_EQ(g.form.ハンデレベル, grade);
+    段級の盤を確かめる(g, grade);
+  }
+  for (int grade = -9; grade <= 0; ++grade) {
+    g.form.LBEL_UP_Click();
+    段級の盤を確かめる(g, grade);
+  }
+  g.form.LBEL_UP_Click();
+  g.form.LBEL_UP_Click();
+  g.form.LBEL_UP_Click();
+  const auto texts = textsOf(g.takeOps());
+  EXPECT_EQ(texts.back(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級");
+  g.form.LEBEL_DOWN_Click();
+  EXPECT_EQ(g.at(9, 1), 香);
+  EXPECT_EQ(textsOf(g.takeOps()).back(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級");
+}
+
+TEST(Handicap, AtEitherEndNothingMovesButTheGradeIsSet) {
+  Game g;
+  for (int i = 0; i < 10; ++i) g.form.LBEL_UP_Click();
+  g.form.ハンデ設定フラグ = 0;
+  const auto board = g.form.局.盤面;
+  g.take();
+  g.form.LBEL_UP_Click();
+  EXPECT_TRUE(g.take().empty());
+  EXPECT_EQ(g.form.局.盤面, board);
+  EXPECT_EQ(g.form.ハンデ設定フラグ, 1);
+  EXPECT_EQ(g.form.ハンデレベル, 10);
+}
+
+TEST(Handicap, RefusedInRecordModeDuringAGameAndAfterReversal) {
+  const std::string tail = "\r\r局面→最初にして下さい";
+  for (const bool up : {true, false}) {
+    Game g;
+    g.form.棋譜モード = 1;
+    up ? g.form.LBEL_UP_Click() : g.form.LEBEL_DOWN_Click();
+    EXPECT_EQ(g.take(),
+              (std::vector<Event>{禁止, box("棋譜ﾓｰﾄﾞではできません" + tail, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定")}));
+    g.form.棋譜モード = 0;
+    g.form.START_Click();
+    g.move(3, 7, 3, 6);
+    g.take();
+    up ? g.form.LBEL_UP_Click() : g.form.LEBEL_DOWN_Click();
+    EXPECT_EQ(g.take(),
+              (std::vector<Event>{禁止, box("対局途中ではできません" + tail, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定")}));
+    g.form.初期設定();
+    g.form.反転フラグ = 1;
+    up ? g.form.LBEL_UP_Click() : g.form.LEBEL_DOWN_Click();
+    EXPECT_EQ(g.take(),
+              (std::vector<Event>{禁止, box("反転後ではできません" + tail, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定")}));
+    EXPECT_EQ(g.form.ハンデレベル, 0);
+    EXPECT_EQ(g.form.ハンデ設定フラグ, 0);
+  }
+}
+
+// A game against the computer with its bishop and rook taken off.
+TEST(Handicap, AGameIsPlayedOnTheReducedBoard) {
+  Game g;
+  g.form.LBEL_UP_Click();
+  g.form.LBEL_UP_Click();
+  g.form.SENTE_Click();
+  g.move(3, 7, 3, 6);
+  EXPECT_EQ(g.form.手数, 2);
+  EXPECT_EQ(g.form.手順.手順_最終, 2);
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      EXPECT_TRUE(g.at(x, y) < 角 || g.at(x, y) == 王) << x << y;  // no upper bishop or rook
+}
+
+}  // namespace
+}  // namespace qz
