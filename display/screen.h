@@ -71,6 +71,8 @@ class 画面 {
                  int フォントサイズ);
   void 描画_文字列(double 入力X, double 入力Y, int 数値, int 色, int サイズ);
   void 描画_移動駒種類(double 入力X, double 入力Y, std::string_view 駒文字, int 色);
+  // Prints a text with its top-left corner at (X, Y) in twips (a record's title and names).
+  void 描画_テキスト(double X, double Y, std::string_view 文字, int 色, int サイズ);
   void 描画_桝_数値();
   void 描画_レベル(int IN_LEVEL);
   void 描画_ハンデレベル(int IN_ハンデレベル);

@@ -101,6 +101,10 @@ void 画面::描画_移動駒種類(double 入力X, double 入力Y, std::string_
   文字(入力X, 入力Y, 駒文字, 色, 12);
 }
 
+void 画面::描画_テキスト(double X, double Y, std::string_view 文字, int 色, int サイズ) {
+  if (!文字.empty()) 面.text(X, Y, 文字, 色, サイズ, 太字);
+}
+
 void 画面::描画_桝_数値() {
   太字 = true;
   for (int x = 1; x <= 桝数; ++x) {

@@ -46,12 +46,12 @@ void BoardView::paintEvent(QPaintEvent* event) {
   {
     QPainter p(this);
     const QPixmap& canvas = surface_.canvas();
-    const QRect r = event->rect();
-    p.fillRect(r, back_);
-    p.drawPixmap(r, canvas,
-                 QRectF(QPointF(r.topLeft()) * canvas.devicePixelRatio(),
-                        QSizeF(r.size()) * canvas.devicePixelRatio())
-                     .toRect());
+    const qreal dpr = canvas.devicePixelRatio();
+    // Beyond the canvas (a maximised window) the back colour shows.
+    p.fillRect(event->rect(), back_);
+    const QRect r = event->rect() & QRect(QPoint(0, 0), (QSizeF(canvas.size()) / dpr).toSize());
+    if (!r.isEmpty())
+      p.drawPixmap(r, canvas, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr).toRect());
   }
   if (!painted_) {
     painted_ = true;

@@ -11,7 +11,6 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr std::uint32_t kEffectRate = 44100;
-constexpr std::uint32_t kMusicRate = 22050;
 
 using Signal = std::vector<double>;
 

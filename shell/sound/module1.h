@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace qz {
 
@@ -35,6 +36,9 @@ class Module1 {
   void 表示_サウンド警告(const std::string& text);
 
   std::int32_t サウンド_ハンドル = 0;
+
+  // Changes the program's own folder of sounds.
+  void set_sounds_dir(std::filesystem::path dir) { sounds_dir_ = std::move(dir); }
 
   // Where 読込_サウンド finds a file: the current directory first, then the
   // sounds folder; an empty path when it is in neither.

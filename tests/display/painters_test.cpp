@@ -307,8 +307,11 @@ TEST_F(Painters, NumbersPrintWithABlankForTheSignAndKanjiInModeOne) {
   g.描画_数値(0, 0, 7, 15, 1, 12);
   g.描画_数値(0, 0, 10, 15, 1, 12);  // no kanji numeral: nothing
   g.描画_数値(0, 0, "LEVEL", 15, 1, 12);
+  g.描画_テキスト(-465, 6350, "対局", 12, 12);  // twips, partly outside the window
   const auto t = texts();
-  ASSERT_EQ(t.size(), 3u);
+  ASSERT_EQ(t.size(), 4u);
+  EXPECT_DOUBLE_EQ(t[3].x, -465);
+  EXPECT_DOUBLE_EQ(t[3].y, 6350);
   EXPECT_EQ(t[0].text, " 7");
   EXPECT_EQ(t[1].text, "-7");
   EXPECT_EQ(t[2].text, "七");

@@ -49,13 +49,7 @@ class Module1Sound : public testing::Test {
                   },
                   fs::path()};
 
-  void use_sounds_dir() {
-    module_ = Module1(
-        [this](const std::string& text, const std::string& caption) {
-          warnings_.push_back({text, caption});
-        },
-        root_ / "sounds");
-  }
+  void use_sounds_dir() { module_.set_sounds_dir(root_ / "sounds"); }
 };
 
 TEST_F(Module1Sound, LoadsFromTheCurrentDirectoryThenTheSoundsFolder) {
