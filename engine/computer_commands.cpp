@@ -38,8 +38,7 @@ namespace {
   局面反転(s);
   const 探索結果 r = COM探索(s, st.COM記憶値, st.COMレベル, 一覧);
   局面反転(s);
-  勢力調査(s);
-  調査_2歩フラグ設定(s);
+  最新化(st);
   return r;
 }
 
