@@ -180,7 +180,7 @@ double Form1::取得_棋譜のX座標(const std::string& IN_文字列) {
 
 // Prints a header line of a loaded record at (X, Y) twips, size 12.
 void Form1::見出し表示(const std::string& 文字列, int 色, double X, double Y) {
-  描画_数値((X - 盤左端) / 桝幅, (Y - 盤上端) / 桝高, 文字列, 色, 0, 12);
+  描画_テキスト(X, Y, 文字列, 色, 12);
 }
 
 // A file name clicked: the record is read into the history and the board
