@@ -31,7 +31,8 @@ struct 走査 {
   bool MAN銀金() const { return 持[4] || 持[5]; }
 };
 
-// Rules 1 and 2: an empty square.
+// An empty square: weak squares round COM's king and in its home rows, and
+// what MAN could drop there.
 void 空き桝(走査& w, int x, int y) {
   局面& s = w.s;
   const 勢力表& t = w.t;
@@ -86,7 +87,8 @@ void 空き桝(走査& w, int x, int y) {
   }
 }
 
-// Rules 3 to 5: a COM piece of code V.
+// A COM piece of code V: the king on its back row, a pawn before a rook, and
+// any piece MAN attacks.
 void COM駒桝(走査& w, int x, int y, int V) {
   局面& s = w.s;
   const 勢力表& t = w.t;
@@ -120,7 +122,8 @@ void COM駒桝(走査& w, int x, int y, int V) {
   }
 }
 
-// Rules 6 to 8: a MAN piece of code V.
+// A MAN piece of code V: newly attacked near COM's king, a knight or a rook
+// aimed at COM, and the moved piece's next captures.
 void MAN駒桝(走査& w, int x, int y, int V) {
   局面& s = w.s;
   const 勢力表& t = w.t;

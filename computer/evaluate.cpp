@@ -45,7 +45,7 @@ void 第一段(const 候補枠& f, 点数& S) {
   S += 盤評価_COM危険座標(f.文脈, f.P, f.tx, f.ty);
 }
 
-// Stage 2, item 8: taking next a MAN attacker that shields its own king.
+// Taking next a MAN attacker that shields its own king.
 void 釘付け攻め手(const 候補枠& f, 点数& S) {
   局面& s = f.s;
   const 勢力表& t = f.t;
@@ -67,7 +67,7 @@ void 釘付け攻め手(const 候補枠& f, 点数& S) {
   }
 }
 
-// Stage 2, item 9: whether MAN bears on the destination, and what that costs.
+// Whether MAN bears on the destination, and what that costs.
 void 行き先の安全(const 候補枠& f, 点数& S) {
   局面& s = f.s;
   const 勢力表& t = f.t;
@@ -94,7 +94,7 @@ void 行き先の安全(const 候補枠& f, 点数& S) {
   }
 }
 
-// Stage 2, item 11: the value of a capture.
+// The value of a capture.
 void 取得の値(const 候補枠& f, 点数& S) {
   const 勢力表& t = f.t;
   const int C = f.C, tx = f.tx, ty = f.ty;

@@ -82,7 +82,8 @@ class Form1 : public 画面 {
   void 描画_棋譜_IO(int フラグ);
   void 描画_メッセージ(int IN_メッセージ番号);
 
-  // --- Menu and mouse handlers (form1_game.cpp ... form1_records.cpp) ---------
+  // --- Game, mouse and level handlers (form1_game.cpp, form1_mouse.cpp,
+  //     form1_level.cpp), stepping, reversal and records (form1_records.cpp) --
   void TAIKYOKU_Click();
   void MATCH_MAN_Click();
   void START_Click();

@@ -16,7 +16,7 @@ struct DangerCase {
   点数 expected;
 };
 
-// Each total is worked out rule by rule in the comment above it.
+// Each total is worked out term by term in the comment above it.
 const DangerCase kDangerCases[] = {
     // COM king (5,6); a MAN gold (3,5) and bishop (1,8) both bear on (4,5):
     // 0.5 x 2 + 10 (COM bears once) = 11; the bishop's three unguarded home

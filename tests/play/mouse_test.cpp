@@ -270,5 +270,29 @@ TEST(Resume, OnTheComputersTurnItMovesFirst) {
   EXPECT_EQ(g.form.中断中, 0);
 }
 
+// When the computer's resumed move ends the game, the click that resumed it
+// does nothing on the new board.
+TEST(Resume, AClickThatLetsTheComputerWinDoesNothingMore) {
+  Game g;
+  g.form.SENTE_Click();
+  局面& s = g.form.局;
+  s.盤面[5][3] = 0;
+  s.盤面[5][7] = 0;
+  s.盤面[2][2] = 0;
+  s.盤面[5][2] = 飛;  // a clear line to the lower king
+  勢力調査(s);
+  g.form.手数 = 1;
+  g.form.手番 = s.手番値_COM;
+  g.take();
+  g.click(5, 7);
+  EXPECT_EQ(g.take(), (std::vector<Event>{box("OKですか？", "再開(COM)"), 駒打,
+                                          sound("氷結.wav"),  // the golds bear on the rook
+                                          box("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了"),
+                                          box("続けますか？", "再ゲーム")}));
+  EXPECT_EQ(g.form.手番, 0);
+  EXPECT_EQ(g.form.選択状態, 0);
+  EXPECT_EQ(g.form.指し手[4], 0);
+}
+
 }  // namespace
 }  // namespace qz
