@@ -3,17 +3,21 @@
 // subject: form1_startup.cpp (start-up, shutdown, about box, 初期設定),
 // form1_options.cpp (settings file and the ｵﾌﾟｼｮﾝ menu), form1_clock.cpp
 // (Timer1 and the turn clock), form1_panel.cpp (record-file panel and the
-// handicap message), form1_pending.cpp (handlers still to be written).
+// handicap message), form1_game.cpp, form1_mouse.cpp, form1_com.cpp and
+// form1_level.cpp (playing a game), form1_records.cpp (stepping, reversal
+// and record files).
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "computer/state.h"
 #include "display/screen.h"
 #include "play/platform.h"
 #include "records/history.h"
+#include "records/stepping.h"
 #include "rules/rules.h"
 
 namespace qz {
@@ -79,7 +83,7 @@ class Form1 : public 画面 {
   void 描画_メッセージ(int IN_メッセージ番号);
 
   // --- Game, mouse and level handlers (form1_game.cpp, form1_mouse.cpp,
-  //     form1_level.cpp); the record handlers are still in form1_pending.cpp --
+  //     form1_level.cpp), stepping, reversal and records (form1_records.cpp) --
   void TAIKYOKU_Click();
   void MATCH_MAN_Click();
   void START_Click();
@@ -162,8 +166,7 @@ class Form1 : public 画面 {
   // Redraws every square, frozen pieces in their second picture set; 氷結.wav
   // when a piece has become frozen with the move.
   void 描画_氷結駒();
-  // Erases the header texts a loaded record left (the records step fills it;
-  // form1_pending.cpp).
+  // Erases the header texts a loaded record left (form1_records.cpp).
   void 描画_棋譜読込み部分消去();
 
   // What the computer keeps from one turn to the next.
@@ -208,6 +211,28 @@ class Form1 : public 画面 {
   void COMの手を指す(int fx, int fy, int tx, int ty, int 元駒, int 置く駒);
   double 経過秒();
   // ===== End of the game-play section.
+
+  // ===== Game records: stepping, reversal, record files and their panel
+  // (form1_records.cpp)
+ public:
+  void Command1_Click();
+  void File1_Click();
+  void Dir1_Change();
+  void Drive1_Change();
+  // The next move of the record file being read: 1 with the move in 手, 0
+  // when there is none (the end of the file, or a line that ended the reading).
+  int 読込_棋譜ファイル(qz::手順& 手);
+  // The X position (twips) at which a record's header line is printed.
+  double 取得_棋譜のX座標(const std::string& IN_文字列);
+
+ private:
+  void 棋譜パネルを閉じる();
+  void 断り表示(const 手順表示& r);
+  void 見出し表示(const std::string& 文字列, int 色, double X, double Y);
+
+  std::vector<qz::手順> 読込中の手;  // the moves of the record file being read
+  std::size_t 読込位置 = 0;
+  // ===== End of the records section.
 };
 
 }  // namespace qz

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -103,8 +104,10 @@ class Clock {
   virtual double secondsSinceMidnight() = 0;
 };
 
-// The record-file panel (drive, directory and file lists; four text boxes
-// with their labels and the RETURN button). Its contents come later.
+// The record-file panel: the drive list Drive1, the directory list Dir1,
+// the file list File1 (only "*.棋譜"), the text boxes Text1..Text4 with
+// their labels and the RETURN button. A panel that has no controls answers
+// with empty values and refuses every folder.
 class RecordPanel {
  public:
   virtual ~RecordPanel() = default;
@@ -112,6 +115,30 @@ class RecordPanel {
   virtual void setListsVisible(bool drive, bool directory, bool file) = 0;
   // Shows the text boxes, labels and button, or empties the boxes and hides them all.
   virtual void setTextPanelVisible(bool visible) = 0;
+
+  // The text of Text1..Text4 (UTF-8); "" for any other number.
+  virtual std::string text(int /*box*/) const { return {}; }
+
+  // Drive1.Drive: the drive (a file-system root or mounted volume) chosen.
+  virtual std::filesystem::path drive() const { return {}; }
+  // Shows in Drive1 the drive that holds the folder, without a change event.
+  virtual void setDrive(const std::filesystem::path& /*folder*/) {}
+
+  // How setting Dir1's folder went.
+  enum class FolderChange { Done, NotReady, Failed };
+  // Dir1.Path, and setting it: NotReady when the folder cannot be read (a
+  // drive without its medium, a volume gone, no permission), Failed for any
+  // other reason; Dir1 then keeps its folder.
+  virtual std::filesystem::path directoryPath() const { return {}; }
+  virtual FolderChange setDirectoryPath(const std::filesystem::path& /*folder*/) {
+    return FolderChange::Failed;
+  }
+
+  // File1.Path, File1.FileName (the name last clicked, as listed) and File1.Refresh.
+  virtual std::filesystem::path fileListPath() const { return {}; }
+  virtual void setFileListPath(const std::filesystem::path& /*folder*/) {}
+  virtual std::string fileName() const { return {}; }
+  virtual void refreshFileList() {}
 };
 
 // The settings file "QZ氷結将棋.ini": its lines, read and written whole.

@@ -12,6 +12,7 @@
 
 #include "play/form1.h"
 #include "shell/qt_surface.h"
+#include "shell/record_panel.h"
 
 namespace qz {
 namespace {
@@ -108,6 +109,7 @@ MainWindow::MainWindow(QtSurface& surface) : surface_(surface) {
   view_ = new BoardView(surface_, this);
   setCentralWidget(view_);
   buildMenus();
+  buildRecordPanel();
   resize(600, 533);
   surface_.onChanged = [this](const QRect& r) { view_->update(r); };
   surface_.onRefresh = [this] { view_->repaint(); };
@@ -285,9 +287,49 @@ void MainWindow::endProgram() {
   throw ProgramEnded{};
 }
 
-void MainWindow::setListsVisible(bool, bool, bool) {}
+// --- The record-file panel -------------------------------------------------------
 
-void MainWindow::setTextPanelVisible(bool) {}
+void MainWindow::buildRecordPanel() {
+  panel_ = std::make_unique<RecordFilePanel>(view_);
+  panel_->onDriveChange = [this] { dispatch([this] { form_->Drive1_Change(); }); };
+  panel_->onDirChange = [this] { dispatch([this] { form_->Dir1_Change(); }); };
+  panel_->onFileClick = [this] { dispatch([this] { form_->File1_Click(); }); };
+  panel_->onCommand1 = [this] { dispatch([this] { form_->Command1_Click(); }); };
+}
+
+void MainWindow::setListsVisible(bool drive, bool directory, bool file) {
+  panel_->setListsVisible(drive, directory, file);
+}
+void MainWindow::setTextPanelVisible(bool visible) {
+  panel_->setTextPanelVisible(visible);
+}
+std::string MainWindow::text(int box) const {
+  return panel_->text(box);
+}
+std::filesystem::path MainWindow::drive() const {
+  return panel_->drive();
+}
+void MainWindow::setDrive(const std::filesystem::path& folder) {
+  panel_->setDrive(folder);
+}
+std::filesystem::path MainWindow::directoryPath() const {
+  return panel_->directoryPath();
+}
+RecordPanel::FolderChange MainWindow::setDirectoryPath(const std::filesystem::path& folder) {
+  return panel_->setDirectoryPath(folder);
+}
+std::filesystem::path MainWindow::fileListPath() const {
+  return panel_->fileListPath();
+}
+void MainWindow::setFileListPath(const std::filesystem::path& folder) {
+  panel_->setFileListPath(folder);
+}
+std::string MainWindow::fileName() const {
+  return panel_->fileName();
+}
+void MainWindow::refreshFileList() {
+  panel_->refreshFileList();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (ended_ || form_ == nullptr) {

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <array>
 #include <functional>
+#include <memory>
 
 #include "play/platform.h"
 
@@ -17,6 +18,7 @@ namespace qz {
 
 class Form1;
 class QtSurface;
+class RecordFilePanel;
 
 // The window's client area: the surface's canvas, and the mouse.
 class BoardView : public QWidget {
@@ -92,9 +94,19 @@ class MainWindow : public QMainWindow,
   bool maximized() const override;
   void place(int left, int top, int width, int height) override;
   [[noreturn]] void endProgram() override;
-  // RecordPanel (its controls come with the record files)
+  // RecordPanel: forwarded to the record-file panel's controls (record_panel.h).
   void setListsVisible(bool drive, bool directory, bool file) override;
   void setTextPanelVisible(bool visible) override;
+  std::string text(int box) const override;
+  std::filesystem::path drive() const override;
+  void setDrive(const std::filesystem::path& folder) override;
+  std::filesystem::path directoryPath() const override;
+  FolderChange setDirectoryPath(const std::filesystem::path& folder) override;
+  std::filesystem::path fileListPath() const override;
+  void setFileListPath(const std::filesystem::path& folder) override;
+  std::string fileName() const override;
+  void refreshFileList() override;
+  RecordFilePanel& recordFilePanel() { return *panel_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -103,12 +115,14 @@ class MainWindow : public QMainWindow,
 
  private:
   void buildMenus();
+  void buildRecordPanel();
   QMenu* addMenu(MenuItem item, QWidget* parent, const QString& caption);
   QAction* addItem(MenuItem item, QWidget* parent, const QString& caption, bool checkable);
   void menuChosen(MenuItem item);
 
   QtSurface& surface_;
   BoardView* view_;
+  std::unique_ptr<RecordFilePanel> panel_;  // its controls are children of view_
   Form1* form_ = nullptr;
   std::array<QAction*, menuItemCount> actions_{};
   std::array<bool, menuItemCount> checked_{};

@@ -1,0 +1,255 @@
+// Game records: stepping back and forward through the moves, the board
+// reversal, and reading and writing record files through the panel.
+#include <filesystem>
+
+#include "play/form1.h"
+#include "records/kifu.h"
+#include "records/kifu_file.h"
+
+namespace qz {
+
+// --- Stepping ------------------------------------------------------------------
+
+void Form1::棋譜パネルを閉じる() {
+  描画_可視(false, false, false);
+  描画_棋譜_IO(1);
+}
+
+// A refused step: 禁止.wav where the refusal has it, then its message box.
+void Form1::断り表示(const 手順表示& r) {
+  if (r.禁止音) p.sound.dsPlay(音_禁止);
+  メッセージ(r.文言, r.題);
+}
+
+void Form1::STOP_Click() {
+  棋譜パネルを閉じる();
+}
+
+// "進": replays the next move of the history onto the board.
+void Form1::AFTER_Click() {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
+  棋譜パネルを閉じる();
+  const 手順表示 r = 手順_進(局, 手順, 手番, 手数, 時間_MAN, 時間_COM, 棋譜モード);
+  if (r.中断) 中断中 = 1;
+  if (r.結果 != 手順結果::済み) return 断り表示(r);
+  前 = r.前;
+  選択状態 = 0;
+  p.timer1.setEnabled(false);
+  描画_将棋盤桝();
+  描画_手数(手数, 色_白);
+  const qz::手順 手 = 手順[r.手];
+  if (盤上(手.元X, 手.元Y)) {
+    描画_絵(0, 手.元X, 手.元Y);
+    描画_桝輪郭(色_桝輪郭, 手.元X, 手.元Y);
+  }
+  描画_所有時間(局.手番値_COM, 時間_COM);
+  描画_所有時間(局.手番値_MAN, 時間_MAN);
+  // For a drop the source is a stand cell, which the stands' redraw paints over.
+  描画_絵(0, 手.元X, 手.元Y);
+  描画_桝輪郭(色_桝輪郭, 手.元X, 手.元Y);
+  描画_絵(手.先駒, 手.先X, 手.先Y);
+  描画_桝輪郭(色_桝輪郭, 手.先X, 手.先Y);
+  描画_自持盤();
+  描画_敵持盤();
+  p.sound.dsPlay(音_駒打);
+  描画_移動結果(r.移動結果手番, r.先X, r.先Y, r.先駒, 色_白);
+  描画_手数(手数, 色_白);
+  勢力調査(局);
+  描画_氷結駒();
+}
+
+// "戻": takes the move last replayed or made off the board again.
+void Form1::REPLAY_Click() {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
+  棋譜パネルを閉じる();
+  中断中 = 1;
+  const 手順表示 r = 手順_戻(局, 手順, 手番, 手数, 時間_MAN, 時間_COM);
+  if (r.結果 != 手順結果::済み) return 断り表示(r);
+  前 = r.前;
+  選択状態 = 0;
+  p.timer1.setEnabled(false);
+  描画_将棋盤桝();
+  const qz::手順 手 = 手順[r.手];
+  if (盤上(手.元X, 手.元Y)) {
+    描画_絵(手.元駒, 手.元X, 手.元Y);
+    描画_桝輪郭(色_桝輪郭, 手.元X, 手.元Y);
+  }
+  描画_所有時間(局.手番値_COM, 時間_COM);
+  描画_所有時間(局.手番値_MAN, 時間_MAN);
+  描画_自持盤();
+  描画_敵持盤();
+  描画_絵(0, 手.先X, 手.先Y);
+  描画_桝輪郭(色_桝輪郭, 手.先X, 手.先Y);
+  if (手.取駒 != 0) {
+    描画_絵(手.取駒, 手.先X, 手.先Y);
+    描画_桝輪郭(色_桝輪郭, 手.先X, 手.先Y);
+  }
+  p.sound.dsPlay(音_駒打);
+  消去_移動結果(r.移動結果手番);
+  描画_手数(手数, 色_白);
+  勢力調査(局);
+  描画_氷結駒();
+}
+
+// "最初": back to the starting position; the history stays for "進".
+void Form1::CANCEL_Click() {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
+  初期設定();
+  p.sound.dsPlay(音_駒打);
+}
+
+// --- Reversal --------------------------------------------------------------------
+
+// "反転": the board turned half round with every piece changing sides and
+// the hands exchanged (their totals follow them). The history is dropped.
+void Form1::REVERSE_Click() {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
+  if (棋譜モード == 1) {
+    p.sound.dsPlay(音_禁止);
+    メッセージ("棋譜ﾓｰﾄﾞではできません", "反転");
+    return;
+  }
+  反転フラグ = 1;
+  選択状態 = 0;
+  局面反転(局);
+  画面_再描画();
+  描画_手数(手数, 色_白);
+  if (ハンデ設定フラグ == 1) {
+    ハンデレベル = -ハンデレベル;
+    描画_ハンデレベル(ハンデレベル);
+  }
+  p.sound.dsPlay(音_駒打);
+  手番 = -手番;
+  手順.手順_現在 = 0;
+  手順.手順_最終 = 0;
+  // The move check reads the influence map: it must describe the reversed
+  // board, not the one before (the frozen marks on the screen stay as drawn).
+  勢力調査(局);
+}
+
+// --- The record-file panel ---------------------------------------------------------
+
+void Form1::KIFU_READ_Click() {
+  描画_可視(true, true, true);
+  描画_棋譜_IO(1);
+}
+
+void Form1::KIFU_WRITE_Click() {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
+  if (反転フラグ == 1) {
+    メッセージ("反転後は書き込みできません", "棋譜書込");
+  } else if (ハンデ設定フラグ == 1) {
+    メッセージ("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+  } else {
+    描画_可視(true, true, false);
+    描画_棋譜_IO(0);
+  }
+}
+
+// "RETURN": writes moves 1..手順_現在 to the file named in Text1, in the
+// folder of the file list. A refusal or a failure leaves the panel open
+// and the old file, if any, as it was.
+void Form1::Command1_Click() {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
+  RecordPanel& 盤 = p.recordPanel;
+  const 棋譜見出し 見出し = 見出し作成(盤.text(2), 盤.text(3), 盤.text(4), 先手値, 局.手番値_MAN);
+  const 棋譜ファイル結果 r = 棋譜書込(盤.fileListPath(), 盤.text(1), 見出し, 手順);
+  if (r.成功) {
+    描画_可視(false, false, false);
+    描画_棋譜_IO(1);
+    盤.refreshFileList();
+  }
+  メッセージ(r.文言, r.題);
+}
+
+int Form1::読込_棋譜ファイル(qz::手順& 手) {
+  if (読込位置 >= 読込中の手.size()) return いいえ;
+  手 = 読込中の手[読込位置++];
+  return はい;
+}
+
+double Form1::取得_棋譜のX座標(const std::string& IN_文字列) {
+  return qz::取得_棋譜のX座標(std::string_view(IN_文字列));
+}
+
+// Prints a header line of a loaded record at (X, Y) twips, size 12.
+void Form1::見出し表示(const std::string& 文字列, int 色, double X, double Y) {
+  描画_テキスト(X, Y, 文字列, 色, 12);
+}
+
+// A file name clicked: the record is read into the history and the board
+// set up for stepping through it with "進". A file that cannot be read
+// changes nothing; a bad move line keeps the moves before it.
+void Form1::File1_Click() {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
+  const std::string 名前 = p.recordPanel.fileName();
+  if (名前.empty()) return;
+  const std::u8string 名前u8(名前.begin(), 名前.end());
+  棋譜ファイル読込結果 f =
+      棋譜ファイル読込(p.recordPanel.fileListPath() / std::filesystem::path(名前u8));
+  if (!f.成功) {
+    メッセージ(f.文言, f.題);
+    return;
+  }
+  描画_可視(false, false, false);
+  初期設定();
+  棋譜モード = 1;
+  const 棋譜見出し& 見出し = f.内容.見出し;
+  見出し表示(見出し.対局名, 色_赤, 取得_棋譜のX座標(見出し.対局名) - 3000, 6350);
+  見出し表示(見出し.上側名, 色_白, 取得_棋譜のX座標(見出し.上側名), 100);
+  見出し表示(見出し.下側名, 色_白, 取得_棋譜のX座標(見出し.下側名), 6350);
+
+  const std::vector<棋譜メッセージ> 知らせ = 読込メッセージ(f.内容, 名前);
+  読込中の手 = std::move(f.内容.手);
+  読込位置 = 0;
+  int count = 0;
+  qz::手順 手;
+  while (読込_棋譜ファイル(手) == はい) {
+    ++count;
+    手順.長さ設定(count);
+    手順[count] = 手;
+  }
+  手順.手順_現在 = 0;
+  手数 = 0;
+  手順.長さ設定(count);
+  読込中の手.clear();
+
+  for (const 棋譜メッセージ& m : 知らせ) メッセージ(m.文言, m.題);
+  if (count == 0) return;
+  const 棋譜先手 先 = 棋譜先手判定(手順[1], 局.手番値_MAN, 局.手番値_COM);
+  対局モード = 先.対局モード;
+  先手値 = 先.先手値;
+  後手値 = 先.後手値;
+  手番 = 先手値;
+}
+
+void Form1::Dir1_Change() {
+  p.recordPanel.setFileListPath(p.recordPanel.directoryPath());
+}
+
+// A drive chosen: the directory list moves to it, or, when it cannot be
+// read, says so and the drive list shows the directory's drive again.
+void Form1::Drive1_Change() {
+  const RecordPanel::FolderChange r = p.recordPanel.setDirectoryPath(p.recordPanel.drive());
+  if (r == RecordPanel::FolderChange::Done) return Dir1_Change();
+  if (r == RecordPanel::FolderChange::NotReady) メッセージ("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+  p.recordPanel.setDrive(p.recordPanel.directoryPath());
+}
+
+// Erases the title and names a loaded record printed around the board.
+void Form1::描画_棋譜読込み部分消去() {
+  描画_桝_数値();
+  描画_絵(背景_現在, -1, 10);
+  描画_絵(背景_現在, 0, 10);
+  for (int x = 1; x <= 桝数; ++x) 描画_絵(背景_現在, x, 10);
+  for (int x = 1; x <= 桝数; ++x) 描画_桝輪郭(色_桝輪郭, x, 9);
+}
+
+}  // namespace qz

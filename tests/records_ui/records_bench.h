@@ -1,0 +1,166 @@
+// A Form1 on fakes with a record-file panel of its own: four text boxes, one
+// folder for both lists, and the file name the test "clicks". The other
+// fakes are those of the game-play tests.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "game_bench.h"
+
+namespace qz::records_testing {
+
+using namespace game_testing;  // NOLINT: the fakes, box(), sound()
+namespace fs = std::filesystem;
+
+class Panel : public RecordPanel {
+ public:
+  void setListsVisible(bool a, bool b, bool c) override {
+    lists = {a, b, c};
+    ++listChanges;
+  }
+  void setTextPanelVisible(bool v) override {
+    if (!v) texts = {};
+    textShown = v;
+  }
+  std::string text(int b) const override {
+    return b >= 1 && b <= 4 ? texts[static_cast<std::size_t>(b - 1)] : "";
+  }
+  fs::path directoryPath() const override { return folder; }
+  fs::path fileListPath() const override { return folder; }
+  std::string fileName() const override { return clicked; }
+  void refreshFileList() override { ++refreshes; }
+
+  std::array<bool, 3> lists{};
+  int listChanges = 0;
+  bool textShown = false;
+  std::array<std::string, 4> texts;  // Text1 (file name), Text2 (title), Text3, Text4
+  fs::path folder;
+  std::string clicked;
+  int refreshes = 0;
+};
+
+// A started program (Form_Load has run) whose panel shows the given folder.
+struct RecordGame {
+  std::vector<Event> events;
+  RecordingSurface surface;
+  Menu_ menu;
+  Messages_ messages{events};
+  Sound_ sound{events};
+  Timer_ timer;
+  Clock_ clock;
+  Panel panel;
+  Settings_ settings;
+  Window_ window;
+  Form1 form{Platform{surface, menu, messages, sound, timer, clock, panel, settings, window}};
+
+  explicit RecordGame(const fs::path& folder) {
+    panel.folder = folder;
+    form.Form_Load();
+  }
+  void click(int x, int y, int button = ボタン_左) {
+    form.Form_MouseDown(button, 0, 盤左端 + 桝幅 * x + 100, 盤上端 + 桝高 * y + 100);
+  }
+  void move(int fx, int fy, int tx, int ty, int button = ボタン_左) {
+    click(fx, fy);
+    click(tx, ty, button);
+  }
+  std::vector<Event> take() {
+    std::vector<Event> r;
+    r.swap(events);
+    return r;
+  }
+  std::vector<RecordingSurface::Op> takeOps() {
+    std::vector<RecordingSurface::Op> r;
+    r.swap(surface.ops);
+    return r;
+  }
+  // Writes the open record as "name.棋譜" through the panel's RETURN button.
+  std::vector<Event> save(const std::string& name, const std::string& title = "対局",
+                          const std::string& first = "先手さん",
+                          const std::string& second = "後手さん") {
+    take();
+    form.KIFU_WRITE_Click();
+    panel.texts = {name, title, first, second};
+    form.Command1_Click();
+    return take();
+  }
+  // Loads a record by clicking its name in the file list.
+  std::vector<Event> load(const std::string& fileName) {
+    take();
+    form.KIFU_READ_Click();
+    panel.clicked = fileName;
+    form.File1_Click();
+    return take();
+  }
+};
+
+// Everything stepping must bring back.
+struct 状態 {
+  盤配列 盤面{};
+  持駒 持駒_MAN, 持駒_COM;
+  double 時間_MAN = 0, 時間_COM = 0;
+  int 手番 = 0, 手数 = 0;
+  bool operator==(const 状態&) const = default;
+
+  static 状態 of(const Form1& f) {
+    return {f.局.盤面, f.局.持駒_MAN, f.局.持駒_COM, f.時間_MAN, f.時間_COM, f.手番, f.手数};
+  }
+};
+
+// A position where six moves of two humans make a promoting capture, the
+// capture of a promoted piece, a drop from each stand, a king move and a
+// plain capture: lower rook (1,6), upper silver (1,2), upper bishop (4,5)
+// and both kings, the lower side to move.
+inline void startScripted(RecordGame& g) {
+  g.form.START_Click();
+  ASSERT_EQ(g.take(), (std::vector<Event>{box("先手の番です", " ")}));
+  局面& s = g.form.局;
+  s.盤面 = {};
+  s.盤面[5][9] = -王;
+  s.盤面[5][1] = 王;
+  s.盤面[1][6] = -飛;
+  s.盤面[1][2] = 銀;
+  s.盤面[4][5] = 角;
+  勢力調査(s);
+  g.form.画面_再描画();
+}
+
+// Plays the six moves by clicks; the states before the first and after each.
+inline std::vector<状態> playScripted(RecordGame& g) {
+  struct Move {
+    int fx, fy, tx, ty, button;
+  };
+  const Move moves[] = {
+      {1, 6, 1, 2, ボタン_右},   // rook takes the silver and promotes
+      {4, 5, 1, 2, ボタン_左},   // bishop takes the promoted rook
+      {11, 6, 5, 5, ボタン_左},  // silver dropped from the lower stand
+      {-1, 1, 9, 5, ボタン_左},  // rook dropped from the upper stand
+      {5, 9, 4, 8, ボタン_左},   // lower king steps aside
+      {9, 5, 5, 5, ボタン_左},   // rook takes the silver
+  };
+  std::vector<状態> after{状態::of(g.form)};
+  for (const Move& m : moves) {
+    g.move(m.fx, m.fy, m.tx, m.ty, m.button);
+    EXPECT_EQ(g.form.手数, static_cast<int>(after.size())) << "move " << after.size();
+    after.push_back(状態::of(g.form));
+  }
+  g.take();
+  return after;
+}
+
+inline std::string readBytes(const fs::path& p) {
+  std::ifstream in(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+inline void writeBytes(const fs::path& p, const std::string& bytes) {
+  std::ofstream out(p, std::ios::binary);
+  out << bytes;
+}
+
+}  // namespace qz::records_testing
