@@ -15,6 +15,9 @@ namespace {
 // The file is tiny; anything larger than this is not ours to read.
 constexpr std::uintmax_t largestFile = 1 << 20;
 
+// What a line that is not code page 932 reads as: a replacement character.
+constexpr const char* unreadableLine = "\xEF\xBF\xBD";
+
 // Converts all of `in` with iconv; nothing on any invalid or unmappable input.
 std::optional<std::string> convert(const char* to, const char* from, std::string_view in) {
   iconv_t cd = iconv_open(to, from);
@@ -71,9 +74,13 @@ std::optional<std::vector<std::string>> SettingsFile::readLines() {
   if (!in) return std::nullopt;
   const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) return std::nullopt;
-  const auto text = cp932ToUtf8(bytes);
-  if (!text) return std::nullopt;
-  return splitLines(*text);
+  // CR and LF are never the second byte of a double-byte character, so the
+  // bytes split into lines before decoding. A line with bytes that are not
+  // code page 932 is still a line: it just equals none of the known lines,
+  // so the lines around it keep their meaning.
+  std::vector<std::string> lines = splitLines(bytes);
+  for (auto& line : lines) line = cp932ToUtf8(line).value_or(unreadableLine);
+  return lines;
 }
 
 bool SettingsFile::writeLines(const std::vector<std::string>& lines) {

@@ -20,7 +20,8 @@ std::optional<std::string> utf8ToCp932(std::string_view text);
 // end counts, an empty text has none.
 std::vector<std::string> splitLines(std::string_view text);
 
-// "QZ氷結将棋.ini" (or another path) read and written whole. A write goes to
+// "QZ氷結将棋.ini" (or another path) read and written whole. A line whose
+// bytes are not code page 932 reads as U+FFFD, which matches no setting. A write goes to
 // a temporary file beside it that replaces the old one only when complete.
 class SettingsFile : public SettingsStore {
  public:

@@ -56,8 +56,12 @@ TEST_F(SettingsOnDisk, LineEndsAndOddBytes) {
   EXPECT_EQ(f.readLines(), (std::vector<std::string>{"BGM=ON", "BGM=OFF", "x", "y"}));
   put("");
   EXPECT_EQ(f.readLines(), std::vector<std::string>{});
-  put("\x81\r\n");  // half a double-byte character: unreadable
-  EXPECT_FALSE(f.readLines().has_value());
+  // Half a double-byte character spoils its own line only: the file still
+  // has four lines, and the spoiled one matches no setting.
+  put("\x94\x77\x8C\x69\x89\xE6=\x92\x7C\r\n\x88\xDA\x93\xAE\x8E\x77\x93\xB1=ON\r\n"
+      "\x8C\x6F\x89\xDF\x8E\x9E\x8A\xD4=OFF\r\nBGM=ON\x81\r\n");
+  EXPECT_EQ(f.readLines(),
+            (std::vector<std::string>{"背景画=竹", "移動指導=ON", "経過時間=OFF", "\xEF\xBF\xBD"}));
   // A trail byte of 0x5C stays inside its character (表 is 0x95 0x5C).
   put("\x95\x5C\r\n");
   EXPECT_EQ(f.readLines(), std::vector<std::string>{"表"});
