@@ -116,7 +116,8 @@ double Form1::経過秒() {
 // taking or mating the computer's king; otherwise the computer moves.
 void Form1::手番交代_COM対局(int 取得駒) {
   p.timer1.setEnabled(false);
-  時間_MAN += 経過秒();
+  // The seconds the history recorded for the move, not a later reading.
+  時間_MAN += 一手経過秒;
   勢力調査(局);
   描画_氷結駒();
   const bool 詰み = 調査_COM王取得(局, 局.表.COM王X, 局.表.COM王Y) == はい && 詰めかCOM(局) == はい;
@@ -136,10 +137,10 @@ void Form1::手番交代_人間対局() {
   if (局.勝者 == 局.手番値_COM) return 終了("後手");
   if (手番 == 先手値) {
     手番 = 後手値;
-    時間_MAN += 経過秒();
+    時間_MAN += 一手経過秒;
   } else if (手番 == 後手値) {
     手番 = 先手値;
-    時間_COM += 経過秒();
+    時間_COM += 一手経過秒;
   }
   開始時刻 = 時刻();
   勢力調査(局);

@@ -118,6 +118,29 @@ TEST(TwoHumans, EachSideCountsItsOwnTime) {
   EXPECT_EQ(upper.後秒C, 9);
 }
 
+// A move adds to the mover's clock exactly the seconds its history entry
+// records, though the time of day moves on while the move is made.
+TEST(Clocks, TheHistoryAndTheTotalAgreeOnAMovesTime) {
+  {
+    Game g;
+    g.form.START_Click();
+    g.clock.perRead = 0.25;
+    g.move(3, 7, 3, 6);
+    g.move(3, 3, 3, 4);
+    EXPECT_EQ(g.form.手順[1].後秒M, g.form.時間_MAN);
+    EXPECT_EQ(g.form.手順[2].後秒C, g.form.時間_COM);
+  }
+  {
+    Game g;
+    g.form.SENTE_Click();
+    g.clock.perRead = 0.25;
+    g.move(3, 7, 3, 6);
+    EXPECT_EQ(g.form.手順[1].後秒M, g.form.時間_MAN);
+    EXPECT_EQ(g.form.手順[2].前秒M, g.form.時間_MAN);
+    EXPECT_EQ(g.form.手順[2].後秒C, g.form.時間_COM);
+  }
+}
+
 // The upper side takes a bishop that stepped onto a square its pawn bears
 // on, then drops it from its stand; the stand's rows count from the top.
 TEST(TwoHumans, TheUpperSideDropsFromItsStand) {
