@@ -40,6 +40,11 @@ class 手順記録 {
     手順_最終 = n;
   }
 
+  // How many moves are held (those ever saved or read). 手順_最終 can be set
+  // beyond it from outside (the move count after a reversal); moves past
+  // it were never recorded.
+  int 保持数() const { return static_cast<int>(手.size()) - 1; }
+
   // The move at index n (1..手順_最終); index 0 is the empty slot.
   手順& operator[](int n) { return 手.at(n); }
   const 手順& operator[](int n) const { return 手.at(n); }

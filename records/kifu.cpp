@@ -188,6 +188,9 @@ std::string 手順検査(const 手順& 手) {
 
 棋譜読込結果 棋譜解読(std::string_view 内容) {
   棋譜読込結果 結果;
+  // A text file may end with an end-of-file mark (Ctrl+Z); nothing after it
+  // is read. It is never part of a Shift-JIS character.
+  内容 = 内容.substr(0, 内容.find('\x1a'));
   std::vector<std::string_view> 行 = 行分割(内容);
   while (行.size() > 3 && 空白行(行.back())) 行.pop_back();
 

@@ -82,8 +82,8 @@ struct 棋譜読込結果 {
 };
 
 // Reads the bytes of a record file. Lines end at CR LF, a lone CR or a lone
-// LF. A header line that is missing repeats the line before it (the title
-// of a one-line file is also both names). Move lines are read from line 4
+// LF; an end-of-file mark (Ctrl+Z) ends the file. A header line that is missing repeats the line
+// before it (the title of a one-line file is also both names). Move lines are read from line 4
 // until the end; blank lines at the very end are ignored. A move line that
 // is shorter than 37 characters or whose fields are out of range ends the
 // reading there, keeping the moves before it. Never fails otherwise.

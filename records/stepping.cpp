@@ -1,5 +1,6 @@
 #include "records/stepping.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace qz {
@@ -76,7 +77,7 @@ void 一手戻す(局面& s, const 手順& 手) {
 手順表示 手順_進(局面& s, 手順記録& 記録, int& 手番, int& 手数, double& 時間_MAN, double& 時間_COM,
                  int 棋譜モード) {
   if (手番 == 0) return 断り(手順結果::開始前, true, "「対局」で始めて下さい", "開始");
-  if (記録.手順_現在 >= 記録.手順_最終) {
+  if (記録.手順_現在 >= std::min(記録.手順_最終, 記録.保持数())) {
     if (棋譜モード == 1) return 断り(手順結果::終わり, false, "終わり", "進む");
     return 断り(手順結果::できない, true, "できません", "進む");
   }

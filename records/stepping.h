@@ -84,7 +84,8 @@ void 一手進める(局面& s, const 手順& 手);
 void 一手戻す(局面& s, const 手順& 手);
 
 // "進": replays move 手順_現在 + 1; 手数 + 1, 手番 changes sides, the clocks
-// become the move's after-values.
+// become the move's after-values. The end is 手順_最終 or the last move the
+// history holds, whichever comes first.
 手順表示 手順_進(局面& s, 手順記録& 記録, int& 手番, int& 手数, double& 時間_MAN, double& 時間_COM,
                  int 棋譜モード);
 // "戻": takes move 手順_現在 back; 手数 − 1, 手番 changes sides, the clocks

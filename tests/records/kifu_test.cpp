@@ -158,6 +158,13 @@ TEST(KifuRead, AcceptsLfAndCrLineEndsAndIgnoresBlankLinesAtTheEnd) {
   }
   // The last line needs no line end.
   EXPECT_EQ(棋譜解読("t\r\nu\r\nl\r\n" + move).手.size(), 1u);
+  // An end-of-file mark (Ctrl+Z) left by an old editor ends the file there.
+  for (const std::string tail : {"\x1a", "\r\n\x1a", "\r\n\x1a\r\nrest"}) {
+    const 棋譜読込結果 r = 棋譜解読("t\r\nu\r\nl\r\n" + move + tail);
+    EXPECT_EQ(r.手.size(), 1u);
+    EXPECT_EQ(r.不正行, 0);
+  }
+  EXPECT_EQ(棋譜解読("t\r\nu\x1a").見出し.下側名, "u");
 }
 
 TEST(KifuRead, BadBytesInAHeaderShowAsReplacementCharacters) {

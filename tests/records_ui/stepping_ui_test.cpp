@@ -195,5 +195,29 @@ TEST(AgainstTheComputer, BackAndForwardRestoreTheClocks) {
   EXPECT_FALSE(g.timer.on);  // stepping stops the clock
 }
 
+// "先手" during a game makes the history as long as the move count; after a
+// reversal that is longer than the moves it holds, and "進" must stop at the
+// last move it has instead of reading past it.
+TEST(AgainstTheComputer, ForwardStopsAtTheLastMoveHeldAfterAReversal) {
+  QTemporaryDir dir;
+  RecordGame g(dir.path().toStdString());
+  g.form.GOTE_Click();  // the computer's first move
+  ASSERT_EQ(g.form.手数, 1);
+  g.form.REVERSE_Click();
+  g.click(5, 5);  // the computer moves again, from history slot 1
+  ASSERT_EQ(g.form.手数, 2);
+  ASSERT_EQ(g.form.手順.手順_現在, 1);
+  g.form.SENTE_Click();
+  ASSERT_EQ(g.form.手順.手順_最終, 2);
+  g.form.REPLAY_Click();
+  g.form.AFTER_Click();
+  g.take();
+  const 状態 last = 状態::of(g.form);
+  g.form.AFTER_Click();
+  EXPECT_EQ(g.take(), (std::vector<Event>{sound("禁止.wav"), box("できません", "進む")}));
+  EXPECT_EQ(状態::of(g.form), last);
+  EXPECT_EQ(g.form.中断中, 1);
+}
+
 }  // namespace
 }  // namespace qz::records_testing
