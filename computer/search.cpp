@@ -41,7 +41,12 @@ struct 探索 {
   COM記憶& 記憶;
   int COMレベル;
   std::vector<候補手>* 一覧;
+  const std::function<void()>& 時計;
   探索結果 結果;
+
+  void 時計を進める() const {
+    if (時計) 時計();
+  }
 
   // Surveys the candidate now on the working board and scores it.
   点数 評価(int 取得駒, int 移動駒, int fx, int fy, int tx, int ty, int 元移動駒) {
@@ -94,7 +99,8 @@ struct 探索 {
 
   // Board moves by from-column, from-row, to-column, to-row. True when stopped.
   bool 盤上の手全部() {
-    for (int fx = 1; fx <= 9; ++fx)
+    for (int fx = 1; fx <= 9; ++fx) {
+      時計を進める();
       for (int fy = 1; fy <= 9; ++fy) {
         const int piece = 実.盤面[fx][fy];
         // A piece MAN bore on when the turn began is frozen and never moves.
@@ -106,6 +112,7 @@ struct 探索 {
         });
         if (stopped) return true;
       }
+    }
     return false;
   }
 
@@ -113,6 +120,7 @@ struct 探索 {
   void 持駒打ち全部() {
     if (記憶.開始.開始持駒数_COM <= 0) return;
     for (int k = 1; k <= 持駒種類数; ++k) {
+      時計を進める();
       if (実.持駒_COM.枚数[k] <= 0) continue;
       const int piece = 持駒番号の駒[k];
       for (int tx = 1; tx <= 9; ++tx)
@@ -129,9 +137,10 @@ struct 探索 {
 
 }  // namespace
 
-探索結果 COM探索(局面& s, COM記憶& 記憶, int COMレベル, std::vector<候補手>* 一覧) {
+探索結果 COM探索(局面& s, COM記憶& 記憶, int COMレベル, std::vector<候補手>* 一覧,
+                 const std::function<void()>& 時計) {
   COM手番開始(s, 記憶.開始);
-  探索 run{s, s, 記憶, COMレベル, 一覧, {}};
+  探索 run{s, s, 記憶, COMレベル, 一覧, 時計, {}};
   if (!run.盤上の手全部()) run.持駒打ち全部();
   return run.結果;
 }

@@ -5,6 +5,7 @@
 // the move belong to the window's turn, which calls this and then plays it.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "computer/score.h"
@@ -38,7 +39,10 @@ struct 探索結果 {
 // brings s's influence map and double-pawn flags up to date and takes the
 // start-of-turn copies into 記憶; leaves s's board, hands and map as they were
 // after that. Every evaluated version is appended to 一覧 in enumeration order
-// when it is given.
-探索結果 COM探索(局面& s, COM記憶& 記憶, int COMレベル, std::vector<候補手>* 一覧 = nullptr);
+// when it is given. 時計, when given, is called at the start of every
+// from-column and of every hand kind, so the window's clock goes on ticking
+// while the computer thinks.
+探索結果 COM探索(局面& s, COM記憶& 記憶, int COMレベル, std::vector<候補手>* 一覧 = nullptr,
+                 const std::function<void()>& 時計 = {});
 
 }  // namespace qz

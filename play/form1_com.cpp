@@ -30,10 +30,8 @@ void Form1::com_ban() {
   // chooses what the engine chooses for the same position and level: the
   // cells a survey keeps would otherwise carry values of earlier positions.
   思考中 = true;
-  Timer1_Timer();
   局.表 = 勢力表{};
-  const 探索結果 結果 = COM探索(局, COM記憶値, COMレベル);
-  Timer1_Timer();
+  const 探索結果 結果 = COM探索(局, COM記憶値, COMレベル, nullptr, [this] { Timer1_Timer(); });
   思考中 = false;
   const 手番開始記録& 開始 = COM記憶値.開始;
   前 = {開始.開始盤面, 開始.前氷結_COM, 開始.前氷結_MAN};

@@ -90,6 +90,22 @@ TEST(Search, NoLegalCandidateMeansNoMove) {
   EXPECT_EQ(t.最善(), "resign");
 }
 
+TEST(Search, TheClockTicksAtEveryFromColumnAndEveryHandKind) {
+  // Nine columns of board moves, then seven hand kinds because COM holds a
+  // piece; without a hand the drop stage is never entered.
+  const auto ticks = [](std::string_view sfen) {
+    局面 s = 局面読込(sfen);
+    COM記憶 記憶;
+    int n = 0;
+    COM探索(s, 記憶, 3, nullptr, [&n] { ++n; });
+    return n;
+  };
+  EXPECT_EQ(ticks("4k4/9/9/9/9/9/9/9/4K4 w g 1"), 9 + 7);
+  EXPECT_EQ(ticks("4k4/9/9/9/9/9/9/9/4K4 w - 1"), 9);
+  // Taking MAN's king ends the search in the column of the capturing piece.
+  EXPECT_EQ(ticks("4k4/9/9/9/9/9/9/9/r3K4 w - 1"), 1);
+}
+
 TEST(Search, ACapturedPieceIsNotYetInTheHandWhileJudged) {
   // A pawn takes a MAN knight on (5,7), where a MAN rook attacks it. Had the
   // knight gone to COM's hand, dropping it on (4,5) would fork the MAN bishop
