@@ -131,8 +131,10 @@ class Window_ : public Window {
   bool ended = false;
 };
 
-// A started program: Form_Load has run.
-struct Game {
+// A started program: Form_Load has run. The panel may be prepared before
+// the program starts (a record test points it at a folder).
+template <class PanelT>
+struct BasicGame {
   std::vector<Event> events;
   RecordingSurface surface;
   Menu_ menu;
@@ -140,12 +142,15 @@ struct Game {
   Sound_ sound{events};
   Timer_ timer;
   Clock_ clock;
-  Panel_ panel;
+  PanelT panel;
   Settings_ settings;
   Window_ window;
   Form1 form{Platform{surface, menu, messages, sound, timer, clock, panel, settings, window}};
 
-  Game() { form.Form_Load(); }
+  explicit BasicGame(const std::function<void(PanelT&)>& prepare = {}) {
+    if (prepare) prepare(panel);
+    form.Form_Load();
+  }
 
   // A press of the given button inside grid cell (x, y).
   void click(int x, int y, int button = ボタン_左) {
@@ -170,6 +175,7 @@ struct Game {
     return r;
   }
 };
+using Game = BasicGame<Panel_>;
 
 inline Event box(std::string prompt, std::string title) {
   return {"box", std::move(prompt), std::move(title)};

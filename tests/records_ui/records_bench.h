@@ -45,40 +45,9 @@ class Panel : public RecordPanel {
 };
 
 // A started program (Form_Load has run) whose panel shows the given folder.
-struct RecordGame {
-  std::vector<Event> events;
-  RecordingSurface surface;
-  Menu_ menu;
-  Messages_ messages{events};
-  Sound_ sound{events};
-  Timer_ timer;
-  Clock_ clock;
-  Panel panel;
-  Settings_ settings;
-  Window_ window;
-  Form1 form{Platform{surface, menu, messages, sound, timer, clock, panel, settings, window}};
-
-  explicit RecordGame(const fs::path& folder) {
-    panel.folder = folder;
-    form.Form_Load();
-  }
-  void click(int x, int y, int button = ボタン_左) {
-    form.Form_MouseDown(button, 0, 盤左端 + 桝幅 * x + 100, 盤上端 + 桝高 * y + 100);
-  }
-  void move(int fx, int fy, int tx, int ty, int button = ボタン_左) {
-    click(fx, fy);
-    click(tx, ty, button);
-  }
-  std::vector<Event> take() {
-    std::vector<Event> r;
-    r.swap(events);
-    return r;
-  }
-  std::vector<RecordingSurface::Op> takeOps() {
-    std::vector<RecordingSurface::Op> r;
-    r.swap(surface.ops);
-    return r;
-  }
+struct RecordGame : BasicGame<Panel> {
+  explicit RecordGame(const fs::path& folder)
+      : BasicGame([&folder](Panel& p) { p.folder = folder; }) {}
   // Writes the open record as "name.棋譜" through the panel's RETURN button.
   std::vector<Event> save(const std::string& name, const std::string& title = "対局",
                           const std::string& first = "先手さん",
