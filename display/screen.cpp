@@ -38,7 +38,7 @@ void 画面::持駒描画(int 駒, int 枚数, double x, double y, double 数x) 
 
 void 画面::描画_自持盤() {
   for (int i = 1; i <= 持駒種類数; ++i) {
-    const int y = i + 2;
+    const int y = 持駒台の升(-持駒番号の駒[i]).y;
     描画_絵(0, MAN持駒X, y);
     描画_絵(背景_現在, MAN持駒X + 1, y);
     描画_桝輪郭(色_桝輪郭, MAN持駒X, y);
@@ -48,11 +48,11 @@ void 画面::描画_自持盤() {
 
 void 画面::描画_敵持盤() {
   for (int y = 1; y <= 持駒種類数; ++y) {
-    const int k = 8 - y;
+    const int 駒 = 持駒台の駒(COM持駒X, y);
     描画_絵(0, COM持駒X, y);
     描画_絵(背景_現在, 0, y);
     描画_桝輪郭(色_桝輪郭, COM持駒X, y);
-    持駒描画(持駒番号の駒[k], 局.持駒_COM.枚数[k], COM持駒X, y, 0);
+    持駒描画(駒, 局.持駒_COM.枚数[持駒番号(駒)], COM持駒X, y, 0);
     // The tile in column 0 overlaps the board's left edge.
     描画_桝輪郭(色_桝輪郭, 1, y);
   }

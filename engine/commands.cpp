@@ -39,8 +39,9 @@ std::optional<指し手> 指し手にする(const 局面& s, bool MAN手番, std
     if (手駒.枚数[u->持駒番号] <= 0) return std::nullopt;
     const int c = 持駒番号の駒[u->持駒番号];
     m.元駒 = m.先駒 = MAN手番 ? -c : c;
-    m.元X = MAN手番 ? MAN持駒X : COM持駒X;
-    m.元Y = MAN手番 ? u->持駒番号 + 2 : u->持駒番号;
+    const 升 元 = 打ち元(m.元駒);
+    m.元X = 元.x;
+    m.元Y = 元.y;
     if (移動チェック(s, m.元X, m.元Y, m.先X, m.先Y, m.元駒) == いいえ) return std::nullopt;
     return m;
   }
@@ -52,7 +53,7 @@ std::optional<指し手> 指し手にする(const 局面& s, bool MAN手番, std
   m.元駒 = c;
   if (u->成) {
     if (成れるか(m.元X, m.元Y, m.先Y, c) == いいえ) return std::nullopt;
-    m.先駒 = c < 0 ? c - 1 : c + 1;
+    m.先駒 = 成り駒(c);
   } else {
     if (移動後チェック(m.先Y, c) == いいえ) return std::nullopt;
     m.先駒 = c;

@@ -205,6 +205,8 @@ class Form1 : public 画面 {
   void 盤上クリック(int Button, int m, int l);
   bool 再開();
   bool 手番の駒(int 駒) const;
+  // How many pieces the hand slot shown on stand square (x, y) holds.
+  int 持駒台の枚数(int x, int y) const;
   void ハンデ変更(int 向き);
   bool ハンデ拒否();
   void 思考中表示();

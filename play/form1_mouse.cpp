@@ -105,8 +105,7 @@ void Form1::盤上クリック(int Button, int m, int l) {
   // A picked hand piece that is no longer in the hand (the position changed
   // under the selection) is refused like any illegal move.
   const int fx = 指し手[0], fy = 指し手[1], 駒 = 指し手[4];
-  const bool 持駒切れ = (fx == MAN持駒X && 局.持駒_MAN.枚数[std::clamp(fy - 2, 0, 7)] <= 0) ||
-                        (fx == COM持駒X && 局.持駒_COM.枚数[std::clamp(8 - fy, 0, 7)] <= 0);
+  const bool 持駒切れ = (fx == MAN持駒X || fx == COM持駒X) && 持駒台の枚数(fx, fy) <= 0;
   if (持駒切れ || 移動チェック(局, fx, fy, m, l, 駒) == いいえ) {
     p.sound.dsPlay(音_禁止);
     選択状態 = 0;
@@ -142,7 +141,7 @@ void Form1::人間の手を指す(int Button) {
   描画_桝輪郭(色_桝輪郭, fx, fy);
   描画_桝輪郭(色_桝輪郭, tx, ty);
   描画_移動可能桝色(fx, fy, 色_桝輪郭, 指し手[4]);
-  const int 元Y = fx == COM持駒X ? 8 - fy : fy;
+  const int 元Y = fx == COM持駒X ? 打ち元(指し手[4]).y : fy;
   const int 取得駒 = 局.盤面[tx][ty];
   駒移動(fx, 元Y, tx, ty, 駒);
   p.sound.dsPlay(音_駒打);
@@ -153,18 +152,19 @@ void Form1::人間の手を指す(int Button) {
     手番交代_人間対局();
 }
 
+int Form1::持駒台の枚数(int x, int y) const {
+  const 持駒& 手駒 = x == MAN持駒X ? 局.持駒_MAN : 局.持駒_COM;
+  return 手駒.枚数[持駒番号(持駒台の駒(x, y))];
+}
+
 // A click outside the board: picking a piece from a hand, or nothing.
 void Form1::持駒桝クリック(int m, int l) {
   if (MAN駒(指し手[4]) || COM駒(指し手[4])) {
     描画_移動可能桝色(指し手[0], 指し手[1], 色_桝輪郭, 指し手[4]);
     描画_桝輪郭(色_桝輪郭, 指し手[0], 指し手[1]);
   }
-  int 駒 = 0;
-  if (m == MAN持駒X && l >= 3 && l <= 9 && 局.持駒_MAN.枚数[l - 2] > 0)
-    駒 = -持駒番号の駒[l - 2];
-  else if (m == COM持駒X && l >= 1 && l <= 7 && 局.持駒_COM.枚数[8 - l] > 0)
-    駒 = 持駒番号の駒[8 - l];
-  if (駒 == 0) return;
+  const int 駒 = 持駒台の駒(m, l);
+  if (駒 == 0 || 持駒台の枚数(m, l) <= 0) return;
   調査_2歩フラグ設定(局);
   指し手 = {m, l, 指し手[2], 指し手[3], 駒};
   描画_移動可能桝色(m, l, 色_移動指導, 駒);

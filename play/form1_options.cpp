@@ -123,7 +123,7 @@ void Form1::SIDOU_Click() {
     for (int x = 1; x <= 桝数; ++x)
       for (int y = 1; y <= 桝数; ++y) 描画_桝輪郭(色_桝輪郭, x, y);
     for (int y = 1; y <= 持駒種類数; ++y) 描画_桝輪郭(色_桝輪郭, COM持駒X, y);
-    for (int y = 3; y <= 持駒種類数 + 2; ++y) 描画_桝輪郭(色_桝輪郭, MAN持駒X, y);
+    for (int i = 1; i <= 持駒種類数; ++i) 描画_桝輪郭(色_桝輪郭, MAN持駒X, 持駒台の升(-持駒番号の駒[i]).y);
     チェック(MenuItem::SIDOU, false);
     移動指導_フラグ = 0;
     色_移動指導 = 色_桝輪郭;

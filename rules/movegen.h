@@ -53,7 +53,7 @@ void 合法手列挙(const 局面& s, bool MAN側, F&& 訪問) {
           if (移動チェック(s, fx, fy, tx, ty, c) == いいえ) continue;
           if (移動後チェック(ty, c) == はい) 訪問(指し手{fx, fy, tx, ty, c, c});
           if (成れるか(fx, fy, ty, c) == はい)
-            訪問(指し手{fx, fy, tx, ty, c, c < 0 ? c - 1 : c + 1});
+            訪問(指し手{fx, fy, tx, ty, c, 成り駒(c)});
         }
       };
       各升(候補.前, 0);
@@ -64,12 +64,11 @@ void 合法手列挙(const 局面& s, bool MAN側, F&& 訪問) {
   for (int k = 1; k <= 持駒種類数; ++k) {
     if (手駒.枚数[k] <= 0) continue;
     const int c = MAN側 ? -持駒番号の駒[k] : 持駒番号の駒[k];
-    const int 元X = MAN側 ? MAN持駒X : COM持駒X;
-    const int 元Y = MAN側 ? k + 2 : k;
+    const 升 元 = 打ち元(c);
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
-        if (s.盤面[tx][ty] == 0 && 移動チェック(s, 元X, 元Y, tx, ty, c) == はい)
-          訪問(指し手{元X, 元Y, tx, ty, c, c});
+        if (s.盤面[tx][ty] == 0 && 移動チェック(s, 元.x, 元.y, tx, ty, c) == はい)
+          訪問(指し手{元.x, 元.y, tx, ty, c, c});
   }
 }
 

@@ -35,11 +35,9 @@ void 駒移動(局面& s, int 移動元X, int 移動元Y, int 移動先X, int �
     s.表.MAN王Y = 移動先Y;
   }
 
-  if (移動元X == COM持駒X) {
-    if (移動元Y >= 1 && 移動元Y <= 持駒種類数) s.持駒_COM.減らす(移動元Y);
-  } else if (移動元X == MAN持駒X) {
-    const int i = 移動元Y - 2;
-    if (i >= 1 && i <= 持駒種類数) s.持駒_MAN.減らす(i);
+  if (移動元X == COM持駒X || 移動元X == MAN持駒X) {
+    const int i = 打ち元の持駒番号(移動元X, 移動元Y);
+    if (i >= 1 && i <= 持駒種類数) (移動元X == MAN持駒X ? s.持駒_MAN : s.持駒_COM).減らす(i);
   } else if (盤上(移動元X, 移動元Y)) {
     s.盤面[移動元X][移動元Y] = 0;
   }
@@ -71,7 +69,7 @@ int 成れるか(int 移動元X, int 移動元Y, int 移動先Y, int 移動駒�
 
 int 調査_駒成(局面& s, int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
   if (成れるか(移動元X, 移動元Y, 移動先Y, 移動駒種類) == いいえ) return いいえ;
-  s.成駒 = 移動駒種類 < 0 ? 移動駒種類 - 1 : 移動駒種類 + 1;
+  s.成駒 = 成り駒(移動駒種類);
   return はい;
 }
 

@@ -153,7 +153,7 @@ TEST(TwoHumans, TheUpperSideDropsFromItsStand) {
   EXPECT_EQ(g.form.局.持駒_COM.枚数[6], 1);
   g.move(9, 7, 9, 6);
   g.take();
-  g.move(-1, 2, 5, 5, ボタン_右);  // the bishop's slot is row 8 - 6
+  g.move(-1, 2, 5, 5, ボタン_右);  // the bishop's row on the upper stand
   EXPECT_EQ(g.at(5, 5), 角);
   EXPECT_EQ(g.form.局.持駒_COM.合計, 0);
   const 手順& drop = g.form.手順[6];

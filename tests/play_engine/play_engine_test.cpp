@@ -31,10 +31,9 @@ std::string 上の手番のSFEN(const 局面& s, int n) {
 }
 
 // The position after history move n of the window's game, replayed from a
-// copy of the position before it.
+// copy of the position before it (the computer's drops name their slot).
 局面 後の局面(局面 s, const 手順& h) {
-  const int 元Y = h.元X == COM持駒X && h.元Y > 持駒種類数 ? 8 - h.元Y : h.元Y;
-  駒移動(s, h.元X, 元Y, h.先X, h.先Y, h.先駒);
+  駒移動(s, h.元X, h.元Y, h.先X, h.先Y, h.先駒);
   return s;
 }
 

@@ -31,10 +31,10 @@ std::vector<指し手> 総当たり(const 局面& s, bool MAN側) {
   for (int k = 1; k <= 7; ++k) {
     if (h.枚数[k] == 0) continue;
     const int c = MAN側 ? -持駒番号の駒[k] : 持駒番号の駒[k];
-    const int fx = MAN側 ? 11 : -1, fy = MAN側 ? k + 2 : k;
+    const 升 元 = 打ち元(c);
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
-        if (移動チェック(s, fx, fy, tx, ty, c)) r.push_back({fx, fy, tx, ty, c, c});
+        if (移動チェック(s, 元.x, 元.y, tx, ty, c)) r.push_back({元.x, 元.y, tx, ty, c, c});
   }
   return r;
 }
