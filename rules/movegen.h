@@ -8,7 +8,8 @@
 
 namespace qz {
 
-// One move as the program writes it.
+// One move as the program writes it: a board move (from, to, promoting or
+// not) or a drop of a hand piece, whose source is the stand as 打ち元 names it.
 struct 指し手 {
   int 元X = 0, 元Y = 0;  // a square, or 11 / -1 with MAN's stand row / COM's slot
   int 先X = 0, 先Y = 0;
@@ -17,6 +18,14 @@ struct 指し手 {
   bool 打つ() const { return 元X == MAN持駒X || 元X == COM持駒X; }
   bool 成る() const { return 先駒 != 元駒; }
   bool operator==(const 指し手&) const = default;
+
+  static 指し手 盤上の手(int fx, int fy, int tx, int ty, int 駒, bool 成り) {
+    return {fx, fy, tx, ty, 駒, 成り ? 成り駒(駒) : 駒};
+  }
+  static 指し手 打つ手(int 駒, int tx, int ty) {
+    const 升 元 = 打ち元(駒);
+    return {元.x, 元.y, tx, ty, 駒, 駒};
+  }
 };
 
 // A set of board squares: bit (x-1)*9 + (y-1), so that rising bits run
@@ -51,9 +60,8 @@ void 合法手列挙(const 局面& s, bool MAN側, F&& 訪問) {
           w &= w - 1;
           const int tx = i / 9 + 1, ty = i % 9 + 1;
           if (移動チェック(s, fx, fy, tx, ty, c) == いいえ) continue;
-          if (移動後チェック(ty, c) == はい) 訪問(指し手{fx, fy, tx, ty, c, c});
-          if (成れるか(fx, fy, ty, c) == はい)
-            訪問(指し手{fx, fy, tx, ty, c, 成り駒(c)});
+          if (移動後チェック(ty, c) == はい) 訪問(指し手::盤上の手(fx, fy, tx, ty, c, false));
+          if (成れるか(fx, fy, ty, c) == はい) 訪問(指し手::盤上の手(fx, fy, tx, ty, c, true));
         }
       };
       各升(候補.前, 0);
@@ -68,7 +76,7 @@ void 合法手列挙(const 局面& s, bool MAN側, F&& 訪問) {
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
         if (s.盤面[tx][ty] == 0 && 移動チェック(s, 元.x, 元.y, tx, ty, c) == はい)
-          訪問(指し手{元.x, 元.y, tx, ty, c, c});
+          訪問(指し手::打つ手(c, tx, ty));
   }
 }
 

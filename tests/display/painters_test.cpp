@@ -102,8 +102,8 @@ TEST_F(Painters, OutlineRunsToTheNextCellsCorner) {
 
 TEST_F(Painters, MansStandShowsCountsWithShadowAndEmptySlotsBare) {
   g.背景_現在 = 背景_竹;
-  g.局.持駒_MAN.枚数[1] = 3;   // 歩, row 3
-  g.局.持駒_MAN.枚数[7] = 12;  // 飛, row 9: printed in full
+  g.局.持駒_MAN.枚数[持駒_歩] = 3;   // 歩, row 3
+  g.局.持駒_MAN.枚数[持駒_飛] = 12;  // 飛, row 9: printed in full
   g.描画_自持盤();
   const auto t = texts();
   ASSERT_EQ(t.size(), 4u);
@@ -129,8 +129,8 @@ TEST_F(Painters, MansStandShowsCountsWithShadowAndEmptySlotsBare) {
 }
 
 TEST_F(Painters, ComsStandCountsItsRowsFromTheRookDown) {
-  g.局.持駒_COM.枚数[7] = 1;  // 飛 in row 1
-  g.局.持駒_COM.枚数[1] = 2;  // 歩 in row 7
+  g.局.持駒_COM.枚数[持駒_飛] = 1;  // 飛 in row 1
+  g.局.持駒_COM.枚数[持駒_歩] = 2;  // 歩 in row 7
   g.描画_敵持盤();
   const auto t = texts();
   ASSERT_EQ(t.size(), 4u);

@@ -150,7 +150,7 @@ TEST(TwoHumans, TheUpperSideDropsFromItsStand) {
   g.move(2, 2, 3, 2);
   g.move(2, 8, 6, 4);  // frozen there by the pawn on (6, 3)
   g.move(6, 3, 6, 4);
-  EXPECT_EQ(g.form.局.持駒_COM.枚数[6], 1);
+  EXPECT_EQ(g.form.局.持駒_COM.枚数[持駒_角], 1);
   g.move(9, 7, 9, 6);
   g.take();
   g.move(-1, 2, 5, 5, ボタン_右);  // the bishop's row on the upper stand

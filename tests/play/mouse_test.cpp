@@ -191,7 +191,7 @@ TEST(Mouse, TheOtherSidesStandLeavesNothingPicked) {
   EXPECT_EQ(g.form.選択状態, 0);
   g.click(5, 5);
   EXPECT_EQ(g.at(5, 5), 0);
-  EXPECT_EQ(g.form.局.持駒_COM.枚数[7], 1);
+  EXPECT_EQ(g.form.局.持駒_COM.枚数[持駒_飛], 1);
   EXPECT_EQ(g.form.手数, 0);
 }
 
@@ -205,7 +205,7 @@ TEST(Mouse, APickedStandPieceThatIsGoneIsRefused) {
   g.click(5, 5);
   EXPECT_EQ(g.take(), (std::vector<Event>{禁止}));
   EXPECT_EQ(g.at(5, 5), 0);
-  EXPECT_EQ(g.form.局.持駒_MAN.枚数[5], 0);
+  EXPECT_EQ(g.form.局.持駒_MAN.枚数[持駒_金], 0);
 }
 
 TEST(Mouse, WhileARecordIsSteppedTheBoardAsksForSusumu) {

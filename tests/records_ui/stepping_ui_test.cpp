@@ -29,7 +29,7 @@ TEST_F(Scripted, TheGameGoesAsScripted) {
   EXPECT_EQ(last.盤面[5][5], 飛);
   EXPECT_EQ(last.盤面[1][2], 角);
   EXPECT_EQ(last.持駒_MAN.合計, 0);
-  EXPECT_EQ(last.持駒_COM.枚数[4], 1);  // the silver taken last
+  EXPECT_EQ(last.持駒_COM.枚数[持駒_銀], 1);  // the silver taken last
   EXPECT_EQ(last.持駒_COM.合計, 1);
 }
 
