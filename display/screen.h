@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "display/layout.h"
 #include "display/surface.h"
 #include "rules/position.h"
 

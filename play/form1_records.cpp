@@ -5,6 +5,7 @@
 #include "play/form1.h"
 #include "records/kifu.h"
 #include "records/kifu_file.h"
+#include "records/sjis.h"
 
 namespace qz {
 
@@ -175,7 +176,7 @@ int Form1::読込_棋譜ファイル(qz::手順& 手) {
 }
 
 double Form1::取得_棋譜のX座標(const std::string& IN_文字列) {
-  return qz::取得_棋譜のX座標(std::string_view(IN_文字列));
+  return qz::取得_棋譜のX座標(utf8からコードポイント(IN_文字列));
 }
 
 // Prints a header line of a loaded record at (X, Y) twips, size 12.

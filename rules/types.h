@@ -1,5 +1,5 @@
-// The vocabulary of the whole program: piece codes, sides, squares and the
-// layout constants that tie squares to window coordinates.
+// The vocabulary of the whole program: piece codes, sides, squares, hand
+// slots and moves' stand squares.
 #pragma once
 
 #include <array>
@@ -116,13 +116,6 @@ constexpr int 打ち元の持駒番号(int x, int y) { return x == MAN持駒X ? 
 
 constexpr bool 盤上(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
 
-// Layout in twips (1/1440 inch): cell (x, y) has its top-left corner at
-// (盤左端 + 桝幅·x, 盤上端 + 桝高·y); x and y may be negative or fractional.
-constexpr int 盤左端 = 1050;
-constexpr int 盤上端 = 100;
-constexpr int 桝幅 = 495;
-constexpr int 桝高 = 615;
-constexpr int 桝数 = 9;
 
 // A 10 x 10 table indexed [x][y] (column from the left, row from the top);
 // only 1..9 are used, row 0 and column 0 stay 0.

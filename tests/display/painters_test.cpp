@@ -319,3 +319,8 @@ TEST_F(Painters, NumbersPrintWithABlankForTheSignAndKanjiInModeOne) {
 
 }  // namespace
 }  // namespace qz
+
+TEST(HeaderPosition, CountsCharactersNotBytes) {
+  EXPECT_DOUBLE_EQ(qz::取得_棋譜のX座標(U"あいうえおかきくけこさしす"), 2535);
+  EXPECT_DOUBLE_EQ(qz::取得_棋譜のX座標(U"abcdefghijklmnopqr"), 2040);
+}
