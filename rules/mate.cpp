@@ -44,7 +44,8 @@ int 打って防げる(局面& s, const 守備側& d) {
       // any other hand is taken to block anywhere, tried with a pawn.
       const bool 歩だけ = d.手駒.合計 == d.手駒.枚数[持駒_歩];
       const 升 歩の元 = 打ち元(d.歩コード());
-      const bool 塞げる = !(歩だけ && 移動チェック(s, 歩の元.x, 歩の元.y, x, y, d.歩コード()) == いいえ);
+      const bool 塞げる =
+          !(歩だけ && 移動チェック(s, 歩の元.x, 歩の元.y, x, y, d.歩コード()) == いいえ);
       const std::int16_t 元 = s.盤面[x][y];
       if (塞げる) s.盤面[x][y] = static_cast<std::int16_t>(d.歩コード());
       const int 届く = 王手駒が届く(s, d);

@@ -28,14 +28,30 @@ constexpr int 成飛 = 901;  // 龍
 constexpr int 王 = 950;
 
 // A square holds a COM piece when its code is >= 10, a MAN piece when <= -10.
-constexpr bool COM駒(int c) { return c >= 10; }
-constexpr bool MAN駒(int c) { return c <= -10; }
+constexpr bool COM駒(int c) {
+  return c >= 10;
+}
+constexpr bool MAN駒(int c) {
+  return c <= -10;
+}
 
 // The codes that stand on a board: the fourteen kinds of each side.
 constexpr bool 駒コード(int c) {
   switch (std::abs(c)) {
-    case 歩: case 成歩: case 香: case 成香: case 桂: case 成桂: case 銀: case 成銀:
-    case 金: case 角: case 成角: case 飛: case 成飛: case 王:
+    case 歩:
+    case 成歩:
+    case 香:
+    case 成香:
+    case 桂:
+    case 成桂:
+    case 銀:
+    case 成銀:
+    case 金:
+    case 角:
+    case 成角:
+    case 飛:
+    case 成飛:
+    case 王:
       return true;
     default:
       return false;
@@ -50,14 +66,29 @@ constexpr std::array<int, 8> 持駒番号の駒 = {0, 歩, 香, 桂, 銀, 金, �
 // or 0 for a king or a code that is no piece.
 constexpr int 持駒番号(int c) {
   switch (std::abs(c)) {
-    case 歩: case 成歩: return 1;
-    case 香: case 成香: return 2;
-    case 桂: case 成桂: return 3;
-    case 銀: case 成銀: return 4;
-    case 金: case 成金: return 5;
-    case 角: case 成角: return 6;
-    case 飛: case 成飛: return 7;
-    default: return 0;
+    case 歩:
+    case 成歩:
+      return 1;
+    case 香:
+    case 成香:
+      return 2;
+    case 桂:
+    case 成桂:
+      return 3;
+    case 銀:
+    case 成銀:
+      return 4;
+    case 金:
+    case 成金:
+      return 5;
+    case 角:
+    case 成角:
+      return 6;
+    case 飛:
+    case 成飛:
+      return 7;
+    default:
+      return 0;
   }
 }
 
@@ -78,7 +109,9 @@ constexpr int 持駒_角 = 6;
 constexpr int 持駒_飛 = 7;
 
 // The code a piece takes when it promotes: one further from zero.
-constexpr int 成り駒(int c) { return c < 0 ? c - 1 : c + 1; }
+constexpr int 成り駒(int c) {
+  return c < 0 ? c - 1 : c + 1;
+}
 
 // The stands are columns 11 (MAN's) and -1 (COM's) of the square grid.
 constexpr int MAN持駒X = 11;
@@ -112,10 +145,13 @@ constexpr 升 打ち元(int 駒) {
 }
 // The hand slot a drop from source (x, y) takes its piece from; outside
 // 1..7 when the source names none.
-constexpr int 打ち元の持駒番号(int x, int y) { return x == MAN持駒X ? y - 2 : y; }
+constexpr int 打ち元の持駒番号(int x, int y) {
+  return x == MAN持駒X ? y - 2 : y;
+}
 
-constexpr bool 盤上(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
-
+constexpr bool 盤上(int x, int y) {
+  return x >= 1 && x <= 9 && y >= 1 && y <= 9;
+}
 
 // A 10 x 10 table indexed [x][y] (column from the left, row from the top);
 // only 1..9 are used, row 0 and column 0 stay 0.
