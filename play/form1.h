@@ -162,8 +162,8 @@ class Form1 {
   // Makes a move (form1_game.cpp) and repaints the squares and stands it changes.
   void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
   // Redraws every square, frozen pieces in their second picture set; 氷結.wav
-  // when a piece has become frozen with the move.
-  void 描画_氷結駒();
+  // when a piece has become frozen with the move (and 音あり).
+  void 描画_氷結駒(bool 音あり = true);
   // Erases the header texts a loaded record left (form1_records.cpp).
   void 描画_棋譜読込み部分消去();
 

@@ -41,6 +41,7 @@ void Form1::com_ban() {
   // move, and the game is the human's.
   if (!結果.指し手あり) {
     p.timer1.setEnabled(false);
+    画.消去_移動結果(対局値.局.手番値_COM);
     終了("あなた");
     return;
   }
@@ -62,6 +63,7 @@ void Form1::COMの手を指す(int fx, int fy, int tx, int ty, int 元駒, int �
   勢力調査(対局値.局);
   描画_氷結駒();
   if (対局値.局.勝者 == 対局値.局.手番値_COM) {
+    画.消去_移動結果(対局値.局.手番値_COM);  // "思考中" goes
     終了("ｺﾝﾋﾟｭｰﾀ");
     return;
   }

@@ -162,14 +162,14 @@ void Form1::駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動
   画.描画_桝輪郭(画.色_桝輪郭, 移動先X, 移動先Y);
 }
 
-void Form1::描画_氷結駒() {
+void Form1::描画_氷結駒(bool 音あり) {
   const 氷結状態 状態 = 調査_氷結(対局値.局, 前);
   for (int x = 1; x <= 桝数; ++x)
     for (int y = 1; y <= 桝数; ++y) {
       画.描画_絵(対局値.局.盤面[x][y], x, y, 状態.氷結[x][y]);
       画.描画_桝輪郭(画.色_桝輪郭, x, y);
     }
-  if (状態.新規氷結) p.sound.dsPlay(音_氷結);
+  if (状態.新規氷結 && 音あり) p.sound.dsPlay(音_氷結);
 }
 
 }  // namespace qz

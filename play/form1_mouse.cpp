@@ -111,6 +111,8 @@ void Form1::盤上クリック(int Button, int m, int l) {
     p.sound.dsPlay(音_禁止);
     選択状態 = 0;
     画.描画_将棋盤桝();
+    // A picked hand piece is outlined on its stand, which the board's redraw missed.
+    if (!盤上(fx, fy)) 画.描画_桝輪郭(画.色_桝輪郭, fx, fy);
     return;
   }
   // Only the right button promotes, so any other button cannot leave a piece

@@ -130,8 +130,9 @@ void Form1::REVERSE_Click() {
   手順.手順_現在 = 0;
   手順.手順_最終 = 0;
   // The move check reads the influence map: it must describe the reversed
-  // board, not the one before (the frozen marks on the screen stay as drawn).
+  // board, not the one before; the frozen pieces are drawn from it, silently.
   勢力調査(対局値.局);
+  描画_氷結駒(false);
 }
 
 // --- The record-file panel ---------------------------------------------------------
