@@ -141,10 +141,14 @@ std::string 棋譜行作成(const 手順& 手) {
       {&見出し.下側名, 見出し.下側欄},
   }};
   for (const auto& [文, 欄] : 行) {
-    const std::string 一覧 = 書けない文字一覧(*文);
-    if (一覧.empty()) continue;
+    std::string 理由;
+    if (const std::string 一覧 = 書けない文字一覧(*文); !一覧.empty())
+      理由 = 欄 + "に棋譜ﾌｧｲﾙに書けない文字があります：" + 一覧;
+    else if (utf8からコードポイント(*文).size() > 見出し最大文字数)
+      理由 = 欄 + "が長すぎます（" + 数(見出し最大文字数) + "文字まで）";
+    if (理由.empty()) continue;
     if (!結果.文言.empty()) 結果.文言 += "\n";
-    結果.文言 += 欄 + "に棋譜ﾌｧｲﾙに書けない文字があります：" + 一覧;
+    結果.文言 += 理由;
   }
   if (!結果.文言.empty()) return 結果;
   for (std::size_t i = 0; i < 手.size(); ++i) {
@@ -186,6 +190,16 @@ std::string 手順検査(const 手順& 手) {
   return "";
 }
 
+// Whether a decoded header line is text a writer could have put there: no
+// undecodable bytes, no control characters, not too long.
+static bool 見出しらしい(const std::string& 行) {
+  const std::u32string 字 = utf8からコードポイント(行);
+  if (字.size() > 見出し最大文字数) return false;
+  for (const char32_t c : 字)
+    if (c == U'\uFFFD' || c < 0x20 || c == 0x7F) return false;
+  return true;
+}
+
 棋譜読込結果 棋譜解読(std::string_view 内容) {
   棋譜読込結果 結果;
   // A text file may end with an end-of-file mark (Ctrl+Z); nothing after it
@@ -200,7 +214,10 @@ std::string 手順検査(const 手順& 手) {
   std::array<std::string*, 3> 見出し = {&結果.見出し.対局名, &結果.見出し.上側名,
                                         &結果.見出し.下側名};
   for (std::size_t i = 0; i < 見出し.size(); ++i) {
-    if (i < 行.size()) 文字列 = sjisからutf8(行[i]);
+    if (i < 行.size()) {
+      文字列 = sjisからutf8(行[i]);
+      if (!見出しらしい(文字列)) 結果.記録でない = true;
+    }
     *見出し[i] = 文字列;
   }
   for (std::size_t i = 3; i < 行.size(); ++i) {

@@ -79,14 +79,19 @@ struct 棋譜読込結果 {
   std::vector<手順> 手;  // the moves read, move 1 first
   int 不正行 = 0;        // line number of the move line that ended the reading, 0 if none
   std::string 不正理由;  // what was wrong with it
+  // A header line is no text (bytes that are no Shift-JIS, control
+  // characters, or longer than 見出し最大文字数): the file is no record.
+  bool 記録でない = false;
 };
+constexpr std::size_t 見出し最大文字数 = 64;
 
 // Reads the bytes of a record file. Lines end at CR LF, a lone CR or a lone
 // LF; an end-of-file mark (Ctrl+Z) ends the file. A header line that is missing repeats the line
 // before it (the title of a one-line file is also both names). Move lines are read from line 4
 // until the end; blank lines at the very end are ignored. A move line that
 // is shorter than 37 characters or whose fields are out of range ends the
-// reading there, keeping the moves before it. Never fails otherwise.
+// reading there, keeping the moves before it. A header line that is no text
+// sets 記録でない. Never fails otherwise.
 棋譜読込結果 棋譜解読(std::string_view 内容);
 
 // --- What the window shows ----------------------------------------------------

@@ -98,8 +98,9 @@ std::string 使えない文字(const std::string& 名) {
     if (内容.size() > 棋譜最大バイト数) return 失敗("棋譜ﾌｧｲﾙが大きすぎます");
   }
   if (std::ferror(f.get())) return 失敗(理由(errno, 操作::読込));
-  結果.成功 = true;
   結果.内容 = 棋譜解読(内容);
+  if (結果.内容.記録でない) return 失敗("棋譜ﾌｧｲﾙではありません");
+  結果.成功 = true;
   return 結果;
 }
 

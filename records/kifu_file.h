@@ -45,7 +45,7 @@ struct 棋譜ファイル読込結果 : 棋譜ファイル結果 {
   棋譜読込結果 内容;
 };
 // Reads and decodes a record file. When it cannot be read (missing, a
-// folder, no permission, too large) 成功 is false and 文言 is
+// folder, no permission, too large, no record at all) 成功 is false and 文言 is
 // "棋譜ﾌｧｲﾙを読み込めませんでした" and the reason, titled "棋譜": the caller
 // then leaves the game as it was. On success 文言 is empty; the messages
 // of the reading itself come from 読込メッセージ.

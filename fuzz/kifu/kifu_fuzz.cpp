@@ -57,6 +57,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(reread.不正行 == 0 && reread.手.size() == read.手.size());
   for (std::size_t i = 0; i < read.手.size(); ++i) Require(SameMove(read.手[i], reread.手[i]));
 
+  // A header the reader takes for text the writer writes back unchanged.
+  if (!read.記録でない) {
+    const qz::棋譜符号化結果 whole = qz::棋譜符号化(read.見出し, read.手);
+    Require(whole.文言.empty());
+    const qz::棋譜読込結果 back = qz::棋譜解読(whole.内容);
+    Require(!back.記録でない && back.見出し.対局名 == read.見出し.対局名 &&
+            back.見出し.上側名 == read.見出し.上側名 && back.見出し.下側名 == read.見出し.下側名);
+  }
+
   StepThrough(read);
   return 0;
 }

@@ -172,6 +172,27 @@ TEST(KifuRead, BadBytesInAHeaderShowAsReplacementCharacters) {
   EXPECT_EQ(r.見出し.対局名, "a\uFFFD");
   EXPECT_EQ(r.見出し.上側名, "\uFFFD@z");
   EXPECT_EQ(r.見出し.下側名, "L\uFFFD");
+  EXPECT_TRUE(r.記録でない);
+}
+
+// Header lines that no writer puts there make the file no record at all;
+// text, even the longest a name may be, is read.
+TEST(KifuRead, AFileWhoseHeaderIsNoTextIsNoRecord) {
+  const std::string 長い(見出し最大文字数, 'a');
+  const struct {
+    std::string file;
+    bool refused;
+  } cases[] = {
+      {"\x8b\xf3\xe3\x01\xff\xfe\r\n\x10\x20\r\nz\r\n", true},
+      {"t\r\nu\tv\r\nl\r\n", true},
+      {"t\r\n" + 長い + "a\r\nl\r\n", true},
+      {"t\r\n" + 長い + "\r\nl\r\n", false},
+      {"\x91\xe6\x31\x8b\xc7\r\nu\r\nl\r\n", false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(棋譜解読(c.file).記録でない, c.refused) << c.file;
+  // The writer refuses what the reader would.
+  const 棋譜符号化結果 r = 棋譜符号化(見出し作成(長い + "a", "a", "b", 先手, 先手), {});
+  EXPECT_EQ(r.文言, "対局名が長すぎます（64文字まで）");
 }
 
 // Every kind of malformed move line ends the reading at its line number and

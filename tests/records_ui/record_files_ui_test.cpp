@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <csignal>
+#include <fstream>
 
 #include "records/kifu.h"
 #include "records_bench.h"
@@ -190,7 +191,10 @@ TEST_F(Files, AFileThatCannotBeReadChangesNothing) {
   playScripted(*g);
   const 状態 before = 状態::of(g->form);
   fs::create_directory(record("folder"));
-  for (const std::string name : {"folder.棋譜", "missing.棋譜"}) {
+  // Random bytes: no record, and nothing of them is drawn.
+  std::ofstream(record("noise"), std::ios::binary) << std::string("\x8b\xf3\xe3\x01\xff\r\n\x10", 8);
+  for (const std::string name : {"folder.棋譜", "missing.棋譜", "noise.棋譜"}) {
+    g->takeOps();
     SCOPED_TRACE(name);
     const int listChanges = g->panel.listChanges;
     const auto events = g->load(name);
@@ -202,6 +206,7 @@ TEST_F(Files, AFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(g->form.手順.手順_最終, 6);
     // Only KIFU_READ_Click touched the lists: they stay open for another choice.
     EXPECT_EQ(g->panel.listChanges, listChanges + 1);
+    EXPECT_TRUE(game_testing::textsOf(g->takeOps()).empty());
   }
 }
 
