@@ -248,12 +248,16 @@ void Form1::Drive1_Change() {
   p.recordPanel.setDrive(p.recordPanel.directoryPath());
 }
 
-// Erases the title and names a loaded record printed around the board.
+// Erases the title and names a loaded record printed around the board: a
+// long line reaches across the whole row above or below the board, so both
+// rows are covered and what else stands in them is drawn again.
 void Form1::描画_棋譜読込み部分消去() {
+  for (const int y : {0, 10})
+    for (int x = -3; x <= 28; ++x) 画.描画_絵(画.背景_現在, x, y);
   画.描画_桝_数値();
-  画.描画_絵(画.背景_現在, -1, 10);
-  画.描画_絵(画.背景_現在, 0, 10);
-  for (int x = 1; x <= 桝数; ++x) 画.描画_絵(画.背景_現在, x, 10);
+  画.描画_絵(1, 11.1, -0.1);  // the title picture
+  if (対局値.対局モード == 1) 画.描画_レベル(対局値.COMレベル);
+  if (対局値.ハンデ設定フラグ == 1) 画.描画_ハンデレベル(対局値.ハンデレベル);
   for (int x = 1; x <= 桝数; ++x) 画.描画_桝輪郭(画.色_桝輪郭, x, 9);
 }
 

@@ -138,6 +138,30 @@ TEST_F(Files, LoadingPrintsTheHeaderAndLetsTheUpperSideMoveFirst) {
   EXPECT_EQ(g->form.対局値.時間_COM, 3);
 }
 
+// A new game after a record with long header lines covers every cell of the
+// rows they were printed in, whichever game starts.
+TEST_F(Files, ANewGameErasesTheWholeHeader) {
+  const std::string 長い(見出し最大文字数, 'W');
+  writeBytes(record("long"), 長い + "\r\n" + 長い + "\r\n" + 長い + "\r\n" +
+                                 " 3736 -10 -10   0    0    5    3    3\r\n");
+  for (const MenuItem start : {MenuItem::START, MenuItem::SENTE}) {
+    g->load("long.棋譜");
+    g->takeOps();
+    g->form.メニュー選択(start);
+    const auto ops = g->takeOps();
+    for (const int y : {0, 10})
+      for (int x = -3; x <= 15; ++x) {
+        if (x >= 1 && x <= 9 && y == 0) continue;  // the column numbers' tiles
+        EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [&](const RecordingSurface::Op& op) {
+          return op.kind == RecordingSurface::Kind::Picture && op.x == セルX(x) && op.y == セルY(y);
+        })) << x << "," << y;
+      }
+    // The level label is drawn again after the erasing.
+    const auto texts = game_testing::textsOf(ops);
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "LEVEL") > 0, start == MenuItem::SENTE);
+  }
+}
+
 // Files that are broken in one way or another: the message names the
 // trouble, the moves before a bad line are kept and can be stepped.
 TEST_F(Files, BrokenFilesSayWhatIsWrongAndKeepTheMovesBeforeIt) {
