@@ -196,6 +196,10 @@ class Form1 {
   };
 
   void 対局開始共通();
+  void 続行確認();
+  void 終局後の確認();
+  // A finished game's save panel is open: "続けますか？" is still to come.
+  bool 終局保存待ち = false;
   void 手番交代_COM対局(int 取得駒);
   void 手番交代_人間対局();
   void 人間の手を指す(int Button);

@@ -17,6 +17,7 @@ static constexpr int 状態欄[] = {-2, -1, 0};
 void Form1::START_Click() {
   処理区間 区間(処理中);
   if (!区間.入れた()) return;
+  終局後の確認();
   描画_棋譜読込み部分消去();
   for (const int x : 状態欄) 画.描画_絵(画.背景_現在, x, 0);
   画.描画_将棋盤桝();
@@ -55,6 +56,7 @@ void Form1::対局開始共通() {
 void Form1::SENTE_Click() {
   処理区間 区間(処理中);
   if (!区間.入れた()) return;
+  終局後の確認();
   対局開始共通();
   開始時刻 = 時刻();
   if (対局値.手数 == 0 || 対局値.手番 == 0) {
@@ -80,6 +82,7 @@ void Form1::SENTE_Click() {
 void Form1::GOTE_Click() {
   処理区間 区間(処理中);
   if (!区間.入れた()) return;
+  終局後の確認();
   対局開始共通();
   if (対局値.手数 == 0 || 対局値.手番 == 0) {
     対局値.局.手番値_MAN = 後手値;
@@ -97,12 +100,36 @@ void Form1::GOTE_Click() {
 
 void Form1::終了(const std::string& 勝手) {
   メッセージ(勝手 + "の勝ちです", "終了");
+  // The finished game can be saved first: the save panel opens on the final
+  // position, and "続けますか？" follows the save (or the next command).
+  const bool 書ける = 反転フラグ == 0 && 対局値.ハンデ設定フラグ == 0 && 手順.手順_現在 >= 1;
+  if (書ける && メッセージ("棋譜を保存しますか？", "棋譜保存", Buttons::YesNo) == Answer::Yes) {
+    p.timer1.setEnabled(false);
+    対局値.手番 = 0;
+    選択状態 = 0;
+    終局保存待ち = true;
+    描画_可視(true, true, false);
+    描画_棋譜_IO(0);
+    return;
+  }
+  続行確認();
+}
+
+// "続けますか？": a new board on Yes, the end of the program on No.
+void Form1::続行確認() {
+  終局保存待ち = false;
   if (メッセージ("続けますか？", "再ゲーム", Buttons::YesNo) == Answer::Yes) {
     初期設定();
     return;
   }
   終了処理();
   プログラム終了();
+}
+
+// A command after a finished game was offered for saving: the question it
+// waited for comes first.
+void Form1::終局後の確認() {
+  if (終局保存待ち) 続行確認();
 }
 
 // The seconds of the turn so far, read afresh: the timer may be off, and

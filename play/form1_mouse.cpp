@@ -24,6 +24,7 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
   if (!区間.入れた()) return;
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
+  if (終局保存待ち) return 続行確認();
   if (棋譜モード == 1) {
     if (メッセージ("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No) {
       p.sound.dsPlay(音_禁止);

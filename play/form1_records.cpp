@@ -164,13 +164,22 @@ void Form1::Command1_Click() {
   RecordPanel& 盤 = p.recordPanel;
   const 棋譜見出し 見出し =
       見出し作成(盤.text(2), 盤.text(3), 盤.text(4), 先手値, 対局値.局.手番値_MAN);
-  const 棋譜ファイル結果 r = 棋譜書込(盤.fileListPath(), 盤.text(1), 見出し, 手順);
+  // Replacing a record asks first; いいえ leaves the panel open and the file as it was.
+  const std::string 名前 = 盤.text(1);
+  std::error_code ec;
+  if (!名前.empty() && 手順.手順_現在 >= 1 &&
+      std::filesystem::exists(棋譜パス(盤.fileListPath(), 名前), ec) &&
+      メッセージ("「" + 名前 + ".棋譜」はすでにあります。上書きしますか？", "棋譜保存",
+                 Buttons::YesNo) == Answer::No)
+    return;
+  const 棋譜ファイル結果 r = 棋譜書込(盤.fileListPath(), 名前, 見出し, 手順);
   if (r.成功) {
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
     盤.refreshFileList();
   }
   メッセージ(r.文言, r.題);
+  if (r.成功) 終局後の確認();
 }
 
 int Form1::読込_棋譜ファイル(qz::手順& 手) {

@@ -52,6 +52,7 @@ TEST(ComputerTurn, ACheckIsAnnouncedAndTheGameGoesOn) {
   EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_MAN);
   g.move(1, 9, 1, 1, ボタン_右);
   EXPECT_EQ(g.take(), (std::vector<Event>{駒打, box("あなたの勝ちです", "終了"),
+                                          box("棋譜を保存しますか？", "棋譜保存"),
                                           box("続けますか？", "再ゲーム")}));
 }
 
@@ -75,6 +76,7 @@ TEST(ComputerTurn, TakingTheKingEndsTheGameWithoutACheckMessage) {
   局面を置く(g, {{1, 1, 王}, {5, 2, 飛}, {5, 9, -王}});
   g.form.GOTE_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{駒打, box("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了"),
+                                          box("棋譜を保存しますか？", "棋譜保存"),
                                           box("続けますか？", "再ゲーム")}));
   EXPECT_EQ(g.form.対局値.手番, 0);
 }
@@ -132,7 +134,7 @@ TEST(Reentry, NothingRunsInsideAnOpenBox) {
   EXPECT_EQ(g.form.対局値.手数, 2);
   // A tick inside the boxes that end the game breaks nothing either.
   g.move(1, 9, 1, 1, ボタン_右);
-  EXPECT_EQ(inside, 3);
+  EXPECT_EQ(inside, 4);
   EXPECT_EQ(g.form.対局値.手番, 0);
   EXPECT_FALSE(g.timer.on);
   g.messages.whileOpen = nullptr;

@@ -44,12 +44,15 @@ class Messages_ : public MessageBoxes {
     // Something that happens while the box is open (a timer tick, a click).
     if (whileOpen) whileOpen();
     if (buttons == Buttons::OK) return Answer::OK;
+    // The offer to save a finished game is declined unless a test says otherwise.
+    if (prompt == "棋譜を保存しますか？" && declineSave) return Answer::No;
     if (yesNo.empty()) return Answer::Yes;
     const Answer a = yesNo.front();
     yesNo.pop_front();
     return a;
   }
   std::deque<Answer> yesNo;
+  bool declineSave = true;
   std::function<void()> whileOpen;
 
  private:

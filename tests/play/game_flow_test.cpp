@@ -69,6 +69,7 @@ TEST(TwoHumans, AWholeGameByClicksEndsWithTheKingTaken) {
   g.clock.now += 5;
   g.move(9, 5, 5, 1);
   EXPECT_EQ(g.take(), (std::vector<Event>{駒打, box("先手の勝ちです", "終了"),
+                                          box("棋譜を保存しますか？", "棋譜保存"),
                                           box("続けますか？", "再ゲーム")}));
   // The history kept the game; the board is new.
   EXPECT_EQ(g.form.手順.手順_最終, 11);
@@ -174,6 +175,7 @@ TEST(TwoHumans, TakingTheLowerKingNamesTheUpperSide) {
   g.take();
   g.move(5, 2, 5, 5);
   EXPECT_EQ(g.take(), (std::vector<Event>{駒打, box("後手の勝ちです", "終了"),
+                                          box("棋譜を保存しますか？", "棋譜保存"),
                                           box("続けますか？", "再ゲーム")}));
 }
 
@@ -269,7 +271,7 @@ TEST(Ending, YesGivesAFreshBoardAndNoEndsTheProgram) {
   g.take();
   g.form.終了("あなた");
   EXPECT_EQ(g.take(),
-            (std::vector<Event>{box("あなたの勝ちです", "終了"), box("続けますか？", "再ゲーム")}));
+            (std::vector<Event>{box("あなたの勝ちです", "終了"), box("棋譜を保存しますか？", "棋譜保存"), box("続けますか？", "再ゲーム")}));
   EXPECT_EQ(g.form.対局値.手番, 0);
   EXPECT_EQ(g.form.対局値.手数, 0);
   g.messages.yesNo = {Answer::No};

@@ -288,6 +288,7 @@ TEST(Resume, AClickThatLetsTheComputerWinDoesNothingMore) {
   EXPECT_EQ(g.take(), (std::vector<Event>{box("OKですか？", "再開(COM)"), 駒打,
                                           sound("氷結.wav"),  // the golds bear on the rook
                                           box("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了"),
+                                          box("棋譜を保存しますか？", "棋譜保存"),
                                           box("続けますか？", "再ゲーム")}));
   EXPECT_EQ(g.form.対局値.手番, 0);
   EXPECT_EQ(g.form.選択状態, 0);

@@ -304,15 +304,65 @@ TEST_F(Files, AFailedWriteKeepsTheOldFileAndTheGame) {
   ::setrlimit(RLIMIT_FSIZE, &saved);
   std::signal(SIGXFSZ, oldHandler);
 
-  ASSERT_EQ(events.size(), 1u);
-  EXPECT_EQ(events[0].text.rfind("棋譜を書き込めませんでした", 0), 0u) << events[0].text;
-  EXPECT_GT(events[0].text.size(), std::string("棋譜を書き込めませんでした").size() + 1);
-  EXPECT_EQ(events[0].title, "棋譜保存");
+  ASSERT_EQ(events.size(), 2u);
+  EXPECT_EQ(events[0], box("「keep.棋譜」はすでにあります。上書きしますか？", "棋譜保存"));
+  EXPECT_EQ(events[1].text.rfind("棋譜を書き込めませんでした", 0), 0u) << events[1].text;
+  EXPECT_GT(events[1].text.size(), std::string("棋譜を書き込めませんでした").size() + 1);
+  EXPECT_EQ(events[1].title, "棋譜保存");
   EXPECT_EQ(readBytes(record("keep")), old);
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
   EXPECT_TRUE(g->panel.textShown);
   EXPECT_EQ(g->panel.texts[0], "keep");  // the name stays in its box for another try
   EXPECT_EQ(g->form.手順.手順_現在, 6);
+}
+
+}  // namespace
+}  // namespace qz::records_testing
+
+namespace qz::records_testing {
+namespace {
+
+TEST_F(Files, ReplacingARecordAsksFirst) {
+  ASSERT_NO_FATAL_FAILURE(startScripted(*g));
+  playScripted(*g);
+  g->save("test1");
+  const std::string six = readBytes(record("test1"));
+  g->form.REPLAY_Click();
+  g->messages.yesNo = {Answer::No};
+  EXPECT_EQ(g->save("test1"),
+            (std::vector<Event>{box("「test1.棋譜」はすでにあります。上書きしますか？", "棋譜保存")}));
+  EXPECT_EQ(readBytes(record("test1")), six);
+  EXPECT_TRUE(g->panel.textShown);
+  g->messages.yesNo = {Answer::Yes};
+  g->form.Command1_Click();
+  EXPECT_NE(readBytes(record("test1")), six);
+}
+
+// The lower rook takes the upper king: the finished game is offered for
+// saving, saved, and only then "続けますか？" is asked.
+TEST_F(Files, AFinishedGameCanBeSavedBeforeTheNextOne) {
+  g->form.START_Click();
+  局面& s = g->form.対局値.局;
+  s.盤面 = {};
+  s.盤面[5][9] = -王;
+  s.盤面[5][1] = 王;
+  s.盤面[5][5] = -飛;
+  勢力調査(s);
+  g->messages.declineSave = false;
+  g->take();
+  g->move(5, 5, 5, 1);
+  EXPECT_EQ(g->take(), (std::vector<Event>{sound("駒打音.wav"), box("先手の勝ちです", "終了"),
+                                           box("棋譜を保存しますか？", "棋譜保存")}));
+  EXPECT_TRUE(g->panel.textShown);
+  EXPECT_EQ(g->form.手順.手順_現在, 1);
+  EXPECT_EQ(g->form.対局値.局.盤面[5][1], -飛);  // the final position stays while saving
+  g->messages.yesNo = {Answer::Yes};
+  EXPECT_EQ(g->save("won"), (std::vector<Event>{box("棋譜を書き込みました", "  "),
+                                                box("続けますか？", "再ゲーム")}));
+  const std::string won = readBytes(record("won"));
+  EXPECT_EQ(std::count(won.begin(), won.end(), '\n'), 4);
+  EXPECT_EQ(g->form.対局値.手番, 0);
+  EXPECT_EQ(g->form.対局値.局.盤面[5][1], 王);  // a new board
 }
 
 }  // namespace
