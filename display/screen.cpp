@@ -20,11 +20,13 @@ void 画面::描画_盤() {
       描画_絵(対局値.局.盤面[x][y], x, y);
       描画_桝輪郭(色_桝輪郭, x, y);
     }
+  描画_最終手();
 }
 
 void 画面::描画_将棋盤桝() {
   for (int x = 1; x <= 桝数; ++x)
     for (int y = 1; y <= 桝数; ++y) 描画_桝輪郭(色_桝輪郭, x, y);
+  描画_最終手();
 }
 
 // One stand cell: the piece and its count with a dark shadow down and right.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -78,6 +79,12 @@ class 画面 {
   void 描画_手数(int 数値, int 色);
   void 描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, int 移動駒, int 駒色);
   void 消去_移動結果(int IN_手番);
+  // The status line below the board: why a click was refused and whose turn
+  // it is; an empty text clears it.
+  void 描画_状態行(std::string_view 文);
+  // Marks the square of the last move (最終手升) with a two-colour inner
+  // frame that reads on the light board and on the frozen pictures alike.
+  void 描画_最終手();
 
   // --- Clocks ----------------------------------------------------------------
   void 描画_所有時間(int IN_手番, double IN_思考時間);
@@ -88,6 +95,8 @@ class 画面 {
   int 背景_現在 = 0;  // 0 until a background is chosen: the empty square tiles the window
   int 移動指導_フラグ = 0;
   int 色_桝輪郭 = 色_緑;
+  // The destination of the move last made or stepped to; none before a move.
+  std::optional<升> 最終手升;
   // True while the clocks are shown (the 経過時間 switch); Form1 reads its menu.
   std::function<bool()> 経過時間表示 = [] { return true; };
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -40,6 +41,9 @@ inline const std::string 設定_経過ON = "経過時間=ON";
 inline const std::string 設定_経過OFF = "経過時間=OFF";
 inline const std::string 設定_BGMON = "BGM=ON";
 inline const std::string 設定_BGMOFF = "BGM=OFF";
+// Kept after the four lines above (and after any line another option adds).
+inline const std::string 設定_一覧ON = "棋譜一覧=ON";
+inline const std::string 設定_一覧OFF = "棋譜一覧=OFF";
 
 class Form1 {
  public:
@@ -101,6 +105,14 @@ class Form1 {
   void LEBEL_DOWN_Click();
   void KIFU_READ_Click();
   void KIFU_WRITE_Click();
+  // The controls beside the original ones (form1_controls.cpp).
+  void TORYO_Click();
+  void MATTA_Click();
+  void KIFU_ICHIRAN_Click();
+  // The move list beside the board, when the window has one.
+  void 棋譜一覧接続(MoveList* list) { 棋譜一覧 = list; }
+  // A move clicked in the list: the board steps to just after move n (0: the start).
+  void 棋譜一覧選択(int n);
   void Form_MouseDown(int Button, int Shift, double X, double Y);
 
   // --- Game values -------------------------------------------------------------
@@ -196,6 +208,21 @@ class Form1 {
   };
 
   void 対局開始共通();
+  // --- The controls beside the original ones (form1_controls.cpp) ---
+  // True while a game is being played (started, not finished, no record).
+  bool 対局中() const;
+  // Outside a game true; during one, asks "対局中です。<何>しますか？".
+  bool 破棄確認(const std::string& 何);
+  // The status line: a refusal's reason and whose turn it is.
+  void 状態表示(const std::string& 理由);
+  std::string 拒否理由(int fx, int fy, int tx, int 駒) const;
+  void 最終手更新();
+  void 盤面を描き直す();
+  void 棋譜一覧更新();
+  MoveList* 棋譜一覧 = nullptr;
+  // What the computer kept after each of its moves, by history index, so
+  // that 待った gives it back as it was.
+  std::map<int, COM記憶> COM記憶履歴;
   void 続行確認();
   void 終局後の確認();
   // A finished game's save panel is open: "続けますか？" is still to come.

@@ -77,6 +77,7 @@ void Form1::COMの手を指す(int fx, int fy, int tx, int ty, int 元駒, int �
   画.描画_移動結果(対局値.局.手番値_COM, tx, ty, 置く駒, 色_白);
   画.描画_桝輪郭(色_白, tx, ty);
   対局値.時間_COM += 秒;
+  COM記憶履歴[手順.手順_現在] = COM記憶値;
   開始時刻 = 時刻();
   対局値.手番 = 対局値.局.手番値_MAN;
   if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);

@@ -110,6 +110,7 @@ void Form1::盤上クリック(int Button, int m, int l) {
   const bool 持駒切れ = (fx == MAN持駒X || fx == COM持駒X) && 持駒台の枚数(fx, fy) <= 0;
   if (持駒切れ || 移動チェック(対局値.局, fx, fy, m, l, 駒) == いいえ) {
     p.sound.dsPlay(音_禁止);
+    状態表示(拒否理由(fx, fy, m, 駒));
     選択状態 = 0;
     画.描画_将棋盤桝();
     // A picked hand piece is outlined on its stand, which the board's redraw missed.
@@ -120,6 +121,7 @@ void Form1::盤上クリック(int Button, int m, int l) {
   // where it could never move again.
   if (移動後チェック(l, 駒) == いいえ && Button != ボタン_右) {
     p.sound.dsPlay(音_禁止);
+    状態表示("成らないと動けません（右クリック）");
     メッセージ("マウスの右をクリックして下さい", "成り");
     return;
   }
@@ -131,6 +133,7 @@ void Form1::人間の手を指す(int Button) {
   const int fx = 指し手[0], fy = 指し手[1], tx = 指し手[2], ty = 指し手[3];
   int 駒 = 指し手[4];
   前 = 氷結前記録(対局値.局);
+  画.描画_状態行("");
   // Each side's clock gets its own time: the upper side's move in a game
   // between two humans counts on COM's clock.
   const double 秒 = 経過秒();

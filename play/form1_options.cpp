@@ -36,6 +36,12 @@ void Form1::読込_環境設定ファイル() {
   // A missing file or one of fewer than four lines takes the defaults; the
   // lines before the missing one have been applied by then, as they are read.
   const std::size_t n = lines ? lines->size() : 0;
+  // The move list is shown unless a line after the first four hides it.
+  bool 一覧 = true;
+  for (std::size_t i = 4; i < n; ++i)
+    if ((*lines)[i] == 設定_一覧OFF) 一覧 = false;
+  チェック(MenuItem::KIFU_ICHIRAN, 一覧);
+  if (棋譜一覧 != nullptr) 棋譜一覧->setListVisible(一覧);
   if (n >= 1) {
     for (const auto& b : 背景表)
       if ((*lines)[0] == b.行) {
@@ -88,6 +94,7 @@ void Form1::書込_環境設定ファイル() {
       チェック(MenuItem::SIDOU) ? 設定_指導ON : 設定_指導OFF,
       チェック(MenuItem::KEIKA) ? 設定_経過ON : 設定_経過OFF,
       チェック(MenuItem::BGM) ? 設定_BGMON : 設定_BGMOFF,
+      チェック(MenuItem::KIFU_ICHIRAN) ? 設定_一覧ON : 設定_一覧OFF,
   };
   if (!p.settings.writeLines(lines)) 既定設定書込();
 }

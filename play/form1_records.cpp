@@ -100,6 +100,7 @@ void Form1::REPLAY_Click() {
 void Form1::CANCEL_Click() {
   処理区間 区間(処理中);
   if (!区間.入れた()) return;
+  if (!破棄確認("最初に戻")) return;
   初期設定();
   p.sound.dsPlay(音_駒打);
 }

@@ -16,7 +16,7 @@ Form1::Form1(const Platform& platform) : 画(platform.surface, 対局値), p(pla
 
 void Form1::メニュー選択(MenuItem item) {
   using Handler = void (Form1::*)();
-  static constexpr std::array<std::pair<MenuItem, Handler>, 28> 表 = {{
+  static constexpr std::array<std::pair<MenuItem, Handler>, 31> 表 = {{
       {MenuItem::TAIKYOKU, &Form1::TAIKYOKU_Click},
       {MenuItem::MATCH_MAN, &Form1::MATCH_MAN_Click},
       {MenuItem::START, &Form1::START_Click},
@@ -45,6 +45,9 @@ void Form1::メニュー選択(MenuItem item) {
       {MenuItem::KEIKA, &Form1::KEIKA_Click},
       {MenuItem::BGM, &Form1::BGM_Click},
       {MenuItem::VER, &Form1::VER_Click},
+      {MenuItem::TORYO, &Form1::TORYO_Click},
+      {MenuItem::MATTA, &Form1::MATTA_Click},
+      {MenuItem::KIFU_ICHIRAN, &Form1::KIFU_ICHIRAN_Click},
   }};
   for (const auto& [項目, handler] : 表)
     if (項目 == item) return (this->*handler)();
@@ -76,6 +79,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Unload() {
+  if (!破棄確認("終了")) return;
   終了処理();
   プログラム終了();
 }
@@ -86,12 +90,14 @@ void Form1::終了処理() {
 }
 
 void Form1::OWARI_Click() {
+  if (!破棄確認("終了")) return;
   終了処理();
   プログラム終了();
 }
 
 void Form1::Form_KeyPress(int KeyAscii) {
   if (KeyAscii != キー_Esc) return;
+  if (!破棄確認("終了")) return;
   終了処理();
   プログラム終了();
 }
@@ -127,7 +133,9 @@ void Form1::初期設定() {
   棋譜モード = 0;
   選択状態 = 0;
   初期配置(対局値.局);
+  画.最終手升.reset();
   画.画面_再描画();
+  棋譜一覧更新();
 }
 
 }  // namespace qz

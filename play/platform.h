@@ -48,8 +48,11 @@ enum class MenuItem : std::uint8_t {
   KEIKA,
   BGM,
   VER,
+  TORYO,         // 投了
+  MATTA,         // 待った
+  KIFU_ICHIRAN,  // 棋譜一覧: the move list beside the board
 };
-constexpr int menuItemCount = static_cast<int>(MenuItem::VER) + 1;
+constexpr int menuItemCount = static_cast<int>(MenuItem::KIFU_ICHIRAN) + 1;
 
 // The menu's check marks (the authority for the options) and enabled states.
 class Menu {
@@ -164,6 +167,15 @@ class Window {
   virtual void place(int left, int top, int width, int height) = 0;
   // Ends the program at once: never returns (it throws ProgramEnded).
   [[noreturn]] virtual void endProgram() = 0;
+};
+
+// The move list beside the board: one text per move, the current one
+// marked (0: none); a click on move n calls back with n.
+class MoveList {
+ public:
+  virtual ~MoveList() = default;
+  virtual void setMoves(const std::vector<std::string>& moves, int current) = 0;
+  virtual void setListVisible(bool on) = 0;
 };
 
 // Everything Form1 is given.

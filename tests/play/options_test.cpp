@@ -69,7 +69,7 @@ TEST(SettingsReader, LinesAreComparedWholeAndExactly) {
   EXPECT_FALSE(b.checked(MenuItem::BGM));
 }
 
-TEST(SettingsReader, UnknownBackgroundLeavesTheEmptySquareTilesAndTheNextWriteKeepsFourLines) {
+TEST(SettingsReader, UnknownBackgroundLeavesTheEmptySquareTilesAndTheNextWriteStartsWithGreen) {
   Bench b;
   b.settings.file = Lines{"背景画=紫", "移動指導=OFF", "経過時間=ON", "BGM=OFF"};
   b.form.Form_Load();
@@ -82,7 +82,23 @@ TEST(SettingsReader, UnknownBackgroundLeavesTheEmptySquareTilesAndTheNextWriteKe
   }));
   b.form.SIDOU_Click();
   // Green comes first so that the next start does not lose the other three choices.
-  EXPECT_EQ(b.settings.file, (Lines{"背景画=緑", "移動指導=ON", "経過時間=ON", "BGM=OFF"}));
+  EXPECT_EQ(b.settings.file,
+            (Lines{"背景画=緑", "移動指導=ON", "経過時間=ON", "BGM=OFF", "棋譜一覧=ON"}));
+}
+
+// The move list's line follows the four (and any other option's line); a
+// file without it shows the list.
+TEST(SettingsFile, TheMoveListLineComesAfterTheFour) {
+  for (const bool shown : {true, false}) {
+    Bench b;
+    b.settings.file = Lines{"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF", "言語=ja"};
+    if (!shown) b.settings.file->push_back("棋譜一覧=OFF");
+    b.form.Form_Load();
+    EXPECT_EQ(b.checked(MenuItem::KIFU_ICHIRAN), shown);
+    b.form.メニュー選択(MenuItem::KIFU_ICHIRAN);
+    EXPECT_EQ(b.checked(MenuItem::KIFU_ICHIRAN), !shown);
+    EXPECT_EQ(b.settings.file->back(), shown ? "棋譜一覧=OFF" : "棋譜一覧=ON");
+  }
 }
 
 TEST(SettingsWriter, AFailedWriteFallsBackToTheDefaults) {
