@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -110,6 +111,7 @@ MainWindow::MainWindow(QtSurface& surface) : surface_(surface) {
   setCentralWidget(view_);
   buildMenus();
   buildRecordPanel();
+  buildMoveList();
   resize(600, 533);
   surface_.onChanged = [this](const QRect& r) { view_->update(r); };
   surface_.onRefresh = [this] { view_->repaint(); };
@@ -181,6 +183,8 @@ void MainWindow::buildMenus() {
   addItem(MenuItem::LEVEL1, level, "LEVEL1", true);
   addItem(MenuItem::LEVEL2, level, "LEVEL2", true);
   addItem(MenuItem::LEVEL3, level, "LEVEL3", true);
+  addItem(MenuItem::TORYO, taikyoku, "投了", false);
+  addItem(MenuItem::MATTA, taikyoku, "待った", false);
   addItem(MenuItem::OWARI, taikyoku, "終わり", false);
 
   QMenu* kyokumen = addMenu(MenuItem::STOP, bar, "局面");
@@ -206,6 +210,7 @@ void MainWindow::buildMenus() {
   addItem(MenuItem::SIDOU, option, "移動指導", true);
   addItem(MenuItem::KEIKA, option, "経過時間", true);
   addItem(MenuItem::BGM, option, "BGM", true);
+  addItem(MenuItem::KIFU_ICHIRAN, option, "棋譜一覧", true);
 
   addItem(MenuItem::VER, bar, "その他", false);
 
@@ -214,7 +219,7 @@ void MainWindow::buildMenus() {
       "LEVEL1",   "LEVEL2",    "LEVEL3",  "OWARI",      "STOP",  "CANCEL",    "REVERSE",
       "REPLAY",   "AFTER",     "LBEL_UP", "LEBEL_DOWN", "KIFU",  "KIFU_READ", "KIFU_WRITE",
       "OPTION",   "HAIKEI_GA", "MIDORI",  "TATAMI",     "TAKE",  "UCHU",      "RENGA",
-      "SIDOU",    "KEIKA",     "BGM",     "VER"};
+      "SIDOU",    "KEIKA",     "BGM",     "VER",        "TORYO", "MATTA",     "KIFU_ICHIRAN"};
   for (int i = 0; i < menuItemCount; ++i) actions_[i]->setObjectName(names[i]);
 }
 
@@ -295,6 +300,40 @@ void MainWindow::buildRecordPanel() {
   panel_->onDirChange = [this] { dispatch([this] { form_->Dir1_Change(); }); };
   panel_->onFileClick = [this] { dispatch([this] { form_->File1_Click(); }); };
   panel_->onCommand1 = [this] { dispatch([this] { form_->Command1_Click(); }); };
+}
+
+// --- The move list ------------------------------------------------------------------
+
+// Right of the board below the move count: columns 12..15, rows 4..9, in twips.
+void MainWindow::buildMoveList() {
+  moveList_ = new QListWidget(view_);
+  moveList_->setObjectName("KIFU_ICHIRAN_LIST");
+  moveList_->setGeometry(QRect(QPoint(6990 / 15, 2560 / 15), QSize(130, 200)));
+  moveList_->setFocusPolicy(Qt::NoFocus);
+  QFont f = moveList_->font();
+  f.setPointSize(9);
+  moveList_->setFont(f);
+  connect(moveList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    const int row = moveList_->row(item);
+    dispatch([this, row] { form_->棋譜一覧選択(row); });
+  });
+}
+
+void MainWindow::setMoves(const std::vector<std::string>& moves, int current) {
+  QStringList rows{"開始"};
+  for (const std::string& m : moves) rows << QString::fromStdString(m);
+  bool same = moveList_->count() == rows.size();
+  for (int i = 0; same && i < rows.size(); ++i) same = moveList_->item(i)->text() == rows[i];
+  if (!same) {
+    moveList_->clear();
+    moveList_->addItems(rows);
+  }
+  moveList_->setCurrentRow(current);
+  moveList_->scrollToItem(moveList_->currentItem());
+}
+
+void MainWindow::setListVisible(bool on) {
+  moveList_->setVisible(on);
 }
 
 void MainWindow::setListsVisible(bool drive, bool directory, bool file) {

@@ -12,6 +12,7 @@
 #include "play/platform.h"
 
 class QAction;
+class QListWidget;
 class QMenu;
 
 namespace qz {
@@ -65,7 +66,8 @@ class MainWindow : public QMainWindow,
                    public Menu,
                    public MessageBoxes,
                    public Window,
-                   public RecordPanel {
+                   public RecordPanel,
+                   public MoveList {
   Q_OBJECT
 
  public:
@@ -107,6 +109,10 @@ class MainWindow : public QMainWindow,
   std::string fileName() const override;
   void refreshFileList() override;
   RecordFilePanel& recordFilePanel() { return *panel_; }
+  // MoveList: a list right of the board, "開始" and then one row per move.
+  void setMoves(const std::vector<std::string>& moves, int current) override;
+  void setListVisible(bool on) override;
+  QListWidget& moveList() { return *moveList_; }
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -116,6 +122,7 @@ class MainWindow : public QMainWindow,
  private:
   void buildMenus();
   void buildRecordPanel();
+  void buildMoveList();
   QMenu* addMenu(MenuItem item, QWidget* parent, const QString& caption);
   QAction* addItem(MenuItem item, QWidget* parent, const QString& caption, bool checkable);
   void menuChosen(MenuItem item);
@@ -123,6 +130,7 @@ class MainWindow : public QMainWindow,
   QtSurface& surface_;
   BoardView* view_;
   std::unique_ptr<RecordFilePanel> panel_;  // its controls are children of view_
+  QListWidget* moveList_ = nullptr;         // a child of view_
   Form1* form_ = nullptr;
   std::array<QAction*, menuItemCount> actions_{};
   std::array<bool, menuItemCount> checked_{};

@@ -40,6 +40,7 @@ struct Program::Parts {
 
 Program::Program() : parts_(std::make_unique<Parts>()) {
   parts_->window.attach(parts_->form);
+  parts_->form.棋譜一覧接続(&parts_->window);
   parts_->timer1.onTick = [this] {
     parts_->window.dispatch([this] { parts_->form.Timer1_Timer(); });
   };

@@ -91,7 +91,8 @@ TEST_F(Scripted, RefusalsAtEitherEndChangeNothing) {
 TEST_F(Scripted, FirstPositionKeepsTheHistoryForAGameBetweenHumans) {
   play();
   g->form.CANCEL_Click();
-  EXPECT_EQ(g->take(), (std::vector<Event>{sound("駒打音.wav")}));
+  EXPECT_EQ(g->take(), (std::vector<Event>{box("対局中です。最初に戻しますか？", "対局"),
+                                           sound("駒打音.wav")}));
   EXPECT_EQ(g->form.対局値.手番, 0);
   EXPECT_EQ(g->form.手順.手順_最終, 6);
   g->form.AFTER_Click();

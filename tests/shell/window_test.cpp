@@ -86,6 +86,9 @@ TEST_F(WholeProgram, StartsWithTheDefaultsAndTheWholeMenuBar) {
       {MenuItem::KEIKA, "KEIKA", "経過時間", true},
       {MenuItem::BGM, "BGM", "BGM", true},
       {MenuItem::VER, "VER", "その他", false},
+      {MenuItem::TORYO, "TORYO", "投了", false},
+      {MenuItem::MATTA, "MATTA", "待った", false},
+      {MenuItem::KIFU_ICHIRAN, "KIFU_ICHIRAN", "棋譜一覧", true},
   };
   for (const auto& i : items) {
     QAction* a = w.action(i.item);
