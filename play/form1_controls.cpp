@@ -108,6 +108,12 @@ void Form1::盤面を描き直す() {
   画.画面_再描画();
   画.描画_手数(対局値.手数, 色_白);
   描画_氷結駒(false);
+  // The move now last on the board is shown as its side's last move.
+  if (const int n = 手順.手順_現在; n >= 1 && n <= 手順.保持数()) {
+    const qz::手順& 手 = 手順[n];
+    const int 側 = COM駒(手.先駒) ? 対局値.局.手番値_COM : 対局値.局.手番値_MAN;
+    画.描画_移動結果(側, 手.先X, 手.先Y, 手.先駒, 色_白);
+  }
 }
 
 // --- The move list -------------------------------------------------------------

@@ -99,6 +99,7 @@ void Form1::GOTE_Click() {
 }
 
 void Form1::終了(const std::string& 勝手) {
+  画.描画_状態行("");
   メッセージ(勝手 + "の勝ちです", "終了");
   // The finished game can be saved first: the save panel opens on the final
   // position, and "続けますか？" follows the save (or the next command).
