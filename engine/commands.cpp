@@ -43,7 +43,7 @@ std::optional<指し手> 指し手にする(const 局面& s, bool MAN手番, std
   if (MAN手番 ? !MAN駒(c) : !COM駒(c)) return std::nullopt;
   if (移動チェック(s, u->元X, u->元Y, u->先X, u->先Y, c) == いいえ) return std::nullopt;
   const bool 可 =
-      u->成 ? 成れるか(u->元X, u->元Y, u->先Y, c) == はい : 移動後チェック(u->先Y, c) == はい;
+      u->成 ? 調査_駒成(u->元X, u->元Y, u->先X, u->先Y, c) != 0 : 移動後チェック(u->先Y, c) == はい;
   if (!可) return std::nullopt;
   return 指し手::盤上の手(u->元X, u->元Y, u->先X, u->先Y, c, u->成);
 }

@@ -61,7 +61,7 @@ void 合法手列挙(const 局面& s, bool MAN側, F&& 訪問) {
           const int tx = i / 9 + 1, ty = i % 9 + 1;
           if (移動チェック(s, fx, fy, tx, ty, c) == いいえ) continue;
           if (移動後チェック(ty, c) == はい) 訪問(指し手::盤上の手(fx, fy, tx, ty, c, false));
-          if (成れるか(fx, fy, ty, c) == はい) 訪問(指し手::盤上の手(fx, fy, tx, ty, c, true));
+          if (調査_駒成(fx, fy, tx, ty, c) != 0) 訪問(指し手::盤上の手(fx, fy, tx, ty, c, true));
         }
       };
       各升(候補.前, 0);

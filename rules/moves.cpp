@@ -43,34 +43,35 @@ void 駒移動(局面& s, int 移動元X, int 移動元Y, int 移動先X, int �
   }
 }
 
-int 成れるか(int 移動元X, int 移動元Y, int 移動先Y, int 移動駒種類) {
-  if (移動元X == COM持駒X || 移動元X == MAN持駒X) return いいえ;
+// The promoted code of the moving piece when the move may promote, else 0.
+int 調査_駒成(int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
+  if (移動元X == COM持駒X || 移動元X == MAN持駒X) return 0;
+  bool 可;
   switch (移動駒種類) {
     case -歩:
     case -香:
     case -桂:
-      return 移動先Y < 4 ? はい : いいえ;
+      可 = 移動先Y < 4;
+      break;
     case -銀:
     case -角:
     case -飛:
-      return 移動先Y < 4 || 移動元Y < 4 ? はい : いいえ;
+      可 = 移動先Y < 4 || 移動元Y < 4;
+      break;
     case 歩:
     case 香:
     case 桂:
-      return 移動先Y > 6 ? はい : いいえ;
+      可 = 移動先Y > 6;
+      break;
     case 銀:
     case 角:
     case 飛:
-      return 移動先Y > 6 || 移動元Y > 6 ? はい : いいえ;
+      可 = 移動先Y > 6 || 移動元Y > 6;
+      break;
     default:
-      return いいえ;
+      可 = false;
   }
-}
-
-int 調査_駒成(局面& s, int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
-  if (成れるか(移動元X, 移動元Y, 移動先Y, 移動駒種類) == いいえ) return いいえ;
-  s.成駒 = 成り駒(移動駒種類);
-  return はい;
+  return 可 ? 成り駒(移動駒種類) : 0;
 }
 
 int 移動後チェック(int 移動先Y, int 移動駒種類) {

@@ -95,10 +95,8 @@ TEST(Promotion, ZonesCompulsionAndDrops) {
       {-1, 2, 3, 香, 0, 1}, {-1, 4, 8, 銀, 0, 1},
   };
   for (const auto& c : cases) {
-    局面 s;
-    s.成駒 = 12345;
-    EXPECT_EQ(調査_駒成(s, c.元X, c.元Y, 5, c.先Y, c.駒), c.成れる) << c.駒 << " " << c.元Y;
-    EXPECT_EQ(s.成駒, c.成れる ? 成り駒(c.駒) : 12345);
+    EXPECT_EQ(調査_駒成(c.元X, c.元Y, 5, c.先Y, c.駒), c.成れる ? 成り駒(c.駒) : 0)
+        << c.駒 << " " << c.元Y;
     EXPECT_EQ(移動後チェック(c.先Y, c.駒), c.不成可) << c.駒 << " to row " << c.先Y;
   }
 }
