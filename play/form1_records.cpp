@@ -236,6 +236,7 @@ void Form1::File1_Click() {
   手順.長さ設定(count);
   読込中の手.clear();
 
+  棋譜一覧更新();
   for (const 棋譜メッセージ& m : 知らせ) メッセージ(m.文言, m.題);
   if (count == 0) return;
   const 棋譜先手 先 = 棋譜先手判定(手順[1], 対局値.局.手番値_MAN, 対局値.局.手番値_COM);
