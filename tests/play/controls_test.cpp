@@ -80,6 +80,34 @@ TEST(StatusLine, ARefusedClickSaysWhyAndTheNextMoveClearsIt) {
   EXPECT_EQ(状態行(g.takeOps()), "");
 }
 
+// The last move of either side is framed, and only the last one.
+TEST(LastMove, EitherSidesMoveIsFramed) {
+  const auto framed = [](const std::vector<RecordingSurface::Op>& ops, int x, int y) {
+    return std::any_of(ops.begin(), ops.end(), [&](const RecordingSurface::Op& op) {
+      return op.kind == RecordingSurface::Kind::Box && op.colour == 色_黄 &&
+             op.x == セルX(x) + 15 && op.y == セルY(y) + 15;
+    });
+  };
+  Game g;
+  g.form.START_Click();
+  g.takeOps();
+  g.move(3, 7, 3, 6);
+  auto ops = g.takeOps();
+  EXPECT_TRUE(framed(ops, 3, 6));
+  g.move(7, 3, 7, 4);  // frozen: refused, the frame stays where it was
+  EXPECT_TRUE(framed(g.takeOps(), 3, 6));
+  g.move(3, 3, 3, 4);
+  ops = g.takeOps();
+  EXPECT_TRUE(framed(ops, 3, 4));
+  EXPECT_FALSE(framed(ops, 3, 6));
+  g.form.CANCEL_Click();
+  g.form.SENTE_Click();
+  g.takeOps();
+  g.move(3, 7, 3, 6);
+  const 手順& answer = g.form.手順[2];
+  EXPECT_TRUE(framed(g.takeOps(), answer.先X, answer.先Y));
+}
+
 // Each side's resignation ends the game through the usual end, naming the other side.
 TEST(Resign, TheSideToMoveLoses) {
   Game g;
