@@ -82,30 +82,32 @@ TEST(StatusLine, ARefusedClickSaysWhyAndTheNextMoveClearsIt) {
 
 // The last move of either side is framed, and only the last one.
 TEST(LastMove, EitherSidesMoveIsFramed) {
-  const auto framed = [](const std::vector<RecordingSurface::Op>& ops, int x, int y) {
-    return std::any_of(ops.begin(), ops.end(), [&](const RecordingSurface::Op& op) {
-      return op.kind == RecordingSurface::Kind::Box && op.colour == 色_黄 &&
-             op.x == セルX(x) + 15 && op.y == セルY(y) + 15;
-    });
+  // The cell of the last frame drawn, as 10 x + y; 0 for none.
+  const auto lastFrame = [](const std::vector<RecordingSurface::Op>& ops) {
+    int r = 0;
+    for (const auto& op : ops)
+      for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+          if (op.kind == RecordingSurface::Kind::Box && op.colour == 色_黄 &&
+              op.x == セルX(x) + 15 && op.y == セルY(y) + 15)
+            r = 10 * x + y;
+    return r;
   };
   Game g;
   g.form.START_Click();
   g.takeOps();
   g.move(3, 7, 3, 6);
-  auto ops = g.takeOps();
-  EXPECT_TRUE(framed(ops, 3, 6));
+  EXPECT_EQ(lastFrame(g.takeOps()), 36);
   g.move(7, 3, 7, 4);  // frozen: refused, the frame stays where it was
-  EXPECT_TRUE(framed(g.takeOps(), 3, 6));
+  EXPECT_EQ(lastFrame(g.takeOps()), 36);
   g.move(3, 3, 3, 4);
-  ops = g.takeOps();
-  EXPECT_TRUE(framed(ops, 3, 4));
-  EXPECT_FALSE(framed(ops, 3, 6));
+  EXPECT_EQ(lastFrame(g.takeOps()), 34);
   g.form.CANCEL_Click();
+  EXPECT_EQ(lastFrame(g.takeOps()), 0);
   g.form.SENTE_Click();
-  g.takeOps();
   g.move(3, 7, 3, 6);
   const 手順& answer = g.form.手順[2];
-  EXPECT_TRUE(framed(g.takeOps(), answer.先X, answer.先Y));
+  EXPECT_EQ(lastFrame(g.takeOps()), 10 * answer.先X + answer.先Y);
 }
 
 // Each side's resignation ends the game through the usual end, naming the other side.
