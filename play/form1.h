@@ -9,8 +9,8 @@
 #pragma once
 
 #include <array>
-#include <map>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 

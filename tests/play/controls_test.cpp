@@ -38,7 +38,11 @@ TEST(StatusLine, ARefusedClickSaysWhyAndTheNextMoveClearsIt) {
   };
   const Case cases[] = {
       {"far", {}, 3, 7, 3, 5, "そこへは動けません　先手の番です"},
-      {"frozen", [](Game& g) { g.form.対局値.局.盤面[3][6] = 歩; 勢力調査(g.form.対局値.局); },
+      {"frozen",
+       [](Game& g) {
+         g.form.対局値.局.盤面[3][6] = 歩;
+         勢力調査(g.form.対局値.局);
+       },
        3, 7, 3, 6, "氷結しています　先手の番です"},
       {"check",
        [](Game& g) {
@@ -49,10 +53,10 @@ TEST(StatusLine, ARefusedClickSaysWhyAndTheNextMoveClearsIt) {
          勢力調査(s);
        },
        5, 9, 5, 8, "王手されています　先手の番です"},
-      {"double pawn",
-       [](Game& g) { g.form.対局値.局.持駒_MAN.加える(持駒番号(-歩)); }, MAN持駒X, 持駒台の升(-歩).y,
-       5, 5, "二歩になります　先手の番です"},
-      {"promote", [](Game& g) {
+      {"double pawn", [](Game& g) { g.form.対局値.局.持駒_MAN.加える(持駒番号(-歩)); }, MAN持駒X,
+       持駒台の升(-歩).y, 5, 5, "二歩になります　先手の番です"},
+      {"promote",
+       [](Game& g) {
          局面& s = g.form.対局値.局;
          s.盤面 = {};
          s.盤面[9][1] = 王;

@@ -270,8 +270,9 @@ TEST(Ending, YesGivesAFreshBoardAndNoEndsTheProgram) {
   g.move(3, 7, 3, 6);
   g.take();
   g.form.終了("あなた");
-  EXPECT_EQ(g.take(),
-            (std::vector<Event>{box("あなたの勝ちです", "終了"), box("棋譜を保存しますか？", "棋譜保存"), box("続けますか？", "再ゲーム")}));
+  EXPECT_EQ(g.take(), (std::vector<Event>{box("あなたの勝ちです", "終了"),
+                                          box("棋譜を保存しますか？", "棋譜保存"),
+                                          box("続けますか？", "再ゲーム")}));
   EXPECT_EQ(g.form.対局値.手番, 0);
   EXPECT_EQ(g.form.対局値.手数, 0);
   g.messages.yesNo = {Answer::No};

@@ -152,9 +152,12 @@ TEST_F(Files, ANewGameErasesTheWholeHeader) {
     for (const int y : {0, 10})
       for (int x = -3; x <= 15; ++x) {
         if (x >= 1 && x <= 9 && y == 0) continue;  // the column numbers' tiles
-        EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [&](const RecordingSurface::Op& op) {
-          return op.kind == RecordingSurface::Kind::Picture && op.x == セルX(x) && op.y == セルY(y);
-        })) << x << "," << y;
+        EXPECT_TRUE(std::any_of(ops.begin(), ops.end(),
+                                [&](const RecordingSurface::Op& op) {
+                                  return op.kind == RecordingSurface::Kind::Picture &&
+                                         op.x == セルX(x) && op.y == セルY(y);
+                                }))
+            << x << "," << y;
       }
     // The level label is drawn again after the erasing.
     const auto texts = game_testing::textsOf(ops);
@@ -216,7 +219,8 @@ TEST_F(Files, AFileThatCannotBeReadChangesNothing) {
   const 状態 before = 状態::of(g->form);
   fs::create_directory(record("folder"));
   // Random bytes: no record, and nothing of them is drawn.
-  std::ofstream(record("noise"), std::ios::binary) << std::string("\x8b\xf3\xe3\x01\xff\r\n\x10", 8);
+  std::ofstream(record("noise"), std::ios::binary)
+      << std::string("\x8b\xf3\xe3\x01\xff\r\n\x10", 8);
   for (const std::string name : {"folder.棋譜", "missing.棋譜", "noise.棋譜"}) {
     g->takeOps();
     SCOPED_TRACE(name);
@@ -329,8 +333,9 @@ TEST_F(Files, ReplacingARecordAsksFirst) {
   const std::string six = readBytes(record("test1"));
   g->form.REPLAY_Click();
   g->messages.yesNo = {Answer::No};
-  EXPECT_EQ(g->save("test1"),
-            (std::vector<Event>{box("「test1.棋譜」はすでにあります。上書きしますか？", "棋譜保存")}));
+  EXPECT_EQ(
+      g->save("test1"),
+      (std::vector<Event>{box("「test1.棋譜」はすでにあります。上書きしますか？", "棋譜保存")}));
   EXPECT_EQ(readBytes(record("test1")), six);
   EXPECT_TRUE(g->panel.textShown);
   g->messages.yesNo = {Answer::Yes};
