@@ -9,8 +9,11 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+
+#include "records/file_io.h"
 
 namespace qz {
 namespace {
@@ -205,6 +208,20 @@ TEST_F(KifuFile, TemporariesOfEndedWritesAreRemovedAndNothingElse) {
   expected.push_back("a.棋譜");
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(Listing(), expected);
+}
+
+// The system's texts a user meets most are given in the program's words.
+TEST(SystemErrorText, CommonOnesInJapaneseOthersAsTheSystemSays) {
+  const std::pair<int, std::string> cases[] = {
+      {ENAMETOOLONG, "ﾌｧｲﾙ名が長すぎます"},
+      {ENOSPC, "ﾃﾞｨｽｸがいっぱいです"},
+      {EROFS, "書き込み禁止のﾃﾞｨｽｸです"},
+      {EACCES, "許可されていません"},
+      {ENOENT, "見つかりません"},
+      {EISDIR, "ﾌｫﾙﾀﾞです"},
+      {EIO, std::strerror(EIO)},
+  };
+  for (const auto& [number, text] : cases) EXPECT_EQ(システムエラー文(number), text) << number;
 }
 
 TEST_F(KifuFile, PathJoinsFolderNameAndExtension) {
