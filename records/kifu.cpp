@@ -48,6 +48,18 @@ std::string 数(long long v) {
   return std::to_string(v);
 }
 
+bool 行末文字(char c) {
+  return c == '\r' || c == '\n';
+}
+
+// The position of the first line end in s from 位置 on, or npos (a plain
+// loop: find_first_of tests each byte against its set one call at a time).
+std::size_t 行末位置(std::string_view s, std::size_t 位置 = 0) {
+  for (std::size_t i = 位置; i < s.size(); ++i)
+    if (行末文字(s[i])) return i;
+  return std::string_view::npos;
+}
+
 // Hands out the lines of a text one at a time, ending at CR LF, a lone CR or
 // a lone LF; text after the last line end is a last line of its own. CR and
 // LF never occur inside a Shift-JIS character.
@@ -56,7 +68,7 @@ class 行読み {
   explicit 行読み(std::string_view 内容) : 残り_(内容) {}
   bool 次(std::string_view& 行) {
     if (残り_.empty()) return false;
-    const std::size_t 末 = 残り_.find_first_of("\r\n");
+    const std::size_t 末 = 行末位置(残り_);
     if (末 == std::string_view::npos) {
       行 = std::exchange(残り_, std::string_view{});
       return true;
@@ -75,9 +87,10 @@ class 行読み {
 // The text up to the end of its last line that is not blank: the blank lines
 // at the very end are no moves.
 std::string_view 末尾の空白行を除く(std::string_view 内容) {
-  const std::size_t 最後 = 内容.find_last_not_of(" \t\r\n");
-  if (最後 == std::string_view::npos) return {};
-  return 内容.substr(0, 内容.find_first_of("\r\n", 最後));
+  std::size_t n = 内容.size();
+  while (n > 0 && (内容[n - 1] == ' ' || 内容[n - 1] == '\t' || 行末文字(内容[n - 1]))) --n;
+  if (n == 0) return {};
+  return 内容.substr(0, 行末位置(内容, n - 1));
 }
 
 // The first 文字数 characters of a Shift-JIS line, as code points. A
@@ -85,6 +98,10 @@ std::string_view 末尾の空白行を除く(std::string_view 内容) {
 // however long the line.
 std::u32string 先頭の文字(std::string_view 行, std::size_t 文字数) {
   行 = 行.substr(0, 2 * 文字数);
+  const std::string_view 頭 = 行.substr(0, 文字数);
+  if (std::all_of(頭.begin(), 頭.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::u32string(頭.begin(), 頭.end());  // the common case: plain ASCII digits
   std::u32string 文字 = utf8からコードポイント(sjisからutf8(行));
   if (文字.size() > 文字数) 文字.resize(文字数);
   return 文字;
@@ -235,8 +252,8 @@ std::string 手順検査(const 手順& 手) {
   const std::string_view 手の部分 = 末尾の空白行を除く(行.残り());
   // Every move line holds 37 characters of at least one byte each, so this
   // many moves at most; the line ends count them more closely.
-  const std::size_t 行末数 = static_cast<std::size_t>(std::count_if(
-      手の部分.begin(), 手の部分.end(), [](char c) { return c == '\n' || c == '\r'; }));
+  const std::size_t 行末数 =
+      static_cast<std::size_t>(std::count_if(手の部分.begin(), 手の部分.end(), 行末文字));
   結果.手.reserve(std::min(行末数 + 1, 手の部分.size() / 棋譜行文字数 + 1));
   行読み 手の行(手の部分);
   for (int 行番号 = 4; 手の行.次(一行); ++行番号) {
