@@ -80,7 +80,7 @@ void 一局(std::mt19937& 乱数, 集計& 計) {
 
 TEST(Soak, PieceCountsAndHandTotalsStayWhole) {
   const char* env = std::getenv("QZ_SOAK_GAMES");
-  const long long games = env != nullptr ? std::atoll(env) : 300;
+  const long long games = env != nullptr ? std::atoll(env) : 200;
   std::mt19937 乱数(20261208);
   集計 計;
   for (long long g = 0; g < games && !HasFatalFailure(); ++g) 一局(乱数, 計);
