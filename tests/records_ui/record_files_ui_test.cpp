@@ -141,7 +141,7 @@ TEST_F(Files, LoadingPrintsTheHeaderAndLetsTheUpperSideMoveFirst) {
 // A new game after a record with long header lines covers every cell of the
 // rows they were printed in, whichever game starts.
 TEST_F(Files, ANewGameErasesTheWholeHeader) {
-  const std::string 長い(見出し最大文字数, 'W');
+  const std::string 長い(名前最大文字数, 'W');
   writeBytes(record("long"), 長い + "\r\n" + 長い + "\r\n" + 長い + "\r\n" +
                                  " 3736 -10 -10   0    0    5    3    3\r\n");
   for (const MenuItem start : {MenuItem::START, MenuItem::SENTE}) {
