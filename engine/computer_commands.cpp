@@ -48,7 +48,8 @@ void 最善手を書く(const 探索結果& r, bool reversed, std::ostream& out)
 
 }  // namespace
 
-void commandGo(EngineState& st, const CommandLine&, std::ostream& out) {
+void commandGo(EngineState& st, const CommandLine& line, std::ostream& out) {
+  if (st.COMレベル >= 4) return commandDeepGo(st, line, out);
   最善手を書く(探索する(st, nullptr), st.MAN手番, out);
 }
 

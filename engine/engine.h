@@ -3,12 +3,17 @@
 // in one table, so a new command is one function and one table row.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <string_view>
 #include <vector>
 
+#include "computer/deep_search.h"
 #include "computer/state.h"
 #include "rules/movegen.h"
 #include "rules/rules.h"
@@ -23,6 +28,19 @@ constexpr std::uint64_t 既定perft局面上限 = 30'000'000;
 // The initial position of the program, the lower side to move.
 局面 開始局面();
 
+// A search of levels 4 and 5 running beside the command reader, so that
+// `stop` and `quit` reach it. Its lines go out under 出力.
+struct EngineWorker {
+  std::thread 糸;
+  std::atomic<bool> 停止{false};
+  std::mutex 出力;
+  bool 無制限 = false;  // no limit but `stop`: the end of input stops it
+  ~EngineWorker() {
+    停止 = true;
+    if (糸.joinable()) 糸.join();
+  }
+};
+
 // Everything the engine keeps between commands. `usinewgame` returns all of
 // it to these start values except the level (and the perft limit).
 struct EngineState {
@@ -36,6 +54,15 @@ struct EngineState {
   // ---- The computer player's values kept between turns go below; a new ----
   // ---- member returns to its initial value on `usinewgame` by itself. ----
   COM記憶 COM記憶値;  // start-of-turn tables and 王距離
+  std::vector<局面キー> 既出局面;  // keys of the positions before the current one in the game
+
+  // ---- The searching player's settings, kept by `usinewgame`. ----
+  std::uint64_t 探索節点上限 = 0;  // caps every search's nodes (0: no cap)
+  std::int64_t 探索時間上限ms = 0;  // caps every search's time (0: no cap)
+  int 探索表ビット = 20;           // transposition table of 2^n entries
+  std::shared_ptr<深探索> 探索器;  // made at the first search
+  bool 背景探索 = false;           // runEngine: searches run beside the reader
+  std::shared_ptr<EngineWorker> 作業;
 };
 
 // One command line split into words (words[0] is the command).
@@ -67,5 +94,9 @@ std::string printable(std::string_view text, std::size_t limit = 200);
 // The computer player's commands (engine/computer_commands.cpp).
 void commandGo(EngineState& state, const CommandLine& line, std::ostream& out);
 void commandEvals(EngineState& state, const CommandLine& line, std::ostream& out);
+// `go` at levels 4 and 5 (engine/search_commands.cpp).
+void commandDeepGo(EngineState& state, const CommandLine& line, std::ostream& out);
+// Waits for a background search to end; with 止める, asks it to stop first.
+void waitForSearch(EngineState& state, bool 止める);
 
 }  // namespace qz

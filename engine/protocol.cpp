@@ -139,10 +139,44 @@ bool handleCommand(EngineState& state, std::string_view line, std::ostream& out)
   return true;
 }
 
+// While a search runs beside the reader: `stop` ends it, `isready` is
+// answered at once, and any other line waits for it to end. False for `quit`.
+bool duringSearch(EngineState& state, std::string_view line, std::ostream& out) {
+  const auto words = splitWords(line);
+  if (words.empty()) return true;
+  if (words[0] == "quit") {
+    waitForSearch(state, true);
+    return false;
+  }
+  if (words[0] == "stop") {
+    waitForSearch(state, true);
+    return true;
+  }
+  if (words[0] == "isready") {
+    std::lock_guard g(state.作業->出力);
+    out << "readyok\n" << std::flush;
+    return true;
+  }
+  waitForSearch(state, false);
+  return true;
+}
+
 void runEngine(std::istream& in, std::ostream& out, EngineState& state) {
+  state.背景探索 = true;
   std::string line;
   bool tooLong = false;
+  struct AtEnd {  // the end of input waits for a search, or stops one without limits
+    EngineState& st;
+    ~AtEnd() { waitForSearch(st, st.作業 && st.作業->無制限); }
+  } atEnd{state};
   while (readLine(in, line, tooLong)) {
+    if (state.作業) {
+      std::string_view l = line;
+      if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
+      if (!duringSearch(state, l, out)) return;
+      if (state.作業) continue;  // isready
+      if (l.empty() || splitWords(l)[0] == "stop") continue;
+    }
     if (tooLong) {
       out << "info string line too long (more than " << kMaxLine << " bytes); ignored\n"
           << std::flush;
