@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "rules/movegen.h"
 
 namespace qz {
 namespace {
@@ -21,24 +20,44 @@ bool 守り駒(int a) {
   return a == 金 || a == 銀 || a == 成銀 || a == 成歩 || a == 成香 || a == 成桂;
 }
 
-// True when the piece on (x, y) has some square to step to: a candidate
-// destination next to it (or a knight's jump) that its own side does not hold.
-// A slider that cannot take its first step cannot go further.
+// The first steps of each kind, forward being dy = +1 (towards the enemy):
+// a piece that cannot take one of them cannot move at all.
+struct 歩幅 {
+  std::int8_t n;
+  std::int8_t d[8][2];
+};
+constexpr 歩幅 金歩幅 = {6, {{-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}, {0, -1}}};
+constexpr 歩幅 全歩幅 = {8, {{-1, 1}, {0, 1}, {1, 1}, {-1, 0}, {1, 0}, {-1, -1}, {0, -1}, {1, -1}}};
+constexpr 歩幅 斜歩幅 = {4, {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}}};
+constexpr 歩幅 縦横歩幅 = {4, {{0, 1}, {-1, 0}, {1, 0}, {0, -1}}};
+constexpr 歩幅 前歩幅 = {1, {{0, 1}}};
+constexpr 歩幅 桂歩幅 = {2, {{-1, 2}, {1, 2}}};
+constexpr 歩幅 銀歩幅 = {5, {{-1, 1}, {0, 1}, {1, 1}, {-1, -1}, {1, -1}}};
+
+const 歩幅& 歩幅表(int a) {
+  switch (a) {
+    case 歩: case 香: return 前歩幅;
+    case 桂: return 桂歩幅;
+    case 銀: return 銀歩幅;
+    case 角: return 斜歩幅;
+    case 飛: return 縦横歩幅;
+    case 成角: case 成飛: case 王: return 全歩幅;
+    default: return 金歩幅;
+  }
+}
+
+// True when the piece on (x, y) has a first step to a square on the board
+// that its own side does not hold.
 bool 動ける(const 盤配列& b, int c, int x, int y) {
-  const 升集合& 候補 = 候補升(c, x, y);
-  const bool 桂馬 = std::abs(c) == 桂;
-  auto 見る = [&](std::uint64_t w, int base) {
-    while (w != 0) {
-      const int i = base + __builtin_ctzll(w);
-      w &= w - 1;
-      const int tx = i / 9 + 1, ty = i % 9 + 1;
-      if (!桂馬 && (std::abs(tx - x) > 1 || std::abs(ty - y) > 1)) continue;
-      const int v = b[tx][ty];
-      if (c < 0 ? !MAN駒(v) : !COM駒(v)) return true;
-    }
-    return false;
-  };
-  return 見る(候補.前, 0) || 見る(候補.後, 64);
+  const 歩幅& t = 歩幅表(std::abs(c));
+  const int f = c < 0 ? -1 : 1;  // MAN moves towards row 1
+  for (int i = 0; i < t.n; ++i) {
+    const int tx = x + t.d[i][0], ty = y + t.d[i][1] * f;
+    if (!盤上(tx, ty)) continue;
+    const int v = b[tx][ty];
+    if (c < 0 ? !MAN駒(v) : !COM駒(v)) return true;
+  }
+  return false;
 }
 
 // The king terms of one king on (x, y): enemy-borne neighbours and shelter.

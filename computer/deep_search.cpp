@@ -8,6 +8,26 @@
 
 namespace qz {
 
+namespace {
+
+// The rules' candidate destinations, indexed by 駒番号 for a quick look-up.
+const 升集合& 候補(int c, int x, int y) {
+  using 表型 = std::array<std::array<std::array<升集合, 10>, 10>, 28>;
+  static const 表型 t = [] {
+    auto r = std::make_unique<表型>();
+    for (int i = 0; i < 28; ++i) {
+      static constexpr int 種類[] = {歩, 成歩, 香, 成香, 桂, 成桂, 銀, 成銀, 金, 角, 成角, 飛, 成飛, 王};
+      const int code = i < 14 ? -種類[i] : 種類[i - 14];
+      for (int fx = 1; fx <= 9; ++fx)
+        for (int fy = 1; fy <= 9; ++fy) (*r)[駒番号(code)][fx][fy] = 候補升(code, fx, fy);
+    }
+    return *r;
+  }();
+  return t[駒番号(c)][x][y];
+}
+
+}  // namespace
+
 void 取る手列挙(const 局面& s, bool MAN側, std::vector<指し手>& 手) {
   手.clear();
   const 盤配列& 駒勢力 = MAN側 ? s.表.勢力_COM : s.表.勢力_MAN;
@@ -22,7 +42,7 @@ void 取る手列挙(const 局面& s, bool MAN側, std::vector<指し手>& 手) 
     for (int fy = 1; fy <= 9; ++fy) {
       const int c = s.盤面[fx][fy];
       if ((MAN側 ? !MAN駒(c) : !COM駒(c)) || 駒勢力[fx][fy] > 0) continue;
-      const 升集合& 候補 = 候補升(c, fx, fy);
+      const 升集合& 候補 = qz::候補(c, fx, fy);
       auto 各升 = [&](std::uint64_t w, int base) {
         while (w != 0) {
           const int i = base + __builtin_ctzll(w);
@@ -188,12 +208,13 @@ struct 深探索::実装 {
     読み長[ply] = ply;
     if (止まるか()) return 0;
     if (ply > 0 && 繰り返し()) return 0;
-    盤.調べる();
+    盤.調べる(false);
     if (ply >= 最大手数) return 評価();
     const bool 王手 = 王手か(盤.s, 盤.MAN手番);
     auto& v = 手[ply];
     if (王手) {
       v.clear();
+      調査_2歩フラグ設定(盤.s);
       合法手列挙(盤.s, 盤.MAN手番, [&](const 指し手& m) { v.push_back(m); });
       if (v.empty()) return -(勝ち点 - ply);
     } else {

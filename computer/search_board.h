@@ -21,8 +21,9 @@ struct 探索盤 {
   void 戻す(const 指し手& m, int 取った駒);
   // Passes the turn (the search's null move); its own inverse.
   void 手番交代();
-  // Brings the influence map and the double-pawn flags up to date.
-  void 調べる();
+  // Brings the influence map up to date, and with 二歩も the double-pawn
+  // flags (only drops read them).
+  void 調べる(bool 二歩も = true);
 };
 
 }  // namespace qz
