@@ -2,6 +2,12 @@
 
 #include "computer/search_board.h"
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace qz {
 
 思考係::思考係() : 器(std::make_unique<深探索>()) {}
@@ -16,6 +22,10 @@ void 思考係::開始(const 局面& s, bool MAN手番, std::vector<局面キー
   完了 = false;
   条件.停止 = &停止;
   糸 = std::thread([this, s, MAN手番, 既出 = std::move(既出), 条件] {
+#ifdef __linux__
+    // The window's thread comes first when the cores are busy.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 5);
+#endif
     結果 = 器->探索(s, MAN手番, 既出, 条件);
     完了 = true;
   });
