@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-
 namespace qz {
 namespace {
 
@@ -36,13 +35,23 @@ constexpr 歩幅 銀歩幅 = {5, {{-1, 1}, {0, 1}, {1, 1}, {-1, -1}, {1, -1}}};
 
 const 歩幅& 歩幅表(int a) {
   switch (a) {
-    case 歩: case 香: return 前歩幅;
-    case 桂: return 桂歩幅;
-    case 銀: return 銀歩幅;
-    case 角: return 斜歩幅;
-    case 飛: return 縦横歩幅;
-    case 成角: case 成飛: case 王: return 全歩幅;
-    default: return 金歩幅;
+    case 歩:
+    case 香:
+      return 前歩幅;
+    case 桂:
+      return 桂歩幅;
+    case 銀:
+      return 銀歩幅;
+    case 角:
+      return 斜歩幅;
+    case 飛:
+      return 縦横歩幅;
+    case 成角:
+    case 成飛:
+    case 王:
+      return 全歩幅;
+    default:
+      return 金歩幅;
   }
 }
 
@@ -119,9 +128,12 @@ bool 重みを設定(評価重み& w, std::string_view 名, int 値) {
     int 評価重み::*場所;
   };
   static constexpr 項目 一覧[] = {
-      {"持駒割増", &評価重み::持駒割増}, {"凍結", &評価重み::凍結},
-      {"無援凍結", &評価重み::無援凍結}, {"動けない", &評価重み::動けない},
-      {"玉周り利き", &評価重み::玉周り利き}, {"玉守り", &評価重み::玉守り},
+      {"持駒割増", &評価重み::持駒割増},
+      {"凍結", &評価重み::凍結},
+      {"無援凍結", &評価重み::無援凍結},
+      {"動けない", &評価重み::動けない},
+      {"玉周り利き", &評価重み::玉周り利き},
+      {"玉守り", &評価重み::玉守り},
       {"手番", &評価重み::手番},
   };
   for (const 項目& i : 一覧)

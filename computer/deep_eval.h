@@ -12,13 +12,13 @@ namespace qz {
 // The weights of the evaluation, chosen by self-play matches. Each is one
 // number so that the match tool can try another value for it.
 struct 評価重み {
-  int 持駒割増 = 10;      // percent a piece in hand is worth above the same piece on the board
-  int 凍結 = 15;          // a frozen piece: it cannot move until its attacker goes
-  int 無援凍結 = 25;      // percent of its value lost by a frozen piece nothing of its side guards
-  int 動けない = 10;      // a free piece with no square to go to
-  int 玉周り利き = 25;    // each square next to a king the enemy bears on
-  int 玉守り = 20;        // each gold, silver or promoted minor next to its own king
-  int 手番 = 30;          // the side to move can act first
+  int 持駒割増 = 10;    // percent a piece in hand is worth above the same piece on the board
+  int 凍結 = 15;        // a frozen piece: it cannot move until its attacker goes
+  int 無援凍結 = 25;    // percent of its value lost by a frozen piece nothing of its side guards
+  int 動けない = 10;    // a free piece with no square to go to
+  int 玉周り利き = 25;  // each square next to a king the enemy bears on
+  int 玉守り = 20;      // each gold, silver or promoted minor next to its own king
+  int 手番 = 30;        // the side to move can act first
 };
 
 // The value of a piece of this code on the board, in centipawns.

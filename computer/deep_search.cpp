@@ -16,7 +16,8 @@ const 升集合& 候補(int c, int x, int y) {
   static const 表型 t = [] {
     auto r = std::make_unique<表型>();
     for (int i = 0; i < 28; ++i) {
-      static constexpr int 種類[] = {歩, 成歩, 香, 成香, 桂, 成桂, 銀, 成銀, 金, 角, 成角, 飛, 成飛, 王};
+      static constexpr int 種類[] = {歩,   成歩, 香, 成香, 桂, 成桂, 銀,
+                                     成銀, 金,   角, 成角, 飛, 成飛, 王};
       const int code = i < 14 ? -種類[i] : 種類[i - 14];
       for (int fx = 1; fx <= 9; ++fx)
         for (int fy = 1; fy <= 9; ++fy) (*r)[駒番号(code)][fx][fy] = 候補升(code, fx, fy);

@@ -37,16 +37,16 @@ struct 探索報告 {
 // nodes and depth only is the same in every run.
 struct 探索条件 {
   int 深さ上限 = 60;
-  std::uint64_t 節点上限 = 0;    // 0: no limit
-  std::int64_t 時間上限ms = 0;   // 0: no limit
-  const std::atomic<bool>* 停止 = nullptr;  // set by another thread to stop at once
+  std::uint64_t 節点上限 = 0;                 // 0: no limit
+  std::int64_t 時間上限ms = 0;                // 0: no limit
+  const std::atomic<bool>* 停止 = nullptr;    // set by another thread to stop at once
   std::function<void(const 探索報告&)> 報告;  // after every finished depth
 };
 
 struct 深探索結果 {
   bool 指し手あり = false;  // false: the side to move has no legal move
   指し手 最善{};
-  探索報告 報告;            // the deepest finished depth (or what the stop left)
+  探索報告 報告;  // the deepest finished depth (or what the stop left)
 };
 
 // The limits of the window's levels 4 and 5 (about 0.3 s and 2 s a move).

@@ -15,7 +15,10 @@ namespace {
 void 手駒増減(持駒& h, int 側, int k, int d, 局面キー& キー) {
   const auto& 乱 = ハッシュ乱数().持駒[側];
   キー ^= 乱[k][h.枚数[k]];
-  if (d > 0) h.加える(k); else h.減らす(k);
+  if (d > 0)
+    h.加える(k);
+  else
+    h.減らす(k);
   キー ^= 乱[k][h.枚数[k]];
 }
 

@@ -43,7 +43,7 @@ class 思考係 {
 
 // The keys of the positions before the current one, found by taking the
 // moves back from the end: each move with what it captured, the first move
-// of the game first. 
+// of the game first.
 struct 済み手 {
   指し手 手;
   int 取った駒 = 0;

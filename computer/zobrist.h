@@ -13,9 +13,9 @@ using 局面キー = std::uint64_t;
 // The random numbers the key is built from; fixed, so keys are the same in
 // every run and every process.
 struct ハッシュ表 {
-  局面キー 駒[28][10][10];        // piece index (駒番号) on square [x][y]
-  局面キー 持駒[2][8][19];        // [0 MAN, 1 COM][slot][count]
-  局面キー 手番;                  // xored in when COM is to move
+  局面キー 駒[28][10][10];  // piece index (駒番号) on square [x][y]
+  局面キー 持駒[2][8][19];  // [0 MAN, 1 COM][slot][count]
+  局面キー 手番;            // xored in when COM is to move
 };
 const ハッシュ表& ハッシュ乱数();
 

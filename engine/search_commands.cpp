@@ -59,7 +59,8 @@ std::string 点の表記(int v) {
 std::string 情報行(const 探索報告& r) {
   std::string s = "info depth " + std::to_string(r.深さ) + " score " + 点の表記(r.評価) +
                   " nodes " + std::to_string(r.節点) + " nps " +
-                  std::to_string(r.節点 * 1000 / static_cast<std::uint64_t>(std::max<std::int64_t>(r.経過ms, 1))) +
+                  std::to_string(r.節点 * 1000 /
+                                 static_cast<std::uint64_t>(std::max<std::int64_t>(r.経過ms, 1))) +
                   " time " + std::to_string(r.経過ms);
   if (!r.読み筋.empty()) {
     s += " pv";

@@ -1,7 +1,8 @@
 // Speed of the searching player (levels 4 and 5): nodes per second, the
 // depth reached in 2 s, the time to find a forced king capture in 3, and
 // making a move in place against copying the position.
-//   build/bench/computer/deep_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+//   build/bench/computer/deep_bench --benchmark_repetitions=5
+//   --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -45,7 +46,8 @@ void BM_NodesPerSecond(benchmark::State& state, const char* sfen) {
   c.節点上限 = 300000;
   std::uint64_t n = 0;
   for (auto _ : state) n += 器.探索(p.s, p.MAN手番, {}, c).報告.節点;
-  state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsRate);
+  state.counters["nodes/s"] =
+      benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsRate);
 }
 BENCHMARK_CAPTURE(BM_NodesPerSecond, start, 開始SFEN.data())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_NodesPerSecond, busy, kBusy)->Unit(benchmark::kMillisecond);
@@ -59,7 +61,9 @@ void BM_Level5Depth(benchmark::State& state, const char* sfen) {
   for (auto _ : state) depth = 器.探索(p.s, p.MAN手番, {}, c).報告.深さ;
   state.counters["depth"] = depth;
 }
-BENCHMARK_CAPTURE(BM_Level5Depth, start, 開始SFEN.data())->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(BM_Level5Depth, start, 開始SFEN.data())
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(BM_Level5Depth, busy, kBusy)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // Time until the search has proved the king capture in 3.

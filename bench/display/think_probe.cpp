@@ -65,9 +65,10 @@ int main(int argc, char** argv) {
     ++ticks;
     program.window().view().update();
     if (program.form().手数 >= 1) {
-      std::printf("thinking %lld ms: %d ticks, worst tick lateness %lld ms; %d paints, worst gap %lld ms\n",
-                  static_cast<long long>(t - started), ticks, static_cast<long long>(worstLate),
-                  watch.paints, static_cast<long long>(watch.worstGap));
+      std::printf(
+          "thinking %lld ms: %d ticks, worst tick lateness %lld ms; %d paints, worst gap %lld ms\n",
+          static_cast<long long>(t - started), ticks, static_cast<long long>(worstLate),
+          watch.paints, static_cast<long long>(watch.worstGap));
       std::fflush(stdout);
       QCoreApplication::exit(0);
     }

@@ -1,9 +1,10 @@
+#include "computer/deep_search.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-#include "computer/deep_search.h"
 #include "computer/search_board.h"
 #include "engine/sfen.h"
 
@@ -47,7 +48,9 @@ TEST(DeepSearch, FindsTheTacticsOfTheFreezeRule) {
   };
   const Case cases[] = {
       {"takes the king in 1", "4k4/9/9/9/4R4/9/9/9/4K4 b - 1", 1,
-       [](const 深探索結果& r) { return USI表記(r.最善).rfind("5e5a", 0) == 0 && r.報告.評価 >= 勝敗境; }},
+       [](const 深探索結果& r) {
+         return USI表記(r.最善).rfind("5e5a", 0) == 0 && r.報告.評価 >= 勝敗境;
+       }},
       {"the upper side takes the king in 1", "4k4/9/9/9/4r4/9/9/9/4K4 w - 1", 1,
        [](const 深探索結果& r) { return USI表記(r.最善).rfind("5e5i", 0) == 0; }},
       // A rook dropped two squares off freezes the king; nothing can block.
@@ -120,7 +123,8 @@ TEST(DeepSearch, KeysAndCapturesStayTrueOverRandomGames) {
 }
 
 TEST(DeepSearch, ANodeLimitedSearchRepeatsExactly) {
-  const auto p = 読む("l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGS2Pbgsn2p 40");
+  const auto p =
+      読む("l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGS2Pbgsn2p 40");
   探索条件 c;
   c.節点上限 = 30000;
   深探索 a(16), b(18);

@@ -1,10 +1,11 @@
+#include "computer/search_worker.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <thread>
 
 #include "computer/search_board.h"
-#include "computer/search_worker.h"
 
 namespace qz {
 namespace {
@@ -58,7 +59,7 @@ TEST(SearchWorker, KeysOfTheEarlierPositions) {
   const auto back = 遡ったキー(b.s, b.MAN手番, moves);
   EXPECT_EQ(std::vector<局面キー>(keys.rbegin(), keys.rend()), back);
   moves.front().手.先X = moves.front().手.先X % 9 + 1;  // the first move no longer fits
-  moves.back().手.先駒 = 0;                            // nor the last
+  moves.back().手.先駒 = 0;                             // nor the last
   EXPECT_TRUE(遡ったキー(b.s, b.MAN手番, moves).empty());
 }
 

@@ -12,7 +12,6 @@ namespace {
 
 using game_testing::Game;
 
-
 // Lets Timer1 tick, as the window does every 50 ms, until the search is done.
 void 待つ(Game& g) {
   while (g.form.考え中()) {

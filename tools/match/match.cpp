@@ -193,16 +193,28 @@ int main_(int argc, char** argv) {
       ok = !v.empty() && v.size() < 9 && v.find_first_not_of("0123456789") == std::string::npos;
       if (ok) d = std::stoi(v);
     };
-    if (k == "--a") ok = 設定を読む(v, c.a);
-    else if (k == "--b") ok = 設定を読む(v, c.b);
-    else if (k == "--wa") ok = 重みを読む(v, c.a), c.a.名 += "[" + v + "]";
-    else if (k == "--wb") ok = 重みを読む(v, c.b), c.b.名 += "[" + v + "]";
-    else if (k == "--games") 数(c.局数);
-    else if (k == "--plies") 数(c.序盤手数);
-    else if (k == "--cap") 数(c.手数上限);
-    else if (k == "--threads") 数(c.並列);
-    else if (k == "--seed") { int s = 0; 数(s); c.種 = static_cast<unsigned>(s); }
-    else ok = false;
+    if (k == "--a")
+      ok = 設定を読む(v, c.a);
+    else if (k == "--b")
+      ok = 設定を読む(v, c.b);
+    else if (k == "--wa")
+      ok = 重みを読む(v, c.a), c.a.名 += "[" + v + "]";
+    else if (k == "--wb")
+      ok = 重みを読む(v, c.b), c.b.名 += "[" + v + "]";
+    else if (k == "--games")
+      数(c.局数);
+    else if (k == "--plies")
+      数(c.序盤手数);
+    else if (k == "--cap")
+      数(c.手数上限);
+    else if (k == "--threads")
+      数(c.並列);
+    else if (k == "--seed") {
+      int s = 0;
+      数(s);
+      c.種 = static_cast<unsigned>(s);
+    } else
+      ok = false;
     if (!ok) return 使い方();
   }
   if (c.局数 < 2 || c.並列 < 1) return 使い方();
@@ -222,7 +234,10 @@ int main_(int argc, char** argv) {
       if (c.詳細)
         std::printf("game %d (%s first, opening%s): %s after %d plies\n", g + 1,
                     a先 ? c.a.名.c_str() : c.b.名.c_str(), o.c_str(),
-                    a結果 < 0 ? "draw" : a結果 ? "A wins" : "B wins", 手数);
+                    a結果 < 0 ? "draw"
+                    : a結果   ? "A wins"
+                              : "B wins",
+                    手数);
       std::fflush(stdout);
     }
   };
