@@ -224,6 +224,7 @@ class Form1 : public 画面 {
   enum class 思考目的 { なし, COMの手, ヒント };
   思考目的 思考中の目的 = 思考目的::なし;
   std::optional<qz::指し手> 表示中ヒント;
+  bool ヒント前のタイマー = false;  // Timer1 polls the hint search, then is as it was
   void 深い手番開始();
   void 思考完了();
   void ヒント表示(const qz::指し手& m);

@@ -37,6 +37,7 @@ void Form1::思考完了() {
   if (!結果) return;
   処理区間 区間(処理中);
   if (目的 == 思考目的::ヒント) {
+    p.timer1.setEnabled(ヒント前のタイマー);
     if (結果->指し手あり) ヒント表示(結果->最善);
     return;
   }
@@ -67,7 +68,8 @@ void Form1::HINT_Click() {
   調査_2歩フラグ設定(写し);
   const bool MAN手番 = 手番 == 局.手番値_MAN;
   思考中の目的 = 思考目的::ヒント;
-  if (!p.timer1.enabled()) p.timer1.setEnabled(true);
+  ヒント前のタイマー = p.timer1.enabled();
+  p.timer1.setEnabled(true);
   思考.開始(写し, MAN手番, 既出キー(MAN手番), レベル条件(5));
 }
 

@@ -62,6 +62,7 @@ TEST(DeepTurn, OwariAndEscStopTheSearchAtOnce) {
 TEST(DeepTurn, HintOutlinesASuggestionUntilTheNextClick) {
   Game g;
   g.form.SENTE_Click();
+  g.timer.on = false;  // the clock is not shown: the hint's polling leaves it so
   const auto 盤 = g.form.局.盤面;
   g.takeOps();
   g.form.メニュー選択(MenuItem::HINT);
@@ -70,6 +71,7 @@ TEST(DeepTurn, HintOutlinesASuggestionUntilTheNextClick) {
   for (const auto& op : g.takeOps())
     if (op.kind == RecordingSurface::Kind::Box && op.colour == 色_黄) 黄.emplace_back(op.x, op.y);
   ASSERT_EQ(黄.size(), 2u);
+  EXPECT_FALSE(g.timer.on);
   EXPECT_EQ(g.form.局.盤面, 盤);
   EXPECT_EQ(g.form.手数, 0);
   g.click(5, 5);  // an empty square: only the hint goes
