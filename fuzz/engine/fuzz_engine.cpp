@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.perft上限 = 2;
   state.perft局面上限 = 100;
   // Searches of levels 4 and 5 stay small too.
-  state.探索節点上限 = 2000;
-  state.探索時間上限ms = 200;
+  state.探索節点上限 = 300;
+  state.探索時間上限ms = 30;
   state.探索表ビット = 8;
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   std::ostringstream out;
