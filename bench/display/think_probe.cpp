@@ -64,7 +64,7 @@ int main(int argc, char** argv) {
     lastTick = t;
     ++ticks;
     program.window().view().update();
-    if (program.form().手数 >= 1) {
+    if (program.form().対局値.手数 >= 1) {
       std::printf(
           "thinking %lld ms: %d ticks, worst tick lateness %lld ms; %d paints, worst gap %lld ms\n",
           static_cast<long long>(t - started), ticks, static_cast<long long>(worstLate),

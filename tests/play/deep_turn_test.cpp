@@ -26,16 +26,16 @@ TEST(DeepTurn, TheComputerThinksBesideTheWindowAndPlaysOnATick) {
   g.form.GOTE_Click();  // the computer moves first
   ASSERT_TRUE(g.form.考え中());
   EXPECT_TRUE(g.timer.on);
-  const auto 盤 = g.form.局.盤面;
+  const auto 盤 = g.form.対局値.局.盤面;
   g.click(7, 7);  // the board, the level menu and the hint are not taken meanwhile
   g.form.メニュー選択(MenuItem::LEVEL1);
   g.form.メニュー選択(MenuItem::HINT);
-  EXPECT_EQ(g.form.COMレベル, 4);
-  EXPECT_EQ(g.form.局.盤面, 盤);
+  EXPECT_EQ(g.form.対局値.COMレベル, 4);
+  EXPECT_EQ(g.form.対局値.局.盤面, 盤);
   待つ(g);
-  EXPECT_EQ(g.form.手数, 1);
-  EXPECT_EQ(g.form.手番, g.form.局.手番値_MAN);
-  EXPECT_NE(g.form.局.盤面, 盤);
+  EXPECT_EQ(g.form.対局値.手数, 1);
+  EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_MAN);
+  EXPECT_NE(g.form.対局値.局.盤面, 盤);
 }
 
 TEST(DeepTurn, OwariAndEscStopTheSearchAtOnce) {
@@ -44,7 +44,7 @@ TEST(DeepTurn, OwariAndEscStopTheSearchAtOnce) {
     g.form.メニュー選択(MenuItem::LEVEL5);
     g.form.GOTE_Click();
     ASSERT_TRUE(g.form.考え中());
-    const auto 盤 = g.form.局.盤面;
+    const auto 盤 = g.form.対局値.局.盤面;
     const auto start = std::chrono::steady_clock::now();
     if (esc)
       EXPECT_THROW(g.form.Form_KeyPress(キー_Esc), ProgramEnded);
@@ -52,8 +52,8 @@ TEST(DeepTurn, OwariAndEscStopTheSearchAtOnce) {
       EXPECT_THROW(g.form.メニュー選択(MenuItem::OWARI), ProgramEnded);
     EXPECT_FALSE(g.form.考え中());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-    EXPECT_EQ(g.form.局.盤面, 盤);
-    EXPECT_EQ(g.form.手数, 0);
+    EXPECT_EQ(g.form.対局値.局.盤面, 盤);
+    EXPECT_EQ(g.form.対局値.手数, 0);
   }
 }
 
@@ -63,7 +63,7 @@ TEST(DeepTurn, HintOutlinesASuggestionUntilTheNextClick) {
   Game g;
   g.form.SENTE_Click();
   g.timer.on = false;  // the clock is not shown: the hint's polling leaves it so
-  const auto 盤 = g.form.局.盤面;
+  const auto 盤 = g.form.対局値.局.盤面;
   g.takeOps();
   g.form.メニュー選択(MenuItem::HINT);
   待つ(g);
@@ -72,8 +72,8 @@ TEST(DeepTurn, HintOutlinesASuggestionUntilTheNextClick) {
     if (op.kind == RecordingSurface::Kind::Box && op.colour == 色_黄) 黄.emplace_back(op.x, op.y);
   ASSERT_EQ(黄.size(), 2u);
   EXPECT_FALSE(g.timer.on);
-  EXPECT_EQ(g.form.局.盤面, 盤);
-  EXPECT_EQ(g.form.手数, 0);
+  EXPECT_EQ(g.form.対局値.局.盤面, 盤);
+  EXPECT_EQ(g.form.対局値.手数, 0);
   g.click(5, 5);  // an empty square: only the hint goes
   int 戻った = 0;
   for (const auto& op : g.takeOps())
