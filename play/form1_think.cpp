@@ -77,9 +77,9 @@ namespace {
 
 // The cell a move starts from: its square, or the stand cell of a drop.
 std::pair<int, int> 元の升(const 指し手& m) {
-  if (m.元X == COM持駒X) return {COM持駒X, 8 - 持駒番号(m.元駒)};
-  if (m.元X == MAN持駒X) return {MAN持駒X, 持駒番号(m.元駒) + 2};
-  return {m.元X, m.元Y};
+  if (!m.打つ()) return {m.元X, m.元Y};
+  const 升 台 = 持駒台の升(m.元駒);
+  return {台.x, 台.y};
 }
 
 }  // namespace
