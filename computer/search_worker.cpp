@@ -10,7 +10,7 @@
 
 namespace qz {
 
-思考係::思考係() : 器(std::make_unique<深探索>()) {}
+思考係::思考係() = default;
 
 思考係::~思考係() {
   止める();
@@ -18,6 +18,7 @@ namespace qz {
 
 void 思考係::開始(const 局面& s, bool MAN手番, std::vector<局面キー> 既出, 探索条件 条件) {
   止める();
+  if (!器) 器 = std::make_unique<深探索>();  // its table is made at the first search
   停止 = false;
   完了 = false;
   条件.停止 = &停止;
