@@ -10,9 +10,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "computer/search_worker.h"
 #include "computer/state.h"
 #include "display/screen.h"
 #include "play/platform.h"
@@ -92,6 +94,9 @@ class Form1 {
   void LEVEL1_Click();
   void LEVEL2_Click();
   void LEVEL3_Click();
+  void LEVEL4_Click();
+  void LEVEL5_Click();
+  void HINT_Click();
   void STOP_Click();
   void CANCEL_Click();
   void REVERSE_Click();
@@ -173,6 +178,12 @@ class Form1 {
   // What the computer keeps from one turn to the next.
   COM記憶 COM記憶値;
 
+  // The search of levels 4 and 5 and of the hint, on its own thread
+  // (form1_think.cpp). While it runs the board and the menus (but 終わり)
+  // are ignored; Timer1 polls it and plays its move when it is done.
+  思考係 思考;
+  bool 考え中() const { return 思考.動いている(); }
+
  private:
   // True while a game handler runs. A mouse press, menu command or timer tick
   // that arrives meanwhile (from a message box's event loop) is dropped.
@@ -212,6 +223,16 @@ class Form1 {
   bool ハンデ拒否();
   void 思考中表示();
   void COMの手を指す(int fx, int fy, int tx, int ty, int 元駒, int 置く駒);
+  // The searching player's turn and the hint (form1_think.cpp).
+  enum class 思考目的 { なし, COMの手, ヒント };
+  思考目的 思考中の目的 = 思考目的::なし;
+  std::optional<qz::指し手> 表示中ヒント;
+  bool ヒント前のタイマー = false;  // Timer1 polls the hint search, then is as it was
+  void 深い手番開始();
+  void 思考完了();
+  void ヒント表示(const qz::指し手& m);
+  void ヒント消去();
+  std::vector<局面キー> 既出キー(bool MAN手番) const;
   double 経過秒();
   // ===== End of the game-play section.
 

@@ -181,6 +181,9 @@ void MainWindow::buildMenus() {
   addItem(MenuItem::LEVEL1, level, "LEVEL1", true);
   addItem(MenuItem::LEVEL2, level, "LEVEL2", true);
   addItem(MenuItem::LEVEL3, level, "LEVEL3", true);
+  addItem(MenuItem::LEVEL4, level, "LEVEL4", true);
+  addItem(MenuItem::LEVEL5, level, "LEVEL5", true);
+  addItem(MenuItem::HINT, taikyoku, "ヒント", false);
   addItem(MenuItem::OWARI, taikyoku, "終わり", false);
 
   QMenu* kyokumen = addMenu(MenuItem::STOP, bar, "局面");
@@ -211,7 +214,7 @@ void MainWindow::buildMenus() {
 
   static const std::array<const char*, menuItemCount> names = {
       "TAIKYOKU", "MATCH_MAN", "START",   "MATCH_COM",  "SENTE", "GOTE",      "LEVEL",
-      "LEVEL1",   "LEVEL2",    "LEVEL3",  "OWARI",      "STOP",  "CANCEL",    "REVERSE",
+      "LEVEL1",   "LEVEL2",    "LEVEL3",  "LEVEL4", "LEVEL5", "HINT", "OWARI",      "STOP",  "CANCEL",    "REVERSE",
       "REPLAY",   "AFTER",     "LBEL_UP", "LEBEL_DOWN", "KIFU",  "KIFU_READ", "KIFU_WRITE",
       "OPTION",   "HAIKEI_GA", "MIDORI",  "TATAMI",     "TAKE",  "UCHU",      "RENGA",
       "SIDOU",    "KEIKA",     "BGM",     "VER"};
