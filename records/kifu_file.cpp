@@ -79,25 +79,30 @@ std::string 使えない文字(const std::string& 名) {
 
 }  // namespace
 
-棋譜ファイル読込結果 棋譜ファイル読込(const fs::path& パス) {
-  棋譜ファイル読込結果 結果;
-  auto 失敗 = [&](const std::string& 何故) {
-    結果.文言 = "棋譜ﾌｧｲﾙを読み込めませんでした\n" + 何故;
-    結果.題 = "棋譜";
-    return 結果;
-  };
+std::string ファイル読込(const fs::path& パス, std::string& 内容) {
+  内容.clear();
   std::error_code ec;
-  if (fs::is_directory(パス, ec)) return 失敗(理由(EISDIR, 操作::読込));
+  if (fs::is_directory(パス, ec)) return 理由(EISDIR, 操作::読込);
   File f(std::fopen(パス.c_str(), "rb"));
-  if (!f) return 失敗(理由(errno, 操作::読込));
-  std::string 内容;
+  if (!f) return 理由(errno, 操作::読込);
   char buffer[1 << 16];
   std::size_t n;
   while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) {
     内容.append(buffer, n);
-    if (内容.size() > 棋譜最大バイト数) return 失敗("棋譜ﾌｧｲﾙが大きすぎます");
+    if (内容.size() > 棋譜最大バイト数) return "棋譜ﾌｧｲﾙが大きすぎます";
   }
-  if (std::ferror(f.get())) return 失敗(理由(errno, 操作::読込));
+  if (std::ferror(f.get())) return 理由(errno, 操作::読込);
+  return "";
+}
+
+棋譜ファイル読込結果 棋譜ファイル読込(const fs::path& パス) {
+  棋譜ファイル読込結果 結果;
+  std::string 内容;
+  if (const std::string 何故 = ファイル読込(パス, 内容); !何故.empty()) {
+    結果.文言 = "棋譜ﾌｧｲﾙを読み込めませんでした\n" + 何故;
+    結果.題 = "棋譜";
+    return 結果;
+  }
   結果.成功 = true;
   結果.内容 = 棋譜解読(内容);
   return 結果;
