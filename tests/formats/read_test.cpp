@@ -122,10 +122,9 @@ TEST(ReadByHand, CsaBoardWithTheRestInAHand) {
 TEST(ReadByHand, UsiWithAndWithoutItsKeywords) {
   const std::string_view 後手番 = "lnsgkgsnl/9/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1";
   const std::string 期待 = "lnsgkgsnl/9/pppppp1pp/6p2/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 3";
-  for (const std::string& 文 :
-       {"position sfen " + std::string(後手番) + " moves 3c3d 7g7f resign",
-        "sfen " + std::string(後手番) + " moves 3c3d 7g7f",
-        std::string(後手番) + "\nmoves 3c3d\n7g7f\n"}) {
+  for (const std::string& 文 : {"position sfen " + std::string(後手番) + " moves 3c3d 7g7f resign",
+                                "sfen " + std::string(後手番) + " moves 3c3d 7g7f",
+                                std::string(後手番) + "\nmoves 3c3d\n7g7f\n"}) {
     const 記録読込結果 r = USI解読(文);
     ASSERT_EQ(r.不正行, 0) << 文 << ": " << r.不正理由;
     EXPECT_EQ(最終局面SFEN(r.記録), 期待) << 文;
@@ -149,10 +148,13 @@ TEST(ReadBroken, TheFirstBadLineEndsTheReadingAndKeepsWhatCameBefore) {
       {棋譜形式::KIF, 始め + "   2 ３四角(33)\n", 4, 1, "移動元の駒の種類が違います"},
       {棋譜形式::KIF, 始め + "   2 ５五角打\n", 4, 1, "打つ駒を持っていません"},
       {棋譜形式::KIF, 始め + "   2 ７五歩(76)\n", 4, 1, "移動元の駒は手番の側の駒ではありません"},
-      {棋譜形式::KIF, "手合割：三枚落ち\n   1 ７六歩(77)\n", 2, 0, "手合割「三枚落ち」が分かりません"},
+      {棋譜形式::KIF, "手合割：三枚落ち\n   1 ７六歩(77)\n", 2, 0,
+       "手合割「三枚落ち」が分かりません"},
       // Shift-JIS text with a byte that begins no character.
-      {棋譜形式::KIF, "\x90\xe6\x8e\xe8\x81\x46" "A\n   1 \x82\x56\x98\x5a\x95\xe0(77)\n\xff\n", 3, 1,
-       "文字コードとして読めないバイトがあります"},
+      {棋譜形式::KIF,
+       "\x90\xe6\x8e\xe8\x81\x46"
+       "A\n   1 \x82\x56\x98\x5a\x95\xe0(77)\n\xff\n",
+       3, 1, "文字コードとして読めないバイトがあります"},
       {棋譜形式::CSA, "PI\n+\n+7776FU\n-3334FU\n+7775FU\n", 5, 2, "移動元に駒がありません"},
       {棋譜形式::CSA, "PI\n+\n+7776FU\n+3334FU\n", 4, 1, "手番でない側の指し手です"},
       {棋譜形式::CSA, "PI\n+\n+7776FU\n-33\n", 4, 1, "CSA形式の行ではありません"},
