@@ -272,14 +272,15 @@ class CSA読込 {
       if (k == 0 || 持駒番号の駒[static_cast<std::size_t>(k)] != 駒)
         return 組.中止(行番号, "持駒にできない駒です");
       持駒& h = 下 ? 開始局面.持駒_下 : 開始局面.持駒_上;
-      if (h.枚数[static_cast<std::size_t>(k)] < 18) h.加える(k);
+      if (h.枚数[static_cast<std::size_t>(k)] >= 一組の枚数[static_cast<std::size_t>(k)])
+        return 組.中止(行番号, "持駒の数が多すぎます");
+      h.加える(k);
     }
     if (!s.empty()) 組.中止(行番号, "駒の位置が読めません");
   }
 
   // The pieces of a full set not on the board or in a hand go to one hand.
   void 残りを持駒に(bool 下) {
-    constexpr std::array<int, 8> 全数 = {0, 18, 4, 4, 4, 4, 2, 2};
     std::array<int, 8> 数{};
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y)
@@ -287,7 +288,7 @@ class CSA読込 {
     持駒& h = 下 ? 開始局面.持駒_下 : 開始局面.持駒_上;
     for (int k = 1; k <= 持駒種類数; ++k) {
       const auto i = static_cast<std::size_t>(k);
-      const int 残り = 全数[i] - 数[i] - 開始局面.持駒_下.枚数[i] - 開始局面.持駒_上.枚数[i];
+      const int 残り = 一組の枚数[i] - 数[i] - 開始局面.持駒_下.枚数[i] - 開始局面.持駒_上.枚数[i];
       for (int n = 0; n < 残り; ++n) h.加える(k);
     }
   }
@@ -333,8 +334,8 @@ class CSA読込 {
     const long long 秒 = 先頭の数(s);
     if (手.empty() || 秒 < 0) return;
     int& 累計 = 手.back().元駒 < 0 ? 累計_下 : 累計_上;
-    累計 += static_cast<int>(秒);
-    手.back().消費秒 = static_cast<int>(秒);
+    累計 = 秒数(static_cast<long long>(累計) + 秒);
+    手.back().消費秒 = 秒数(秒);
     手.back().累計秒 = 累計;
   }
 

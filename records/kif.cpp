@@ -283,7 +283,9 @@ bool 持駒を読む(std::string_view s, 持駒& h) {
     const int k = 持駒番号(駒);
     if (k == 0 || 持駒番号の駒[static_cast<std::size_t>(k)] != 駒) return false;
     const int n = 枚数を読む(s);
-    for (int i = 0; i < n && h.枚数[static_cast<std::size_t>(k)] < 18; ++i) h.加える(k);
+    if (h.枚数[static_cast<std::size_t>(k)] + n > 一組の枚数[static_cast<std::size_t>(k)])
+      return false;
+    for (int i = 0; i < n; ++i) h.加える(k);
   }
   return true;
 }
@@ -329,15 +331,15 @@ void 時間を読む(std::string_view s, int& 消費, std::optional<int>& 累計
   s = 前後の空白除去(s);
   long long 分 = 先頭の数(s), 秒 = 0;
   if (分 < 0 || !取る(s, ":") || (秒 = 先頭の数(s)) < 0) return;
-  消費 = static_cast<int>(分 * 60 + 秒);
+  消費 = 秒数(分 * 60 + 秒);
   if (!取る(s, "/")) return;
   long long 時 = 先頭の数(s), m = 0, 秒2 = 0;
   if (時 < 0 || !取る(s, ":") || (m = 先頭の数(s)) < 0) return;
   if (!取る(s, ":") || (秒2 = 先頭の数(s)) < 0) {
-    累計 = static_cast<int>(時 * 60 + m);  // mm:ss
+    累計 = 秒数(時 * 60 + m);  // mm:ss
     return;
   }
-  累計 = static_cast<int>((時 * 60 + m) * 60 + 秒2);
+  累計 = 秒数((時 * 60 + m) * 60 + 秒2);
 }
 
 class KIF読込 {
@@ -466,7 +468,7 @@ class KIF読込 {
     std::optional<int> 累計;
     時間を読む(s, m.消費秒, 累計);
     int& 持ち時間 = 組.局面.下の番 ? 累計_下 : 累計_上;
-    持ち時間 = 累計 ? *累計 : 持ち時間 + m.消費秒;
+    持ち時間 = 累計 ? *累計 : 秒数(static_cast<long long>(持ち時間) + m.消費秒);
     m.累計秒 = 持ち時間;
     組.追加(m, 行番号);
   }

@@ -10,7 +10,6 @@ namespace {
 
 constexpr std::string_view 駒文字 = "PLNSGBRK";
 constexpr std::array<int, 8> 文字の駒 = {歩, 香, 桂, 銀, 金, 角, 飛, 王};
-constexpr int 持駒上限 = 99;
 
 char 文字(int 駒) {
   int a = std::abs(駒);
@@ -154,7 +153,8 @@ std::string 持駒を読む(std::string_view f, 記録局面& p) {
     const int k = 持駒番号(駒(l));
     if (k == 0 || 駒(l) == 王) return "持駒に分からない駒の文字があります";
     持駒& h = l >= 'a' ? p.持駒_上 : p.持駒_下;
-    if (n < 1 || h.枚数[static_cast<std::size_t>(k)] + n > 持駒上限) return "持駒の数が多すぎます";
+    if (n < 1 || h.枚数[static_cast<std::size_t>(k)] + n > 一組の枚数[static_cast<std::size_t>(k)])
+      return "持駒の数が多すぎます";
     for (int j = 0; j < n; ++j) h.加える(k);
   }
   return "";
