@@ -75,6 +75,21 @@ bool 敵陣(int 駒, int y) {
   return 下 ? p.持駒_下 : p.持駒_上;
 }
 
+// Whether the game ended with the computer's king mated by the lower side's
+// last move, which ends a game against the computer without a capture.
+bool COM王詰み(const 履歴の対局& 対局) {
+  if (対局.手.empty() || !MAN駒(対局.手.back().元駒)) return false;
+  局面 s = 対局.開始;
+  for (const 手順& h : 対局.手) 一手進める(s, h);
+  bool 王あり = false;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) 王あり = 王あり || s.盤面[x][y] == 王;
+  if (!王あり) return false;
+  勢力調査(s);
+  調査_2歩フラグ設定(s);
+  return 調査_COM王取得(s, s.表.COM王X, s.表.COM王Y) == はい && 詰めかCOM(s) == はい;
+}
+
 int 秒(double t) {
   return std::isfinite(t) && t > 0 && t < 1e9 ? static_cast<int>(t) : 0;
 }
@@ -296,6 +311,9 @@ bool 標準の向きに反転するか(const 局面& 開始, bool MAN先) {
   r.反転 = 反転;
   if (!r.手.empty() && std::abs(r.手.back().取駒) == 王) {
     r.結末 = 終局::王取り;
+    r.勝者 = r.手.back().元駒 < 0 ? 1 : -1;
+  } else if (!r.手.empty() && 結果.不正行 == 0 && COM王詰み(対局)) {
+    r.結末 = 終局::詰み;
     r.勝者 = r.手.back().元駒 < 0 ? 1 : -1;
   } else if (!r.手.empty()) {
     r.結末 = 終局::中断;

@@ -44,7 +44,8 @@ TEST(Converter, ThroughStandardInputAndOutput) {
 }
 
 TEST(Converter, FilesByTheirExtensionsAndTheNativeFormatUnchanged) {
-  const auto 場所 = std::filesystem::temp_directory_path() / ("qzkifu_" + std::to_string(::getpid()));
+  const auto 場所 =
+      std::filesystem::temp_directory_path() / ("qzkifu_" + std::to_string(::getpid()));
   std::filesystem::create_directories(場所);
   // A .棋譜 written by the program's own writer, to KIF and back, byte for byte.
   const 手順 手[] = {{3, 7, 3, 6, 0, -歩, -歩, 0, 12, 0, 0}, {7, 3, 7, 4, 0, 歩, 歩, 12, 12, 0, 5}};
@@ -66,12 +67,18 @@ TEST(Converter, FailuresAreOneLineAndExitOne) {
   const Case cases[] = {
       {{"--final", "-"},
        "position startpos moves 7g7f 5e5d",
-       "qzshogi-kifu: 標準入力 の 1行目が読めません（5e5d：移動元に駒がありません）。1手目まで読みました\n"},
-      {{"/nonexistent/x.kif", "y.csa"}, "", "qzshogi-kifu: /nonexistent/x.kif を読み込めません（ﾌｧｲﾙがありません）\n"},
-      {{"-", "x.txt"}, "position startpos", "qzshogi-kifu: x.txt の形式が分かりません（--to で指定して下さい）\n"},
+       "qzshogi-kifu: 標準入力 の "
+       "1行目が読めません（5e5d：移動元に駒がありません）。1手目まで読みました\n"},
+      {{"/nonexistent/x.kif", "y.csa"},
+       "",
+       "qzshogi-kifu: /nonexistent/x.kif を読み込めません（ﾌｧｲﾙがありません）\n"},
+      {{"-", "x.txt"},
+       "position startpos",
+       "qzshogi-kifu: x.txt の形式が分かりません（--to で指定して下さい）\n"},
       {{"--to", "abc", "-", "-"}, "", "qzshogi-kifu: 形式「abc」が分かりません\n"},
       {{"-x"}, "", "qzshogi-kifu: オプション「-x」が分かりません\n"},
-      {{"--to", "kif", "-", "-"}, "N+名前😀\nPI\n+\n",
+      {{"--to", "kif", "-", "-"},
+       "N+名前😀\nPI\n+\n",
        "qzshogi-kifu: - に書けません（KIFファイル（Shift-JIS）に書けない文字があります：「😀」）\n"},
   };
   for (const Case& c : cases) {

@@ -178,3 +178,33 @@ TEST(RoundTrip, StandardOrientationAndHandicapNames) {
 
 }  // namespace
 }  // namespace qz
+
+namespace qz {
+namespace {
+
+TEST(RoundTrip, TheEndingSaysHowTheGameEnded) {
+  履歴の対局 対局;
+  対局.開始.盤面[5][1] = 王;
+  対局.開始.盤面[5][9] = -王;
+  対局.開始.持駒_MAN.加える(7);
+  // The lower side drops a rook on (5, 5): the king in check is frozen and
+  // nothing can take the rook or come between: mate.
+  対局.手.push_back({MAN持駒X, 9, 5, 5, 0, -飛, -飛});
+  記録読込結果 r = 対局から記録(対局, false);
+  EXPECT_EQ(r.記録.結末, 終局::詰み);
+  EXPECT_EQ(r.記録.勝者, 1);
+  EXPECT_NE(KIF文書(r.記録).find("   2 詰み\r\nまで1手で下手の勝ち\r\n"), std::string::npos);
+  // The king taken instead.
+  対局.開始.盤面[5][5] = -飛;
+  対局.手.back() = {5, 5, 5, 1, 王, -飛, -飛};
+  r = 対局から記録(対局, false);
+  EXPECT_EQ(r.記録.結末, 終局::王取り);
+  EXPECT_TRUE(KIF文書(r.記録).ends_with("( 0:00/00:00:00)\r\nまで1手で下手の勝ち\r\n"));
+  EXPECT_TRUE(棋譜を書く(棋譜形式::CSA, r.記録).内容.ends_with("T0\r\n%TSUMI\r\n"));
+  // No check: the game was left unfinished.
+  対局.手.back() = {5, 5, 4, 5, 0, -飛, -飛};
+  EXPECT_EQ(対局から記録(対局, false).記録.結末, 終局::中断);
+}
+
+}  // namespace
+}  // namespace qz
