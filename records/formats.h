@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "records/game_record.h"
+#include "records/kifu.h"
 
 namespace qz {
 
@@ -35,6 +36,18 @@ struct 棋譜書出結果 {
 // Shift-JIS cannot hold a name, V3.0 in UTF-8; .棋譜 only from the initial
 // position.
 棋譜書出結果 棋譜を書く(棋譜形式 形式, const 対局記録& r);
+
+// A record read for the window, in the program's terms: the game to put
+// into the history (its start on the board), the header lines to print as
+// a .棋譜's are, the message boxes to show (those of a .棋譜 read), and
+// the record itself (its orientation kept for writing it again).
+struct 窓の読込 {
+  履歴の対局 対局;
+  棋譜見出し 見出し;
+  std::vector<棋譜メッセージ> 知らせ;
+  対局記録 記録;
+};
+窓の読込 窓に読む(棋譜形式 形式, std::string_view 内容, const std::string& 名前);
 
 // The message for a reading that stopped: "<名前> の N 行目：理由".
 std::string 読込中止の文言(const 記録読込結果& r, std::string_view 名前);
