@@ -14,7 +14,7 @@ Form1::Form1(const Platform& platform) : 画面(platform.surface), p(platform) {
 
 void Form1::メニュー選択(MenuItem item) {
   using Handler = void (Form1::*)();
-  static constexpr std::array<std::pair<MenuItem, Handler>, 28> 表 = {{
+  static constexpr std::array<std::pair<MenuItem, Handler>, 35> 表 = {{
       {MenuItem::TAIKYOKU, &Form1::TAIKYOKU_Click},
       {MenuItem::MATCH_MAN, &Form1::MATCH_MAN_Click},
       {MenuItem::START, &Form1::START_Click},
@@ -33,6 +33,13 @@ void Form1::メニュー選択(MenuItem item) {
       {MenuItem::LEBEL_DOWN, &Form1::LEBEL_DOWN_Click},
       {MenuItem::KIFU_READ, &Form1::KIFU_READ_Click},
       {MenuItem::KIFU_WRITE, &Form1::KIFU_WRITE_Click},
+      {MenuItem::KIFU_OPEN, &Form1::KIFU_OPEN_Click},
+      {MenuItem::KIFU_SAVE_KIF, &Form1::KIFU_SAVE_KIF_Click},
+      {MenuItem::KIFU_SAVE_CSA, &Form1::KIFU_SAVE_CSA_Click},
+      {MenuItem::COPY_SFEN, &Form1::COPY_SFEN_Click},
+      {MenuItem::COPY_KIF, &Form1::COPY_KIF_Click},
+      {MenuItem::COPY_USI, &Form1::COPY_USI_Click},
+      {MenuItem::PASTE, &Form1::PASTE_Click},
       {MenuItem::OPTION, &Form1::OPTION_Click},
       {MenuItem::MIDORI, &Form1::MIDORI_Click},
       {MenuItem::TATAMI, &Form1::TATAMI_Click},

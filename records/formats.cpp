@@ -45,8 +45,10 @@ bool CSAの行(std::string_view s) {
 bool USIの始め(std::string_view s) {
   for (std::string_view p : {"position ", "sfen ", "startpos"})
     if (s.starts_with(p)) return true;
+  // An SFEN board: ranks of letters, digits and '+' between slashes.
   const std::string_view 盤 = s.substr(0, s.find(' '));
-  return std::count(盤.begin(), 盤.end(), '/') == 8;
+  return 盤.find('/') != std::string_view::npos &&
+         盤.find_first_not_of("/+123456789plnsgbrkPLNSGBRK") == std::string_view::npos;
 }
 
 // A .棋譜 file as a record: the moves from the initial position, turned

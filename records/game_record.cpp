@@ -261,13 +261,16 @@ std::pair<int, int> 記録組立::直前の先() const {
 
 // --- The program's history ------------------------------------------------------
 
-履歴の対局 履歴から対局(const 局面& s, const 手順記録& 記録, bool 今MANの番) {
+履歴の対局 履歴から対局(const 局面& s, const 手順記録& 記録, bool 今MANの番, int 最後) {
   履歴の対局 r;
   r.開始.盤面 = s.盤面;
   r.開始.持駒_MAN = s.持駒_MAN;
   r.開始.持駒_COM = s.持駒_COM;
-  const auto 手 = 記録.手順範囲(記録.手順_現在);
-  for (auto i = 手.size(); i-- > 0;) 一手戻す(r.開始, 手[i]);
+  const auto 盤上の手 = 記録.手順範囲(記録.手順_現在);
+  for (auto i = 盤上の手.size(); i-- > 0;) 一手戻す(r.開始, 盤上の手[i]);
+  const int 現在 = static_cast<int>(盤上の手.size());
+  const int 上限 = std::min(記録.手順_最終, 記録.保持数());
+  const auto 手 = 記録.手順範囲(std::max(現在, std::min(最後 < 0 ? 現在 : 最後, 上限)));
   r.手.assign(手.begin(), 手.end());
   r.MAN先 = 手.empty() ? 今MANの番 : MAN駒(手[0].元駒);
   return r;

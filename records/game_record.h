@@ -154,9 +154,10 @@ struct 履歴の対局 {
 };
 
 // The game of the history: moves 1..手順_現在 taken back from s to find the
-// start. 今MANの番 is whose turn it is now (it decides the first mover when
-// there are no moves).
-履歴の対局 履歴から対局(const 局面& s, const 手順記録& 記録, bool 今MANの番);
+// start, and the moves up to 最後 (at least 手順_現在, at most what the
+// history holds; 手順_現在 when not given). 今MANの番 is whose turn it is now
+// (it decides the first mover when there are no moves).
+履歴の対局 履歴から対局(const 局面& s, const 手順記録& 記録, bool 今MANの番, int 最後 = -1);
 
 // Whether a game started here from start is written turned round: the
 // first mover of an even game, and 上手 of a handicap, are 先手 at the

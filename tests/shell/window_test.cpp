@@ -86,6 +86,14 @@ TEST_F(WholeProgram, StartsWithTheDefaultsAndTheWholeMenuBar) {
       {MenuItem::KEIKA, "KEIKA", "経過時間", true},
       {MenuItem::BGM, "BGM", "BGM", true},
       {MenuItem::VER, "VER", "その他", false},
+      {MenuItem::KIFU_OPEN, "KIFU_OPEN", "ファイルを開く…", false},
+      {MenuItem::KIFU_SAVE_KIF, "KIFU_SAVE_KIF", "KIFで保存…", false},
+      {MenuItem::KIFU_SAVE_CSA, "KIFU_SAVE_CSA", "CSAで保存…", false},
+      {MenuItem::EDIT, "EDIT", "編集", false},
+      {MenuItem::COPY_SFEN, "COPY_SFEN", "局面をコピー (SFEN)", false},
+      {MenuItem::COPY_KIF, "COPY_KIF", "棋譜をコピー (KIF)", false},
+      {MenuItem::COPY_USI, "COPY_USI", "棋譜をコピー (USI)", false},
+      {MenuItem::PASTE, "PASTE", "貼り付け", false},
   };
   for (const auto& i : items) {
     QAction* a = w.action(i.item);
@@ -98,7 +106,8 @@ TEST_F(WholeProgram, StartsWithTheDefaultsAndTheWholeMenuBar) {
   // The top level reads as the game's menu bar, left to right.
   QStringList top;
   for (QAction* a : w.menuBar()->actions()) top << a->text();
-  EXPECT_EQ(top, (QStringList{"対局", "局面", "戻", "進", "△", "▽", "棋譜", "ｵﾌﾟｼｮﾝ", "その他"}));
+  EXPECT_EQ(top, (QStringList{"対局", "局面", "戻", "進", "△", "▽", "棋譜", "編集", "ｵﾌﾟｼｮﾝ",
+                              "その他"}));
 }
 
 TEST_F(WholeProgram, ACheckItemTogglesOnceThroughItsHandler) {
