@@ -3,6 +3,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
@@ -126,6 +128,26 @@ TEST_F(WholeProgram, ACheckItemTogglesOnceThroughItsHandler) {
   ASSERT_TRUE(again.start());
   EXPECT_EQ(again.form().背景_現在, 背景_畳);
   EXPECT_FALSE(again.window().itemChecked(MenuItem::BGM));
+}
+
+TEST_F(WholeProgram, TheClipboardBothWays) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  p.window().action(MenuItem::COPY_SFEN)->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
+  QGuiApplication::clipboard()->setText("position startpos moves 7g7f 3c3d");
+  // Each message box the paste shows is closed as soon as it is open.
+  QTimer closer;
+  closer.callOnTimeout([] {
+    if (QWidget* w = QApplication::activeModalWidget()) w->close();
+  });
+  closer.start(5);
+  p.window().action(MenuItem::PASTE)->trigger();
+  EXPECT_EQ(p.form().棋譜モード, 1);
+  EXPECT_EQ(p.form().手順.手順_最終, 2);
+  p.window().action(MenuItem::COPY_KIF)->trigger();
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("   2 ３四歩(33)"));
 }
 
 TEST_F(WholeProgram, OneHandlerAtATime) {
