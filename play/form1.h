@@ -251,8 +251,9 @@ class Form1 : public 画面 {
   void 記録を保存(const std::string& 形式名);
   // The record of the game in the history, or a message why it has none.
   std::optional<対局記録> 窓の記録();
-  // The record last read, for its names and its orientation while it is stepped.
-  対局記録 読込記録;
+  // The record of another format last read, for its names and orientation
+  // while it is stepped; nothing after a new board or a .棋譜 read.
+  std::optional<対局記録> 読込記録;
   // ===== End of the records section.
 };
 

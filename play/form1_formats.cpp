@@ -80,7 +80,8 @@ std::optional<対局記録> Form1::窓の記録() {
   const 履歴の対局 対局 = 履歴から対局(局, 手順, MANの番, 手順.手順_最終);
   // A record read keeps its own orientation; a game played here is turned
   // as other programs expect.
-  const bool 反転 = 棋譜モード == 1 ? 読込記録.反転 : 標準の向きに反転するか(対局.開始, 対局.MAN先);
+  const bool 読込中 = 棋譜モード == 1 && 読込記録.has_value();
+  const bool 反転 = 読込中 ? 読込記録->反転 : 標準の向きに反転するか(対局.開始, 対局.MAN先);
   記録読込結果 r = 対局から記録(対局, 反転);
   if (r.不正行 != 0) {
     メッセージ(
@@ -88,11 +89,11 @@ std::optional<対局記録> Form1::窓の記録() {
         "棋譜保存");
     return std::nullopt;
   }
-  if (棋譜モード == 1) {
-    r.記録.棋戦 = 読込記録.棋戦;
-    r.記録.開始日時 = 読込記録.開始日時;
-    r.記録.下手名 = 読込記録.下手名;
-    r.記録.上手名 = 読込記録.上手名;
+  if (読込中) {
+    r.記録.棋戦 = 読込記録->棋戦;
+    r.記録.開始日時 = 読込記録->開始日時;
+    r.記録.下手名 = 読込記録->下手名;
+    r.記録.上手名 = 読込記録->上手名;
   } else if (対局モード == 1) {
     const std::string 人 = "あなた", 機械 = "QZ 氷結将棋 LEVEL" + std::to_string(COMレベル);
     r.記録.下手名 = 反転 ? 機械 : 人;
