@@ -105,7 +105,9 @@ std::string 開始局面文(const 記録局面& p) {
 }
 
 std::string 本文(const 対局記録& r) {
-  std::string s = "N+" + r.下手名 + "\r\nN-" + r.上手名 + "\r\n";
+  std::string s;
+  if (!r.下手名.empty()) s += "N+" + r.下手名 + "\r\n";
+  if (!r.上手名.empty()) s += "N-" + r.上手名 + "\r\n";
   if (!r.棋戦.empty()) s += "$EVENT:" + r.棋戦 + "\r\n";
   if (!r.開始日時.empty()) s += "$START_TIME:" + r.開始日時 + "\r\n";
   s += "'ルール：氷結（敵の駒が利いている升の駒は動けない）\r\n";
