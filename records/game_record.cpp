@@ -127,7 +127,7 @@ std::string 手の不整合(const 記録局面& p, const 記録手& m) {
   if (元 != m.元駒) return "移動元の駒の種類が違います";
   if (先 != 0 && (先 < 0) == 下) return "移動先に自分の駒があります";
   if (m.成る()) {
-    if (!成れる種類(m.元駒) || m.先駒 != (下 ? m.元駒 - 1 : m.元駒 + 1)) return "成れない駒です";
+    if (!成れる種類(m.元駒) || m.先駒 != 成り駒(m.元駒)) return "成れない駒です";
     if (!敵陣(m.元駒, m.元Y) && !敵陣(m.元駒, m.先Y)) return "敵陣の外では成れません";
   }
   return "";
@@ -337,9 +337,9 @@ bool 標準の向きに反転するか(const 局面& 開始, bool MAN先) {
     const bool MAN = m.元駒 < 0;
     手順 h;
     if (m.打つ()) {
-      const int k = 持駒番号(m.元駒);
-      h.元X = MAN ? MAN持駒X : COM持駒X;
-      h.元Y = MAN ? k + 2 : k;
+      const 升 台 = 打ち元(m.元駒);
+      h.元X = 台.x;
+      h.元Y = 台.y;
     } else {
       h.元X = m.元X;
       h.元Y = m.元Y;

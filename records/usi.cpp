@@ -178,7 +178,7 @@ bool 指し手を読む(std::string_view t, const 記録局面& p, 記録手& m)
   if (t.size() != 4 && !(t.size() == 5 && t[4] == '+')) return false;
   if (!升を読む(t, m.元X, m.元Y) || !升を読む(t.substr(2), m.先X, m.先Y)) return false;
   m.元駒 = p.盤面[m.元X][m.元Y];
-  m.先駒 = t.size() == 5 ? m.元駒 + (m.元駒 < 0 ? -1 : 1) : m.元駒;
+  m.先駒 = t.size() == 5 ? 成り駒(m.元駒) : m.元駒;
   return true;
 }
 

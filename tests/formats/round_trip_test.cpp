@@ -31,8 +31,9 @@ std::optional<指し手> 最善手(局面& s, bool MAN番, COM記憶& 記憶, in
   const 候補手& c = r.最善;
   指し手 m{c.移動元X, c.移動元Y, c.移動先X, c.移動先Y, c.移動駒, c.置く駒};
   if (!MAN番) return m;
-  m.元X = c.移動元X == COM持駒X ? MAN持駒X : 10 - c.移動元X;
-  m.元Y = c.移動元X == COM持駒X ? c.移動元Y + 2 : 10 - c.移動元Y;
+  const 升 元 = c.移動元X == COM持駒X ? 打ち元(-c.移動駒) : 升{10 - c.移動元X, 10 - c.移動元Y};
+  m.元X = 元.x;
+  m.元Y = 元.y;
   m.先X = 10 - c.移動先X;
   m.先Y = 10 - c.移動先Y;
   m.元駒 = -c.移動駒;

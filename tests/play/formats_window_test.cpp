@@ -58,7 +58,7 @@ TEST_F(FormatsWindow, AHandicapKifOpensAtItsStartAndStepsBothWays) {
                                           box("棋譜を '進 'で進めて下さい", "棋譜")}));
   EXPECT_EQ(g.at(9, 1), 0);  // 上手's lance at 1一 is off
   EXPECT_EQ(g.form.棋譜モード, 1);
-  EXPECT_EQ(g.form.手番, g.form.局.手番値_COM);  // 上手, the upper side, moves first
+  EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_COM);  // 上手, the upper side, moves first
   g.form.AFTER_Click();
   g.form.AFTER_Click();
   EXPECT_EQ(g.at(7, 4), 歩);
@@ -78,7 +78,7 @@ TEST_F(FormatsWindow, WhatCannotBeReadLeavesTheGameAsItWas) {
   Game g;
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);
-  const 盤配列 before = g.form.局.盤面;
+  const 盤配列 before = g.form.対局値.局.盤面;
   g.panel.toOpen = dir / "missing.kif";
   g.take();
   g.form.KIFU_OPEN_Click();
@@ -90,7 +90,7 @@ TEST_F(FormatsWindow, WhatCannotBeReadLeavesTheGameAsItWas) {
             (std::vector<Event>{box("棋譜ﾌｧｲﾙの1行目が正しくありません（盤面が9段ありません）。"
                                     "1行目から先は読み込みません",
                                     "棋譜")}));
-  EXPECT_EQ(g.form.局.盤面, before);
+  EXPECT_EQ(g.form.対局値.局.盤面, before);
   EXPECT_EQ(g.form.棋譜モード, 0);
 }
 
