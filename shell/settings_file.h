@@ -30,9 +30,11 @@ class SettingsFile : public SettingsStore {
 
   std::optional<std::vector<std::string>> readLines() override;
   bool writeLines(const std::vector<std::string>& lines) override;
+  std::string readFailure() const override { return readFailure_; }
 
  private:
   std::filesystem::path path_;
+  std::string readFailure_;
 };
 
 }  // namespace qz
