@@ -10,6 +10,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "computer/state.h"
 #include "display/screen.h"
 #include "play/platform.h"
+#include "records/formats.h"
 #include "records/history.h"
 #include "records/stepping.h"
 #include "rules/rules.h"
@@ -106,6 +108,16 @@ class Form1 {
   void LEBEL_DOWN_Click();
   void KIFU_READ_Click();
   void KIFU_WRITE_Click();
+  // Records of every format and the clipboard (form1_formats.cpp).
+  void KIFU_OPEN_Click();
+  void KIFU_SAVE_KIF_Click();
+  void KIFU_SAVE_CSA_Click();
+  void COPY_SFEN_Click();
+  void COPY_KIF_Click();
+  void COPY_USI_Click();
+  void PASTE_Click();
+  // Opens a record file of any format (the command line's, or a dialog's).
+  void 棋譜ファイルを開く(const std::filesystem::path& パス);
   void Form_MouseDown(int Button, int Shift, double X, double Y);
 
   // --- Game values -------------------------------------------------------------
@@ -256,6 +268,15 @@ class Form1 {
 
   std::vector<qz::手順> 読込中の手;  // the moves of the record file being read
   std::size_t 読込位置 = 0;
+
+  // Records of every format (form1_formats.cpp).
+  void 記録を読み込む(const 窓の読込& w);
+  void 記録を保存(const std::string& 形式名);
+  // The record of the game in the history, or a message why it has none.
+  std::optional<対局記録> 窓の記録();
+  // The record of another format last read, for its names and orientation
+  // while it is stepped; nothing after a new board or a .棋譜 read.
+  std::optional<対局記録> 読込記録;
   // ===== End of the records section.
 };
 

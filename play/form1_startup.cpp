@@ -19,7 +19,7 @@ void Form1::メニュー選択(MenuItem item) {
   // reached while the one-move player searched.
   if (考え中() && item != MenuItem::OWARI) return;
   using Handler = void (Form1::*)();
-  static constexpr std::array<std::pair<MenuItem, Handler>, 31> 表 = {{
+  static constexpr std::array<std::pair<MenuItem, Handler>, 38> 表 = {{
       {MenuItem::TAIKYOKU, &Form1::TAIKYOKU_Click},
       {MenuItem::MATCH_MAN, &Form1::MATCH_MAN_Click},
       {MenuItem::START, &Form1::START_Click},
@@ -41,6 +41,13 @@ void Form1::メニュー選択(MenuItem item) {
       {MenuItem::LEBEL_DOWN, &Form1::LEBEL_DOWN_Click},
       {MenuItem::KIFU_READ, &Form1::KIFU_READ_Click},
       {MenuItem::KIFU_WRITE, &Form1::KIFU_WRITE_Click},
+      {MenuItem::KIFU_OPEN, &Form1::KIFU_OPEN_Click},
+      {MenuItem::KIFU_SAVE_KIF, &Form1::KIFU_SAVE_KIF_Click},
+      {MenuItem::KIFU_SAVE_CSA, &Form1::KIFU_SAVE_CSA_Click},
+      {MenuItem::COPY_SFEN, &Form1::COPY_SFEN_Click},
+      {MenuItem::COPY_KIF, &Form1::COPY_KIF_Click},
+      {MenuItem::COPY_USI, &Form1::COPY_USI_Click},
+      {MenuItem::PASTE, &Form1::PASTE_Click},
       {MenuItem::OPTION, &Form1::OPTION_Click},
       {MenuItem::MIDORI, &Form1::MIDORI_Click},
       {MenuItem::TATAMI, &Form1::TATAMI_Click},
@@ -136,6 +143,7 @@ void Form1::初期設定() {
   中断中 = 0;
   棋譜モード = 0;
   選択状態 = 0;
+  読込記録.reset();
   初期配置(対局値.局);
   画.画面_再描画();
 }

@@ -198,6 +198,16 @@ void MainWindow::buildMenus() {
   QMenu* kifu = addMenu(MenuItem::KIFU, bar, "棋譜");
   addItem(MenuItem::KIFU_READ, kifu, "読込", false);
   addItem(MenuItem::KIFU_WRITE, kifu, "書込", false);
+  kifu->addSeparator();
+  addItem(MenuItem::KIFU_OPEN, kifu, "ファイルを開く…", false);
+  addItem(MenuItem::KIFU_SAVE_KIF, kifu, "KIFで保存…", false);
+  addItem(MenuItem::KIFU_SAVE_CSA, kifu, "CSAで保存…", false);
+
+  QMenu* edit = addMenu(MenuItem::EDIT, bar, "編集");
+  addItem(MenuItem::COPY_SFEN, edit, "局面をコピー (SFEN)", false)->setShortcut(QKeySequence::Copy);
+  addItem(MenuItem::COPY_KIF, edit, "棋譜をコピー (KIF)", false);
+  addItem(MenuItem::COPY_USI, edit, "棋譜をコピー (USI)", false);
+  addItem(MenuItem::PASTE, edit, "貼り付け", false)->setShortcut(QKeySequence::Paste);
 
   QMenu* option = addMenu(MenuItem::OPTION, bar, "ｵﾌﾟｼｮﾝ");
   QMenu* haikei = addMenu(MenuItem::HAIKEI_GA, option, "背景画");
@@ -216,6 +226,8 @@ void MainWindow::buildMenus() {
       "TAIKYOKU", "MATCH_MAN", "START",   "MATCH_COM",  "SENTE", "GOTE",      "LEVEL",
       "LEVEL1",   "LEVEL2",    "LEVEL3",  "LEVEL4", "LEVEL5", "HINT", "OWARI",      "STOP",  "CANCEL",    "REVERSE",
       "REPLAY",   "AFTER",     "LBEL_UP", "LEBEL_DOWN", "KIFU",  "KIFU_READ", "KIFU_WRITE",
+      "KIFU_OPEN", "KIFU_SAVE_KIF", "KIFU_SAVE_CSA", "EDIT", "COPY_SFEN", "COPY_KIF", "COPY_USI",
+      "PASTE",
       "OPTION",   "HAIKEI_GA", "MIDORI",  "TATAMI",     "TAKE",  "UCHU",      "RENGA",
       "SIDOU",    "KEIKA",     "BGM",     "VER"};
   for (int i = 0; i < menuItemCount; ++i) actions_[i]->setObjectName(names[i]);

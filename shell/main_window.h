@@ -106,6 +106,10 @@ class MainWindow : public QMainWindow,
   void setFileListPath(const std::filesystem::path& folder) override;
   std::string fileName() const override;
   void refreshFileList() override;
+  std::filesystem::path chooseRecordToOpen() override;
+  std::filesystem::path chooseRecordToSave(const std::string& format) override;
+  std::string clipboardText() const override;
+  void setClipboardText(const std::string& text) override;
   RecordFilePanel& recordFilePanel() { return *panel_; }
 
  protected:
