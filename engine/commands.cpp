@@ -11,7 +11,7 @@
 namespace qz {
 namespace {
 
-constexpr int 最小レベル = 1, 最大レベル = 3;
+constexpr int 最小レベル = 1, 最大レベル = 5;
 
 std::optional<int> toInt(std::string_view s) {
   int v = 0;
@@ -90,6 +90,11 @@ void resetEngine(EngineState& state) {
   fresh.perft秒上限 = state.perft秒上限;
   fresh.停止猶予秒 = state.停止猶予秒;
   fresh.停止要求 = std::move(state.停止要求);
+  fresh.入力終了 = std::move(state.入力終了);
+  fresh.探索節点上限 = state.探索節点上限;
+  fresh.探索時間上限ms = state.探索時間上限ms;
+  fresh.探索表ビット = state.探索表ビット;
+  fresh.探索器 = state.探索器;
   state = std::move(fresh);
 }
 
@@ -104,6 +109,7 @@ bool applyMoveText(EngineState& st, std::string_view text) {
   最新化(st);
   const auto m = 指し手にする(st.現局面, st.MAN手番, text);
   if (!m) return false;
+  st.既出局面.push_back(局面ハッシュ(st.現局面, st.MAN手番));
   手を指す(st.現局面, *m);
   st.MAN手番 = !st.MAN手番;
   if (st.手数 < 999999999) ++st.手数;
@@ -124,7 +130,7 @@ void commandIsReady(EngineState&, const CommandLine&, std::ostream& out) {
 void commandSetOption(EngineState& st, const CommandLine& c, std::ostream& out) {
   const auto& w = c.words;
   if (w.size() < 3 || w[1] != "name") {
-    out << "info string usage: setoption name Level value <1..3>\n";
+    out << "info string usage: setoption name Level value <1..5>\n";
     return;
   }
   if (!equalsIgnoreCase(w[2], "Level")) {
@@ -133,7 +139,7 @@ void commandSetOption(EngineState& st, const CommandLine& c, std::ostream& out) 
   }
   const auto v = w.size() == 5 && w[3] == "value" ? toInt(w[4]) : std::nullopt;
   if (!v || *v < 最小レベル || *v > 最大レベル) {
-    out << "info string Level must be 1, 2 or 3; it stays " << st.COMレベル << '\n';
+    out << "info string Level must be 1, 2, 3, 4 or 5; it stays " << st.COMレベル << '\n';
     return;
   }
   st.COMレベル = *v;
@@ -181,6 +187,7 @@ void commandPosition(EngineState& st, const CommandLine& c, std::ostream& out) {
   s.勝者 = 0;
   st.MAN手番 = p->MAN手番;
   st.手数 = p->手数;
+  st.既出局面.clear();
   for (++i; i < w.size(); ++i) {
     if (!applyMoveText(st, w[i])) {
       out << "info string illegal move " << printable(w[i]) << '\n';

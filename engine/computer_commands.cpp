@@ -57,8 +57,9 @@ bool 対局終了(const EngineState& st, std::ostream& out) {
 
 }  // namespace
 
-void commandGo(EngineState& st, const CommandLine&, std::ostream& out) {
+void commandGo(EngineState& st, const CommandLine& line, std::ostream& out) {
   if (対局終了(st, out)) return;
+  if (st.COMレベル >= 4) return commandDeepGo(st, line, out);
   最善手を書く(探索する(st, nullptr), st.MAN手番, out);
 }
 

@@ -3,13 +3,18 @@
 // in one table, so a new command is one function and one table row.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <iosfwd>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <string_view>
 #include <vector>
 
+#include "computer/deep_search.h"
 #include "computer/state.h"
 #include "rules/movegen.h"
 #include "rules/rules.h"
@@ -44,10 +49,20 @@ struct EngineState {
   // True once a `stop` or `quit` has been read behind the running command;
   // runEngine sets it, and a long command asks it now and then.
   std::function<bool()> 停止要求;
+  // True once standard input has ended (runEngine sets it): a search with no
+  // limit but `stop` ends then.
+  std::function<bool()> 入力終了;
 
   // ---- The computer player's values kept between turns go below; a new ----
   // ---- member returns to its initial value on `usinewgame` by itself. ----
   COM記憶 COM記憶値;  // start-of-turn tables and 王距離
+  std::vector<局面キー> 既出局面;  // keys of the positions before the current one in the game
+
+  // ---- The searching player's settings, kept by `usinewgame`. ----
+  std::uint64_t 探索節点上限 = 0;  // caps every search's nodes (0: no cap)
+  std::int64_t 探索時間上限ms = 0;  // caps every search's time (0: no cap)
+  int 探索表ビット = 20;           // transposition table of 2^n entries
+  std::shared_ptr<深探索> 探索器;  // made at the first search
 };
 
 // One command line split into words (words[0] is the command).
@@ -83,5 +98,7 @@ std::string printable(std::string_view text, std::size_t limit = 200);
 // The computer player's commands (engine/computer_commands.cpp).
 void commandGo(EngineState& state, const CommandLine& line, std::ostream& out);
 void commandEvals(EngineState& state, const CommandLine& line, std::ostream& out);
+// `go` at levels 4 and 5 (engine/search_commands.cpp).
+void commandDeepGo(EngineState& state, const CommandLine& line, std::ostream& out);
 
 }  // namespace qz

@@ -181,6 +181,8 @@ class LineQueue {
   }
   // A `stop` or `quit` waits behind the running command.
   bool stopWaiting() const { return stopsWaiting_ > 0; }
+  // Standard input has ended (lines read before may still wait).
+  bool inputEnded() const { return inputEnded_; }
 
  private:
   static bool isStop(std::string_view line) {
@@ -200,6 +202,7 @@ class LineQueue {
     }
     std::lock_guard lock(mutex_);
     ended_ = true;
+    inputEnded_ = true;
     ready_.notify_one();
   }
 
@@ -208,6 +211,7 @@ class LineQueue {
   std::deque<入力行> lines_;
   bool ended_ = false;
   std::atomic<int> stopsWaiting_{0};
+  std::atomic<bool> inputEnded_{false};
   std::thread reader_;  // last: it starts once everything above is ready
 };
 
@@ -216,6 +220,7 @@ class LineQueue {
 void runEngine(std::istream& in, std::ostream& out, EngineState& state) {
   LineQueue lines(in);
   state.停止要求 = [&lines] { return lines.stopWaiting(); };
+  state.入力終了 = [&lines] { return lines.inputEnded(); };
   入力行 line;
   while (lines.next(line)) {
     if (line.tooLong) {
@@ -226,6 +231,7 @@ void runEngine(std::istream& in, std::ostream& out, EngineState& state) {
     if (!handleCommand(state, line.text, out)) break;
   }
   state.停止要求 = nullptr;
+  state.入力終了 = nullptr;
 }
 
 }  // namespace qz

@@ -10,13 +10,17 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "computer/search_worker.h"
 #include "computer/state.h"
 #include "display/screen.h"
 #include "play/platform.h"
+#include "records/formats.h"
 #include "records/history.h"
 #include "records/stepping.h"
 #include "rules/rules.h"
@@ -96,6 +100,9 @@ class Form1 {
   void LEVEL1_Click();
   void LEVEL2_Click();
   void LEVEL3_Click();
+  void LEVEL4_Click();
+  void LEVEL5_Click();
+  void HINT_Click();
   void STOP_Click();
   void CANCEL_Click();
   void REVERSE_Click();
@@ -113,6 +120,16 @@ class Form1 {
   void 棋譜一覧接続(MoveList* list) { 棋譜一覧 = list; }
   // A move clicked in the list: the board steps to just after move n (0: the start).
   void 棋譜一覧選択(int n);
+  // Records of every format and the clipboard (form1_formats.cpp).
+  void KIFU_OPEN_Click();
+  void KIFU_SAVE_KIF_Click();
+  void KIFU_SAVE_CSA_Click();
+  void COPY_SFEN_Click();
+  void COPY_KIF_Click();
+  void COPY_USI_Click();
+  void PASTE_Click();
+  // Opens a record file of any format (the command line's, or a dialog's).
+  void 棋譜ファイルを開く(const std::filesystem::path& パス);
   void Form_MouseDown(int Button, int Shift, double X, double Y);
 
   // --- Game values -------------------------------------------------------------
@@ -185,6 +202,12 @@ class Form1 {
   // What the computer keeps from one turn to the next.
   COM記憶 COM記憶値;
 
+  // The search of levels 4 and 5 and of the hint, on its own thread
+  // (form1_think.cpp). While it runs the board and the menus (but 終わり)
+  // are ignored; Timer1 polls it and plays its move when it is done.
+  思考係 思考;
+  bool 考え中() const { return 思考.動いている(); }
+
  private:
   // True while a game handler runs. A mouse press, menu command or timer tick
   // that arrives meanwhile (from a message box's event loop) is dropped.
@@ -243,6 +266,16 @@ class Form1 {
   bool ハンデ拒否();
   void 思考中表示();
   void COMの手を指す(int fx, int fy, int tx, int ty, int 元駒, int 置く駒);
+  // The searching player's turn and the hint (form1_think.cpp).
+  enum class 思考目的 { なし, COMの手, ヒント };
+  思考目的 思考中の目的 = 思考目的::なし;
+  std::optional<qz::指し手> 表示中ヒント;
+  bool ヒント前のタイマー = false;  // Timer1 polls the hint search, then is as it was
+  void 深い手番開始();
+  void 思考完了();
+  void ヒント表示(const qz::指し手& m);
+  void ヒント消去();
+  std::vector<局面キー> 既出キー(bool MAN手番) const;
   double 経過秒();
   // ===== End of the game-play section.
 
@@ -266,6 +299,15 @@ class Form1 {
 
   std::vector<qz::手順> 読込中の手;  // the moves of the record file being read
   std::size_t 読込位置 = 0;
+
+  // Records of every format (form1_formats.cpp).
+  void 記録を読み込む(const 窓の読込& w);
+  void 記録を保存(const std::string& 形式名);
+  // The record of the game in the history, or a message why it has none.
+  std::optional<対局記録> 窓の記録();
+  // The record of another format last read, for its names and orientation
+  // while it is stepped; nothing after a new board or a .棋譜 read.
+  std::optional<対局記録> 読込記録;
   // ===== End of the records section.
 };
 

@@ -10,6 +10,12 @@ double Form1::時刻() {
 }
 
 void Form1::Timer1_Timer() {
+  // The searching player's move is played on the tick that finds it done;
+  // the clock ticks meanwhile only when it is shown.
+  if (考え中()) {
+    if (思考.終わった()) return 思考完了();
+    if (!チェック(MenuItem::KEIKA)) return;
+  }
   // A tick from a message box's event loop waits until the handler that
   // opened the box is done; the computer's own ticks while it thinks go on.
   if (処理中 && !思考中) return;

@@ -41,7 +41,8 @@ const 駒落ち& 落とす駒(int 段級) {
   return ハンデ表[段級 + 最高ハンデ];
 }
 
-constexpr MenuItem レベル項目[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3};
+constexpr MenuItem レベル項目[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3,
+                                   MenuItem::LEVEL4, MenuItem::LEVEL5};
 
 }  // namespace
 
@@ -60,9 +61,20 @@ void Form1::LEVEL3_Click() {
   レベル_設定(3);
 }
 
+// Levels 4 and 5 are the searching player (about 0.3 s and 2 s a move).
+void Form1::LEVEL4_Click() {
+  for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
+  レベル_設定(4);
+}
+
+void Form1::LEVEL5_Click() {
+  for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
+  レベル_設定(5);
+}
+
 void Form1::レベル_設定(int IN_LEVEL) {
   for (const MenuItem item : レベル項目) チェック(item, false);
-  if (IN_LEVEL >= 1 && IN_LEVEL <= 3) {
+  if (IN_LEVEL >= 1 && IN_LEVEL <= 5) {
     チェック(レベル項目[IN_LEVEL - 1], true);
     対局値.COMレベル = IN_LEVEL;
   }

@@ -20,8 +20,10 @@ int セル番号(double twips, double 原点, double 幅) {
 }  // namespace
 
 void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
+  if (考え中()) return;  // the board is not the human's while the computer thinks
   処理区間 区間(処理中);
   if (!区間.入れた()) return;
+  ヒント消去();
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
   if (終局保存待ち) return 続行確認();

@@ -15,8 +15,11 @@ Form1::Form1(const Platform& platform) : 画(platform.surface, 対局値), p(pla
 }
 
 void Form1::メニュー選択(MenuItem item) {
+  // While the computer thinks only 終わり is taken, as no menu could be
+  // reached while the one-move player searched.
+  if (考え中() && item != MenuItem::OWARI) return;
   using Handler = void (Form1::*)();
-  static constexpr std::array<std::pair<MenuItem, Handler>, 31> 表 = {{
+  static constexpr std::array<std::pair<MenuItem, Handler>, 41> 表 = {{
       {MenuItem::TAIKYOKU, &Form1::TAIKYOKU_Click},
       {MenuItem::MATCH_MAN, &Form1::MATCH_MAN_Click},
       {MenuItem::START, &Form1::START_Click},
@@ -25,6 +28,9 @@ void Form1::メニュー選択(MenuItem item) {
       {MenuItem::LEVEL1, &Form1::LEVEL1_Click},
       {MenuItem::LEVEL2, &Form1::LEVEL2_Click},
       {MenuItem::LEVEL3, &Form1::LEVEL3_Click},
+      {MenuItem::LEVEL4, &Form1::LEVEL4_Click},
+      {MenuItem::LEVEL5, &Form1::LEVEL5_Click},
+      {MenuItem::HINT, &Form1::HINT_Click},
       {MenuItem::OWARI, &Form1::OWARI_Click},
       {MenuItem::STOP, &Form1::STOP_Click},
       {MenuItem::CANCEL, &Form1::CANCEL_Click},
@@ -35,6 +41,13 @@ void Form1::メニュー選択(MenuItem item) {
       {MenuItem::LEBEL_DOWN, &Form1::LEBEL_DOWN_Click},
       {MenuItem::KIFU_READ, &Form1::KIFU_READ_Click},
       {MenuItem::KIFU_WRITE, &Form1::KIFU_WRITE_Click},
+      {MenuItem::KIFU_OPEN, &Form1::KIFU_OPEN_Click},
+      {MenuItem::KIFU_SAVE_KIF, &Form1::KIFU_SAVE_KIF_Click},
+      {MenuItem::KIFU_SAVE_CSA, &Form1::KIFU_SAVE_CSA_Click},
+      {MenuItem::COPY_SFEN, &Form1::COPY_SFEN_Click},
+      {MenuItem::COPY_KIF, &Form1::COPY_KIF_Click},
+      {MenuItem::COPY_USI, &Form1::COPY_USI_Click},
+      {MenuItem::PASTE, &Form1::PASTE_Click},
       {MenuItem::OPTION, &Form1::OPTION_Click},
       {MenuItem::MIDORI, &Form1::MIDORI_Click},
       {MenuItem::TATAMI, &Form1::TATAMI_Click},
@@ -85,6 +98,7 @@ void Form1::Form_Unload() {
 }
 
 void Form1::終了処理() {
+  思考.止める();
   for (const std::int32_t 音 : {音_その他, 音_禁止, 音_駒打, 音_氷結, 音_BGM}) p.sound.dsFree(音);
   p.sound.終了_サウンド();
 }
@@ -116,6 +130,9 @@ void Form1::VER_Click() {
 }
 
 void Form1::初期設定() {
+  思考.止める();
+  思考中の目的 = 思考目的::なし;
+  表示中ヒント.reset();
   対局値.ハンデレベル = 0;
   対局値.ハンデ設定フラグ = 0;
   対局値.対局モード = 0;
@@ -134,6 +151,7 @@ void Form1::初期設定() {
   選択状態 = 0;
   終局保存待ち = false;
   COM記憶履歴.clear();
+  読込記録.reset();
   初期配置(対局値.局);
   画.最終手升.reset();
   画.画面_再描画();

@@ -26,6 +26,9 @@ enum class MenuItem : std::uint8_t {
   LEVEL1,
   LEVEL2,
   LEVEL3,
+  LEVEL4,
+  LEVEL5,
+  HINT,
   OWARI,
   STOP,
   CANCEL,
@@ -37,6 +40,14 @@ enum class MenuItem : std::uint8_t {
   KIFU,
   KIFU_READ,
   KIFU_WRITE,
+  KIFU_OPEN,
+  KIFU_SAVE_KIF,
+  KIFU_SAVE_CSA,
+  EDIT,
+  COPY_SFEN,
+  COPY_KIF,
+  COPY_USI,
+  PASTE,
   OPTION,
   HAIKEI_GA,
   MIDORI,
@@ -142,6 +153,15 @@ class RecordPanel {
   virtual void setFileListPath(const std::filesystem::path& /*folder*/) {}
   virtual std::string fileName() const { return {}; }
   virtual void refreshFileList() {}
+
+  // Records of every format, through the platform's own dialogs: the file
+  // chosen to open, or to save a record of the format named ("KIF", "CSA");
+  // an empty path when the dialog was cancelled.
+  virtual std::filesystem::path chooseRecordToOpen() { return {}; }
+  virtual std::filesystem::path chooseRecordToSave(const std::string& /*format*/) { return {}; }
+  // The clipboard's text (UTF-8), and setting it.
+  virtual std::string clipboardText() const { return {}; }
+  virtual void setClipboardText(const std::string& /*text*/) {}
 };
 
 // The settings file "QZ氷結将棋.ini": its lines, read and written whole.

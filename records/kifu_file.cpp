@@ -153,6 +153,16 @@ std::string 使えない文字(const std::string& 名) {
 
 }  // namespace
 
+std::string ファイル読込(const fs::path& パス, std::string& 内容) {
+  通常ファイル読込結果 r = 通常ファイル読込(パス, 棋譜最大バイト数);
+  内容.clear();
+  if (r.通常ファイルでない) return 通常でない理由(パス);
+  if (r.大きすぎる) return "棋譜ﾌｧｲﾙが大きすぎます";
+  if (r.番号 != 0) return 理由(r.番号, 操作::読込);
+  内容 = std::move(r.内容);
+  return "";
+}
+
 棋譜ファイル読込結果 棋譜ファイル読込(const fs::path& パス) {
   棋譜ファイル読込結果 結果;
   auto 失敗 = [&](const std::string& 何故) {

@@ -51,6 +51,10 @@ struct 棋譜ファイル読込結果 : 棋譜ファイル結果 {
 // of the reading itself come from 読込メッセージ.
 棋譜ファイル読込結果 棋譜ファイル読込(const std::filesystem::path& パス);
 
+// Reads a whole file (at most 棋譜最大バイト数) into 内容; returns "" or the
+// reason it could not be read, in the program's words.
+std::string ファイル読込(const std::filesystem::path& パス, std::string& 内容);
+
 // Writes 内容 to a new file beside パス and renames it over パス only once
 // it is completely written and flushed; a failure removes the new file and
 // leaves パス untouched. Returns "" or the reason, in the program's words.

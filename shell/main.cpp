@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "shell/main_window.h"
 #include "shell/program.h"
 
 int main(int argc, char** argv) {
@@ -12,10 +13,12 @@ int main(int argc, char** argv) {
         stderr);
     return 1;
   }
-  // The program takes no options: Qt sees only the program's name.
+  // The only argument is a record file to open: Qt sees only the program's name.
   int qtArgc = argc > 0 ? 1 : 0;
   QApplication app(qtArgc, argv);
   qz::Program program;
   if (!program.start()) return 0;
+  if (argc > 1) program.openRecord(argv[1]);
+  if (program.window().ended()) return 0;
   return QApplication::exec();
 }

@@ -183,6 +183,9 @@ void MainWindow::buildMenus() {
   addItem(MenuItem::LEVEL1, level, "LEVEL1", true);
   addItem(MenuItem::LEVEL2, level, "LEVEL2", true);
   addItem(MenuItem::LEVEL3, level, "LEVEL3", true);
+  addItem(MenuItem::LEVEL4, level, "LEVEL4", true);
+  addItem(MenuItem::LEVEL5, level, "LEVEL5", true);
+  addItem(MenuItem::HINT, taikyoku, "ヒント", false);
   addItem(MenuItem::TORYO, taikyoku, "投了", false);
   addItem(MenuItem::MATTA, taikyoku, "待った", false);
   addItem(MenuItem::OWARI, taikyoku, "終わり", false);
@@ -199,6 +202,16 @@ void MainWindow::buildMenus() {
   QMenu* kifu = addMenu(MenuItem::KIFU, bar, "棋譜");
   addItem(MenuItem::KIFU_READ, kifu, "読込", false);
   addItem(MenuItem::KIFU_WRITE, kifu, "書込", false);
+  kifu->addSeparator();
+  addItem(MenuItem::KIFU_OPEN, kifu, "ファイルを開く…", false);
+  addItem(MenuItem::KIFU_SAVE_KIF, kifu, "KIFで保存…", false);
+  addItem(MenuItem::KIFU_SAVE_CSA, kifu, "CSAで保存…", false);
+
+  QMenu* edit = addMenu(MenuItem::EDIT, bar, "編集");
+  addItem(MenuItem::COPY_SFEN, edit, "局面をコピー (SFEN)", false)->setShortcut(QKeySequence::Copy);
+  addItem(MenuItem::COPY_KIF, edit, "棋譜をコピー (KIF)", false);
+  addItem(MenuItem::COPY_USI, edit, "棋譜をコピー (USI)", false);
+  addItem(MenuItem::PASTE, edit, "貼り付け", false)->setShortcut(QKeySequence::Paste);
 
   QMenu* option = addMenu(MenuItem::OPTION, bar, "ｵﾌﾟｼｮﾝ");
   QMenu* haikei = addMenu(MenuItem::HAIKEI_GA, option, "背景画");
@@ -215,11 +228,14 @@ void MainWindow::buildMenus() {
   addItem(MenuItem::VER, bar, "その他", false);
 
   static const std::array<const char*, menuItemCount> names = {
-      "TAIKYOKU", "MATCH_MAN", "START",   "MATCH_COM",  "SENTE", "GOTE",      "LEVEL",
-      "LEVEL1",   "LEVEL2",    "LEVEL3",  "OWARI",      "STOP",  "CANCEL",    "REVERSE",
-      "REPLAY",   "AFTER",     "LBEL_UP", "LEBEL_DOWN", "KIFU",  "KIFU_READ", "KIFU_WRITE",
-      "OPTION",   "HAIKEI_GA", "MIDORI",  "TATAMI",     "TAKE",  "UCHU",      "RENGA",
-      "SIDOU",    "KEIKA",     "BGM",     "VER",        "TORYO", "MATTA",     "KIFU_ICHIRAN"};
+      "TAIKYOKU",  "MATCH_MAN",     "START",         "MATCH_COM",   "SENTE",     "GOTE",
+      "LEVEL",     "LEVEL1",        "LEVEL2",        "LEVEL3",      "LEVEL4",    "LEVEL5",
+      "HINT",      "OWARI",         "STOP",          "CANCEL",      "REVERSE",   "REPLAY",
+      "AFTER",     "LBEL_UP",       "LEBEL_DOWN",    "KIFU",        "KIFU_READ", "KIFU_WRITE",
+      "KIFU_OPEN", "KIFU_SAVE_KIF", "KIFU_SAVE_CSA", "EDIT",        "COPY_SFEN", "COPY_KIF",
+      "COPY_USI",  "PASTE",         "OPTION",        "HAIKEI_GA",   "MIDORI",    "TATAMI",
+      "TAKE",      "UCHU",          "RENGA",         "SIDOU",       "KEIKA",     "BGM",
+      "VER",       "TORYO",         "MATTA",         "KIFU_ICHIRAN"};
   for (int i = 0; i < menuItemCount; ++i) actions_[i]->setObjectName(names[i]);
 }
 

@@ -108,6 +108,10 @@ class MainWindow : public QMainWindow,
   void setFileListPath(const std::filesystem::path& folder) override;
   std::string fileName() const override;
   void refreshFileList() override;
+  std::filesystem::path chooseRecordToOpen() override;
+  std::filesystem::path chooseRecordToSave(const std::string& format) override;
+  std::string clipboardText() const override;
+  void setClipboardText(const std::string& text) override;
   RecordFilePanel& recordFilePanel() { return *panel_; }
   // MoveList: a list right of the board, "開始" and then one row per move.
   void setMoves(const std::vector<std::string>& moves, int current) override;

@@ -57,6 +57,11 @@ bool Program::start() {
   return true;
 }
 
+void Program::openRecord(const std::string& path) {
+  const std::filesystem::path p(std::u8string(path.begin(), path.end()));
+  parts_->window.dispatch([this, &p] { parts_->form.棋譜ファイルを開く(p); });
+}
+
 MainWindow& Program::window() {
   return parts_->window;
 }

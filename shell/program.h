@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 namespace qz {
 
@@ -19,6 +20,8 @@ class Program {
 
   // Runs Form_Load and shows the window; false when the program ended meanwhile.
   bool start();
+  // Opens a record file of any format, as "ファイルを開く…" does.
+  void openRecord(const std::string& path);
 
   MainWindow& window();
   Form1& form();

@@ -73,7 +73,7 @@ TEST(EngineGo, TheLevelSwitchesStagesOfTheEvaluation) {
   const std::string pos = "position startpos moves 7g7f";
   EXPECT_EQ(Engine(st, {"setoption name Level value 1", pos, "go"}).back(), "bestmove 9a9b");
   EXPECT_EQ(Engine(st, {"setoption name Level value 3", pos, "go"}).back(), "bestmove 8c8d");
-  EXPECT_EQ(Engine(st, {"setoption name Level value 4", "go"}).size(), 2u);  // refused, then go
+  EXPECT_EQ(Engine(st, {"setoption name Level value 6", "go"}).size(), 2u);  // refused, then go
   EXPECT_EQ(Engine(st, {"go"}).back(), "bestmove 8c8d");
 }
 
@@ -105,6 +105,44 @@ TEST(EngineGo, NewGameForgetsTheKingDistanceOfTheLastTurn) {
     }
   }
   EXPECT_GT(differ, 0);
+}
+
+}  // namespace
+}  // namespace qz
+
+namespace qz {
+namespace {
+
+// Levels 4 and 5: one info line per finished depth, then bestmove; a node
+// limit gives the same lines (but for time and nps) every time.
+TEST(EngineDeepGo, InfoLinesThenBestmoveAndLimitsRepeat) {
+  EngineState st;
+  const auto out = Engine(st, {"setoption name Level value 4", "position startpos", "go depth 3"});
+  ASSERT_EQ(out.size(), 4u);
+  for (int d = 1; d <= 3; ++d)
+    EXPECT_EQ(out[d - 1].rfind("info depth " + std::to_string(d) + " score cp ", 0), 0u) << out[d - 1];
+  EXPECT_NE(out[2].find(" pv "), std::string::npos);
+  EXPECT_EQ(out[3].rfind("bestmove ", 0), 0u);
+  auto 時間なし = [](std::vector<std::string> v) {
+    for (auto& l : v) l = l.substr(0, l.find(" nps "));
+    return v;
+  };
+  const std::vector<std::string> go = {"setoption name Level value 5", "position startpos moves 7g7f",
+                                       "go nodes 4000"};
+  EXPECT_EQ(時間なし(Engine(st, go)), 時間なし(Engine(st, go)));
+  EXPECT_EQ(Engine(st, {"go nodes x"}).front(), "info string go nodes needs a whole number; ignored");
+}
+
+// Under the command reader the search runs beside it: `stop` ends an endless
+// search with a move, and the end of input does too.
+TEST(EngineDeepGo, StopEndsARunningSearch) {
+  for (const char* tail : {"stop\nisready\n", ""}) {
+    EngineState st;
+    std::istringstream in(std::string("setoption name Level value 5\nposition startpos\ngo infinite\n") + tail);
+    std::ostringstream out;
+    runEngine(in, out, st);
+    EXPECT_NE(out.str().find("bestmove "), std::string::npos) << tail;
+  }
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ std::string 今のsfen(EngineState& st) {
 
 TEST(Protocol, HandshakeUnknownCommandsBlankLinesAndQuit) {
   EXPECT_EQ(実行("usi\nisready\n"),
-            "id name QZ 氷結将棋\noption name Level type spin default 3 min 1 max 3\nusiok\n"
+            "id name QZ 氷結将棋\noption name Level type spin default 3 min 1 max 5\nusiok\n"
             "readyok\n");
   EXPECT_EQ(実行("foo bar\n\n   \nisready\r\n"), "info string unknown command: foo bar\nreadyok\n");
   EXPECT_EQ(実行("quit\nisready\n"), "");
@@ -54,7 +54,7 @@ TEST(Protocol, SetOptionStoresTheLevelOrSaysWhyNot) {
   EXPECT_EQ(実行(st, "setoption name Level value 1\n"), "");
   EXPECT_EQ(st.COMレベル, 1);
   for (const char* bad :
-       {"setoption name Level value 4", "setoption name Level value 0",
+       {"setoption name Level value 6", "setoption name Level value 0",
         "setoption name Level value x", "setoption name Level", "setoption name Level value",
         "setoption name Foo value 2", "setoption", "setoption value 2"}) {
     const auto out = 行(実行(st, std::string(bad) + "\n"));

@@ -19,22 +19,26 @@ const Event 駒打 = sound("駒打音.wav");
 
 std::vector<bool> levelChecks(const Game& g) {
   return {g.menu.itemChecked(MenuItem::LEVEL1), g.menu.itemChecked(MenuItem::LEVEL2),
-          g.menu.itemChecked(MenuItem::LEVEL3)};
+          g.menu.itemChecked(MenuItem::LEVEL3), g.menu.itemChecked(MenuItem::LEVEL4),
+          g.menu.itemChecked(MenuItem::LEVEL5)};
 }
 
 TEST(Level, EachItemChecksItselfAlone) {
   Game g;
-  EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, false, true}));
+  EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, false, true, false, false}));
   g.form.メニュー選択(MenuItem::LEVEL1);
   EXPECT_EQ(g.form.対局値.COMレベル, 1);
-  EXPECT_EQ(levelChecks(g), (std::vector<bool>{true, false, false}));
+  EXPECT_EQ(levelChecks(g), (std::vector<bool>{true, false, false, false, false}));
   g.form.LEVEL2_Click();
   EXPECT_EQ(g.form.対局値.COMレベル, 2);
-  EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, true, false}));
-  // A value outside 1..3 unchecks all and keeps the level.
-  g.form.レベル_設定(4);
-  EXPECT_EQ(g.form.対局値.COMレベル, 2);
-  EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, false, false}));
+  EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, true, false, false, false}));
+  g.form.メニュー選択(MenuItem::LEVEL5);
+  EXPECT_EQ(g.form.対局値.COMレベル, 5);
+  EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, false, false, false, true}));
+  // A value outside 1..5 unchecks all and keeps the level.
+  g.form.レベル_設定(6);
+  EXPECT_EQ(g.form.対局値.COMレベル, 5);
+  EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, false, false, false, false}));
 }
 
 TEST(Level, IsShownOnlyInAGameAgainstTheComputer) {

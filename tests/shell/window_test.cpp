@@ -3,11 +3,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <filesystem>
 
 #include "play/form1.h"
@@ -89,6 +91,14 @@ TEST_F(WholeProgram, StartsWithTheDefaultsAndTheWholeMenuBar) {
       {MenuItem::TORYO, "TORYO", "投了", false},
       {MenuItem::MATTA, "MATTA", "待った", false},
       {MenuItem::KIFU_ICHIRAN, "KIFU_ICHIRAN", "棋譜一覧", true},
+      {MenuItem::KIFU_OPEN, "KIFU_OPEN", "ファイルを開く…", false},
+      {MenuItem::KIFU_SAVE_KIF, "KIFU_SAVE_KIF", "KIFで保存…", false},
+      {MenuItem::KIFU_SAVE_CSA, "KIFU_SAVE_CSA", "CSAで保存…", false},
+      {MenuItem::EDIT, "EDIT", "編集", false},
+      {MenuItem::COPY_SFEN, "COPY_SFEN", "局面をコピー (SFEN)", false},
+      {MenuItem::COPY_KIF, "COPY_KIF", "棋譜をコピー (KIF)", false},
+      {MenuItem::COPY_USI, "COPY_USI", "棋譜をコピー (USI)", false},
+      {MenuItem::PASTE, "PASTE", "貼り付け", false},
   };
   for (const auto& i : items) {
     QAction* a = w.action(i.item);
@@ -101,7 +111,8 @@ TEST_F(WholeProgram, StartsWithTheDefaultsAndTheWholeMenuBar) {
   // The top level reads as the game's menu bar, left to right.
   QStringList top;
   for (QAction* a : w.menuBar()->actions()) top << a->text();
-  EXPECT_EQ(top, (QStringList{"対局", "局面", "戻", "進", "△", "▽", "棋譜", "ｵﾌﾟｼｮﾝ", "その他"}));
+  EXPECT_EQ(
+      top, (QStringList{"対局", "局面", "戻", "進", "△", "▽", "棋譜", "編集", "ｵﾌﾟｼｮﾝ", "その他"}));
 }
 
 TEST_F(WholeProgram, ACheckItemTogglesOnceThroughItsHandler) {
@@ -120,6 +131,26 @@ TEST_F(WholeProgram, ACheckItemTogglesOnceThroughItsHandler) {
   ASSERT_TRUE(again.start());
   EXPECT_EQ(again.form().画.背景_現在, 背景_畳);
   EXPECT_FALSE(again.window().itemChecked(MenuItem::BGM));
+}
+
+TEST_F(WholeProgram, TheClipboardBothWays) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  p.window().action(MenuItem::COPY_SFEN)->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            "lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
+  QGuiApplication::clipboard()->setText("position startpos moves 7g7f 3c3d");
+  // Each message box the paste shows is closed as soon as it is open.
+  QTimer closer;
+  closer.callOnTimeout([] {
+    if (QWidget* w = QApplication::activeModalWidget()) w->close();
+  });
+  closer.start(5);
+  p.window().action(MenuItem::PASTE)->trigger();
+  EXPECT_EQ(p.form().棋譜モード, 1);
+  EXPECT_EQ(p.form().手順.手順_最終, 2);
+  p.window().action(MenuItem::COPY_KIF)->trigger();
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("   2 ３四歩(33)"));
 }
 
 TEST_F(WholeProgram, OneHandlerAtATime) {

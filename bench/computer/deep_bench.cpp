@@ -1,0 +1,119 @@
+// Speed of the searching player (levels 4 and 5): nodes per second, the
+// depth reached in 2 s, the time to find a forced king capture in 3, and
+// making a move in place against copying the position.
+//   build/bench/computer/deep_bench --benchmark_repetitions=5
+//   --benchmark_report_aggregates_only=true
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "computer/deep_search.h"
+#include "computer/search_board.h"
+#include "engine/sfen.h"
+
+namespace qz {
+namespace {
+
+// A busy middle game: both rooks and a horse in play, pieces in both hands.
+constexpr const char* kBusy =
+    "l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40";
+// The lower side drops its rook on the open file of the upper king, which no
+// piece of the upper side can block or freeze, and takes the king next move.
+constexpr const char* kKingIn3 = "lns1k1snl/9/pppp1pppp/9/9/9/PPPP1PPPP/1B5R1/LNSGKGSNL b RG 1";
+
+struct 開始 {
+  局面 s;
+  bool MAN手番;
+};
+
+開始 読む(std::string_view sfen) {
+  std::string why;
+  const auto p = SFEN読込(sfen, why);
+  局面 s;
+  s.盤面 = p->盤面;
+  s.持駒_MAN = p->持駒_MAN;
+  s.持駒_COM = p->持駒_COM;
+  勢力調査(s);
+  調査_2歩フラグ設定(s);
+  return {s, p->MAN手番};
+}
+
+// Nodes per second of a search limited to 300 000 nodes.
+void BM_NodesPerSecond(benchmark::State& state, const char* sfen) {
+  const 開始 p = 読む(sfen);
+  深探索 器;
+  探索条件 c;
+  c.節点上限 = 300000;
+  std::uint64_t n = 0;
+  for (auto _ : state) n += 器.探索(p.s, p.MAN手番, {}, c).報告.節点;
+  state.counters["nodes/s"] =
+      benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsRate);
+}
+BENCHMARK_CAPTURE(BM_NodesPerSecond, start, 開始SFEN.data())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_NodesPerSecond, busy, kBusy)->Unit(benchmark::kMillisecond);
+
+// The deepest depth a LEVEL5 search (2 s) finishes.
+void BM_Level5Depth(benchmark::State& state, const char* sfen) {
+  const 開始 p = 読む(sfen);
+  深探索 器;
+  const 探索条件 c = レベル条件(5);
+  int depth = 0;
+  for (auto _ : state) depth = 器.探索(p.s, p.MAN手番, {}, c).報告.深さ;
+  state.counters["depth"] = depth;
+}
+BENCHMARK_CAPTURE(BM_Level5Depth, start, 開始SFEN.data())
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK_CAPTURE(BM_Level5Depth, busy, kBusy)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Time until the search has proved the king capture in 3.
+void BM_KingCaptureIn3(benchmark::State& state) {
+  const 開始 p = 読む(kKingIn3);
+  深探索 器;
+  探索条件 c;
+  c.深さ上限 = 3;
+  for (auto _ : state) {
+    const 深探索結果 r = 器.探索(p.s, p.MAN手番, {}, c);
+    if (r.報告.評価 < 勝敗境) state.SkipWithError("the king capture was not found");
+  }
+}
+BENCHMARK(BM_KingCaptureIn3)->Unit(benchmark::kMillisecond);
+
+// Making and taking back a move in place, with the map rebuilt as a node does.
+void BM_MakeUnmakeInPlace(benchmark::State& state) {
+  const 開始 p = 読む(kBusy);
+  探索盤 b;
+  b.設定(p.s, p.MAN手番);
+  std::vector<指し手> v;
+  合法手列挙(b.s, b.MAN手番, [&](const 指し手& m) { v.push_back(m); });
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const 指し手& m = v[i++ % v.size()];
+    const int c = b.指す(m);
+    b.調べる();
+    b.戻す(m, c);
+    benchmark::DoNotOptimize(b.キー);
+  }
+}
+BENCHMARK(BM_MakeUnmakeInPlace);
+
+// The same with a copy of the whole position (map included) per move.
+void BM_MakeByCopy(benchmark::State& state) {
+  const 開始 p = 読む(kBusy);
+  std::vector<指し手> v;
+  合法手列挙(p.s, p.MAN手番, [&](const 指し手& m) { v.push_back(m); });
+  std::size_t i = 0;
+  for (auto _ : state) {
+    局面 c = p.s;
+    手を指す(c, v[i++ % v.size()]);
+    勢力調査(c);
+    調査_2歩フラグ設定(c);
+    benchmark::DoNotOptimize(c);
+  }
+}
+BENCHMARK(BM_MakeByCopy);
+
+}  // namespace
+}  // namespace qz
+
+BENCHMARK_MAIN();

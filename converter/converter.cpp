@@ -1,0 +1,96 @@
+#include "converter/converter.h"
+
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+#include <optional>
+
+#include "records/formats.h"
+#include "records/kifu_file.h"
+#include "records/usi.h"
+
+namespace qz {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view 使い方 =
+    "使い方: qzshogi-kifu IN OUT | qzshogi-kifu [--from 形式] IN [--to 形式] OUT | "
+    "qzshogi-kifu --final IN（形式: 棋譜 kif kifu csa usi sfen、- は標準入出力）";
+
+struct 引数 {
+  std::string 入力, 出力;
+  std::optional<棋譜形式> 入力形式, 出力形式;
+  bool 最終局面 = false;
+};
+
+fs::path パス(const std::string& s) {
+  return fs::path(std::u8string(reinterpret_cast<const char8_t*>(s.data()), s.size()));
+}
+
+// Parses the arguments; returns the reason they are wrong, or "".
+std::string 解析(const std::vector<std::string>& a, 引数& r) {
+  std::vector<std::string> 位置;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const std::string& s = a[i];
+    if (s == "--final") {
+      r.最終局面 = true;
+    } else if (s == "--from" || s == "--to") {
+      if (i + 1 >= a.size()) return s + " の後に形式がありません";
+      const 棋譜形式 f = 名前の形式(a[++i]);
+      if (f == 棋譜形式::不明) return "形式「" + a[i] + "」が分かりません";
+      (s == "--from" ? r.入力形式 : r.出力形式) = f;
+    } else if (s.size() > 1 && s[0] == '-' && s != "-") {
+      return "オプション「" + s + "」が分かりません";
+    } else {
+      位置.push_back(s);
+    }
+  }
+  if (位置.size() != (r.最終局面 ? 1u : 2u)) return std::string(使い方);
+  r.入力 = 位置[0];
+  if (!r.最終局面) r.出力 = 位置[1];
+  return "";
+}
+
+int 失敗(std::ostream& err, const std::string& 文言) {
+  err << "qzshogi-kifu: " << 文言 << '\n';
+  return 1;
+}
+
+}  // namespace
+
+int 変換実行(const std::vector<std::string>& 引数列, std::istream& in, std::ostream& out,
+             std::ostream& err) {
+  引数 a;
+  if (const std::string 何故 = 解析(引数列, a); !何故.empty()) return 失敗(err, 何故);
+  std::string 内容;
+  if (a.入力 == "-") {
+    内容.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  } else if (const std::string 何故 = ファイル読込(パス(a.入力), 内容); !何故.empty()) {
+    return 失敗(err, a.入力 + " を読み込めません（" + 何故 + "）");
+  }
+  const 棋譜形式 入力形式 =
+      a.入力形式.value_or(a.入力 == "-" ? 棋譜形式::不明 : 拡張子の形式(a.入力));
+  const 記録読込結果 r = 棋譜を読む(入力形式, 内容);
+  const std::string 名前 = a.入力 == "-" ? "標準入力" : a.入力;
+  if (r.不正行 != 0) return 失敗(err, 読込中止の文言(r, 名前));
+  if (a.最終局面) {
+    out << 最終局面SFEN(r.記録) << '\n';
+    return out.good() ? 0 : 失敗(err, "標準出力に書き込めません");
+  }
+  const 棋譜形式 出力形式 = a.出力形式.value_or(拡張子の形式(a.出力));
+  if (出力形式 == 棋譜形式::不明)
+    return 失敗(err, a.出力 + " の形式が分かりません（--to で指定して下さい）");
+  const 棋譜書出結果 w = 棋譜を書く(出力形式, r.記録);
+  if (!w.文言.empty()) return 失敗(err, a.出力 + " に書けません（" + w.文言 + "）");
+  if (a.出力 == "-") {
+    out << w.内容;
+    out.flush();
+    return out.good() ? 0 : 失敗(err, "標準出力に書き込めません");
+  }
+  if (const std::string 何故 = ファイル置換書込(パス(a.出力), w.内容); !何故.empty())
+    return 失敗(err, a.出力 + " に書き込めません（" + 何故 + "）");
+  return 0;
+}
+
+}  // namespace qz

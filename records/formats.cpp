@@ -1,0 +1,205 @@
+#include "records/formats.h"
+
+#include <algorithm>
+#include <array>
+
+#include "records/csa.h"
+#include "records/kif.h"
+#include "records/kifu.h"
+#include "records/record_text.h"
+#include "records/sjis.h"
+#include "records/usi.h"
+#include "rules/rules.h"
+
+namespace qz {
+namespace {
+
+std::string 小文字に(std::string_view s) {
+  std::string r(s);
+  for (char& c : r)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return r;
+}
+
+struct 形式名 {
+  std::string_view 名;
+  棋譜形式 形式;
+};
+constexpr std::array<形式名, 6> 形式名表 = {{{"棋譜", 棋譜形式::棋譜},
+                                             {"kif", 棋譜形式::KIF},
+                                             {"kifu", 棋譜形式::KIFU},
+                                             {"csa", 棋譜形式::CSA},
+                                             {"usi", 棋譜形式::USI},
+                                             {"sfen", 棋譜形式::USI}}};
+
+bool 棋譜の指し手行(std::string_view s) {
+  return s.size() == 37 && s.find_first_not_of(" -0123456789") == std::string_view::npos;
+}
+
+bool CSAの行(std::string_view s) {
+  for (std::string_view p : {"V2", "V3", "N+", "N-", "PI", "P1", "P+", "P-", "$", "'CSA"})
+    if (s.starts_with(p)) return true;
+  return s.size() == 7 && (s[0] == '+' || s[0] == '-') && s[1] >= '0' && s[1] <= '9';
+}
+
+bool USIの始め(std::string_view s) {
+  for (std::string_view p : {"position ", "sfen ", "startpos"})
+    if (s.starts_with(p)) return true;
+  // An SFEN board: ranks of letters, digits and '+' between slashes.
+  const std::string_view 盤 = s.substr(0, s.find(' '));
+  return 盤.find('/') != std::string_view::npos &&
+         盤.find_first_not_of("/+123456789plnsgbrkPLNSGBRK") == std::string_view::npos;
+}
+
+// A .棋譜 file as a record: the moves from the initial position, turned
+// round as any game played here is.
+記録読込結果 棋譜ファイルの記録(std::string_view 内容) {
+  const 棋譜読込結果 f = 棋譜解読(内容);
+  履歴の対局 対局;
+  初期配置(対局.開始);
+  対局.手 = f.手;
+  対局.MAN先 = f.手.empty() || MAN駒(f.手[0].元駒);
+  const bool 反転 = 標準の向きに反転するか(対局.開始, 対局.MAN先);
+  記録読込結果 r = 対局から記録(対局, 反転);
+  if (r.不正行 != 0) {
+    r.不正行 += 3;
+  } else {
+    r.不正行 = f.不正行;
+    r.不正理由 = f.不正理由;
+  }
+  r.記録.棋戦 = f.見出し.対局名;
+  r.記録.下手名 = 反転 ? f.見出し.上側名 : f.見出し.下側名;
+  r.記録.上手名 = 反転 ? f.見出し.下側名 : f.見出し.上側名;
+  return r;
+}
+
+棋譜書出結果 棋譜ファイルに(const 対局記録& r) {
+  const 履歴の対局 対局 = 記録から対局(r);
+  局面 初期;
+  初期配置(初期);
+  if (対局.開始.盤面 != 初期.盤面 || 対局.開始.持駒_MAN.合計 != 0 || 対局.開始.持駒_COM.合計 != 0)
+    return {"", "棋譜ﾌｧｲﾙには初期配置から始まる対局しか書けません"};
+  棋譜見出し 見出し;
+  見出し.対局名 = r.棋戦;
+  見出し.上側名 = r.反転 ? r.下手名 : r.上手名;
+  見出し.下側名 = r.反転 ? r.上手名 : r.下手名;
+  const 棋譜符号化結果 f = 棋譜符号化(見出し, 対局.手);
+  return {f.内容, f.文言};
+}
+
+棋譜書出結果 sjisで(const std::string& 文書, std::string_view 形式) {
+  const std::string 書けない = sjisに書けない文字(文書);
+  if (!書けない.empty())
+    return {"", std::string(形式) + "（Shift-JIS）に書けない文字があります：" + 書けない};
+  std::vector<char32_t> 不要;
+  return {utf8からsjis(文書, 不要), ""};
+}
+
+}  // namespace
+
+棋譜形式 拡張子の形式(std::string_view ファイル名) {
+  const std::size_t p = ファイル名.rfind('.');
+  if (p == std::string_view::npos) return 棋譜形式::不明;
+  const std::string 拡張子 = 小文字に(ファイル名.substr(p + 1));
+  return 名前の形式(拡張子);
+}
+
+棋譜形式 名前の形式(std::string_view 名) {
+  const std::string n = 小文字に(名);
+  for (const 形式名& f : 形式名表)
+    if (f.名 == n) return f.形式;
+  return 棋譜形式::不明;
+}
+
+棋譜形式 内容の形式(std::string_view 内容) {
+  const auto 行 = 行に分ける(内容);
+  for (std::size_t i = 3; i < std::min<std::size_t>(行.size(), 4); ++i)
+    if (棋譜の指し手行(行[i].文)) return 棋譜形式::棋譜;
+  for (const 文書行& l : 行) {
+    const std::string_view s = 前後の空白除去(l.文);
+    if (s.empty() || s[0] == '#') continue;
+    if (USIの始め(s)) return 棋譜形式::USI;
+    if (CSAの行(s)) return 棋譜形式::CSA;
+    if (s.find("：") != std::string_view::npos || s.starts_with("手数") || s.starts_with("|") ||
+        (s[0] >= '0' && s[0] <= '9'))
+      return 棋譜形式::KIF;
+  }
+  return 棋譜形式::不明;
+}
+
+記録読込結果 棋譜を読む(棋譜形式 形式, std::string_view 内容) {
+  if (形式 == 棋譜形式::不明) 形式 = 内容の形式(内容);
+  switch (形式) {
+    case 棋譜形式::棋譜:
+      return 棋譜ファイルの記録(内容);
+    case 棋譜形式::KIF:
+    case 棋譜形式::KIFU:
+      return KIF解読(内容);
+    case 棋譜形式::CSA:
+      return CSA解読(内容);
+    case 棋譜形式::USI:
+      return USI解読(内容);
+    case 棋譜形式::不明:
+      break;
+  }
+  記録読込結果 r;
+  r.不正行 = 1;
+  r.不正理由 = "KIF・CSA・SFEN・USIのどれとも分かりません";
+  return r;
+}
+
+棋譜書出結果 棋譜を書く(棋譜形式 形式, const 対局記録& r) {
+  switch (形式) {
+    case 棋譜形式::棋譜:
+      return 棋譜ファイルに(r);
+    case 棋譜形式::KIF:
+      return sjisで(KIF文書(r), "KIFファイル");
+    case 棋譜形式::KIFU:
+      return {KIF文書(r), ""};
+    case 棋譜形式::CSA: {
+      const std::string v2 = CSA文書(r);
+      if (sjisに書けない文字(v2).empty()) return sjisで(v2, "CSAファイル");
+      return {CSA文書V3(r), ""};
+    }
+    case 棋譜形式::USI:
+      return {USI文書(r) + "\n", ""};
+    case 棋譜形式::不明:
+      break;
+  }
+  return {"", "書き出す形式が分かりません"};
+}
+
+窓の読込 窓に読む(棋譜形式 形式, std::string_view 内容, const std::string& 名前) {
+  if (形式 == 棋譜形式::不明) 形式 = 内容の形式(内容);
+  窓の読込 w;
+  if (形式 == 棋譜形式::棋譜) {
+    // A .棋譜 is read as the record panel reads it.
+    棋譜読込結果 f = 棋譜解読(内容);
+    w.知らせ = 読込メッセージ(f, 名前);
+    初期配置(w.対局.開始);
+    w.対局.手 = std::move(f.手);
+    w.対局.MAN先 = w.対局.手.empty() || MAN駒(w.対局.手[0].元駒);
+    w.見出し = f.見出し;
+    w.記録 = 棋譜ファイルの記録(内容).記録;
+    return w;
+  }
+  const 記録読込結果 r = 棋譜を読む(形式, 内容);
+  w.記録 = r.記録;
+  w.対局 = 記録から対局(r.記録);
+  w.見出し.対局名 = r.記録.棋戦;
+  w.見出し.上側名 = r.記録.反転 ? r.記録.下手名 : r.記録.上手名;
+  w.見出し.下側名 = r.記録.反転 ? r.記録.上手名 : r.記録.下手名;
+  棋譜読込結果 f;
+  f.手 = w.対局.手;
+  f.不正行 = r.不正行;
+  f.不正理由 = r.不正理由;
+  w.知らせ = 読込メッセージ(f, 名前);
+  return w;
+}
+
+std::string 読込中止の文言(const 記録読込結果& r, std::string_view 名前) {
+  return std::string(名前) + " の " + std::to_string(r.不正行) + "行目が読めません（" + r.不正理由 +
+         "）。" + std::to_string(r.記録.手.size()) + "手目まで読みました";
+}
+
+}  // namespace qz

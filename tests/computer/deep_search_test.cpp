@@ -1,0 +1,161 @@
+#include "computer/deep_search.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "computer/search_board.h"
+#include "engine/sfen.h"
+
+namespace qz {
+namespace {
+
+struct 盤と手番 {
+  局面 s;
+  bool MAN手番;
+};
+
+盤と手番 読む(std::string_view sfen) {
+  std::string why;
+  const auto p = SFEN読込(sfen, why);
+  EXPECT_TRUE(p) << why;
+  局面 s;
+  s.盤面 = p->盤面;
+  s.持駒_MAN = p->持駒_MAN;
+  s.持駒_COM = p->持駒_COM;
+  勢力調査(s);
+  調査_2歩フラグ設定(s);
+  return {s, p->MAN手番};
+}
+
+深探索結果 探す(std::string_view sfen, int 深さ, std::vector<局面キー> 既出 = {}) {
+  const auto p = 読む(sfen);
+  深探索 器(16);
+  探索条件 c;
+  c.深さ上限 = 深さ;
+  return 器.探索(p.s, p.MAN手番, 既出, c);
+}
+
+// Small tactics the search must find at a small depth, each from both sides'
+// kind of position: the move is checked by its USI text prefix or by a test.
+TEST(DeepSearch, FindsTheTacticsOfTheFreezeRule) {
+  struct Case {
+    const char* what;
+    const char* sfen;
+    int depth;
+    bool (*good)(const 深探索結果&);
+  };
+  const Case cases[] = {
+      {"takes the king in 1", "4k4/9/9/9/4R4/9/9/9/4K4 b - 1", 1,
+       [](const 深探索結果& r) {
+         return USI表記(r.最善).rfind("5e5a", 0) == 0 && r.報告.評価 >= 勝敗境;
+       }},
+      {"the upper side takes the king in 1", "4k4/9/9/9/4r4/9/9/9/4K4 w - 1", 1,
+       [](const 深探索結果& r) { return USI表記(r.最善).rfind("5e5i", 0) == 0; }},
+      // A rook dropped two squares off freezes the king; nothing can block.
+      {"takes the king in 3", "4k4/9/8p/9/9/9/9/9/4K4 b R 1", 3,
+       [](const 深探索結果& r) { return r.最善.打つ() && r.報告.評価 >= 勝敗境; }},
+      // The gold is frozen by a rook out of its reach and nothing guards it.
+      {"wins a piece that cannot escape", "k8/9/9/9/4g4/9/9/9/4K4 b R 1", 4,
+       [](const 深探索結果& r) { return r.最善.打つ() && r.報告.評価 > 1000; }},
+      // The rook would take the gold, but the knight freezes it.
+      {"never moves a frozen piece", "k3g4/9/5n3/9/4R4/9/9/9/4K4 b - 1", 3,
+       [](const 深探索結果& r) { return !(r.最善.元X == 5 && r.最善.元Y == 5); }},
+      // The checked king is frozen: only the gold in hand helps, dropped
+      // between or beside the rook, which it then freezes (G*6d wins it).
+      {"answers a check with the gold in hand", "4k4/9/9/9/4R4/9/9/9/4K4 w g 1", 3,
+       [](const 深探索結果& r) { return USI表記(r.最善) == "G*6d" && r.報告.評価 > 1000; }},
+      {"answers a check by capturing", "4k4/9/2b6/9/4R4/9/9/9/4K4 w - 1", 3,
+       [](const 深探索結果& r) { return USI表記(r.最善).rfind("7c5e", 0) == 0; }},
+  };
+  for (const Case& c : cases) {
+    const 深探索結果 r = 探す(c.sfen, c.depth);
+    ASSERT_TRUE(r.指し手あり) << c.what;
+    EXPECT_TRUE(c.good(r)) << c.what << ": " << USI表記(r.最善) << " score " << r.報告.評価;
+  }
+  // The side left with the rook drop against it has lost; with no move at all too.
+  EXPECT_LE(探す("4k4/9/4R4/9/9/9/8p/9/4K4 w - 1", 3).報告.評価, -勝敗境);
+  EXPECT_FALSE(探す("4k4/4R4/9/9/9/9/9/9/4K4 w - 1", 2).指し手あり);
+}
+
+// Random games: the key made move by move equals the key made from scratch,
+// taking a move back restores everything, and the capture list is exactly
+// the captures of the rules' move list.
+TEST(DeepSearch, KeysAndCapturesStayTrueOverRandomGames) {
+  std::mt19937 rng(12);
+  for (int game = 0; game < 6; ++game) {
+    探索盤 b;
+    局面 s;
+    初期配置(s);
+    b.設定(s, true);
+    for (int ply = 0; ply < 150; ++ply) {
+      b.調べる();
+      std::vector<指し手> all, caps, filtered;
+      合法手列挙(b.s, b.MAN手番, [&](const 指し手& m) { all.push_back(m); });
+      取る手列挙(b.s, b.MAN手番, caps);
+      for (const 指し手& m : all)
+        if (!m.打つ() && b.s.盤面[m.先X][m.先Y] != 0) filtered.push_back(m);
+      ASSERT_EQ(caps, filtered);
+      bool king = false;
+      for (const 指し手& m : caps) king |= std::abs(b.s.盤面[m.先X][m.先Y]) == 王;
+      if (all.empty() || king) break;
+      for (int k = 0; k < 3; ++k) {  // a few moves made and taken back
+        const 指し手 m = all[rng() % all.size()];
+        const 局面 before = b.s;
+        const 局面キー key = b.キー;
+        const int c = b.指す(m);
+        局面 rules = before;
+        手を指す(rules, m);
+        ASSERT_EQ(b.s.盤面, rules.盤面);
+        ASSERT_EQ(b.s.持駒_MAN, rules.持駒_MAN);
+        ASSERT_EQ(b.s.持駒_COM, rules.持駒_COM);
+        ASSERT_EQ(b.キー, 局面ハッシュ(b.s, b.MAN手番));
+        b.戻す(m, c);
+        ASSERT_EQ(b.キー, key);
+        ASSERT_EQ(b.s.盤面, before.盤面);
+        ASSERT_EQ(b.s.持駒_MAN, before.持駒_MAN);
+        ASSERT_EQ(b.s.持駒_COM, before.持駒_COM);
+      }
+      b.指す(all[rng() % all.size()]);
+    }
+  }
+}
+
+TEST(DeepSearch, ANodeLimitedSearchRepeatsExactly) {
+  const auto p =
+      読む("l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40");
+  探索条件 c;
+  c.節点上限 = 30000;
+  深探索 a(16), b(18);
+  const 深探索結果 x = a.探索(p.s, p.MAN手番, {}, c);
+  a.探索(p.s, !p.MAN手番, {}, c);  // something else in between
+  const 深探索結果 y = a.探索(p.s, p.MAN手番, {}, c);
+  const 深探索結果 z = b.探索(p.s, p.MAN手番, {}, c);
+  EXPECT_EQ(x.最善, y.最善);
+  EXPECT_EQ(x.報告.評価, y.報告.評価);
+  EXPECT_EQ(x.報告.節点, y.報告.節点);
+  EXPECT_EQ(x.報告.読み筋, y.報告.読み筋);
+  EXPECT_EQ(x.報告.節点, 30000u);
+  EXPECT_EQ(z.報告.深さ, x.報告.深さ);  // another table size reaches the same depth
+}
+
+// A position that repeats one of the game is worth 0: with every position
+// after the first move already met, the start is a level game.
+TEST(DeepSearch, RepeatedPositionsAreWorthNothing) {
+  const auto p = 読む(開始SFEN);
+  std::vector<局面キー> 既出;
+  探索盤 b;
+  b.設定(p.s, true);
+  b.調べる();
+  合法手列挙(b.s, true, [&](const 指し手& m) {
+    const int c = b.指す(m);
+    既出.push_back(b.キー);
+    b.戻す(m, c);
+  });
+  EXPECT_EQ(探す(開始SFEN, 3, 既出).報告.評価, 0);
+  EXPECT_NE(探す(開始SFEN, 3).報告.評価, 0);
+}
+
+}  // namespace
+}  // namespace qz

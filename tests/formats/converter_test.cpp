@@ -1,0 +1,94 @@
+// qzshogi-kifu: conversions by extension and through standard input and
+// output, the final position, and the one-line failures.
+#include "converter/converter.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "records/kifu.h"
+
+namespace qz {
+namespace {
+
+struct 実行結果 {
+  int 終了;
+  std::string 出力, エラー;
+};
+
+実行結果 実行(const std::vector<std::string>& 引数, const std::string& 入力 = "") {
+  std::istringstream in(入力);
+  std::ostringstream out, err;
+  const int r = 変換実行(引数, in, out, err);
+  return {r, out.str(), err.str()};
+}
+
+std::string 読む(const std::filesystem::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+TEST(Converter, ThroughStandardInputAndOutput) {
+  const std::string usi = "position startpos moves 7g7f 3c3d 8h2b+ 3a2b";
+  const 実行結果 csa = 実行({"--from", "usi", "-", "--to", "csa", "-"}, usi);
+  ASSERT_EQ(csa.終了, 0) << csa.エラー;
+  EXPECT_TRUE(csa.出力.starts_with("V2.2\r\n"));
+  EXPECT_NE(csa.出力.find("+8822UM\r\nT0\r\n-3122GI\r\n"), std::string::npos);
+  // The format of standard input is found from its content.
+  const 実行結果 back = 実行({"-", "--to", "usi", "-"}, csa.出力);
+  EXPECT_EQ(back.出力, usi + "\n");
+  const 実行結果 final = 実行({"--final", "-"}, csa.出力);
+  EXPECT_EQ(final.出力, "lnsgkg1nl/1r5s1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/7R1/LNSGKGSNL b Bb 5\n");
+}
+
+TEST(Converter, FilesByTheirExtensionsAndTheNativeFormatUnchanged) {
+  const auto 場所 =
+      std::filesystem::temp_directory_path() / ("qzkifu_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(場所);
+  // A .棋譜 written by the program's own writer, to KIF and back, byte for byte.
+  const 手順 手[] = {{3, 7, 3, 6, 0, -歩, -歩, 0, 12, 0, 0}, {7, 3, 7, 4, 0, 歩, 歩, 12, 12, 0, 5}};
+  const std::string 元 = 棋譜符号化({"対局", "上の人", "下の人"}, 手).内容;
+  std::ofstream(場所 / "a.棋譜", std::ios::binary) << 元;
+  EXPECT_EQ(実行({(場所 / "a.棋譜").string(), (場所 / "b.kif").string()}).終了, 0);
+  EXPECT_EQ(実行({(場所 / "b.kif").string(), (場所 / "c.kifu").string()}).終了, 0);
+  EXPECT_EQ(実行({(場所 / "c.kifu").string(), (場所 / "d.棋譜").string()}).終了, 0);
+  EXPECT_EQ(読む(場所 / "d.棋譜"), 元);
+  EXPECT_NE(読む(場所 / "c.kifu").find("先手：下の人\r\n後手：上の人\r\n"), std::string::npos);
+  std::filesystem::remove_all(場所);
+}
+
+TEST(Converter, FailuresAreOneLineAndExitOne) {
+  struct Case {
+    std::vector<std::string> 引数;
+    std::string 入力, エラー;
+  };
+  const Case cases[] = {
+      {{"--final", "-"},
+       "position startpos moves 7g7f 5e5d",
+       "qzshogi-kifu: 標準入力 の "
+       "1行目が読めません（5e5d：移動元に駒がありません）。1手目まで読みました\n"},
+      {{"/nonexistent/x.kif", "y.csa"},
+       "",
+       "qzshogi-kifu: /nonexistent/x.kif を読み込めません（ﾌｧｲﾙがありません）\n"},
+      {{"-", "x.txt"},
+       "position startpos",
+       "qzshogi-kifu: x.txt の形式が分かりません（--to で指定して下さい）\n"},
+      {{"--to", "abc", "-", "-"}, "", "qzshogi-kifu: 形式「abc」が分かりません\n"},
+      {{"-x"}, "", "qzshogi-kifu: オプション「-x」が分かりません\n"},
+      {{"--to", "kif", "-", "-"},
+       "N+名前😀\nPI\n+\n",
+       "qzshogi-kifu: - に書けません（KIFファイル（Shift-JIS）に書けない文字があります：「😀」）\n"},
+  };
+  for (const Case& c : cases) {
+    const 実行結果 r = 実行(c.引数, c.入力);
+    EXPECT_EQ(r.終了, 1);
+    EXPECT_EQ(r.エラー, c.エラー);
+    EXPECT_EQ(r.出力, "");
+  }
+  EXPECT_EQ(実行({"a"}).エラー.find("qzshogi-kifu: 使い方"), 0u);
+}
+
+}  // namespace
+}  // namespace qz

@@ -1,0 +1,91 @@
+// Levels 4 and 5 and the hint in the window: the search runs beside the
+// window, Timer1 collects its move, and nothing of the game changes meanwhile.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "game_bench.h"
+
+namespace qz {
+namespace {
+
+using game_testing::Game;
+
+// Lets Timer1 tick, as the window does every 50 ms, until the search is done.
+void 待つ(Game& g) {
+  while (g.form.考え中()) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    g.form.Timer1_Timer();
+  }
+}
+
+TEST(DeepTurn, TheComputerThinksBesideTheWindowAndPlaysOnATick) {
+  Game g;
+  g.form.メニュー選択(MenuItem::LEVEL4);
+  g.form.GOTE_Click();  // the computer moves first
+  ASSERT_TRUE(g.form.考え中());
+  EXPECT_TRUE(g.timer.on);
+  const auto 盤 = g.form.対局値.局.盤面;
+  g.click(7, 7);  // the board, the level menu and the hint are not taken meanwhile
+  g.form.メニュー選択(MenuItem::LEVEL1);
+  g.form.メニュー選択(MenuItem::HINT);
+  EXPECT_EQ(g.form.対局値.COMレベル, 4);
+  EXPECT_EQ(g.form.対局値.局.盤面, 盤);
+  待つ(g);
+  EXPECT_EQ(g.form.対局値.手数, 1);
+  EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_MAN);
+  EXPECT_NE(g.form.対局値.局.盤面, 盤);
+}
+
+TEST(DeepTurn, OwariAndEscStopTheSearchAtOnce) {
+  for (const bool esc : {false, true}) {
+    Game g;
+    g.form.メニュー選択(MenuItem::LEVEL5);
+    g.form.GOTE_Click();
+    ASSERT_TRUE(g.form.考え中());
+    const auto 盤 = g.form.対局値.局.盤面;
+    const auto start = std::chrono::steady_clock::now();
+    if (esc)
+      EXPECT_THROW(g.form.Form_KeyPress(キー_Esc), ProgramEnded);
+    else
+      EXPECT_THROW(g.form.メニュー選択(MenuItem::OWARI), ProgramEnded);
+    EXPECT_FALSE(g.form.考え中());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+    EXPECT_EQ(g.form.対局値.局.盤面, 盤);
+    EXPECT_EQ(g.form.対局値.手数, 0);
+  }
+}
+
+// The hint outlines a move of the side to move in yellow and writes it,
+// changes nothing of the game, and goes at the next click.
+TEST(DeepTurn, HintOutlinesASuggestionUntilTheNextClick) {
+  Game g;
+  g.form.SENTE_Click();
+  g.timer.on = false;  // the clock is not shown: the hint's polling leaves it so
+  const auto 盤 = g.form.対局値.局.盤面;
+  g.takeOps();
+  g.form.メニュー選択(MenuItem::HINT);
+  待つ(g);
+  std::vector<std::pair<int, int>> 黄;
+  for (const auto& op : g.takeOps())
+    if (op.kind == RecordingSurface::Kind::Box && op.colour == 色_黄) 黄.emplace_back(op.x, op.y);
+  ASSERT_EQ(黄.size(), 2u);
+  EXPECT_FALSE(g.timer.on);
+  EXPECT_EQ(g.form.対局値.局.盤面, 盤);
+  EXPECT_EQ(g.form.対局値.手数, 0);
+  g.click(5, 5);  // an empty square: only the hint goes
+  int 戻った = 0;
+  for (const auto& op : g.takeOps())
+    for (const auto& c : 黄)
+      戻った += op.kind == RecordingSurface::Kind::Box && op.x == c.first && op.y == c.second &&
+                op.colour == 色_緑;
+  EXPECT_EQ(戻った, 2);
+  // No hint before a game.
+  Game idle;
+  idle.form.メニュー選択(MenuItem::HINT);
+  EXPECT_FALSE(idle.form.考え中());
+}
+
+}  // namespace
+}  // namespace qz

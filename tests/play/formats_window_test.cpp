@@ -1,0 +1,150 @@
+// Records of every format in the window: opening through the dialog,
+// saving as KIF and CSA with the safe write, and the clipboard both ways.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "game_bench.h"
+#include "records/formats.h"
+
+namespace qz {
+namespace {
+
+using game_testing::box;
+using game_testing::Event;
+
+// The dialogs answered from the test; the clipboard a string.
+class DialogPanel : public game_testing::Panel_ {
+ public:
+  std::filesystem::path chooseRecordToOpen() override { return toOpen; }
+  std::filesystem::path chooseRecordToSave(const std::string& format) override {
+    asked = format;
+    return toSave;
+  }
+  std::string clipboardText() const override { return clipboard; }
+  void setClipboardText(const std::string& t) override { clipboard = t; }
+  std::filesystem::path toOpen, toSave;
+  std::string asked, clipboard;
+};
+using Game = game_testing::BasicGame<DialogPanel>;
+
+class FormatsWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = std::filesystem::temp_directory_path() / ("qzformats_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  std::filesystem::path write(const std::string& name, const std::string& bytes) {
+    std::ofstream(dir / name, std::ios::binary) << bytes;
+    return dir / name;
+  }
+  static std::string read(const std::filesystem::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  }
+  std::filesystem::path dir;
+};
+
+TEST_F(FormatsWindow, AHandicapKifOpensAtItsStartAndStepsBothWays) {
+  Game g;
+  g.panel.toOpen = write("h.kifu",
+                         "手合割：香落ち\n上手：上の人\n下手：下の人\n"
+                         "   1 ３四歩(33)\n   2 ７六歩(77)\n");
+  g.take();
+  g.form.KIFU_OPEN_Click();
+  EXPECT_EQ(g.take(), (std::vector<Event>{box("h.kifu 2手 読み込みました", "棋譜"),
+                                          box("棋譜を '進 'で進めて下さい", "棋譜")}));
+  EXPECT_EQ(g.at(9, 1), 0);  // 上手's lance at 1一 is off
+  EXPECT_EQ(g.form.棋譜モード, 1);
+  EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_COM);  // 上手, the upper side, moves first
+  g.form.AFTER_Click();
+  g.form.AFTER_Click();
+  EXPECT_EQ(g.at(7, 4), 歩);
+  EXPECT_EQ(g.at(3, 6), -歩);
+  g.form.REPLAY_Click();
+  g.form.REPLAY_Click();
+  EXPECT_EQ(g.at(7, 3), 歩);
+  EXPECT_EQ(g.at(9, 1), 0);
+  // Copied back out as the same record.
+  g.form.COPY_USI_Click();
+  EXPECT_EQ(g.panel.clipboard,
+            "position sfen lnsgkgsn1/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL w - 1 moves "
+            "3c3d 7g7f");
+}
+
+TEST_F(FormatsWindow, WhatCannotBeReadLeavesTheGameAsItWas) {
+  Game g;
+  g.form.SENTE_Click();
+  g.move(3, 7, 3, 6);
+  const 盤配列 before = g.form.対局値.局.盤面;
+  g.panel.toOpen = dir / "missing.kif";
+  g.take();
+  g.form.KIFU_OPEN_Click();
+  EXPECT_EQ(g.take(),
+            (std::vector<Event>{box("棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｧｲﾙがありません", "棋譜")}));
+  g.panel.clipboard = "lnsgkgsnl/9 b - 1";
+  g.form.PASTE_Click();
+  EXPECT_EQ(g.take(),
+            (std::vector<Event>{box("棋譜ﾌｧｲﾙの1行目が正しくありません（盤面が9段ありません）。"
+                                    "1行目から先は読み込みません",
+                                    "棋譜")}));
+  EXPECT_EQ(g.form.対局値.局.盤面, before);
+  EXPECT_EQ(g.form.棋譜モード, 0);
+}
+
+TEST_F(FormatsWindow, AGameSavedAsKifAndCsaAndPasted) {
+  Game g;
+  g.form.SENTE_Click();
+  g.move(3, 7, 3, 6);  // the computer answers
+  g.form.COPY_SFEN_Click();
+  const std::string sfen = g.panel.clipboard;
+  EXPECT_TRUE(sfen.ends_with(" b - 3")) << sfen;
+  g.panel.toSave = dir / "game";
+  g.take();
+  g.form.KIFU_SAVE_KIF_Click();
+  EXPECT_EQ(g.panel.asked, "KIF");
+  EXPECT_EQ(g.take(), (std::vector<Event>{box("棋譜を書き込みました", "  ")}));
+  const 記録読込結果 kif = 棋譜を読む(棋譜形式::KIF, read(dir / "game.kif"));
+  ASSERT_EQ(kif.記録.手.size(), 2u);
+  EXPECT_EQ(kif.記録.下手名, "あなた");
+  g.panel.toSave = dir / "game.csa";
+  g.form.KIFU_SAVE_CSA_Click();
+  EXPECT_EQ(棋譜を読む(棋譜形式::CSA, read(dir / "game.csa")).記録.手, kif.記録.手);
+  // A save that fails keeps the file that was there.
+  g.panel.toSave = dir / "nofolder" / "x.kif";
+  g.take();
+  g.form.KIFU_SAVE_KIF_Click();
+  EXPECT_EQ(g.take(),
+            (std::vector<Event>{box("棋譜を書き込めませんでした\nﾌｫﾙﾀﾞがありません", "棋譜保存")}));
+
+  // The KIF copied and pasted into a fresh program replays to the same position.
+  g.form.COPY_KIF_Click();
+  Game h;
+  h.panel.clipboard = g.panel.clipboard;
+  h.form.PASTE_Click();
+  h.form.AFTER_Click();
+  h.form.AFTER_Click();
+  h.form.COPY_SFEN_Click();
+  EXPECT_EQ(h.panel.clipboard.substr(0, h.panel.clipboard.find(' ')),
+            sfen.substr(0, sfen.find(' ')));
+}
+
+TEST_F(FormatsWindow, KifRefusesNamesShiftJisCannotHold) {
+  Game g;
+  g.panel.clipboard = "先手：名前😀\n手合割：平手\n   1 ７六歩(77)\n";
+  g.form.PASTE_Click();
+  g.panel.toSave = dir / "x.kif";
+  g.take();
+  g.form.KIFU_SAVE_KIF_Click();
+  EXPECT_EQ(g.take(), (std::vector<Event>{box(
+                          "KIFファイル（Shift-JIS）に書けない文字があります：「😀」", "棋譜保存")}));
+  EXPECT_FALSE(std::filesystem::exists(dir / "x.kif"));
+  g.panel.toSave = dir / "x.kifu";  // UTF-8 holds it
+  g.form.KIFU_SAVE_KIF_Click();
+  EXPECT_NE(read(dir / "x.kifu").find("先手：名前😀"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace qz

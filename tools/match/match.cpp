@@ -1,0 +1,256 @@
+// qz-match: plays games between two settings of the computer player, each
+// opening twice with the colours swapped, and prints wins, draws and losses
+// of the first setting, its score and the Elo difference with a 95% interval.
+//
+//   build/tools/match/qz-match --a L4 --b L3 --games 200 --threads 2
+//
+// A setting is L1..L5 (the levels as the window plays them), nodes=N,
+// time=MS or depth=N (the searching player with that limit). --wa / --wb
+// NAME=VALUE change one evaluation weight of the first / second setting.
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+#include <iostream>
+#include <map>
+#include <mutex>
+#include <random>
+#include <set>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "engine/engine.h"
+#include "engine/sfen.h"
+
+namespace qz {
+namespace {
+
+struct 設定 {
+  std::string 名;
+  int レベル = 3;
+  std::string go = "go";
+  std::vector<std::pair<std::string, int>> 重み;
+};
+
+struct 対局条件 {
+  設定 a, b;
+  int 局数 = 200;
+  int 序盤手数 = 4;
+  int 手数上限 = 400;
+  int 並列 = 1;
+  unsigned 種 = 1;
+  bool 詳細 = false;
+};
+
+bool 設定を読む(const std::string& t, 設定& s) {
+  s.名 = t;
+  if (t.size() == 2 && t[0] == 'L' && t[1] >= '1' && t[1] <= '5') {
+    s.レベル = t[1] - '0';
+    return true;
+  }
+  const auto eq = t.find('=');
+  if (eq == std::string::npos) return false;
+  const std::string k = t.substr(0, eq), v = t.substr(eq + 1);
+  if (v.empty() || v.find_first_not_of("0123456789") != std::string::npos) return false;
+  static const std::map<std::string, std::string> 語 = {
+      {"nodes", "go nodes "}, {"time", "go movetime "}, {"depth", "go depth "}};
+  const auto i = 語.find(k);
+  if (i == 語.end()) return false;
+  s.レベル = 5;
+  s.go = i->second + v;
+  return true;
+}
+
+bool 重みを読む(const std::string& t, 設定& s) {
+  const auto eq = t.find('=');
+  if (eq == std::string::npos) return false;
+  try {
+    s.重み.emplace_back(t.substr(0, eq), std::stoi(t.substr(eq + 1)));
+  } catch (...) {
+    return false;
+  }
+  評価重み w;
+  return 重みを設定(w, s.重み.back().first, s.重み.back().second);
+}
+
+// Every distinct position after 手数 random legal plies from the start.
+std::vector<std::string> 序盤を作る(int 数, int 手数, unsigned 種) {
+  std::mt19937 rng(種);
+  std::set<std::string> 既;
+  std::vector<std::string> r;
+  for (int tries = 0; static_cast<int>(r.size()) < 数 && tries < 数 * 100; ++tries) {
+    EngineState st;
+    std::string moves;
+    for (int i = 0; i < 手数; ++i) {
+      最新化(st);
+      std::vector<指し手> v;
+      合法手列挙(st.現局面, st.MAN手番, [&](const 指し手& m) { v.push_back(m); });
+      const std::string m = USI表記(v[rng() % v.size()]);
+      applyMoveText(st, m);
+      moves += " " + m;
+    }
+    if (既.insert(moves).second) r.push_back(moves);
+  }
+  return r;
+}
+
+// One player: an engine of its own, given the whole game before each move.
+struct 指し手番 {
+  EngineState st;
+  const 設定& 設;
+  explicit 指し手番(const 設定& s) : 設(s) {
+    st.COMレベル = s.レベル;
+    if (!s.重み.empty()) {
+      st.探索器 = std::make_shared<深探索>(st.探索表ビット);
+      for (const auto& [k, v] : s.重み) 重みを設定(st.探索器->重み, k, v);
+    }
+  }
+  std::string 選ぶ(const std::string& moves) {
+    std::ostringstream out;
+    handleCommand(st, "position startpos moves" + moves, out);
+    handleCommand(st, 設.go, out);
+    const std::string o = out.str();
+    const auto i = o.rfind("bestmove ");
+    if (i == std::string::npos) return "resign";
+    return o.substr(i + 9, o.find('\n', i) - i - 9);
+  }
+};
+
+// 1 when the first player to move wins, 0 for a loss, -1 for a draw at the cap.
+int 対局(const 設定& 先, const 設定& 後, const std::string& 序盤, int 上限, int& 手数) {
+  指し手番 p0(先), p1(後);
+  EngineState 審判;
+  std::ostringstream 捨て;
+  handleCommand(審判, "position startpos moves" + 序盤, 捨て);
+  std::string moves = 序盤;
+  const bool 先はMAN = 審判.MAN手番;
+  for (手数 = 0; 手数 < 上限; ++手数) {
+    const bool 先番 = 審判.MAN手番 == 先はMAN;
+    const std::string m = (先番 ? p0 : p1).選ぶ(moves);
+    最新化(審判);
+    if (m == "resign") return 先番 ? 0 : 1;  // no legal move: the side to move has lost
+    const auto u = USI指し手読込(m);
+    const bool 王取り = u && !u->打つ && std::abs(審判.現局面.盤面[u->先X][u->先Y]) == 王;
+    if (!applyMoveText(審判, m)) {
+      std::cerr << "illegal move " << m << " after" << moves << '\n';
+      return 先番 ? 0 : 1;
+    }
+    if (王取り) return 先番 ? 1 : 0;
+    moves += " " + m;
+  }
+  return -1;
+}
+
+struct 集計 {
+  int 勝 = 0, 分 = 0, 負 = 0;
+};
+
+double Elo(double p) {
+  return -400.0 * std::log10(1.0 / p - 1.0);
+}
+
+std::string Elo表記(double p) {
+  if (p <= 0) return "-inf";
+  if (p >= 1) return "+inf";
+  char b[32];
+  std::snprintf(b, sizeof b, "%+.0f", Elo(p));
+  return b;
+}
+
+void 結果を書く(const 対局条件& c, const 集計& r) {
+  const int n = r.勝 + r.分 + r.負;
+  const double p = (r.勝 + 0.5 * r.分) / n;
+  const double var = (r.勝 * std::pow(1 - p, 2) + r.分 * std::pow(0.5 - p, 2) + r.負 * p * p) / n;
+  const double se = std::sqrt(var / n);
+  std::printf("%s vs %s: %d games, +%d =%d -%d, score %.1f%%, Elo %s [%s, %s] (95%%)\n",
+              c.a.名.c_str(), c.b.名.c_str(), n, r.勝, r.分, r.負, 100 * p, Elo表記(p).c_str(),
+              Elo表記(p - 1.96 * se).c_str(), Elo表記(p + 1.96 * se).c_str());
+}
+
+int 使い方() {
+  std::cerr << "usage: qz-match [--a L1..L5|nodes=N|time=MS|depth=N] [--b ...] [--games N]\n"
+               "                [--plies N] [--cap N] [--threads N] [--seed N] [--verbose]\n"
+               "                [--wa NAME=VALUE] [--wb NAME=VALUE]\n";
+  return 2;
+}
+
+int main_(int argc, char** argv) {
+  対局条件 c;
+  設定を読む("L4", c.a);
+  設定を読む("L3", c.b);
+  for (int i = 1; i < argc; ++i) {
+    const std::string k = argv[i];
+    if (k == "--verbose") {
+      c.詳細 = true;
+      continue;
+    }
+    if (i + 1 >= argc) return 使い方();
+    const std::string v = argv[++i];
+    bool ok = true;
+    auto 数 = [&](int& d) {
+      ok = !v.empty() && v.size() < 9 && v.find_first_not_of("0123456789") == std::string::npos;
+      if (ok) d = std::stoi(v);
+    };
+    if (k == "--a")
+      ok = 設定を読む(v, c.a);
+    else if (k == "--b")
+      ok = 設定を読む(v, c.b);
+    else if (k == "--wa")
+      ok = 重みを読む(v, c.a), c.a.名 += "[" + v + "]";
+    else if (k == "--wb")
+      ok = 重みを読む(v, c.b), c.b.名 += "[" + v + "]";
+    else if (k == "--games")
+      数(c.局数);
+    else if (k == "--plies")
+      数(c.序盤手数);
+    else if (k == "--cap")
+      数(c.手数上限);
+    else if (k == "--threads")
+      数(c.並列);
+    else if (k == "--seed") {
+      int s = 0;
+      数(s);
+      c.種 = static_cast<unsigned>(s);
+    } else
+      ok = false;
+    if (!ok) return 使い方();
+  }
+  if (c.局数 < 2 || c.並列 < 1) return 使い方();
+  const auto 序盤 = 序盤を作る((c.局数 + 1) / 2, c.序盤手数, c.種);
+  集計 r;
+  std::mutex 鎖;
+  std::atomic<int> 次{0};
+  auto 働く = [&] {
+    for (int g; (g = 次++) < c.局数;) {
+      const std::string& o = 序盤[static_cast<std::size_t>(g / 2) % 序盤.size()];
+      const bool a先 = g % 2 == 0;
+      int 手数 = 0;
+      const int w = 対局(a先 ? c.a : c.b, a先 ? c.b : c.a, o, c.手数上限, 手数);
+      const int a結果 = w < 0 ? -1 : (w == 1) == a先 ? 1 : 0;
+      std::lock_guard l(鎖);
+      (a結果 < 0 ? r.分 : a結果 ? r.勝 : r.負)++;
+      if (c.詳細)
+        std::printf("game %d (%s first, opening%s): %s after %d plies\n", g + 1,
+                    a先 ? c.a.名.c_str() : c.b.名.c_str(), o.c_str(),
+                    a結果 < 0 ? "draw"
+                    : a結果   ? "A wins"
+                              : "B wins",
+                    手数);
+      std::fflush(stdout);
+    }
+  };
+  std::vector<std::thread> ts;
+  for (int i = 0; i < c.並列; ++i) ts.emplace_back(働く);
+  for (auto& t : ts) t.join();
+  結果を書く(c, r);
+  return 0;
+}
+
+}  // namespace
+}  // namespace qz
+
+int main(int argc, char** argv) {
+  return qz::main_(argc, argv);
+}
