@@ -14,7 +14,7 @@ dpkg-deb -x "$deb" "$work/root"
 dpkg-deb -c "$deb" | awk '{print $NF}' | sed 's|^\./|/|' >"$work/files"
 for f in /usr/bin/qzshogi /usr/bin/qzshogi-engine \
   /usr/share/qzshogi/pictures/SITA_OU.png /usr/share/qzshogi/pictures/SITA_OU@3x.png \
-  /usr/share/qzshogi/sounds/BGM.wav \
+  /usr/share/qzshogi/sounds/BGM.wav /usr/share/qzshogi/translations/qzshogi_en.qm \
   /usr/share/applications/org.qzshogi.QZShogi.desktop /usr/share/mime/packages/qzshogi.xml \
   /usr/share/metainfo/org.qzshogi.QZShogi.metainfo.xml \
   /usr/share/icons/hicolor/scalable/apps/qzshogi.svg \

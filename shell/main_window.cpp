@@ -13,6 +13,7 @@
 #include "play/form1.h"
 #include "shell/qt_surface.h"
 #include "shell/record_panel.h"
+#include "shell/translation.h"
 
 namespace qz {
 namespace {
@@ -21,7 +22,7 @@ constexpr double twipsPerPixel = 15.0;
 
 // The window's own line breaks are carriage returns; a label wants "\n".
 QString boxText(const std::string& s) {
-  QString t = QString::fromStdString(s);
+  QString t = shown(s);
   t.replace("\r\n", "\n");
   t.replace('\r', '\n');
   return t;
@@ -244,7 +245,7 @@ void MainWindow::setItemEnabled(MenuItem item, bool on) {
 Answer MainWindow::ask(const std::string& prompt, const std::string& title, Buttons buttons,
                        Icon icon) {
   QMessageBox box(this);
-  box.setWindowTitle(QString::fromStdString(title));
+  box.setWindowTitle(shown(title));
   box.setText(boxText(prompt));
   switch (icon) {
     case Icon::None:
@@ -260,8 +261,8 @@ Answer MainWindow::ask(const std::string& prompt, const std::string& title, Butt
   if (buttons == Buttons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
-    box.button(QMessageBox::Yes)->setText("はい");
-    box.button(QMessageBox::No)->setText("いいえ");
+    box.button(QMessageBox::Yes)->setText(shown("はい"));
+    box.button(QMessageBox::No)->setText(shown("いいえ"));
   } else {
     box.setStandardButtons(QMessageBox::Ok);
   }

@@ -12,6 +12,7 @@
 #include "shell/settings_file.h"
 #include "shell/settings_location.h"
 #include "shell/sound_port.h"
+#include "shell/window_language.h"
 
 namespace qz {
 namespace {
@@ -49,6 +50,8 @@ struct Program::Parts {
                   },
                   static_cast<std::intptr_t>(window.winId())};
   Form1 form{Platform{surface, window, window, sound, timer1, clock, window, settings, window}};
+  WindowLanguage language{window, settings,
+                          [this] { window.dispatch([this] { form.画面_再描画(); }); }};
 };
 
 Program::Program() : parts_(std::make_unique<Parts>()) {

@@ -6,6 +6,8 @@
 #include <QPolygonF>
 #include <cmath>
 
+#include "shell/translation.h"
+
 namespace qz {
 namespace {
 
@@ -185,7 +187,7 @@ void QtSurface::text(double x, double y, std::string_view s, int colour, int poi
   const QFont font = minchoFont(points, bold);
   g.setFont(font);
   g.setPen(paletteColour(colour));
-  const QString str = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+  const QString str = shown(s);
   const QFontMetricsF m(font, &canvas_);
   const QPointF at(snap(x), snap(y));
   g.drawText(QPointF(at.x(), at.y() + m.ascent()), str);

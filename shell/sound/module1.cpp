@@ -25,13 +25,13 @@ std::string describe_errno(int err) {
   switch (err) {
     case EACCES:
     case EPERM:
-      return "読み取りが許可されていません。";
+      return QZ_TR("読み取りが許可されていません。");
     case EISDIR:
-      return "ファイルではなくフォルダです。";
+      return QZ_TR("ファイルではなくフォルダです。");
     case ENOENT:
-      return "ファイルが見つかりません。";
+      return QZ_TR("ファイルが見つかりません。");
     default:
-      return std::string("読み込み中にエラーが発生しました（") + std::strerror(err) + "）。";
+      return 差込(QZ_TR("読み込み中にエラーが発生しました（%1）。"), {std::strerror(err)});
   }
 }
 
@@ -54,7 +54,7 @@ bool read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t
     const std::size_t got = std::fread(block, 1, sizeof block, file.get());
     bytes.insert(bytes.end(), block, block + got);
     if (bytes.size() > kMaxSoundFile) {
-      reason = "ファイルが大きすぎます。";
+      reason = QZ_TR("ファイルが大きすぎます。");
       return false;
     }
     if (got < sizeof block) break;
@@ -64,7 +64,7 @@ bool read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t
     return false;
   }
   if (bytes.empty()) {
-    reason = "ファイルが空です。";
+    reason = QZ_TR("ファイルが空です。");
     return false;
   }
   return true;
@@ -98,13 +98,13 @@ std::int32_t Module1::読込_サウンド(const std::string& file_name, std::int
   std::vector<std::uint8_t> image;
   std::string reason;
   if (!read_whole_file(path, image, reason)) {
-    表示_サウンド警告("「" + file_name + "」を読み込めません。" + reason);
+    表示_サウンド警告(差込(QZ_TR("「%1」を読み込めません。%2"), {file_name, reason}));
     return 0;
   }
   const std::int32_t buffer = dsCreateDSB(サウンド_ハンドル, image.data(), image.size(), count);
   if (buffer == 0)
-    表示_サウンド警告("「" + file_name +
-                      "」を読み込めません。再生できる WAV 形式の音ではありません。");
+    表示_サウンド警告(
+        差込(QZ_TR("「%1」を読み込めません。再生できる WAV 形式の音ではありません。"), {file_name}));
   return buffer;
 }
 

@@ -14,6 +14,7 @@
 #include "play/form1.h"
 #include "shell/main_window.h"
 #include "shell/program.h"
+#include "shell/settings_file.h"
 
 namespace qz {
 
@@ -48,7 +49,42 @@ class PlayWindowTest : public QObject {
     old_ = std::filesystem::current_path();
     std::filesystem::current_path(dir_.path().toStdString());
   }
-  void cleanup() { std::filesystem::current_path(old_); }
+  void cleanup() {
+    std::filesystem::remove(SettingsFile::defaultPath());
+    std::filesystem::current_path(old_);
+  }
+
+  // Chosen English in the settings file, the game speaks English; switched
+  // back from the menu, it speaks Japanese again and the four lines of the
+  // settings file stay as they were.
+  void gameClickedThroughInEnglish() {
+    SettingsFile file;
+    QVERIFY(file.writeLines({"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF"}));
+    QVERIFY(file.setExtra("言語", "English"));
+    Program program;
+    QVERIFY(program.start());
+    BoxAnswerer answerer;
+    MainWindow& window = program.window();
+    QCOMPARE(window.windowTitle(), QString("QZ Frozen Shogi"));
+    QCOMPARE(window.action(MenuItem::TAIKYOKU)->text(), QString("Game"));
+
+    window.action(MenuItem::SENTE)->trigger();
+    QCOMPARE(answerer.seen, QStringList{" |Your move"});
+    BoardView& view = window.view();
+    QTest::mouseClick(&view, Qt::LeftButton, {}, cellCentre(7, 7));
+    QTest::mouseClick(&view, Qt::LeftButton, {}, cellCentre(7, 6));
+    QCOMPARE(program.form().手数, 2);
+    window.action(MenuItem::LBEL_UP)->trigger();
+    QCOMPARE(answerer.seen.last(),
+             QString::fromUtf8("Handicap|Not possible during a game\n\nChoose Position → Start "
+                               "position first"));
+
+    window.findChild<QAction*>("LANGUAGE_JA")->trigger();
+    QCOMPARE(window.action(MenuItem::TAIKYOKU)->text(), QString::fromUtf8("対局"));
+    QCOMPARE(SettingsFile().readLines(),
+             (std::vector<std::string>{"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF",
+                                       "言語=日本語"}));
+  }
 
   void clickedMoveGetsTheComputersAnswer() {
     Program program;
@@ -95,6 +131,8 @@ class PlayWindowTest : public QObject {
 int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
+  // The window's language follows the locale; the tests expect today's Japanese.
+  setenv("LC_ALL", "C.UTF-8", 1);
   QApplication app(argc, argv);
   qz::PlayWindowTest test;
   return QTest::qExec(&test, argc, argv);
