@@ -25,7 +25,8 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
   if (棋譜モード == 1) {
-    if (メッセージ(QZ_TR("棋譜を '進 'で進めて下さい"), QZ_TR("棋譜"), Buttons::YesNo) == Answer::No) {
+    if (メッセージ(QZ_TR("棋譜を '進 'で進めて下さい"), QZ_TR("棋譜"), Buttons::YesNo) ==
+        Answer::No) {
       p.sound.dsPlay(音_禁止);
       初期設定();
     }

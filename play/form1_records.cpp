@@ -239,7 +239,8 @@ void Form1::Dir1_Change() {
 void Form1::Drive1_Change() {
   const RecordPanel::FolderChange r = p.recordPanel.setDirectoryPath(p.recordPanel.drive());
   if (r == RecordPanel::FolderChange::Done) return Dir1_Change();
-  if (r == RecordPanel::FolderChange::NotReady) メッセージ(QZ_TR("ﾃﾞﾊﾞｲｽが準備できていません"), QZ_TR("ｴﾗｰ"));
+  if (r == RecordPanel::FolderChange::NotReady)
+    メッセージ(QZ_TR("ﾃﾞﾊﾞｲｽが準備できていません"), QZ_TR("ｴﾗｰ"));
   p.recordPanel.setDrive(p.recordPanel.directoryPath());
 }
 

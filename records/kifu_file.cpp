@@ -141,7 +141,8 @@ fs::path 棋譜パス(const fs::path& フォルダ, const std::string& ファイ
   if (!符号.文言.empty()) return {false, 符号.文言, QZ_TR("棋譜保存")};
   const std::string 何故 = ファイル置換書込(棋譜パス(フォルダ, ファイル名), 符号.内容);
   if (!何故.empty())
-    return {false, std::string(QZ_TR("棋譜を書き込めませんでした")) + "\n" + 何故, QZ_TR("棋譜保存")};
+    return {false, std::string(QZ_TR("棋譜を書き込めませんでした")) + "\n" + 何故,
+            QZ_TR("棋譜保存")};
   return {true, QZ_TR("棋譜を書き込みました"), "  "};
 }
 

@@ -13,6 +13,7 @@
 #include "shell/settings_location.h"
 #include "shell/sound_port.h"
 #include "shell/window_language.h"
+#include "shell/window_scale.h"
 
 namespace qz {
 namespace {
@@ -50,8 +51,8 @@ struct Program::Parts {
                   },
                   static_cast<std::intptr_t>(window.winId())};
   Form1 form{Platform{surface, window, window, sound, timer1, clock, window, settings, window}};
-  WindowLanguage language{window, settings,
-                          [this] { window.dispatch([this] { form.画面_再描画(); }); }};
+  WindowScale scale{window, surface, settings};
+  WindowLanguage language{window, settings, [this] { surface.redrawAll(); }};
 };
 
 Program::Program() : parts_(std::make_unique<Parts>()) {
@@ -71,6 +72,7 @@ bool Program::start() {
   parts_->window.dispatch([this] { parts_->form.Form_Load(); });
   if (parts_->window.ended()) return false;
   parts_->window.show();
+  parts_->scale.restore();
   return true;
 }
 

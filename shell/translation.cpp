@@ -106,8 +106,7 @@ QString translated(const QString& text) {
 }  // namespace
 
 Language systemLanguage() {
-  return QLocale::system().language() == QLocale::English ? Language::English
-                                                           : Language::Japanese;
+  return QLocale::system().language() == QLocale::English ? Language::English : Language::Japanese;
 }
 
 std::string languageName(Language l) {
@@ -125,11 +124,10 @@ bool languageFromName(std::string_view name, Language& l) {
 
 QString translationFolder() {
   const QString exe = QCoreApplication::applicationDirPath();
-  for (const QString& dir : {exe + "/translations", exe + "/../translations",
-                             exe + "/../../translations", exe + "/../share/qzshogi/translations",
-                             QString(QZ_BUILD_TRANSLATIONS)}) {
-    if (!dir.isEmpty() && QFileInfo::exists(dir + "/qzshogi_en.qm"))
-      return QDir::cleanPath(dir);
+  for (const QString& dir :
+       {exe + "/translations", exe + "/../translations", exe + "/../../translations",
+        exe + "/../share/qzshogi/translations", QString(QZ_BUILD_TRANSLATIONS)}) {
+    if (!dir.isEmpty() && QFileInfo::exists(dir + "/qzshogi_en.qm")) return QDir::cleanPath(dir);
   }
   return {};
 }

@@ -16,16 +16,17 @@ namespace {
 
 // The captions of the window's own controls, for lupdate to collect.
 [[maybe_unused]] constexpr const char* windowTexts[] = {
-    QZ_TR("QZ 氷結将棋"), QZ_TR("対局"),     QZ_TR("対局(人間)"), QZ_TR("スタート"),
-    QZ_TR("対局(COM)"),   QZ_TR("先手"),     QZ_TR("後手"),       QZ_TR("COM対局ﾚﾍﾞﾙ"),
-    QZ_TR("LEVEL1"),      QZ_TR("LEVEL2"),   QZ_TR("LEVEL3"),     QZ_TR("終わり"),
-    QZ_TR("局面"),        QZ_TR("最初"),     QZ_TR("反転"),       QZ_TR("戻"),
-    QZ_TR("進"),          QZ_TR("△"),       QZ_TR("▽"),         QZ_TR("棋譜"),
-    QZ_TR("読込"),        QZ_TR("書込"),     QZ_TR("ｵﾌﾟｼｮﾝ"),     QZ_TR("背景画"),
-    QZ_TR("緑"),          QZ_TR("畳"),       QZ_TR("竹"),         QZ_TR("宇宙"),
-    QZ_TR("煉瓦"),        QZ_TR("移動指導"), QZ_TR("経過時間"),   QZ_TR("BGM"),
-    QZ_TR("その他"),      QZ_TR("はい"),     QZ_TR("いいえ"),     QZ_TR("対 局 名："),
-    QZ_TR("先    手 ："), QZ_TR("後    手 ："), QZ_TR("ﾌｧｲﾙ名 ："), QZ_TR("RETURN"),
+    QZ_TR("QZ 氷結将棋"), QZ_TR("対局"),        QZ_TR("対局(人間)"), QZ_TR("スタート"),
+    QZ_TR("対局(COM)"),   QZ_TR("先手"),        QZ_TR("後手"),       QZ_TR("COM対局ﾚﾍﾞﾙ"),
+    QZ_TR("LEVEL1"),      QZ_TR("LEVEL2"),      QZ_TR("LEVEL3"),     QZ_TR("終わり"),
+    QZ_TR("局面"),        QZ_TR("最初"),        QZ_TR("反転"),       QZ_TR("戻"),
+    QZ_TR("進"),          QZ_TR("△"),           QZ_TR("▽"),          QZ_TR("棋譜"),
+    QZ_TR("読込"),        QZ_TR("書込"),        QZ_TR("ｵﾌﾟｼｮﾝ"),     QZ_TR("背景画"),
+    QZ_TR("緑"),          QZ_TR("畳"),          QZ_TR("竹"),         QZ_TR("宇宙"),
+    QZ_TR("煉瓦"),        QZ_TR("移動指導"),    QZ_TR("経過時間"),   QZ_TR("BGM"),
+    QZ_TR("その他"),      QZ_TR("はい"),        QZ_TR("いいえ"),     QZ_TR("対 局 名："),
+    QZ_TR("先    手 ："), QZ_TR("後    手 ："), QZ_TR("ﾌｧｲﾙ名 ："),  QZ_TR("RETURN"),
+    QZ_TR("表示倍率"),
 };
 
 constexpr const char* languageKey = "言語";

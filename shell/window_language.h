@@ -15,7 +15,7 @@ class SettingsFile;
 class WindowLanguage {
  public:
   // Applies the language the settings file names (the system's when it
-  // names none) and adds the menu. `redraw` repaints the board's texts.
+  // names none) and adds the menu. `redraw` draws the board's texts again.
   WindowLanguage(MainWindow& window, SettingsFile& settings, std::function<void()> redraw);
 
   // Switches the window to a language and keeps the choice.

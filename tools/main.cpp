@@ -32,7 +32,7 @@ std::vector<Picture> all_pictures() {
 bool write_pictures(const fs::path& dir) {
   fs::create_directories(dir);
   for (const Picture& pic : all_pictures())
-    for (int scale : {1, 2, 3}) {
+    for (int scale : {1, 2, 3, 4}) {
       const QString suffix = scale == 1 ? QString() : QString("@%1x").arg(scale);
       const QImage image = pic.draw(scale).convertToFormat(QImage::Format_RGB32);
       const fs::path file = dir / (pic.name + suffix + ".png").toStdString();

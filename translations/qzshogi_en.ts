@@ -603,5 +603,9 @@
         <source></source>
         <translation>A piece on a square an enemy piece bears on is frozen and cannot move. A king in check is frozen too, so a check is answered only by capturing the checking piece or by putting a piece in between.</translation>
     </message>
+    <message id="表示倍率">
+        <source></source>
+        <translation>Scale</translation>
+    </message>
 </context>
 </TS>

@@ -103,8 +103,8 @@ std::int32_t Module1::読込_サウンド(const std::string& file_name, std::int
   }
   const std::int32_t buffer = dsCreateDSB(サウンド_ハンドル, image.data(), image.size(), count);
   if (buffer == 0)
-    表示_サウンド警告(
-        差込(QZ_TR("「%1」を読み込めません。再生できる WAV 形式の音ではありません。"), {file_name}));
+    表示_サウンド警告(差込(QZ_TR("「%1」を読み込めません。再生できる WAV 形式の音ではありません。"),
+                           {file_name}));
   return buffer;
 }
 
