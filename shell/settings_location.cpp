@@ -28,6 +28,7 @@ Surroundings currentSurroundings() {
   Surroundings s;
   s.executable = fs::read_symlink("/proc/self/exe", ec);
   s.current = fs::current_path(ec);
+  s.currentWritable = !ec && writable(s.current);
   s.xdgConfigHome = environment("XDG_CONFIG_HOME");
   s.home = environment("HOME");
   return s;
@@ -41,7 +42,7 @@ bool installed(const fs::path& executable) {
 }
 
 fs::path settingsFolder(const Surroundings& s) {
-  if (!installed(s.executable) && !s.current.empty() && writable(s.current)) return s.current;
+  if (!installed(s.executable) && !s.current.empty() && s.currentWritable) return s.current;
   // The base directory specification ignores a relative XDG_CONFIG_HOME.
   fs::path config = s.xdgConfigHome;
   if (!config.is_absolute()) config = fs::path(s.home.empty() ? "/" : s.home) / ".config";

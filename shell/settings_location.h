@@ -13,6 +13,7 @@ namespace qz {
 struct Surroundings {
   std::filesystem::path executable;  // the running program's own file
   std::filesystem::path current;     // the folder it was started from
+  bool currentWritable = true;       // whether the program may write there
   std::string xdgConfigHome;         // $XDG_CONFIG_HOME, may be empty
   std::string home;                  // $HOME, may be empty
 };
