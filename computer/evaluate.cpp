@@ -80,7 +80,7 @@ void 行き先の安全(const 候補枠& f, 点数& S) {
       if (n < f.開始.開始MAN王逃道数) S += 点(1) * (f.開始.開始MAN王逃道数 - n);
     }
   } else if (t.勢力_COM[tx][ty] > 0) {
-    const bool 銀金 = s.持駒_MAN.枚数[4] > 0 || s.持駒_MAN.枚数[5] > 0;
+    const bool 銀金 = s.持駒_MAN.枚数[持駒_銀] > 0 || s.持駒_MAN.枚数[持駒_金] > 0;
     if (銀金 && tx > 1 && tx < 9) {
       const int l = s.盤面[tx - 1][ty], r = s.盤面[tx + 1][ty];
       auto rook = [](int c) { return c == -飛 || c == -成飛; };
@@ -148,6 +148,7 @@ void 第二段(const 候補枠& f, 点数& S) {
 int 盤評価_自角注意_COM(評価文脈& 文脈, int 移動元X, int 移動元Y, int 移動駒) {
   局面& s = 文脈.局;
   const 盤配列& 狙 = 文脈.開始.持角狙座標_MAN;
+  constexpr 升 角の元 = 打ち元(-角);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
       if (狙[x][y] != 1) continue;
@@ -161,7 +162,7 @@ int 盤評価_自角注意_COM(評価文脈& 文脈, int 移動元X, int 移動�
           const int c = s.盤面[a][b];
           if ((c == -角 || c == -成角) && 移動チェック(s, a, b, x, y, c) == はい) return 移動駒;
         }
-      if (s.持駒_MAN.枚数[6] > 0 && 移動チェック(s, MAN持駒X, 6 + 2, x, y, -角) == はい)
+      if (s.持駒_MAN.枚数[持駒_角] > 0 && 移動チェック(s, 角の元.x, 角の元.y, x, y, -角) == はい)
         return 移動駒;
       return 0;
     }

@@ -75,10 +75,10 @@ struct 探索 {
     盤[fx][fy] = 0;
     盤[tx][ty] = static_cast<std::int16_t>(piece);
     候補手 c{fx, fy, tx, ty, piece, piece, 0};
-    if (調査_駒成(作業, fx, fy, tx, ty, piece) == いいえ) {
+    const int 成駒 = 調査_駒成(fx, fy, tx, ty, piece);
+    if (成駒 == 0) {
       c.評価値 = 評価(captured, piece, fx, fy, tx, ty, piece);
     } else {
-      const int 成駒 = 作業.成駒;
       if (移動後チェック(ty, piece) != いいえ) {
         const 点数 plain = 評価(captured, piece, fx, fy, tx, ty, piece);
         盤[tx][ty] = static_cast<std::int16_t>(成駒);

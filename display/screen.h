@@ -1,15 +1,15 @@
 // The painters of the window: board, stands, background, outlines, move
 // guidance, status texts and clocks, all over one drawing surface. 画面
-// holds the values they read; Form1 derives from it and treats them as its
-// own window variables.
+// reads the game it is given and keeps only the display's own settings.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <string_view>
 
+#include "display/layout.h"
 #include "display/surface.h"
-#include "rules/position.h"
+#include "rules/game.h"
 
 namespace qz {
 
@@ -43,8 +43,7 @@ constexpr int 文字列_手目 = 99;
 
 class 画面 {
  public:
-  explicit 画面(Surface& surface) : 面(surface) {}
-  virtual ~画面() = default;
+  画面(Surface& surface, const 対局& game) : 対局値(game), 面(surface) {}
   画面(const 画面&) = delete;
   画面& operator=(const 画面&) = delete;
 
@@ -85,22 +84,14 @@ class 画面 {
   void 消去_所有時間(int IN_手番);
 
   // --- What the painters read ------------------------------------------------
-  局面 局;
+  const 対局& 対局値;
   int 背景_現在 = 0;  // 0 until a background is chosen: the empty square tiles the window
   int 移動指導_フラグ = 0;
   int 色_桝輪郭 = 色_緑;
-  double 時間_MAN = 0;
-  double 時間_COM = 0;
-  int 対局モード = 0;
-  int COMレベル = 3;
-  int ハンデレベル = 0;
-  int ハンデ設定フラグ = 0;
+  // True while the clocks are shown (the 経過時間 switch); Form1 reads its menu.
+  std::function<bool()> 経過時間表示 = [] { return true; };
 
   Surface& 描画面() { return 面; }
-
- protected:
-  // True while the clocks are shown (the 経過時間 switch); Form1 reads its menu.
-  virtual bool 経過時間表示() const { return true; }
 
  private:
   void 文字(double セルx, double セルy, std::string_view s, int 色, int サイズ);

@@ -31,33 +31,21 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
 std::optional<指し手> 指し手にする(const 局面& s, bool MAN手番, std::string_view text) {
   const auto u = USI指し手読込(text);
   if (!u) return std::nullopt;
-  指し手 m;
-  m.先X = u->先X;
-  m.先Y = u->先Y;
   if (u->打つ) {
     const 持駒& 手駒 = MAN手番 ? s.持駒_MAN : s.持駒_COM;
     if (手駒.枚数[u->持駒番号] <= 0) return std::nullopt;
     const int c = 持駒番号の駒[u->持駒番号];
-    m.元駒 = m.先駒 = MAN手番 ? -c : c;
-    m.元X = MAN手番 ? MAN持駒X : COM持駒X;
-    m.元Y = MAN手番 ? u->持駒番号 + 2 : u->持駒番号;
+    const 指し手 m = 指し手::打つ手(MAN手番 ? -c : c, u->先X, u->先Y);
     if (移動チェック(s, m.元X, m.元Y, m.先X, m.先Y, m.元駒) == いいえ) return std::nullopt;
     return m;
   }
-  m.元X = u->元X;
-  m.元Y = u->元Y;
-  const int c = s.盤面[m.元X][m.元Y];
+  const int c = s.盤面[u->元X][u->元Y];
   if (MAN手番 ? !MAN駒(c) : !COM駒(c)) return std::nullopt;
-  if (移動チェック(s, m.元X, m.元Y, m.先X, m.先Y, c) == いいえ) return std::nullopt;
-  m.元駒 = c;
-  if (u->成) {
-    if (成れるか(m.元X, m.元Y, m.先Y, c) == いいえ) return std::nullopt;
-    m.先駒 = c < 0 ? c - 1 : c + 1;
-  } else {
-    if (移動後チェック(m.先Y, c) == いいえ) return std::nullopt;
-    m.先駒 = c;
-  }
-  return m;
+  if (移動チェック(s, u->元X, u->元Y, u->先X, u->先Y, c) == いいえ) return std::nullopt;
+  const bool 可 =
+      u->成 ? 調査_駒成(u->元X, u->元Y, u->先X, u->先Y, c) != 0 : 移動後チェック(u->先Y, c) == はい;
+  if (!可) return std::nullopt;
+  return 指し手::盤上の手(u->元X, u->元Y, u->先X, u->先Y, c, u->成);
 }
 
 void 表を書く(std::ostream& out, std::string_view 名, const 盤配列& a) {

@@ -17,8 +17,9 @@ namespace {
   指し手 m{c.移動元X, c.移動元Y, c.移動先X, c.移動先Y, c.移動駒, c.置く駒};
   if (!reversed) return m;
   if (c.移動元X == COM持駒X) {
-    m.元X = MAN持駒X;
-    m.元Y = c.移動元Y + 2;
+    const 升 元 = 打ち元(-c.移動駒);
+    m.元X = 元.x;
+    m.元Y = 元.y;
   } else {
     m.元X = 10 - c.移動元X;
     m.元Y = 10 - c.移動元Y;

@@ -42,7 +42,7 @@ inline const std::string 設定_経過OFF = "経過時間=OFF";
 inline const std::string 設定_BGMON = "BGM=ON";
 inline const std::string 設定_BGMOFF = "BGM=OFF";
 
-class Form1 : public 画面 {
+class Form1 {
  public:
   explicit Form1(const Platform& platform);
 
@@ -105,10 +105,10 @@ class Form1 : public 画面 {
   void Form_MouseDown(int Button, int Shift, double X, double Y);
 
   // --- Game values -------------------------------------------------------------
+  対局 対局値;
+  画面 画;  // paints 対局値
   int 先手値 = 先手;
   int 後手値 = 後手;
-  int 手番 = 0;
-  int 手数 = 0;
   int 選択状態 = 0;
   std::array<int, 5> 指し手{};  // from column, from row, to column, to row, piece code
   int 中断中 = 0;
@@ -131,8 +131,6 @@ class Form1 : public 画面 {
   std::int32_t 音_BGM = 0;
 
  protected:
-  bool 経過時間表示() const override { return p.menu.itemChecked(MenuItem::KEIKA); }
-
   // Menu check marks.
   bool チェック(MenuItem item) const { return p.menu.itemChecked(item); }
   void チェック(MenuItem item, bool on) { p.menu.setItemChecked(item, on); }
@@ -206,6 +204,8 @@ class Form1 : public 画面 {
   void 盤上クリック(int Button, int m, int l);
   bool 再開();
   bool 手番の駒(int 駒) const;
+  // How many pieces the hand slot shown on stand square (x, y) holds.
+  int 持駒台の枚数(int x, int y) const;
   void ハンデ変更(int 向き);
   bool ハンデ拒否();
   void 思考中表示();

@@ -19,11 +19,11 @@ void Form1::Timer1_Timer() {
   const auto 秒 = static_cast<long long>(std::floor(一手経過秒));
   if (秒 == 表示済秒) return;
   表示済秒 = 秒;
-  if (手番 == 局.手番値_COM)
-    描画_所有時間(局.手番値_COM, 一手経過秒 + 時間_COM);
-  else if (手番 == 局.手番値_MAN)
-    描画_所有時間(局.手番値_MAN, 一手経過秒 + 時間_MAN);
-  描画面().refresh();
+  if (対局値.手番 == 対局値.局.手番値_COM)
+    画.描画_所有時間(対局値.局.手番値_COM, 一手経過秒 + 対局値.時間_COM);
+  else if (対局値.手番 == 対局値.局.手番値_MAN)
+    画.描画_所有時間(対局値.局.手番値_MAN, 一手経過秒 + 対局値.時間_MAN);
+  画.描画面().refresh();
 }
 
 }  // namespace qz

@@ -8,11 +8,11 @@ namespace qz {
 
 // "思考中" in the computer's last-move area, with a dark shadow.
 void Form1::思考中表示() {
-  for (int x = -2; x <= 0; ++x) 描画_絵(背景_現在, x, 8);
-  描画_桝輪郭(色_桝輪郭, COM持駒X, 7);
-  描画_数値(-1.5, 8.5, QZ_TR("思考中"), 色_黒, 0, 12);
-  描画_数値(-1.6, 8.4, QZ_TR("思考中"), 色_白, 0, 12);
-  描画_桝輪郭(色_桝輪郭, 1, 8);
+  for (int x = -2; x <= 0; ++x) 画.描画_絵(画.背景_現在, x, 8);
+  画.描画_桝輪郭(画.色_桝輪郭, COM持駒X, 7);
+  画.描画_数値(-1.5, 8.5, QZ_TR("思考中"), 色_黒, 0, 12);
+  画.描画_数値(-1.6, 8.4, QZ_TR("思考中"), 色_白, 0, 12);
+  画.描画_桝輪郭(画.色_桝輪郭, 1, 8);
 }
 
 void Form1::com_ban() {
@@ -24,14 +24,15 @@ void Form1::com_ban() {
   開始時刻 = 時刻();
   if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
   思考中表示();
-  描画面().refresh();
+  画.描画面().refresh();
 
   // The search starts from tables of the real position alone, so that it
   // chooses what the engine chooses for the same position and level: the
   // cells a survey keeps would otherwise carry values of earlier positions.
   思考中 = true;
-  局.表 = 勢力表{};
-  const 探索結果 結果 = COM探索(局, COM記憶値, COMレベル, nullptr, [this] { Timer1_Timer(); });
+  対局値.局.表 = 勢力表{};
+  const 探索結果 結果 =
+      COM探索(対局値.局, COM記憶値, 対局値.COMレベル, nullptr, [this] { Timer1_Timer(); });
   思考中 = false;
   const 手番開始記録& 開始 = COM記憶値.開始;
   前 = {開始.開始盤面, 開始.前氷結_COM, 開始.前氷結_MAN};
@@ -51,30 +52,31 @@ void Form1::com_ban() {
 // turn to MAN.
 void Form1::COMの手を指す(int fx, int fy, int tx, int ty, int 元駒, int 置く駒) {
   const double 秒 = 経過秒();
-  手順.手順保存(局.盤面, fx, fy, tx, ty, 元駒, 置く駒, 時間_MAN, 時間_MAN, 時間_COM, 時間_COM + 秒);
-  ++手数;
-  描画_手数(手数, 色_白);
+  手順.手順保存(対局値.局.盤面, fx, fy, tx, ty, 元駒, 置く駒, 対局値.時間_MAN, 対局値.時間_MAN,
+                対局値.時間_COM, 対局値.時間_COM + 秒);
+  ++対局値.手数;
+  画.描画_手数(対局値.手数, 色_白);
   駒移動(fx, fy, tx, ty, 置く駒);
   p.sound.dsPlay(音_駒打);
   p.timer1.setEnabled(false);
-  勢力調査(局);
+  勢力調査(対局値.局);
   描画_氷結駒();
-  if (局.勝者 == 局.手番値_COM) {
+  if (対局値.局.勝者 == 対局値.局.手番値_COM) {
     終了(QZ_TR("ｺﾝﾋﾟｭｰﾀ"));
     return;
   }
-  const int kx = 局.表.MAN王X, ky = 局.表.MAN王Y;
-  if (調査_MAN王取得(局, kx, ky) == はい) {
-    if (詰めかMAN(局) == はい)
+  const int kx = 対局値.局.表.MAN王X, ky = 対局値.局.表.MAN王Y;
+  if (調査_MAN王取得(対局値.局, kx, ky) == はい) {
+    if (詰めかMAN(対局値.局) == はい)
       メッセージ(QZ_TR("よし！!"), QZ_TR("詰め ?"));
-    else if (局.表.勢力_COM[kx][ky] > 0)
+    else if (対局値.局.表.勢力_COM[kx][ky] > 0)
       メッセージ(QZ_TR("   ** 王手 **"), "");
   }
-  描画_移動結果(局.手番値_COM, tx, ty, 置く駒, 色_白);
-  描画_桝輪郭(色_白, tx, ty);
-  時間_COM += 秒;
+  画.描画_移動結果(対局値.局.手番値_COM, tx, ty, 置く駒, 色_白);
+  画.描画_桝輪郭(色_白, tx, ty);
+  対局値.時間_COM += 秒;
   開始時刻 = 時刻();
-  手番 = 局.手番値_MAN;
+  対局値.手番 = 対局値.局.手番値_MAN;
   if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
 }
 

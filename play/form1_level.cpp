@@ -46,17 +46,17 @@ constexpr MenuItem レベル項目[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, Menu
 }  // namespace
 
 void Form1::LEVEL1_Click() {
-  for (const int x : {-2, -1, 0}) 描画_絵(背景_現在, x, 0);
+  for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
   レベル_設定(1);
 }
 
 void Form1::LEVEL2_Click() {
-  for (const int x : {-2, -1, 0}) 描画_絵(背景_現在, x, 0);
+  for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
   レベル_設定(2);
 }
 
 void Form1::LEVEL3_Click() {
-  for (const int x : {-2, -1, 0}) 描画_絵(背景_現在, x, 0);
+  for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
   レベル_設定(3);
 }
 
@@ -64,9 +64,9 @@ void Form1::レベル_設定(int IN_LEVEL) {
   for (const MenuItem item : レベル項目) チェック(item, false);
   if (IN_LEVEL >= 1 && IN_LEVEL <= 3) {
     チェック(レベル項目[IN_LEVEL - 1], true);
-    COMレベル = IN_LEVEL;
+    対局値.COMレベル = IN_LEVEL;
   }
-  if (対局モード == 1) 描画_レベル(COMレベル);
+  if (対局値.対局モード == 1) 画.描画_レベル(対局値.COMレベル);
 }
 
 // The refusals of both handicap buttons, each with its sound and message.
@@ -93,18 +93,18 @@ void Form1::ハンデ変更(int 向き) {
   描画_棋譜_IO(1);
   if (ハンデ拒否()) return;
   手順.手順_最終 = 0;
-  if (ハンデレベル * 向き < 最高ハンデ) {
-    const int 元 = ハンデレベル;
-    ハンデレベル += 向き;
-    描画_ハンデレベル(ハンデレベル);
-    const bool 落とす = ハンデレベル * 向き > 0;
-    const 駒落ち& d = 落とす駒(落とす ? ハンデレベル : 元);
-    局.盤面[d.x][d.y] = static_cast<std::int16_t>(落とす ? 0 : d.駒);
-    描画_絵(局.盤面[d.x][d.y], d.x, d.y);
-    描画_桝輪郭(色_桝輪郭, d.x, d.y);
+  if (対局値.ハンデレベル * 向き < 最高ハンデ) {
+    const int 元 = 対局値.ハンデレベル;
+    対局値.ハンデレベル += 向き;
+    画.描画_ハンデレベル(対局値.ハンデレベル);
+    const bool 落とす = 対局値.ハンデレベル * 向き > 0;
+    const 駒落ち& d = 落とす駒(落とす ? 対局値.ハンデレベル : 元);
+    対局値.局.盤面[d.x][d.y] = static_cast<std::int16_t>(落とす ? 0 : d.駒);
+    画.描画_絵(対局値.局.盤面[d.x][d.y], d.x, d.y);
+    画.描画_桝輪郭(画.色_桝輪郭, d.x, d.y);
     p.sound.dsPlay(音_駒打);
   }
-  ハンデ設定フラグ = 1;
+  対局値.ハンデ設定フラグ = 1;
 }
 
 void Form1::LBEL_UP_Click() {

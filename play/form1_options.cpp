@@ -40,15 +40,15 @@ void Form1::読込_環境設定ファイル() {
     for (const auto& b : 背景表)
       if ((*lines)[0] == b.行) {
         チェック設定(b.背景);
-        描画_背景(b.背景);
-        背景_現在 = b.背景;
+        画.描画_背景(b.背景);
+        画.背景_現在 = b.背景;
       }
   }
   if (n >= 2) {
     const bool on = (*lines)[1] == 設定_指導ON;
-    色_移動指導 = on ? 色_指導有効 : 色_桝輪郭;
+    色_移動指導 = on ? 色_指導有効 : 画.色_桝輪郭;
     チェック(MenuItem::SIDOU, on);
-    移動指導_フラグ = on ? 1 : 0;
+    画.移動指導_フラグ = on ? 1 : 0;
   }
   if (n >= 3) チェック(MenuItem::KEIKA, (*lines)[2] == 設定_経過ON);
   if (n >= 4) {
@@ -58,8 +58,8 @@ void Form1::読込_環境設定ファイル() {
     return;
   }
   既定設定書込();
-  背景_現在 = 背景_緑;
-  描画_背景(背景_緑);
+  画.背景_現在 = 背景_緑;
+  画.描画_背景(背景_緑);
 }
 
 // Writes the default file and shows the defaults in the menu (the music is
@@ -67,8 +67,8 @@ void Form1::読込_環境設定ファイル() {
 void Form1::既定設定書込() {
   チェック設定(背景_緑);
   チェック(MenuItem::SIDOU, false);
-  移動指導_フラグ = 0;
-  色_移動指導 = 色_桝輪郭;
+  画.移動指導_フラグ = 0;
+  色_移動指導 = 画.色_桝輪郭;
   チェック(MenuItem::KEIKA, true);
   チェック(MenuItem::BGM, true);
   p.settings.writeLines({設定_背景_緑, 設定_指導OFF, 設定_経過ON, 設定_BGMON});
@@ -95,10 +95,10 @@ void Form1::書込_環境設定ファイル() {
 void Form1::背景項目選択(MenuItem item, int 背景) {
   if (!チェック(item)) {
     チェック設定(背景);
-    背景_現在 = 背景;
+    画.背景_現在 = 背景;
   }
   書込_環境設定ファイル();
-  画面_再描画();
+  画.画面_再描画();
 }
 
 void Form1::MIDORI_Click() {
@@ -121,15 +121,16 @@ void Form1::SIDOU_Click() {
   if (チェック(MenuItem::SIDOU)) {
     // Repaint every outline so that no guidance outline stays behind.
     for (int x = 1; x <= 桝数; ++x)
-      for (int y = 1; y <= 桝数; ++y) 描画_桝輪郭(色_桝輪郭, x, y);
-    for (int y = 1; y <= 持駒種類数; ++y) 描画_桝輪郭(色_桝輪郭, COM持駒X, y);
-    for (int y = 3; y <= 持駒種類数 + 2; ++y) 描画_桝輪郭(色_桝輪郭, MAN持駒X, y);
+      for (int y = 1; y <= 桝数; ++y) 画.描画_桝輪郭(画.色_桝輪郭, x, y);
+    for (int y = 1; y <= 持駒種類数; ++y) 画.描画_桝輪郭(画.色_桝輪郭, COM持駒X, y);
+    for (int i = 1; i <= 持駒種類数; ++i)
+      画.描画_桝輪郭(画.色_桝輪郭, MAN持駒X, 持駒台の升(-持駒番号の駒[i]).y);
     チェック(MenuItem::SIDOU, false);
-    移動指導_フラグ = 0;
-    色_移動指導 = 色_桝輪郭;
+    画.移動指導_フラグ = 0;
+    色_移動指導 = 画.色_桝輪郭;
   } else {
     チェック(MenuItem::SIDOU, true);
-    移動指導_フラグ = 1;
+    画.移動指導_フラグ = 1;
     色_移動指導 = 色_指導有効;
   }
   書込_環境設定ファイル();
@@ -139,13 +140,13 @@ void Form1::KEIKA_Click() {
   if (チェック(MenuItem::KEIKA)) {
     チェック(MenuItem::KEIKA, false);
     p.timer1.setEnabled(false);
-    消去_所有時間(局.手番値_COM);
-    消去_所有時間(局.手番値_MAN);
+    画.消去_所有時間(対局値.局.手番値_COM);
+    画.消去_所有時間(対局値.局.手番値_MAN);
   } else {
     チェック(MenuItem::KEIKA, true);
     p.timer1.setEnabled(true);
-    描画_所有時間(局.手番値_COM, 時間_COM);
-    描画_所有時間(局.手番値_MAN, 時間_MAN);
+    画.描画_所有時間(対局値.局.手番値_COM, 対局値.時間_COM);
+    画.描画_所有時間(対局値.局.手番値_MAN, 対局値.時間_MAN);
   }
   書込_環境設定ファイル();
 }

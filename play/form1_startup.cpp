@@ -10,7 +10,9 @@
 
 namespace qz {
 
-Form1::Form1(const Platform& platform) : 画面(platform.surface), p(platform) {}
+Form1::Form1(const Platform& platform) : 画(platform.surface, 対局値), p(platform) {
+  画.経過時間表示 = [this] { return チェック(MenuItem::KEIKA); };
+}
 
 void Form1::メニュー選択(MenuItem item) {
   using Handler = void (Form1::*)();
@@ -58,11 +60,11 @@ void Form1::Form_Load() {
 
   先手値 = 先手;
   後手値 = 後手;
-  色_桝輪郭 = 色_緑;
+  画.色_桝輪郭 = 色_緑;
   色_移動指導 = 色_緑;
-  COMレベル = 3;
+  対局値.COMレベル = 3;
   棋譜モード = 0;
-  移動指導_フラグ = 0;
+  画.移動指導_フラグ = 0;
   チェック(MenuItem::LEVEL3, true);
   p.window.setBackColour(色_緑);
 
@@ -107,24 +109,24 @@ void Form1::VER_Click() {
 }
 
 void Form1::初期設定() {
-  ハンデレベル = 0;
-  ハンデ設定フラグ = 0;
-  対局モード = 0;
-  局.勝者 = 0;
-  手番 = 0;
+  対局値.ハンデレベル = 0;
+  対局値.ハンデ設定フラグ = 0;
+  対局値.対局モード = 0;
+  対局値.局.勝者 = 0;
+  対局値.手番 = 0;
   手順.手順_現在 = 0;
-  手数 = 0;
+  対局値.手数 = 0;
   反転フラグ = 0;
   手順[0].先駒 = 歩;
   p.timer1.setEnabled(false);
-  時間_MAN = 0;
-  時間_COM = 0;
+  対局値.時間_MAN = 0;
+  対局値.時間_COM = 0;
   表示済秒 = 0;
   中断中 = 0;
   棋譜モード = 0;
   選択状態 = 0;
-  初期配置(局);
-  画面_再描画();
+  初期配置(対局値.局);
+  画.画面_再描画();
 }
 
 }  // namespace qz

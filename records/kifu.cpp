@@ -220,15 +220,6 @@ std::string 手順検査(const 手順& 手) {
   return 結果;
 }
 
-double 取得_棋譜のX座標(std::u32string_view IN_文字列) {
-  const double L = static_cast<double>(IN_文字列.size());
-  return 盤左端 + 桝幅 * (3 + (13 - L) / 5);
-}
-
-double 取得_棋譜のX座標(std::string_view IN_文字列_utf8) {
-  return 取得_棋譜のX座標(utf8からコードポイント(IN_文字列_utf8));
-}
-
 std::vector<棋譜メッセージ> 読込メッセージ(const 棋譜読込結果& 結果,
                                            const std::string& ファイル名) {
   std::vector<棋譜メッセージ> 一覧;

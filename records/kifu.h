@@ -91,11 +91,6 @@ struct 棋譜読込結果 {
 
 // --- What the window shows ----------------------------------------------------
 
-// The X position (twips) of a header line of 文字数 characters:
-// 1050 + 495 × (3 + (13 − L) / 5) in real arithmetic.
-double 取得_棋譜のX座標(std::u32string_view IN_文字列);
-double 取得_棋譜のX座標(std::string_view IN_文字列_utf8);
-
 struct 棋譜メッセージ {
   std::string 文言;
   std::string 題;

@@ -13,8 +13,6 @@ struct 守備側 {
   const 盤配列& 敵勢力;   // the enemy's bearing counts (D's in-check count at its king)
   const 持駒& 手駒;
   int 歩コード() const { return MAN側 ? -歩 : 歩; }
-  int 打つ列() const { return MAN側 ? MAN持駒X : COM持駒X; }
-  int 歩の段() const { return MAN側 ? 1 + 2 : 1; }  // MAN names the stand row, COM the slot
   bool 駒(int c) const { return MAN側 ? (c <= -10 && c >= -成飛) : (c >= 10 && c <= 成飛); }
 };
 
@@ -44,9 +42,10 @@ int 打って防げる(局面& s, const 守備側& d) {
       if (m != 1) continue;
       // A hand of pawns only cannot block where a pawn may not be dropped;
       // any other hand is taken to block anywhere, tried with a pawn.
-      const bool 歩だけ = d.手駒.合計 == d.手駒.枚数[1];
+      const bool 歩だけ = d.手駒.合計 == d.手駒.枚数[持駒_歩];
+      const 升 歩の元 = 打ち元(d.歩コード());
       const bool 塞げる =
-          !(歩だけ && 移動チェック(s, d.打つ列(), d.歩の段(), x, y, d.歩コード()) == いいえ);
+          !(歩だけ && 移動チェック(s, 歩の元.x, 歩の元.y, x, y, d.歩コード()) == いいえ);
       const std::int16_t 元 = s.盤面[x][y];
       if (塞げる) s.盤面[x][y] = static_cast<std::int16_t>(d.歩コード());
       const int 届く = 王手駒が届く(s, d);

@@ -8,7 +8,8 @@
 
 namespace qz {
 
-// One move as the program writes it.
+// One move as the program writes it: a board move (from, to, promoting or
+// not) or a drop of a hand piece, whose source is the stand as 打ち元 names it.
 struct 指し手 {
   int 元X = 0, 元Y = 0;  // a square, or 11 / -1 with MAN's stand row / COM's slot
   int 先X = 0, 先Y = 0;
@@ -17,6 +18,14 @@ struct 指し手 {
   bool 打つ() const { return 元X == MAN持駒X || 元X == COM持駒X; }
   bool 成る() const { return 先駒 != 元駒; }
   bool operator==(const 指し手&) const = default;
+
+  static 指し手 盤上の手(int fx, int fy, int tx, int ty, int 駒, bool 成り) {
+    return {fx, fy, tx, ty, 駒, 成り ? 成り駒(駒) : 駒};
+  }
+  static 指し手 打つ手(int 駒, int tx, int ty) {
+    const 升 元 = 打ち元(駒);
+    return {元.x, 元.y, tx, ty, 駒, 駒};
+  }
 };
 
 // A set of board squares: bit (x-1)*9 + (y-1), so that rising bits run
@@ -51,9 +60,8 @@ void 合法手列挙(const 局面& s, bool MAN側, F&& 訪問) {
           w &= w - 1;
           const int tx = i / 9 + 1, ty = i % 9 + 1;
           if (移動チェック(s, fx, fy, tx, ty, c) == いいえ) continue;
-          if (移動後チェック(ty, c) == はい) 訪問(指し手{fx, fy, tx, ty, c, c});
-          if (成れるか(fx, fy, ty, c) == はい)
-            訪問(指し手{fx, fy, tx, ty, c, c < 0 ? c - 1 : c + 1});
+          if (移動後チェック(ty, c) == はい) 訪問(指し手::盤上の手(fx, fy, tx, ty, c, false));
+          if (調査_駒成(fx, fy, tx, ty, c) != 0) 訪問(指し手::盤上の手(fx, fy, tx, ty, c, true));
         }
       };
       各升(候補.前, 0);
@@ -64,12 +72,11 @@ void 合法手列挙(const 局面& s, bool MAN側, F&& 訪問) {
   for (int k = 1; k <= 持駒種類数; ++k) {
     if (手駒.枚数[k] <= 0) continue;
     const int c = MAN側 ? -持駒番号の駒[k] : 持駒番号の駒[k];
-    const int 元X = MAN側 ? MAN持駒X : COM持駒X;
-    const int 元Y = MAN側 ? k + 2 : k;
+    const 升 元 = 打ち元(c);
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
-        if (s.盤面[tx][ty] == 0 && 移動チェック(s, 元X, 元Y, tx, ty, c) == はい)
-          訪問(指し手{元X, 元Y, tx, ty, c, c});
+        if (s.盤面[tx][ty] == 0 && 移動チェック(s, 元.x, 元.y, tx, ty, c) == はい)
+          訪問(指し手::打つ手(c, tx, ty));
   }
 }
 

@@ -35,44 +35,43 @@ void 駒移動(局面& s, int 移動元X, int 移動元Y, int 移動先X, int �
     s.表.MAN王Y = 移動先Y;
   }
 
-  if (移動元X == COM持駒X) {
-    if (移動元Y >= 1 && 移動元Y <= 持駒種類数) s.持駒_COM.減らす(移動元Y);
-  } else if (移動元X == MAN持駒X) {
-    const int i = 移動元Y - 2;
-    if (i >= 1 && i <= 持駒種類数) s.持駒_MAN.減らす(i);
+  if (移動元X == COM持駒X || 移動元X == MAN持駒X) {
+    const int i = 打ち元の持駒番号(移動元X, 移動元Y);
+    if (i >= 1 && i <= 持駒種類数) (移動元X == MAN持駒X ? s.持駒_MAN : s.持駒_COM).減らす(i);
   } else if (盤上(移動元X, 移動元Y)) {
     s.盤面[移動元X][移動元Y] = 0;
   }
 }
 
-int 成れるか(int 移動元X, int 移動元Y, int 移動先Y, int 移動駒種類) {
-  if (移動元X == COM持駒X || 移動元X == MAN持駒X) return いいえ;
+// The promoted code of the moving piece when the move may promote, else 0.
+int 調査_駒成(int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
+  if (移動元X == COM持駒X || 移動元X == MAN持駒X) return 0;
+  bool 可;
   switch (移動駒種類) {
     case -歩:
     case -香:
     case -桂:
-      return 移動先Y < 4 ? はい : いいえ;
+      可 = 移動先Y < 4;
+      break;
     case -銀:
     case -角:
     case -飛:
-      return 移動先Y < 4 || 移動元Y < 4 ? はい : いいえ;
+      可 = 移動先Y < 4 || 移動元Y < 4;
+      break;
     case 歩:
     case 香:
     case 桂:
-      return 移動先Y > 6 ? はい : いいえ;
+      可 = 移動先Y > 6;
+      break;
     case 銀:
     case 角:
     case 飛:
-      return 移動先Y > 6 || 移動元Y > 6 ? はい : いいえ;
+      可 = 移動先Y > 6 || 移動元Y > 6;
+      break;
     default:
-      return いいえ;
+      可 = false;
   }
-}
-
-int 調査_駒成(局面& s, int 移動元X, int 移動元Y, int /*移動先X*/, int 移動先Y, int 移動駒種類) {
-  if (成れるか(移動元X, 移動元Y, 移動先Y, 移動駒種類) == いいえ) return いいえ;
-  s.成駒 = 移動駒種類 < 0 ? 移動駒種類 - 1 : 移動駒種類 + 1;
-  return はい;
+  return 可 ? 成り駒(移動駒種類) : 0;
 }
 
 int 移動後チェック(int 移動先Y, int 移動駒種類) {

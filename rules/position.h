@@ -45,7 +45,6 @@ struct 局面 {
   int 手番値_MAN = 先手;  // the side value MAN plays
   int 手番値_COM = 後手;  // the side value of the COM pieces
   int 勝者 = 0;           // side value of whoever took a king; 0 while none has been
-  int 成駒 = 0;           // the promoted code left by 調査_駒成
 };
 
 }  // namespace qz

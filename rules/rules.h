@@ -53,13 +53,11 @@ void 駒移動(局面& s, int 移動元X, int 移動元Y, int 移動先X, int �
 // Puts a captured piece into the capturer's hand as its unpromoted kind;
 // a captured king sets 勝者 instead.
 void 駒取得(局面& s, int 取得駒);
-// 1 if the move may promote (and s.成駒 := the promoted code), else 0.
-int 調査_駒成(局面& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
+// The promoted code (the moving code one further from zero) when the move
+// may promote, else 0. A drop never promotes.
+int 調査_駒成(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
 // 0 when the unpromoted piece may not stand on row 移動先Y (it must promote).
 int 移動後チェック(int 移動先Y, int 移動駒種類);
-// The question of 調査_駒成 without touching 成駒: 1 if the move may promote.
-// The promoted code is then 移動駒種類 - 1 for MAN, + 1 for COM.
-int 成れるか(int 移動元X, int 移動元Y, int 移動先Y, int 移動駒種類);
 
 // --- Check, double pawn, king location ---------------------------------------
 

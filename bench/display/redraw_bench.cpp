@@ -15,12 +15,13 @@
 namespace {
 
 void redrawOn(benchmark::State& state, qz::Surface& surface) {
-  qz::画面 g(surface);
-  qz::初期配置(g.局);
+  qz::対局 game;
+  qz::画面 g(surface, game);
+  qz::初期配置(game.局);
   g.背景_現在 = qz::背景_畳;
-  g.局.持駒_MAN.加える(1);
-  g.局.持駒_COM.加える(6);
-  g.対局モード = 1;
+  game.局.持駒_MAN.加える(1);
+  game.局.持駒_COM.加える(6);
+  game.対局モード = 1;
   g.画面_再描画();  // pictures loaded once, as in the program
   for (auto _ : state) {
     g.画面_再描画();
@@ -43,8 +44,9 @@ BENCHMARK(BM_RedrawQt)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->MinTime(2
 void BM_ScaleChange(benchmark::State& state) {
   qz::QtSurface surface(QSize(1030, 750), 1.0,
                         QString::fromStdString(qz::findPictureDirectory().string()));
-  qz::画面 g(surface);
-  qz::初期配置(g.局);
+  qz::対局 game;
+  qz::画面 g(surface, game);
+  qz::初期配置(game.局);
   g.背景_現在 = qz::背景_畳;
   for (int i = 0; i < 500; ++i) g.画面_再描画();
   bool large = false;
@@ -58,8 +60,9 @@ BENCHMARK(BM_ScaleChange)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_RedrawRecorded(benchmark::State& state) {
   qz::RecordingSurface surface;
-  qz::画面 g(surface);
-  qz::初期配置(g.局);
+  qz::対局 game;
+  qz::画面 g(surface, game);
+  qz::初期配置(game.局);
   for (auto _ : state) {
     surface.ops.clear();
     g.画面_再描画();

@@ -32,20 +32,14 @@ TEST(ClockText, HoursMinutesSeconds) {
   for (const auto& [s, text] : cases) EXPECT_EQ(調査_時間秒追加結果(s), text) << s;
 }
 
-class HiddenClocks : public 画面 {
- public:
-  using 画面::画面;
-  bool shown = true;
-
- protected:
-  bool 経過時間表示() const override { return shown; }
-};
-
 TEST(ClockPainters, EachSideInItsCellsAndNothingWhenSwitchedOff) {
   RecordingSurface rec;
-  HiddenClocks g(rec);
+  対局 game;
+  画面 g(rec, game);
+  bool shown = true;
+  g.経過時間表示 = [&] { return shown; };
   g.背景_現在 = 背景_宇宙;
-  g.描画_所有時間(g.局.手番値_MAN, 3725);
+  g.描画_所有時間(game.局.手番値_MAN, 3725);
   ASSERT_EQ(rec.ops.size(), 5u);  // three tiles, two texts
   EXPECT_EQ(rec.ops[0].picture, Picture::HAIKEI_UCHU);
   EXPECT_DOUBLE_EQ(rec.ops[0].x, セルX(13));
@@ -57,7 +51,7 @@ TEST(ClockPainters, EachSideInItsCellsAndNothingWhenSwitchedOff) {
   EXPECT_NEAR(rec.ops[4].x, セルX(13), 1e-9);
 
   rec.ops.clear();
-  g.描画_所有時間(g.局.手番値_COM, 0);
+  g.描画_所有時間(game.局.手番値_COM, 0);
   ASSERT_EQ(rec.ops.size(), 6u);  // and board square (1, 9) outlined again
   EXPECT_DOUBLE_EQ(rec.ops[0].x, セルX(-2));
   EXPECT_NEAR(rec.ops[3].x, セルX(-1.5), 1e-9);
@@ -65,8 +59,8 @@ TEST(ClockPainters, EachSideInItsCellsAndNothingWhenSwitchedOff) {
   EXPECT_EQ(rec.ops[5].kind, RecordingSurface::Kind::Box);
 
   rec.ops.clear();
-  g.shown = false;
-  g.描画_所有時間(g.局.手番値_MAN, 10);
+  shown = false;
+  g.描画_所有時間(game.局.手番値_MAN, 10);
   g.描画_所有時間(0, 10);
   EXPECT_TRUE(rec.ops.empty());
   g.消去_所有時間(0);

@@ -35,7 +35,8 @@ class Painters : public ::testing::Test {
   }
 
   RecordingSurface rec;
-  画面 g{rec};
+  対局 game;
+  画面 g{rec, game};
 };
 
 TEST(PictureTable, CodesChooseTheirPictures) {
@@ -102,8 +103,8 @@ TEST_F(Painters, OutlineRunsToTheNextCellsCorner) {
 
 TEST_F(Painters, MansStandShowsCountsWithShadowAndEmptySlotsBare) {
   g.背景_現在 = 背景_竹;
-  g.局.持駒_MAN.枚数[1] = 3;   // 歩, row 3
-  g.局.持駒_MAN.枚数[7] = 12;  // 飛, row 9: printed in full
+  game.局.持駒_MAN.枚数[持駒_歩] = 3;   // 歩, row 3
+  game.局.持駒_MAN.枚数[持駒_飛] = 12;  // 飛, row 9: printed in full
   g.描画_自持盤();
   const auto t = texts();
   ASSERT_EQ(t.size(), 4u);
@@ -129,8 +130,8 @@ TEST_F(Painters, MansStandShowsCountsWithShadowAndEmptySlotsBare) {
 }
 
 TEST_F(Painters, ComsStandCountsItsRowsFromTheRookDown) {
-  g.局.持駒_COM.枚数[7] = 1;  // 飛 in row 1
-  g.局.持駒_COM.枚数[1] = 2;  // 歩 in row 7
+  game.局.持駒_COM.枚数[持駒_飛] = 1;  // 飛 in row 1
+  game.局.持駒_COM.枚数[持駒_歩] = 2;  // 歩 in row 7
   g.描画_敵持盤();
   const auto t = texts();
   ASSERT_EQ(t.size(), 4u);
@@ -174,10 +175,10 @@ TEST_F(Painters, WholeRedrawTilesAroundTheBoardAndPutsTheTitleLast) {
 
 TEST_F(Painters, RedrawShowsLevelAndGradeWhenTheyApply) {
   g.背景_現在 = 背景_緑;
-  g.対局モード = 1;
-  g.COMレベル = 2;
-  g.ハンデ設定フラグ = 1;
-  g.ハンデレベル = 3;
+  game.対局モード = 1;
+  game.COMレベル = 2;
+  game.ハンデ設定フラグ = 1;
+  game.ハンデレベル = 3;
   g.画面_再描画();
   std::vector<std::string> shown;
   for (const auto& t : texts()) shown.push_back(t.text);
@@ -224,7 +225,7 @@ TEST_F(Painters, MoveNumberEndsInTheSamePlaceWhateverItsLength) {
 }
 
 TEST_F(Painters, LastMoveIsWrittenInNotationBesideEachSide) {
-  g.描画_移動結果(g.局.手番値_MAN, 3, 6, -歩, 15);
+  g.描画_移動結果(game.局.手番値_MAN, 3, 6, -歩, 15);
   auto t = texts();
   ASSERT_EQ(t.size(), 6u);
   expectText(t[0], 12.5, 2.5, "７", 0, 12);
@@ -234,7 +235,7 @@ TEST_F(Painters, LastMoveIsWrittenInNotationBesideEachSide) {
   expectText(t[5], 13.4, 2.4, "歩", 15, 12);
 
   rec.ops.clear();
-  g.描画_移動結果(g.局.手番値_COM, 2, 2, 成角, 15);
+  g.描画_移動結果(game.局.手番値_COM, 2, 2, 成角, 15);
   t = texts();
   ASSERT_EQ(t.size(), 6u);
   expectText(t[0], -1.5, 8.5, "８", 0, 12);
@@ -319,3 +320,8 @@ TEST_F(Painters, NumbersPrintWithABlankForTheSignAndKanjiInModeOne) {
 
 }  // namespace
 }  // namespace qz
+
+TEST(HeaderPosition, CountsCharactersNotBytes) {
+  EXPECT_DOUBLE_EQ(qz::取得_棋譜のX座標(U"あいうえおかきくけこさしす"), 2535);
+  EXPECT_DOUBLE_EQ(qz::取得_棋譜のX座標(U"abcdefghijklmnopqr"), 2040);
+}

@@ -36,8 +36,8 @@ TEST(Sfen, RoundTripsPromotedPiecesHandsAndSides) {
   EXPECT_EQ(p->盤面[6][2], -成飛);  // "+R" after five empty squares: file 4, rank b
   EXPECT_EQ(p->盤面[8][2], 王);
   EXPECT_EQ(p->盤面[2][8], 成角);
-  EXPECT_EQ(p->持駒_MAN.枚数[1], 2);
-  EXPECT_EQ(p->持駒_COM.枚数[1], 2);
+  EXPECT_EQ(p->持駒_MAN.枚数[持駒_歩], 2);
+  EXPECT_EQ(p->持駒_COM.枚数[持駒_歩], 2);
   EXPECT_EQ(p->持駒_COM.合計, 6);
   EXPECT_FALSE(p->MAN手番);
 }
@@ -46,7 +46,7 @@ TEST(Sfen, HandsInAnyOrderAndAMissingMoveNumberAreAccepted) {
   std::string why;
   const auto p = SFEN読込("9/9/9/9/9/9/9/9/9 b pP2pR", why);
   ASSERT_TRUE(p) << why;
-  EXPECT_EQ(p->持駒_COM.枚数[1], 3);
+  EXPECT_EQ(p->持駒_COM.枚数[持駒_歩], 3);
   EXPECT_EQ(p->持駒_MAN.合計, 2);
   EXPECT_EQ(SFEN書出(p->盤面, p->持駒_MAN, p->持駒_COM, true, p->手数),
             "9/9/9/9/9/9/9/9/9 b RP3p 1");

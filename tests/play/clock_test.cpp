@@ -18,8 +18,8 @@ struct Clocked : Bench {
 
 TEST(Tick, ATurnAcrossMidnightCountsOnAndAddsTheTotal) {
   Clocked b;
-  b.form.手番 = b.form.局.手番値_MAN;
-  b.form.時間_MAN = 100;
+  b.form.対局値.手番 = b.form.対局値.局.手番値_MAN;
+  b.form.対局値.時間_MAN = 100;
   b.form.開始時刻 = 86400 - 10;
   b.clock.now = 5.25;
   b.form.Timer1_Timer();
@@ -36,8 +36,8 @@ TEST(Tick, ATurnAcrossMidnightCountsOnAndAddsTheTotal) {
   EXPECT_TRUE(b.surface.ops.empty());
 
   b.clock.now = 6.0;
-  b.form.手番 = b.form.局.手番値_COM;
-  b.form.時間_COM = 3600;
+  b.form.対局値.手番 = b.form.対局値.局.手番値_COM;
+  b.form.対局値.時間_COM = 3600;
   b.form.Timer1_Timer();
   EXPECT_EQ(b.texts(), (std::vector<std::string>{"01:00:16", "01:00:16"}));
   EXPECT_NEAR(b.surface.ops[3].x, セルX(-1.5), 1e-9);  // COM's clock
@@ -51,7 +51,7 @@ TEST(Tick, DrawsNothingWithoutAGameOrWithTheClocksOff) {
 
   b.form.KEIKA_Click();  // off
   b.surface.ops.clear();
-  b.form.手番 = b.form.局.手番値_MAN;
+  b.form.対局値.手番 = b.form.対局値.局.手番値_MAN;
   b.clock.now = 80;
   b.form.Timer1_Timer();
   EXPECT_TRUE(b.texts().empty());

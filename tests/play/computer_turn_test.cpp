@@ -23,12 +23,12 @@ const Event 氷結 = sound("氷結.wav");
 // board holding only the given pieces (x, y, code).
 void 局面を置く(Game& g, std::initializer_list<std::tuple<int, int, int>> pieces) {
   g.form.SENTE_Click();
-  局面& s = g.form.局;
+  局面& s = g.form.対局値.局;
   s.盤面 = {};
   for (const auto& [x, y, c] : pieces) s.盤面[x][y] = static_cast<std::int16_t>(c);
   勢力調査(s);
-  g.form.手数 = 1;
-  g.form.手番 = s.手番値_COM;
+  g.form.対局値.手数 = 1;
+  g.form.対局値.手番 = s.手番値_COM;
   g.take();
   g.takeOps();
 }
@@ -49,7 +49,7 @@ TEST(ComputerTurn, ACheckIsAnnouncedAndTheGameGoesOn) {
   const auto texts = textsOf(g.takeOps());
   EXPECT_EQ(std::vector<std::string>(texts.end() - 6, texts.end()),
             (std::vector<std::string>{"６", "６", "四", "四", "銀", "銀"}));
-  EXPECT_EQ(g.form.手番, g.form.局.手番値_MAN);
+  EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_MAN);
   g.move(1, 9, 1, 1, ボタン_右);
   EXPECT_EQ(g.take(), (std::vector<Event>{駒打, box("あなたの勝ちです", "終了"),
                                           box("続けますか？", "再ゲーム")}));
@@ -58,7 +58,7 @@ TEST(ComputerTurn, ACheckIsAnnouncedAndTheGameGoesOn) {
 TEST(ComputerTurn, AMateIsAnnouncedButDoesNotEndTheGame) {
   Game g;
   局面を置く(g, {{1, 1, 王}, {5, 9, -王}});
-  g.form.局.持駒_COM.加える(2);
+  g.form.対局値.局.持駒_COM.加える(2);
   g.form.GOTE_Click();
   const 手順& drop = g.form.手順[g.form.手順.手順_現在];
   EXPECT_EQ(drop.元X, COM持駒X);
@@ -66,8 +66,8 @@ TEST(ComputerTurn, AMateIsAnnouncedButDoesNotEndTheGame) {
   EXPECT_EQ(g.at(5, 1), 香);
   const auto events = g.take();
   EXPECT_EQ(events.back(), box("よし！!", "詰め ?"));
-  EXPECT_EQ(g.form.手番, g.form.局.手番値_MAN);
-  EXPECT_EQ(g.form.局.持駒_COM.合計, 0);
+  EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_MAN);
+  EXPECT_EQ(g.form.対局値.局.持駒_COM.合計, 0);
 }
 
 TEST(ComputerTurn, TakingTheKingEndsTheGameWithoutACheckMessage) {
@@ -76,7 +76,7 @@ TEST(ComputerTurn, TakingTheKingEndsTheGameWithoutACheckMessage) {
   g.form.GOTE_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{駒打, box("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了"),
                                           box("続けますか？", "再ゲーム")}));
-  EXPECT_EQ(g.form.手番, 0);
+  EXPECT_EQ(g.form.対局値.手番, 0);
 }
 
 // Every piece of the computer frozen and nothing in its hand: the human wins
@@ -87,7 +87,7 @@ TEST(ComputerTurn, NoMoveAtAllLosesTheGame) {
   g.form.GOTE_Click();
   EXPECT_EQ(g.take(),
             (std::vector<Event>{box("あなたの勝ちです", "終了"), box("続けますか？", "再ゲーム")}));
-  EXPECT_EQ(g.form.手番, 0);
+  EXPECT_EQ(g.form.対局値.手番, 0);
   EXPECT_EQ(g.form.手順.手順_最終, 1);  // nothing was added
 }
 
@@ -97,7 +97,7 @@ TEST(ComputerTurn, ItsClockCountsTheThinkingTime) {
   g.move(3, 7, 3, 6);
   const 手順& h = g.form.手順[2];
   EXPECT_EQ(h.前秒M, h.後秒M);
-  EXPECT_EQ(h.後秒C, g.form.時間_COM);
+  EXPECT_EQ(h.後秒C, g.form.対局値.時間_COM);
   EXPECT_TRUE(g.timer.on);
   // Without the clock shown the timer stays off after the move.
   g.form.KEIKA_Click();
@@ -113,8 +113,8 @@ TEST(Reentry, NothingRunsInsideAnOpenBox) {
   int inside = 0;
   g.messages.whileOpen = [&] {
     ++inside;
-    const auto board = g.form.局.盤面;
-    const int moves = g.form.手数;
+    const auto board = g.form.対局値.局.盤面;
+    const int moves = g.form.対局値.手数;
     const std::size_t events = g.events.size();
     g.clock.now += 3;
     g.form.Timer1_Timer();
@@ -123,22 +123,22 @@ TEST(Reentry, NothingRunsInsideAnOpenBox) {
     g.form.START_Click();
     g.form.LBEL_UP_Click();
     g.move(1, 9, 1, 1, ボタン_右);
-    EXPECT_EQ(g.form.局.盤面, board);
-    EXPECT_EQ(g.form.手数, moves);
+    EXPECT_EQ(g.form.対局値.局.盤面, board);
+    EXPECT_EQ(g.form.対局値.手数, moves);
     EXPECT_EQ(g.events.size(), events);
   };
   g.form.GOTE_Click();
   EXPECT_EQ(inside, 1);
-  EXPECT_EQ(g.form.手数, 2);
+  EXPECT_EQ(g.form.対局値.手数, 2);
   // A tick inside the boxes that end the game breaks nothing either.
   g.move(1, 9, 1, 1, ボタン_右);
   EXPECT_EQ(inside, 3);
-  EXPECT_EQ(g.form.手番, 0);
+  EXPECT_EQ(g.form.対局値.手番, 0);
   EXPECT_FALSE(g.timer.on);
   g.messages.whileOpen = nullptr;
   g.form.Timer1_Timer();
   g.form.SENTE_Click();
-  EXPECT_EQ(g.form.手番, 先手);
+  EXPECT_EQ(g.form.対局値.手番, 先手);
 }
 
 // A tick outside any handler paints the running clock of the side to move.

@@ -167,7 +167,7 @@ struct BasicGame {
     r.swap(events);
     return r;
   }
-  int at(int x, int y) const { return form.局.盤面[x][y]; }
+  int at(int x, int y) const { return form.対局値.局.盤面[x][y]; }
   // The surface operations since the last call, and forget them.
   std::vector<RecordingSurface::Op> takeOps() {
     std::vector<RecordingSurface::Op> r;

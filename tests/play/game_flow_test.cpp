@@ -21,16 +21,16 @@ TEST(TwoHumans, StartSaysTheLowerSideMovesFirst) {
   Game g;
   g.form.START_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{box("先手の番です", " ")}));
-  EXPECT_EQ(g.form.手番, 先手);
-  EXPECT_EQ(g.form.局.手番値_MAN, 先手);
-  EXPECT_EQ(g.form.対局モード, 0);
+  EXPECT_EQ(g.form.対局値.手番, 先手);
+  EXPECT_EQ(g.form.対局値.局.手番値_MAN, 先手);
+  EXPECT_EQ(g.form.対局値.対局モード, 0);
   EXPECT_TRUE(g.timer.on);
   // Again during the game: only whose turn it is.
   g.move(3, 7, 3, 6);
   g.take();
   g.form.START_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{box("後手の番です", " ")}));
-  EXPECT_EQ(g.form.手番, 後手);
+  EXPECT_EQ(g.form.対局値.手番, 後手);
 }
 
 // The lower side opens its bishop's diagonal and takes the upper king from
@@ -57,15 +57,15 @@ TEST(TwoHumans, AWholeGameByClicksEndsWithTheKingTaken) {
     g.move(s.fx, s.fy, s.tx, s.ty);
     EXPECT_EQ(g.at(s.tx, s.ty), piece) << s.fx << s.fy << s.tx << s.ty;
     EXPECT_EQ(g.take(), s.events) << s.fx << s.fy << s.tx << s.ty;
-    if (g.form.手数 == 1) {
+    if (g.form.対局値.手数 == 1) {
       // The frozen pawn is drawn from the second picture set, the others not.
       const auto ops = g.takeOps();
       EXPECT_EQ(lastPictureAt(ops, 7, 3), piecePicture(true, true, 0));
       EXPECT_EQ(lastPictureAt(ops, 6, 3), piecePicture(true, false, 0));
     }
   }
-  EXPECT_EQ(g.form.手数, 10);
-  EXPECT_EQ(g.form.手番, 先手);
+  EXPECT_EQ(g.form.対局値.手数, 10);
+  EXPECT_EQ(g.form.対局値.手番, 先手);
   g.clock.now += 5;
   g.move(9, 5, 5, 1);
   EXPECT_EQ(g.take(), (std::vector<Event>{駒打, box("先手の勝ちです", "終了"),
@@ -75,7 +75,7 @@ TEST(TwoHumans, AWholeGameByClicksEndsWithTheKingTaken) {
   EXPECT_EQ(g.form.手順[11].取駒, 王);
   EXPECT_EQ(g.form.手順[11].先駒, -角);
   EXPECT_EQ(g.form.手順[11].後秒M - g.form.手順[11].前秒M, 5);
-  EXPECT_EQ(g.form.手番, 0);
+  EXPECT_EQ(g.form.対局値.手番, 0);
   EXPECT_EQ(g.at(5, 1), 王);
   EXPECT_FALSE(g.timer.on);
 }
@@ -109,8 +109,8 @@ TEST(TwoHumans, EachSideCountsItsOwnTime) {
   g.move(3, 7, 3, 6);
   g.clock.now += 9;
   g.move(3, 3, 3, 4);
-  EXPECT_EQ(g.form.時間_MAN, 4);
-  EXPECT_EQ(g.form.時間_COM, 9);
+  EXPECT_EQ(g.form.対局値.時間_MAN, 4);
+  EXPECT_EQ(g.form.対局値.時間_COM, 9);
   const 手順& upper = g.form.手順[2];
   EXPECT_EQ(upper.前秒M, 4);
   EXPECT_EQ(upper.後秒M, 4);
@@ -127,17 +127,17 @@ TEST(Clocks, TheHistoryAndTheTotalAgreeOnAMovesTime) {
     g.clock.perRead = 0.25;
     g.move(3, 7, 3, 6);
     g.move(3, 3, 3, 4);
-    EXPECT_EQ(g.form.手順[1].後秒M, g.form.時間_MAN);
-    EXPECT_EQ(g.form.手順[2].後秒C, g.form.時間_COM);
+    EXPECT_EQ(g.form.手順[1].後秒M, g.form.対局値.時間_MAN);
+    EXPECT_EQ(g.form.手順[2].後秒C, g.form.対局値.時間_COM);
   }
   {
     Game g;
     g.form.SENTE_Click();
     g.clock.perRead = 0.25;
     g.move(3, 7, 3, 6);
-    EXPECT_EQ(g.form.手順[1].後秒M, g.form.時間_MAN);
-    EXPECT_EQ(g.form.手順[2].前秒M, g.form.時間_MAN);
-    EXPECT_EQ(g.form.手順[2].後秒C, g.form.時間_COM);
+    EXPECT_EQ(g.form.手順[1].後秒M, g.form.対局値.時間_MAN);
+    EXPECT_EQ(g.form.手順[2].前秒M, g.form.対局値.時間_MAN);
+    EXPECT_EQ(g.form.手順[2].後秒C, g.form.対局値.時間_COM);
   }
 }
 
@@ -150,26 +150,26 @@ TEST(TwoHumans, TheUpperSideDropsFromItsStand) {
   g.move(2, 2, 3, 2);
   g.move(2, 8, 6, 4);  // frozen there by the pawn on (6, 3)
   g.move(6, 3, 6, 4);
-  EXPECT_EQ(g.form.局.持駒_COM.枚数[6], 1);
+  EXPECT_EQ(g.form.対局値.局.持駒_COM.枚数[持駒_角], 1);
   g.move(9, 7, 9, 6);
   g.take();
-  g.move(-1, 2, 5, 5, ボタン_右);  // the bishop's slot is row 8 - 6
+  g.move(-1, 2, 5, 5, ボタン_右);  // the bishop's row on the upper stand
   EXPECT_EQ(g.at(5, 5), 角);
-  EXPECT_EQ(g.form.局.持駒_COM.合計, 0);
+  EXPECT_EQ(g.form.対局値.局.持駒_COM.合計, 0);
   const 手順& drop = g.form.手順[6];
   EXPECT_EQ(drop.元X, COM持駒X);
   EXPECT_EQ(drop.元Y, 2);  // the clicked row, as the mouse names it
   EXPECT_EQ(drop.先駒, 角);
-  EXPECT_EQ(g.form.手番, 先手);
+  EXPECT_EQ(g.form.対局値.手番, 先手);
 }
 
 TEST(TwoHumans, TakingTheLowerKingNamesTheUpperSide) {
   Game g;
   g.form.START_Click();
-  g.form.局.盤面[5][5] = -王;
-  g.form.局.盤面[5][9] = 0;
-  g.form.局.盤面[5][3] = 0;
-  g.form.局.盤面[5][2] = 飛;
+  g.form.対局値.局.盤面[5][5] = -王;
+  g.form.対局値.局.盤面[5][9] = 0;
+  g.form.対局値.局.盤面[5][3] = 0;
+  g.form.対局値.局.盤面[5][2] = 飛;
   g.move(1, 7, 1, 6);
   g.take();
   g.move(5, 2, 5, 5);
@@ -181,17 +181,17 @@ TEST(AgainstTheComputer, SenteLetsTheHumanMoveAndTheComputerAnswer) {
   Game g;
   g.form.SENTE_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{box("MANの番です", " ")}));
-  EXPECT_EQ(g.form.局.手番値_MAN, 先手);
-  EXPECT_EQ(g.form.対局モード, 1);
+  EXPECT_EQ(g.form.対局値.局.手番値_MAN, 先手);
+  EXPECT_EQ(g.form.対局値.対局モード, 1);
   g.takeOps();
   g.clock.now += 3;
   g.move(3, 7, 3, 6);
   // The human's move, then the computer's.
   const auto events = g.take();
   EXPECT_EQ(std::count(events.begin(), events.end(), 駒打), 2);
-  EXPECT_EQ(g.form.手数, 2);
-  EXPECT_EQ(g.form.手番, 先手);
-  EXPECT_EQ(g.form.時間_MAN, 3);
+  EXPECT_EQ(g.form.対局値.手数, 2);
+  EXPECT_EQ(g.form.対局値.手番, 先手);
+  EXPECT_EQ(g.form.対局値.時間_MAN, 3);
   EXPECT_TRUE(g.timer.on);
   const auto texts = game_testing::textsOf(g.takeOps());
   EXPECT_NE(std::find(texts.begin(), texts.end(), "思考中"), texts.end());
@@ -208,27 +208,27 @@ TEST(AgainstTheComputer, GoteMakesTheComputerMoveFirstAsSente) {
   Game g;
   g.form.GOTE_Click();
   EXPECT_EQ(g.take().front(), 駒打);
-  EXPECT_EQ(g.form.局.手番値_COM, 先手);
-  EXPECT_EQ(g.form.局.手番値_MAN, 後手);
-  EXPECT_EQ(g.form.手番, 後手);
-  EXPECT_EQ(g.form.手数, 1);
+  EXPECT_EQ(g.form.対局値.局.手番値_COM, 先手);
+  EXPECT_EQ(g.form.対局値.局.手番値_MAN, 後手);
+  EXPECT_EQ(g.form.対局値.手番, 後手);
+  EXPECT_EQ(g.form.対局値.手数, 1);
   EXPECT_GT(g.form.手順[1].元駒, 0);
 }
 
 TEST(AgainstTheComputer, SenteOnTheHumansTurnRelabelsTheHumanAsSente) {
   Game g;
   g.form.GOTE_Click();
-  const auto board = g.form.局.盤面;
+  const auto board = g.form.対局値.局.盤面;
   g.take();
   g.form.GOTE_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{box("MANの番です", "対局")}));
-  EXPECT_EQ(g.form.局.手番値_MAN, 後手);
+  EXPECT_EQ(g.form.対局値.局.手番値_MAN, 後手);
   g.form.SENTE_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{box("MANの番です", "対局")}));
-  EXPECT_EQ(g.form.局.手番値_MAN, 先手);
-  EXPECT_EQ(g.form.局.手番値_COM, 後手);
-  EXPECT_EQ(g.form.手番, 先手);
-  EXPECT_EQ(g.form.局.盤面, board);
+  EXPECT_EQ(g.form.対局値.局.手番値_MAN, 先手);
+  EXPECT_EQ(g.form.対局値.局.手番値_COM, 後手);
+  EXPECT_EQ(g.form.対局値.手番, 先手);
+  EXPECT_EQ(g.form.対局値.局.盤面, board);
 }
 
 TEST(AgainstTheComputer, SenteOrGoteOnTheComputersTurnStartsItsMove) {
@@ -242,8 +242,8 @@ TEST(AgainstTheComputer, SenteOrGoteOnTheComputersTurnStartsItsMove) {
     else
       g.form.GOTE_Click();
     EXPECT_EQ(g.take().front(), 駒打);
-    EXPECT_EQ(g.form.手数, 2);
-    EXPECT_EQ(g.form.手番, g.form.局.手番値_MAN);
+    EXPECT_EQ(g.form.対局値.手数, 2);
+    EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_MAN);
   }
 }
 
@@ -252,8 +252,8 @@ TEST(AgainstTheComputer, SenteOrGoteOnTheComputersTurnStartsItsMove) {
 TEST(AgainstTheComputer, ANewGameJudgesTheFreshBoard) {
   Game g;
   g.form.START_Click();
-  g.form.局.盤面[3][6] = 飛;  // bears on the pawn at (3, 7)
-  勢力調査(g.form.局);
+  g.form.対局値.局.盤面[3][6] = 飛;  // bears on the pawn at (3, 7)
+  勢力調査(g.form.対局値.局);
   g.form.終了("先手");
   g.take();
   g.form.SENTE_Click();
@@ -270,8 +270,8 @@ TEST(Ending, YesGivesAFreshBoardAndNoEndsTheProgram) {
   g.form.終了("あなた");
   EXPECT_EQ(g.take(),
             (std::vector<Event>{box("あなたの勝ちです", "終了"), box("続けますか？", "再ゲーム")}));
-  EXPECT_EQ(g.form.手番, 0);
-  EXPECT_EQ(g.form.手数, 0);
+  EXPECT_EQ(g.form.対局値.手番, 0);
+  EXPECT_EQ(g.form.対局値.手数, 0);
   g.messages.yesNo = {Answer::No};
   EXPECT_THROW(g.form.終了("ｺﾝﾋﾟｭｰﾀ"), ProgramEnded);
   EXPECT_TRUE(g.window.ended);
@@ -284,7 +284,7 @@ TEST(Menus, TaikyokuAndMatchManChangeNothingOfTheGame) {
   g.form.MATCH_MAN_Click();
   g.form.メニュー選択(MenuItem::MATCH_MAN);
   EXPECT_TRUE(g.take().empty());
-  EXPECT_EQ(g.form.手番, 0);
+  EXPECT_EQ(g.form.対局値.手番, 0);
 }
 
 }  // namespace

@@ -26,14 +26,14 @@ TEST(Level, EachItemChecksItselfAlone) {
   Game g;
   EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, false, true}));
   g.form.メニュー選択(MenuItem::LEVEL1);
-  EXPECT_EQ(g.form.COMレベル, 1);
+  EXPECT_EQ(g.form.対局値.COMレベル, 1);
   EXPECT_EQ(levelChecks(g), (std::vector<bool>{true, false, false}));
   g.form.LEVEL2_Click();
-  EXPECT_EQ(g.form.COMレベル, 2);
+  EXPECT_EQ(g.form.対局値.COMレベル, 2);
   EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, true, false}));
   // A value outside 1..3 unchecks all and keeps the level.
   g.form.レベル_設定(4);
-  EXPECT_EQ(g.form.COMレベル, 2);
+  EXPECT_EQ(g.form.対局値.COMレベル, 2);
   EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, false, false}));
 }
 
@@ -72,13 +72,13 @@ TEST(Handicap, TheLadderBothWays) {
   for (int grade = 1; grade <= 10; ++grade) {
     g.form.LBEL_UP_Click();
     EXPECT_EQ(g.take(), (std::vector<Event>{駒打}));
-    EXPECT_EQ(g.form.ハンデレベル, grade);
+    EXPECT_EQ(g.form.対局値.ハンデレベル, grade);
     段級の盤を確かめる(g, grade);
   }
   for (int grade = 9; grade >= -10; --grade) {
     g.form.LEBEL_DOWN_Click();
     EXPECT_EQ(g.take(), (std::vector<Event>{駒打}));
-    EXPECT_EQ(g.form.ハンデレベル, grade);
+    EXPECT_EQ(g.form.対局値.ハンデレベル, grade);
     段級の盤を確かめる(g, grade);
   }
   for (int grade = -9; grade <= 0; ++grade) {
@@ -98,14 +98,14 @@ TEST(Handicap, TheLadderBothWays) {
 TEST(Handicap, AtEitherEndNothingMovesButTheGradeIsSet) {
   Game g;
   for (int i = 0; i < 10; ++i) g.form.LBEL_UP_Click();
-  g.form.ハンデ設定フラグ = 0;
-  const auto board = g.form.局.盤面;
+  g.form.対局値.ハンデ設定フラグ = 0;
+  const auto board = g.form.対局値.局.盤面;
   g.take();
   g.form.LBEL_UP_Click();
   EXPECT_TRUE(g.take().empty());
-  EXPECT_EQ(g.form.局.盤面, board);
-  EXPECT_EQ(g.form.ハンデ設定フラグ, 1);
-  EXPECT_EQ(g.form.ハンデレベル, 10);
+  EXPECT_EQ(g.form.対局値.局.盤面, board);
+  EXPECT_EQ(g.form.対局値.ハンデ設定フラグ, 1);
+  EXPECT_EQ(g.form.対局値.ハンデレベル, 10);
 }
 
 TEST(Handicap, RefusedInRecordModeDuringAGameAndAfterReversal) {
@@ -128,8 +128,8 @@ TEST(Handicap, RefusedInRecordModeDuringAGameAndAfterReversal) {
     up ? g.form.LBEL_UP_Click() : g.form.LEBEL_DOWN_Click();
     EXPECT_EQ(g.take(),
               (std::vector<Event>{禁止, box("反転後ではできません" + tail, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定")}));
-    EXPECT_EQ(g.form.ハンデレベル, 0);
-    EXPECT_EQ(g.form.ハンデ設定フラグ, 0);
+    EXPECT_EQ(g.form.対局値.ハンデレベル, 0);
+    EXPECT_EQ(g.form.対局値.ハンデ設定フラグ, 0);
   }
 }
 
@@ -140,7 +140,7 @@ TEST(Handicap, AGameIsPlayedOnTheReducedBoard) {
   g.form.LBEL_UP_Click();
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);
-  EXPECT_EQ(g.form.手数, 2);
+  EXPECT_EQ(g.form.対局値.手数, 2);
   EXPECT_EQ(g.form.手順.手順_最終, 2);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)

@@ -23,7 +23,7 @@ const Event 駒打 = sound("駒打音.wav");
 // the given pieces (x, y, code) and the two kings.
 void 局面を置く(Game& g, std::initializer_list<std::tuple<int, int, int>> pieces) {
   g.form.START_Click();
-  局面& s = g.form.局;
+  局面& s = g.form.対局値.局;
   s.盤面 = {};
   s.盤面[5][9] = -王;
   s.盤面[5][1] = 王;
@@ -78,7 +78,7 @@ TEST(Mouse, TheOtherSidesPieceShowsItsMovesButIsNotPicked) {
   EXPECT_EQ(g.form.選択状態, 0);
   g.click(3, 4);
   EXPECT_EQ(g.at(3, 3), 歩);
-  EXPECT_EQ(g.form.手数, 0);
+  EXPECT_EQ(g.form.対局値.手数, 0);
   EXPECT_TRUE(g.take().empty());
 }
 
@@ -104,7 +104,7 @@ TEST(Mouse, AnIllegalDestinationIsRefusedAndDropsThePick) {
   EXPECT_EQ(g.take(), (std::vector<Event>{禁止}));
   EXPECT_EQ(g.form.選択状態, 0);
   EXPECT_EQ(g.at(3, 7), -歩);
-  EXPECT_EQ(g.form.手数, 0);
+  EXPECT_EQ(g.form.対局値.手数, 0);
 }
 
 TEST(Mouse, AFrozenPieceCannotMove) {
@@ -137,7 +137,7 @@ TEST(Mouse, TheButtonChoosesOptionalPromotion) {
     局面を置く(g, {{2, 5, -銀}});
     g.move(2, 5, 2, 4);  // outside the zone: never promotes
     EXPECT_EQ(g.at(2, 4), -銀);
-    g.form.手番 = 先手;  // the lower side again
+    g.form.対局値.手番 = 先手;  // the lower side again
     g.move(2, 4, 2, 3, button);
     EXPECT_EQ(g.at(2, 3), expected);
   }
@@ -146,14 +146,14 @@ TEST(Mouse, TheButtonChoosesOptionalPromotion) {
 TEST(Mouse, ADropFromTheStandIsNeverPromoted) {
   Game g;
   局面を置く(g, {});
-  g.form.局.持駒_MAN.加える(4);
-  g.form.描画_自持盤();
+  g.form.対局値.局.持駒_MAN.加える(4);
+  g.form.画.描画_自持盤();
   g.takeOps();
   g.click(11, 6);
   EXPECT_EQ(outlinesAt(g.takeOps(), 11, 6).back(), 色_赤);
   g.click(3, 2, ボタン_右);
   EXPECT_EQ(g.at(3, 2), -銀);
-  EXPECT_EQ(g.form.局.持駒_MAN.合計, 0);
+  EXPECT_EQ(g.form.対局値.局.持駒_MAN.合計, 0);
   EXPECT_EQ(g.form.手順[1].元X, MAN持駒X);
   EXPECT_EQ(g.form.手順[1].元Y, 6);
 }
@@ -167,13 +167,13 @@ TEST(Mouse, AnEmptyStandSlotCannotBePicked) {
   EXPECT_EQ(g.form.選択状態, 0);
   EXPECT_TRUE(g.take().empty());
   g.click(5, 5);
-  EXPECT_EQ(g.form.手数, 0);
+  EXPECT_EQ(g.form.対局値.手数, 0);
 }
 
 TEST(Mouse, ASecondPawnInAColumnCannotBeDropped) {
   Game g;
   局面を置く(g, {{3, 7, -歩}});
-  g.form.局.持駒_MAN.加える(1);
+  g.form.対局値.局.持駒_MAN.加える(1);
   g.move(11, 3, 3, 5);
   EXPECT_EQ(g.take(), (std::vector<Event>{禁止}));
   g.move(11, 3, 4, 5);
@@ -185,27 +185,27 @@ TEST(Mouse, ASecondPawnInAColumnCannotBeDropped) {
 TEST(Mouse, TheOtherSidesStandLeavesNothingPicked) {
   Game g;
   局面を置く(g, {{3, 7, -歩}});
-  g.form.局.持駒_COM.加える(7);
+  g.form.対局値.局.持駒_COM.加える(7);
   g.click(3, 7);
   g.click(-1, 1);  // the upper side's rook
   EXPECT_EQ(g.form.選択状態, 0);
   g.click(5, 5);
   EXPECT_EQ(g.at(5, 5), 0);
-  EXPECT_EQ(g.form.局.持駒_COM.枚数[7], 1);
-  EXPECT_EQ(g.form.手数, 0);
+  EXPECT_EQ(g.form.対局値.局.持駒_COM.枚数[持駒_飛], 1);
+  EXPECT_EQ(g.form.対局値.手数, 0);
 }
 
 // A picked stand piece that has gone from the stand is refused.
 TEST(Mouse, APickedStandPieceThatIsGoneIsRefused) {
   Game g;
   局面を置く(g, {});
-  g.form.局.持駒_MAN.加える(5);
+  g.form.対局値.局.持駒_MAN.加える(5);
   g.click(11, 7);
-  g.form.局.持駒_MAN.減らす(5);
+  g.form.対局値.局.持駒_MAN.減らす(5);
   g.click(5, 5);
   EXPECT_EQ(g.take(), (std::vector<Event>{禁止}));
   EXPECT_EQ(g.at(5, 5), 0);
-  EXPECT_EQ(g.form.局.持駒_MAN.枚数[5], 0);
+  EXPECT_EQ(g.form.対局値.局.持駒_MAN.枚数[持駒_金], 0);
 }
 
 TEST(Mouse, WhileARecordIsSteppedTheBoardAsksForSusumu) {
@@ -221,7 +221,7 @@ TEST(Mouse, WhileARecordIsSteppedTheBoardAsksForSusumu) {
   g.click(3, 7);
   EXPECT_EQ(g.take(), (std::vector<Event>{box("棋譜を '進 'で進めて下さい", "棋譜"), 禁止}));
   EXPECT_EQ(g.form.棋譜モード, 0);
-  EXPECT_EQ(g.form.手番, 0);
+  EXPECT_EQ(g.form.対局値.手番, 0);
 }
 
 TEST(Resume, BetweenHumansTheClickNamesTheSideAndGoesOn) {
@@ -256,7 +256,7 @@ TEST(Resume, OnTheComputersTurnItMovesFirst) {
   Game g;
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);
-  g.form.手番 = g.form.局.手番値_COM;  // as if stepped back to its move
+  g.form.対局値.手番 = g.form.対局値.局.手番値_COM;  // as if stepped back to its move
   g.form.中断中 = 1;
   g.take();
   g.click(7, 7);
@@ -264,8 +264,8 @@ TEST(Resume, OnTheComputersTurnItMovesFirst) {
   ASSERT_GE(events.size(), 2u);
   EXPECT_EQ(events[0], box("OKですか？", "再開(COM)"));
   EXPECT_EQ(events[1], 駒打);
-  EXPECT_EQ(g.form.手数, 3);
-  EXPECT_EQ(g.form.手番, g.form.局.手番値_MAN);
+  EXPECT_EQ(g.form.対局値.手数, 3);
+  EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_MAN);
   EXPECT_EQ(g.form.選択状態, 1);
   EXPECT_EQ(g.form.中断中, 0);
 }
@@ -275,21 +275,21 @@ TEST(Resume, OnTheComputersTurnItMovesFirst) {
 TEST(Resume, AClickThatLetsTheComputerWinDoesNothingMore) {
   Game g;
   g.form.SENTE_Click();
-  局面& s = g.form.局;
+  局面& s = g.form.対局値.局;
   s.盤面[5][3] = 0;
   s.盤面[5][7] = 0;
   s.盤面[2][2] = 0;
   s.盤面[5][2] = 飛;  // a clear line to the lower king
   勢力調査(s);
-  g.form.手数 = 1;
-  g.form.手番 = s.手番値_COM;
+  g.form.対局値.手数 = 1;
+  g.form.対局値.手番 = s.手番値_COM;
   g.take();
   g.click(5, 7);
   EXPECT_EQ(g.take(), (std::vector<Event>{box("OKですか？", "再開(COM)"), 駒打,
                                           sound("氷結.wav"),  // the golds bear on the rook
                                           box("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了"),
                                           box("続けますか？", "再ゲーム")}));
-  EXPECT_EQ(g.form.手番, 0);
+  EXPECT_EQ(g.form.対局値.手番, 0);
   EXPECT_EQ(g.form.選択状態, 0);
   EXPECT_EQ(g.form.指し手[4], 0);
 }

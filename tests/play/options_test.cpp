@@ -31,10 +31,10 @@ TEST(SettingsReader, MissingOrShortFileIsReplacedByTheDefaults) {
     EXPECT_EQ(b.settings.file, defaults);
     EXPECT_TRUE(b.checked(MenuItem::MIDORI));
     EXPECT_EQ(checkedBackgrounds(b), 1);
-    EXPECT_EQ(b.form.背景_現在, 背景_緑);
+    EXPECT_EQ(b.form.画.背景_現在, 背景_緑);
     EXPECT_FALSE(b.checked(MenuItem::SIDOU));
     // The guidance read before the file ran short is switched off with its check mark.
-    EXPECT_EQ(b.form.移動指導_フラグ, 0);
+    EXPECT_EQ(b.form.画.移動指導_フラグ, 0);
     EXPECT_EQ(b.form.色_移動指導, 色_緑);
     EXPECT_TRUE(b.checked(MenuItem::KEIKA));
     EXPECT_TRUE(b.checked(MenuItem::BGM));
@@ -49,9 +49,9 @@ TEST(SettingsReader, AppliesEachLine) {
   b.form.Form_Load();
   EXPECT_TRUE(b.checked(MenuItem::RENGA));
   EXPECT_EQ(checkedBackgrounds(b), 1);
-  EXPECT_EQ(b.form.背景_現在, 背景_煉瓦);
+  EXPECT_EQ(b.form.画.背景_現在, 背景_煉瓦);
   EXPECT_TRUE(b.checked(MenuItem::SIDOU));
-  EXPECT_EQ(b.form.移動指導_フラグ, 1);
+  EXPECT_EQ(b.form.画.移動指導_フラグ, 1);
   EXPECT_EQ(b.form.色_移動指導, 色_指導有効);
   EXPECT_FALSE(b.checked(MenuItem::KEIKA));
   EXPECT_TRUE(b.checked(MenuItem::BGM));
@@ -74,7 +74,7 @@ TEST(SettingsReader, UnknownBackgroundLeavesTheEmptySquareTilesAndTheNextWriteKe
   b.settings.file = Lines{"背景画=紫", "移動指導=OFF", "経過時間=ON", "BGM=OFF"};
   b.form.Form_Load();
   EXPECT_EQ(checkedBackgrounds(b), 0);
-  EXPECT_EQ(b.form.背景_現在, 0);
+  EXPECT_EQ(b.form.画.背景_現在, 0);
   const auto& tiles = b.surface.ops;
   EXPECT_TRUE(std::none_of(tiles.begin(), tiles.end(), [](const RecordingSurface::Op& op) {
     return op.kind == RecordingSurface::Kind::Picture && op.picture >= Picture::HAIKEI_MIDORI &&
@@ -96,7 +96,7 @@ TEST(SettingsWriter, AFailedWriteFallsBackToTheDefaults) {
   EXPECT_TRUE(b.checked(MenuItem::MIDORI));
   EXPECT_FALSE(b.checked(MenuItem::TAKE));
   EXPECT_FALSE(b.checked(MenuItem::SIDOU));
-  EXPECT_EQ(b.form.移動指導_フラグ, 0);
+  EXPECT_EQ(b.form.画.移動指導_フラグ, 0);
   EXPECT_TRUE(b.checked(MenuItem::KEIKA));
 
   b.settings.failWrites = 2;  // the defaults cannot be written either: dropped
@@ -119,7 +119,7 @@ TEST(BackgroundItems, CheckWriteAndRedrawEvenWhenAlreadyChecked) {
       b.form.メニュー選択(items[i].first);
       EXPECT_TRUE(b.checked(items[i].first));
       EXPECT_EQ(checkedBackgrounds(b), 1);
-      EXPECT_EQ(b.form.背景_現在, items[i].second);
+      EXPECT_EQ(b.form.画.背景_現在, items[i].second);
       EXPECT_EQ(b.settings.file->at(0), lines[i]);
       // Redrawn with the new tiles, title on top.
       EXPECT_EQ(b.surface.ops.front().picture,
@@ -146,14 +146,14 @@ TEST(Guidance, SwitchingOffRepaintsEveryOutlineOfBoardAndStands) {
   b.form.Form_Load();
   b.form.SIDOU_Click();
   EXPECT_TRUE(b.checked(MenuItem::SIDOU));
-  EXPECT_EQ(b.form.移動指導_フラグ, 1);
+  EXPECT_EQ(b.form.画.移動指導_フラグ, 1);
   EXPECT_EQ(b.form.色_移動指導, 15);
   EXPECT_EQ(b.settings.file->at(1), "移動指導=ON");
 
   b.surface.ops.clear();
   b.form.SIDOU_Click();
   EXPECT_FALSE(b.checked(MenuItem::SIDOU));
-  EXPECT_EQ(b.form.移動指導_フラグ, 0);
+  EXPECT_EQ(b.form.画.移動指導_フラグ, 0);
   EXPECT_EQ(b.form.色_移動指導, 色_緑);
   EXPECT_EQ(b.settings.file->at(1), "移動指導=OFF");
   ASSERT_EQ(b.surface.ops.size(), 81u + 14u);
@@ -167,7 +167,7 @@ TEST(ElapsedTime, SwitchingStartsOrStopsTheTimerAndShowsOrErasesTheClocks) {
   Bench b;
   b.settings.file = defaults;
   b.form.Form_Load();
-  b.form.時間_MAN = 65;
+  b.form.対局値.時間_MAN = 65;
   b.surface.ops.clear();
   b.form.KEIKA_Click();
   EXPECT_FALSE(b.checked(MenuItem::KEIKA));

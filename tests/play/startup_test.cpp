@@ -27,11 +27,11 @@ TEST(FormLoad, RunsInItsOrder) {
   EXPECT_EQ(b.form.音_その他, 1);
   EXPECT_EQ(b.form.音_BGM, 5);
   EXPECT_TRUE(b.checked(MenuItem::LEVEL3));
-  EXPECT_EQ(b.form.COMレベル, 3);
+  EXPECT_EQ(b.form.対局値.COMレベル, 3);
   // The initial set-up drew the window last of all, title picture on top.
   ASSERT_FALSE(b.surface.ops.empty());
   EXPECT_EQ(b.surface.ops.back().picture, Picture::QZSHOGI);
-  EXPECT_EQ(b.form.背景_現在, 背景_竹);
+  EXPECT_EQ(b.form.画.背景_現在, 背景_竹);
   EXPECT_FALSE(b.timer.on);
 }
 
@@ -45,35 +45,36 @@ TEST(FormLoad, AMaximisedWindowKeepsItsPlace) {
 TEST(InitialSetUp, ReturnsEveryGameValueToIdle) {
   Bench b;
   b.form.Form_Load();
-  b.form.手番 = 1;
-  b.form.手数 = 12;
+  b.form.対局値.手番 = 1;
+  b.form.対局値.手数 = 12;
   b.form.中断中 = 1;
   b.form.棋譜モード = 1;
   b.form.選択状態 = 1;
   b.form.反転フラグ = 1;
-  b.form.ハンデレベル = 4;
-  b.form.ハンデ設定フラグ = 1;
-  b.form.対局モード = 1;
-  b.form.時間_MAN = 30;
+  b.form.対局値.ハンデレベル = 4;
+  b.form.対局値.ハンデ設定フラグ = 1;
+  b.form.対局値.対局モード = 1;
+  b.form.対局値.時間_MAN = 30;
   b.form.表示済秒 = 7;
-  b.form.局.勝者 = -1;
-  b.form.局.持駒_MAN.加える(3);
-  b.form.局.盤面[5][5] = 金;
-  b.form.手順.手順保存(b.form.局.盤面, 7, 7, 7, 6, -歩, -歩, 0, 1, 0, 0);
+  b.form.対局値.局.勝者 = -1;
+  b.form.対局値.局.持駒_MAN.加える(3);
+  b.form.対局値.局.盤面[5][5] = 金;
+  b.form.手順.手順保存(b.form.対局値.局.盤面, 7, 7, 7, 6, -歩, -歩, 0, 1, 0, 0);
   b.timer.on = true;
   b.surface.ops.clear();
 
   b.form.初期設定();
-  EXPECT_EQ(b.form.手番, 0);
-  EXPECT_EQ(b.form.手数, 0);
+  EXPECT_EQ(b.form.対局値.手番, 0);
+  EXPECT_EQ(b.form.対局値.手数, 0);
   EXPECT_EQ(b.form.中断中 + b.form.棋譜モード + b.form.選択状態 + b.form.反転フラグ, 0);
-  EXPECT_EQ(b.form.ハンデレベル + b.form.ハンデ設定フラグ + b.form.対局モード, 0);
-  EXPECT_EQ(b.form.時間_MAN, 0);
+  EXPECT_EQ(b.form.対局値.ハンデレベル + b.form.対局値.ハンデ設定フラグ + b.form.対局値.対局モード,
+            0);
+  EXPECT_EQ(b.form.対局値.時間_MAN, 0);
   EXPECT_EQ(b.form.表示済秒, 0);
-  EXPECT_EQ(b.form.局.勝者, 0);
-  EXPECT_EQ(b.form.局.持駒_MAN.合計, 0);
-  EXPECT_EQ(b.form.局.盤面[5][5], 0);
-  EXPECT_EQ(b.form.局.盤面[5][9], -王);
+  EXPECT_EQ(b.form.対局値.局.勝者, 0);
+  EXPECT_EQ(b.form.対局値.局.持駒_MAN.合計, 0);
+  EXPECT_EQ(b.form.対局値.局.盤面[5][5], 0);
+  EXPECT_EQ(b.form.対局値.局.盤面[5][9], -王);
   EXPECT_EQ(b.form.手順.手順_現在, 0);
   EXPECT_EQ(b.form.手順.手順_最終, 1);  // the history itself is kept
   EXPECT_EQ(b.form.手順[0].先駒, 歩);

@@ -31,15 +31,14 @@ std::string 上の手番のSFEN(const 局面& s, int n) {
 }
 
 // The position after history move n of the window's game, replayed from a
-// copy of the position before it.
+// copy of the position before it (the computer's drops name their slot).
 局面 後の局面(局面 s, const 手順& h) {
-  const int 元Y = h.元X == COM持駒X && h.元Y > 持駒種類数 ? 8 - h.元Y : h.元Y;
-  駒移動(s, h.元X, 元Y, h.先X, h.先Y, h.先駒);
+  駒移動(s, h.元X, h.元Y, h.先X, h.先Y, h.先駒);
   return s;
 }
 
 std::vector<指し手> 人間の合法手(const Form1& f) {
-  局面 s = f.局;
+  局面 s = f.対局値.局;
   勢力調査(s);
   調査_2歩フラグ設定(s);
   std::vector<指し手> r;
@@ -54,21 +53,21 @@ std::vector<局面と手> 対局(int level, bool computerFirst, unsigned seed) {
   g.form.レベル_設定(level);
   std::vector<局面と手> r;
   if (computerFirst) {
-    const 局面 before = g.form.局;
+    const 局面 before = g.form.対局値.局;
     g.form.GOTE_Click();
     r.push_back({上の手番のSFEN(before, 1), 手の表記(g.form.手順[1])});
   } else {
     g.form.SENTE_Click();
   }
   std::mt19937 rng(seed);
-  while (g.form.手番 != 0 && r.size() < 60) {
+  while (g.form.対局値.手番 != 0 && r.size() < 60) {
     const auto legal = 人間の合法手(g.form);
     if (legal.empty()) break;
     const 指し手 m = legal[rng() % legal.size()];
-    const 局面 before = g.form.局;
-    const int n = g.form.手数;
+    const 局面 before = g.form.対局値.局;
+    const int n = g.form.対局値.手数;
     g.move(m.元X, m.元Y, m.先X, m.先Y, m.成る() ? ボタン_右 : ボタン_左);
-    if (g.form.手番 == 0 || g.form.手数 != n + 2) break;
+    if (g.form.対局値.手番 == 0 || g.form.対局値.手数 != n + 2) break;
     const 局面 searched = 後の局面(before, g.form.手順[n + 1]);
     r.push_back({上の手番のSFEN(searched, n + 2), 手の表記(g.form.手順[n + 2])});
   }

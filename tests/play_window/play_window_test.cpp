@@ -77,7 +77,7 @@ class PlayWindowTest : public QObject {
     BoardView& view = window.view();
     QTest::mouseClick(&view, Qt::LeftButton, {}, cellCentre(7, 7));
     QTest::mouseClick(&view, Qt::LeftButton, {}, cellCentre(7, 6));
-    QCOMPARE(program.form().手数, 2);
+    QCOMPARE(program.form().対局値.手数, 2);
     window.action(MenuItem::LBEL_UP)->trigger();
     QCOMPARE(answerer.seen.last(),
              QString::fromUtf8("Handicap|Not possible during a game\n\nChoose Position → Start "
@@ -146,8 +146,8 @@ class PlayWindowTest : public QObject {
       const QPoint from = cellCentre(3, 7) * s, to = cellCentre(3, 6) * s;
       QTest::mouseClick(&view, Qt::LeftButton, {}, from);
       QTest::mouseClick(&view, Qt::LeftButton, {}, to);
-      QCOMPARE(program.form().局.盤面[3][6], -歩);
-      QCOMPARE(program.form().手数, 2);
+      QCOMPARE(program.form().対局値.局.盤面[3][6], -歩);
+      QCOMPARE(program.form().対局値.手数, 2);
       std::filesystem::remove(SettingsFile::defaultPath());
     }
   }
@@ -161,7 +161,7 @@ class PlayWindowTest : public QObject {
 
     window.action(MenuItem::SENTE)->trigger();
     QCOMPARE(answerer.seen, QStringList{" |MANの番です"});
-    QCOMPARE(form.手番, 先手);
+    QCOMPARE(form.対局値.手番, 先手);
 
     // The pawn on (3, 7) one square forward, clicked at the middle of each cell.
     BoardView& view = window.view();
@@ -169,17 +169,17 @@ class PlayWindowTest : public QObject {
     QCOMPARE(form.選択状態, 1);
     QTest::mouseClick(&view, Qt::LeftButton, {}, cellCentre(3, 6));
 
-    QCOMPARE(form.局.盤面[3][6], -歩);
-    QCOMPARE(form.手数, 2);
+    QCOMPARE(form.対局値.局.盤面[3][6], -歩);
+    QCOMPARE(form.対局値.手数, 2);
     const 手順& answer = form.手順[2];
     QVERIFY(answer.元駒 > 0);
-    QCOMPARE(form.局.盤面[answer.先X][answer.先Y], answer.先駒);
-    QCOMPARE(form.手番, form.局.手番値_MAN);
+    QCOMPARE(form.対局値.局.盤面[answer.先X][answer.先Y], answer.先駒);
+    QCOMPARE(form.対局値.手番, form.対局値.局.手番値_MAN);
 
     // A right click on an upper piece only shows its moves.
     QTest::mouseClick(&view, Qt::RightButton, {}, cellCentre(5, 1));
     QCOMPARE(form.選択状態, 0);
-    QCOMPARE(form.手数, 2);
+    QCOMPARE(form.対局値.手数, 2);
   }
 
  private:

@@ -236,12 +236,6 @@ TEST(KifuRead, FirstMoveDecidesWhoMovedFirst) {
   EXPECT_EQ(std::tie(man.対局モード, man.先手値, man.後手値), std::make_tuple(0, 先手, 後手));
 }
 
-TEST(KifuHeaderPosition, ThirteenCharactersStartAt2535) {
-  EXPECT_DOUBLE_EQ(取得_棋譜のX座標(std::string_view("あいうえおかきくけこさしす")), 2535);
-  EXPECT_DOUBLE_EQ(取得_棋譜のX座標(std::string_view("")), 1050 + 495 * (3 + 13 / 5.0));
-  EXPECT_DOUBLE_EQ(取得_棋譜のX座標(std::string_view("abcdefghijklmnopqr")), 1050 + 495 * 2);
-}
-
 TEST(KifuRoundTrip, ThousandsOfMovesComeBackAsWritten) {
   std::vector<手順> 手;
   for (int i = 0; i < 1500; ++i) {

@@ -98,11 +98,11 @@ TEST(Stepping, BackOverCaptureOfPromotedPieceAndDrops) {
   Game g;
   for (int i = 0; i < 3; ++i) g.戻();  // now after move 4: silver took the 馬
   EXPECT_EQ(g.s.盤面[8][2], 銀);
-  EXPECT_EQ(g.s.持駒_COM.枚数[6], 1);
+  EXPECT_EQ(g.s.持駒_COM.枚数[持駒_角], 1);
   const 手順表示 r = g.戻();
   EXPECT_EQ(g.s.盤面[7][1], 銀);     // the mover back on its origin
   EXPECT_EQ(g.s.盤面[8][2], -成角);  // the captured 馬 back, promoted
-  EXPECT_EQ(g.s.持駒_COM.枚数[6], 0);
+  EXPECT_EQ(g.s.持駒_COM.枚数[持駒_角], 0);
   EXPECT_EQ(g.s.持駒_COM.合計, 0);
   EXPECT_EQ(r.移動結果手番, g.s.手番値_COM);  // COM's last-move text is erased
   ASSERT_EQ(r.升目.size(), 3u);
@@ -111,13 +111,13 @@ TEST(Stepping, BackOverCaptureOfPromotedPieceAndDrops) {
   // The drops: forward over MAN's drop takes the bishop from MAN's hand...
   g.進();
   const 手順表示 drop = g.進();
-  EXPECT_EQ(g.s.持駒_MAN.枚数[6], 0);
+  EXPECT_EQ(g.s.持駒_MAN.枚数[持駒_角], 0);
   EXPECT_EQ(g.s.盤面[5][5], -角);
   EXPECT_EQ(drop.升目[0].x, MAN持駒X);  // the stand cell, painted empty
   EXPECT_EQ(drop.移動結果手番, g.s.手番値_MAN);
   // ...and back puts it into the hand of the side whose code it carries.
   g.戻();
-  EXPECT_EQ(g.s.持駒_MAN.枚数[6], 1);
+  EXPECT_EQ(g.s.持駒_MAN.枚数[持駒_角], 1);
   EXPECT_EQ(g.s.持駒_MAN.合計, 1);
   EXPECT_EQ(g.s.盤面[5][5], 0);
 }

@@ -160,8 +160,8 @@ TEST_F(Panel, AGameSavedWithThePanelLoadsInTheNextStartAndStepsToItsEnd) {
       clickCell(p, m[0], m[1]);
       clickCell(p, m[2], m[3]);
     }
-    ASSERT_EQ(p.form().手数, 3);
-    final = p.form().局.盤面;
+    ASSERT_EQ(p.form().対局値.手数, 3);
+    final = p.form().対局値.局.盤面;
     boxes.take();
 
     trigger(p, MenuItem::KIFU_WRITE);
@@ -194,7 +194,7 @@ TEST_F(Panel, AGameSavedWithThePanelLoadsInTheNextStartAndStepsToItsEnd) {
                                                     "棋譜|棋譜を '進 'で進めて下さい"}));
   EXPECT_FALSE(files->isVisible());
   for (int i = 0; i < 3; ++i) trigger(q, MenuItem::AFTER);
-  EXPECT_EQ(q.form().局.盤面, final);
+  EXPECT_EQ(q.form().対局値.局.盤面, final);
   trigger(q, MenuItem::AFTER);
   EXPECT_EQ(boxes.take(), (std::vector<std::string>{"進む|終わり"}));
 }

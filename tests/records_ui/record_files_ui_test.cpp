@@ -63,7 +63,7 @@ TEST_F(Files, APlayedGameSavedAndLoadedAfreshStepsToTheSamePosition) {
     g->clock.now += 65.3;
     g->move(x, 7, x, 6);
   }
-  const int plies = g->form.手数;
+  const int plies = g->form.対局値.手数;
   ASSERT_GE(plies, 8);
   const 状態 final = 状態::of(g->form);
   ASSERT_EQ(g->save("game", "練習対局", "人間", "ｺﾝﾋﾟｭｰﾀ"),
@@ -75,7 +75,7 @@ TEST_F(Files, APlayedGameSavedAndLoadedAfreshStepsToTheSamePosition) {
       (std::vector<Event>{box("game.棋譜 " + std::to_string(plies) + "手 読み込みました", "棋譜"),
                           box("棋譜を '進 'で進めて下さい", "棋譜")}));
   EXPECT_EQ(fresh.form.棋譜モード, 1);
-  EXPECT_EQ(fresh.form.手番, fresh.form.局.手番値_MAN);
+  EXPECT_EQ(fresh.form.対局値.手番, fresh.form.対局値.局.手番値_MAN);
   for (int i = 0; i < plies; ++i) fresh.form.AFTER_Click();
   const 状態 replayed = 状態::of(fresh.form);
   EXPECT_EQ(replayed.盤面, final.盤面);
@@ -105,10 +105,10 @@ TEST_F(Files, LoadingPrintsTheHeaderAndLetsTheUpperSideMoveFirst) {
              " 3736 -10 -10   0    0    5    3    3\r\n");
   g->takeOps();
   EXPECT_EQ(g->load("upper.棋譜").size(), 2u);
-  EXPECT_EQ(g->form.対局モード, 1);
-  EXPECT_EQ(g->form.先手値, g->form.局.手番値_COM);
-  EXPECT_EQ(g->form.後手値, g->form.局.手番値_MAN);
-  EXPECT_EQ(g->form.手番, g->form.局.手番値_COM);
+  EXPECT_EQ(g->form.対局値.対局モード, 1);
+  EXPECT_EQ(g->form.先手値, g->form.対局値.局.手番値_COM);
+  EXPECT_EQ(g->form.後手値, g->form.対局値.局.手番値_MAN);
+  EXPECT_EQ(g->form.対局値.手番, g->form.対局値.局.手番値_COM);
   EXPECT_EQ(g->panel.lists, (std::array<bool, 3>{false, false, false}));
 
   struct Printed {
@@ -133,8 +133,8 @@ TEST_F(Files, LoadingPrintsTheHeaderAndLetsTheUpperSideMoveFirst) {
     EXPECT_NEAR(it->y, p.y, 1e-6) << p.text;
   }
   g->form.AFTER_Click();
-  EXPECT_EQ(g->form.局.盤面[7][4], 歩);
-  EXPECT_EQ(g->form.時間_COM, 3);
+  EXPECT_EQ(g->form.対局値.局.盤面[7][4], 歩);
+  EXPECT_EQ(g->form.対局値.時間_COM, 3);
 }
 
 // Files that are broken in one way or another: the message names the
@@ -170,7 +170,7 @@ TEST_F(Files, BrokenFilesSayWhatIsWrongAndKeepTheMovesBeforeIt) {
     EXPECT_EQ(g->form.棋譜モード, 1);
     if (c.moves == 0) {
       EXPECT_EQ(events.back(), box("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"));
-      EXPECT_EQ(g->form.手番, 0);
+      EXPECT_EQ(g->form.対局値.手番, 0);
       g->form.AFTER_Click();
       EXPECT_EQ(g->take(),
                 (std::vector<Event>{sound("禁止.wav"), box("「対局」で始めて下さい", "開始")}));
@@ -178,7 +178,7 @@ TEST_F(Files, BrokenFilesSayWhatIsWrongAndKeepTheMovesBeforeIt) {
     }
     EXPECT_EQ(events.back(), box("棋譜を '進 'で進めて下さい", "棋譜"));
     for (int i = 0; i < c.moves; ++i) g->form.AFTER_Click();
-    EXPECT_EQ(g->form.局.盤面[3][6], -歩);
+    EXPECT_EQ(g->form.対局値.局.盤面[3][6], -歩);
     g->take();
     g->form.AFTER_Click();
     EXPECT_EQ(g->take(), (std::vector<Event>{box("終わり", "進む")}));
@@ -211,12 +211,12 @@ TEST_F(Files, SteppingOverAKingCaptureChangesNoHand) {
              " 5251-900-900 950    0    0    0    0\r\n");
   g->load("king.棋譜");
   g->form.AFTER_Click();
-  EXPECT_EQ(g->form.局.盤面[5][1], -飛);
-  EXPECT_EQ(g->form.局.持駒_MAN.合計, 0);
-  EXPECT_EQ(g->form.局.持駒_COM.合計, 0);
+  EXPECT_EQ(g->form.対局値.局.盤面[5][1], -飛);
+  EXPECT_EQ(g->form.対局値.局.持駒_MAN.合計, 0);
+  EXPECT_EQ(g->form.対局値.局.持駒_COM.合計, 0);
   g->form.REPLAY_Click();
-  EXPECT_EQ(g->form.局.盤面[5][1], 王);
-  EXPECT_EQ(g->form.局.持駒_MAN.合計, 0);
+  EXPECT_EQ(g->form.対局値.局.盤面[5][1], 王);
+  EXPECT_EQ(g->form.対局値.局.持駒_MAN.合計, 0);
 }
 
 // Every refusal of RETURN leaves the panel open and writes nothing.
@@ -238,7 +238,7 @@ TEST_F(Files, RefusedWritesKeepThePanelOpen) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    if (c.moves == 1 && g->form.手数 == 0) g->move(1, 6, 1, 2, ボタン_右);
+    if (c.moves == 1 && g->form.対局値.手数 == 0) g->move(1, 6, 1, 2, ボタン_右);
     ASSERT_EQ(g->form.手順.手順_現在, c.moves);
     g->take();
     g->form.KIFU_WRITE_Click();
@@ -252,7 +252,7 @@ TEST_F(Files, RefusedWritesKeepThePanelOpen) {
 }
 
 TEST_F(Files, WritingIsRefusedAfterAHandicap) {
-  g->form.ハンデ設定フラグ = 1;
+  g->form.対局値.ハンデ設定フラグ = 1;
   g->form.KIFU_WRITE_Click();
   EXPECT_EQ(g->take(),
             (std::vector<Event>{box("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込")}));

@@ -77,7 +77,8 @@ struct 状態 {
   bool operator==(const 状態&) const = default;
 
   static 状態 of(const Form1& f) {
-    return {f.局.盤面, f.局.持駒_MAN, f.局.持駒_COM, f.時間_MAN, f.時間_COM, f.手番, f.手数};
+    return {f.対局値.局.盤面,  f.対局値.局.持駒_MAN, f.対局値.局.持駒_COM, f.対局値.時間_MAN,
+            f.対局値.時間_COM, f.対局値.手番,        f.対局値.手数};
   }
 };
 
@@ -88,7 +89,7 @@ struct 状態 {
 inline void startScripted(RecordGame& g) {
   g.form.START_Click();
   ASSERT_EQ(g.take(), (std::vector<Event>{box("先手の番です", " ")}));
-  局面& s = g.form.局;
+  局面& s = g.form.対局値.局;
   s.盤面 = {};
   s.盤面[5][9] = -王;
   s.盤面[5][1] = 王;
@@ -96,7 +97,7 @@ inline void startScripted(RecordGame& g) {
   s.盤面[1][2] = 銀;
   s.盤面[4][5] = 角;
   勢力調査(s);
-  g.form.画面_再描画();
+  g.form.画.画面_再描画();
 }
 
 // Plays the six moves by clicks; the states before the first and after each.
@@ -115,7 +116,7 @@ inline std::vector<状態> playScripted(RecordGame& g) {
   std::vector<状態> after{状態::of(g.form)};
   for (const Move& m : moves) {
     g.move(m.fx, m.fy, m.tx, m.ty, m.button);
-    EXPECT_EQ(g.form.手数, static_cast<int>(after.size())) << "move " << after.size();
+    EXPECT_EQ(g.form.対局値.手数, static_cast<int>(after.size())) << "move " << after.size();
     after.push_back(状態::of(g.form));
   }
   g.take();

@@ -29,7 +29,7 @@ TEST_F(Scripted, TheGameGoesAsScripted) {
   EXPECT_EQ(last.盤面[5][5], 飛);
   EXPECT_EQ(last.盤面[1][2], 角);
   EXPECT_EQ(last.持駒_MAN.合計, 0);
-  EXPECT_EQ(last.持駒_COM.枚数[4], 1);  // the silver taken last
+  EXPECT_EQ(last.持駒_COM.枚数[持駒_銀], 1);  // the silver taken last
   EXPECT_EQ(last.持駒_COM.合計, 1);
 }
 
@@ -92,7 +92,7 @@ TEST_F(Scripted, FirstPositionKeepsTheHistoryForAGameBetweenHumans) {
   play();
   g->form.CANCEL_Click();
   EXPECT_EQ(g->take(), (std::vector<Event>{sound("駒打音.wav")}));
-  EXPECT_EQ(g->form.手番, 0);
+  EXPECT_EQ(g->form.対局値.手番, 0);
   EXPECT_EQ(g->form.手順.手順_最終, 6);
   g->form.AFTER_Click();
   EXPECT_EQ(g->take(),
@@ -111,7 +111,7 @@ TEST_F(Scripted, ReversalTwiceIsTheIdentityAndDropsTheHistory) {
 
   g->form.REVERSE_Click();
   EXPECT_EQ(g->take(), (std::vector<Event>{sound("駒打音.wav")}));
-  const 局面& s = g->form.局;
+  const 局面& s = g->form.対局値.局;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
       EXPECT_EQ(s.盤面[10 - x][10 - y], -before.盤面[x][y]) << x << "," << y;
@@ -120,8 +120,8 @@ TEST_F(Scripted, ReversalTwiceIsTheIdentityAndDropsTheHistory) {
   // The totals follow the hands, so a drop or a mate test counts right.
   EXPECT_EQ(s.持駒_MAN.合計, before.持駒_COM.合計);
   EXPECT_EQ(s.持駒_COM.合計, before.持駒_MAN.合計);
-  EXPECT_EQ(g->form.手番, -before.手番);
-  EXPECT_EQ(g->form.手数, before.手数);
+  EXPECT_EQ(g->form.対局値.手番, -before.手番);
+  EXPECT_EQ(g->form.対局値.手数, before.手数);
   EXPECT_EQ(g->form.反転フラグ, 1);
   // The influence map describes the reversed board.
   局面 fresh = s;
@@ -144,19 +144,19 @@ TEST_F(Scripted, ReversalTwiceIsTheIdentityAndDropsTheHistory) {
 TEST(Reversal, TurnsTheHandicapGradeRound) {
   QTemporaryDir dir;
   RecordGame g(dir.path().toStdString());
-  g.form.ハンデ設定フラグ = 1;
-  g.form.ハンデレベル = 3;
+  g.form.対局値.ハンデ設定フラグ = 1;
+  g.form.対局値.ハンデレベル = 3;
   g.takeOps();
   g.form.REVERSE_Click();
-  EXPECT_EQ(g.form.ハンデレベル, -3);
+  EXPECT_EQ(g.form.対局値.ハンデレベル, -3);
   const auto texts = textsOf(g.takeOps());
   EXPECT_NE(std::find(texts.begin(), texts.end(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"), texts.end());
   // Reversed once more from the start, the starting position is its own mirror.
   g.form.REVERSE_Click();
-  EXPECT_EQ(g.form.ハンデレベル, 3);
+  EXPECT_EQ(g.form.対局値.ハンデレベル, 3);
   局面 start;
   初期配置(start);
-  EXPECT_EQ(g.form.局.盤面, start.盤面);
+  EXPECT_EQ(g.form.対局値.局.盤面, start.盤面);
 }
 
 // A game against the computer: its clocks as well come back exactly.
@@ -171,17 +171,17 @@ TEST(AgainstTheComputer, BackAndForwardRestoreTheClocks) {
   row.fill(7);
   for (int played = 0, i = 0; played < 4 && i < 40; ++i) {
     const int x = columns[static_cast<std::size_t>(i % 9)];
-    const int before = g.form.手数;
+    const int before = g.form.対局値.手数;
     g.clock.now += 7.6;
     g.move(x, row[static_cast<std::size_t>(x)], x, row[static_cast<std::size_t>(x)] - 1);
-    if (g.form.手数 == before + 2) {
+    if (g.form.対局値.手数 == before + 2) {
       --row[static_cast<std::size_t>(x)];
       ++played;
       after.push_back(状態::of(g.form));
     }
   }
   ASSERT_EQ(after.size(), 5u);
-  ASSERT_GT(g.form.時間_MAN, 30.0);
+  ASSERT_GT(g.form.対局値.時間_MAN, 30.0);
   for (int k = 3; k >= 0; --k) {
     g.form.REPLAY_Click();
     g.form.REPLAY_Click();
@@ -202,10 +202,10 @@ TEST(AgainstTheComputer, ForwardStopsAtTheLastMoveHeldAfterAReversal) {
   QTemporaryDir dir;
   RecordGame g(dir.path().toStdString());
   g.form.GOTE_Click();  // the computer's first move
-  ASSERT_EQ(g.form.手数, 1);
+  ASSERT_EQ(g.form.対局値.手数, 1);
   g.form.REVERSE_Click();
   g.click(5, 5);  // the computer moves again, from history slot 1
-  ASSERT_EQ(g.form.手数, 2);
+  ASSERT_EQ(g.form.対局値.手数, 2);
   ASSERT_EQ(g.form.手順.手順_現在, 1);
   g.form.SENTE_Click();
   ASSERT_EQ(g.form.手順.手順_最終, 2);

@@ -21,20 +21,19 @@ std::vector<指し手> 総当たり(const 局面& s, bool MAN側) {
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
           if (!移動チェック(s, fx, fy, tx, ty, c)) continue;
-          局面 t = s;
-          const bool 成れる = 調査_駒成(t, fx, fy, tx, ty, c) == 1;
+          const int 成駒 = 調査_駒成(fx, fy, tx, ty, c);
           if (移動後チェック(ty, c)) r.push_back({fx, fy, tx, ty, c, c});
-          if (成れる) r.push_back({fx, fy, tx, ty, c, t.成駒});
+          if (成駒 != 0) r.push_back({fx, fy, tx, ty, c, 成駒});
         }
     }
   const 持駒& h = MAN側 ? s.持駒_MAN : s.持駒_COM;
   for (int k = 1; k <= 7; ++k) {
     if (h.枚数[k] == 0) continue;
     const int c = MAN側 ? -持駒番号の駒[k] : 持駒番号の駒[k];
-    const int fx = MAN側 ? 11 : -1, fy = MAN側 ? k + 2 : k;
+    const 升 元 = 打ち元(c);
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
-        if (移動チェック(s, fx, fy, tx, ty, c)) r.push_back({fx, fy, tx, ty, c, c});
+        if (移動チェック(s, 元.x, 元.y, tx, ty, c)) r.push_back({元.x, 元.y, tx, ty, c, c});
   }
   return r;
 }

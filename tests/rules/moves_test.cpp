@@ -22,18 +22,18 @@ int 合計(const 持駒& h) {
 TEST(MakeMove, CapturesGoToTheHandAsTheirBaseKind) {
   局面 s = 局面作成({{5, 5, -飛}, {5, 3, 成飛}, {4, 4, 成歩}, {4, 6, -成銀}, {3, 3, 成金}});
   駒移動(s, 5, 5, 5, 3, -飛);
-  EXPECT_EQ(s.持駒_MAN.枚数[7], 1);
+  EXPECT_EQ(s.持駒_MAN.枚数[持駒_飛], 1);
   EXPECT_EQ(s.持駒_MAN.合計, 1);
   EXPECT_EQ(s.盤面[5][3], -飛);
   EXPECT_EQ(s.盤面[5][5], 0);
   駒移動(s, 5, 3, 4, 4, -成飛);
-  EXPECT_EQ(s.持駒_MAN.枚数[1], 1);
+  EXPECT_EQ(s.持駒_MAN.枚数[持駒_歩], 1);
   駒移動(s, 4, 4, 3, 3, -成飛);  // ±111 counts as gold
-  EXPECT_EQ(s.持駒_MAN.枚数[5], 1);
+  EXPECT_EQ(s.持駒_MAN.枚数[持駒_金], 1);
   EXPECT_EQ(s.持駒_MAN.合計, 3);
   s.盤面[4][5] = 成角;
   駒移動(s, 4, 5, 4, 6, 成角);
-  EXPECT_EQ(s.持駒_COM.枚数[4], 1);
+  EXPECT_EQ(s.持駒_COM.枚数[持駒_銀], 1);
   EXPECT_EQ(s.持駒_COM.合計, 1);
 }
 
@@ -44,7 +44,7 @@ TEST(MakeMove, TakingAKingChangesNoHandAndNamesTheWinner) {
   駒移動(s, 5, 5, 5, 4, -金);
   EXPECT_EQ(s.勝者, 後手);
   EXPECT_EQ(s.持駒_MAN.合計, 2);
-  EXPECT_EQ(s.持駒_MAN.枚数[1], 2);
+  EXPECT_EQ(s.持駒_MAN.枚数[持駒_歩], 2);
   駒移動(s, 1, 1, 1, 5, 飛);
   EXPECT_EQ(s.勝者, 先手);
   EXPECT_EQ(s.持駒_COM.合計, 0);
@@ -54,11 +54,11 @@ TEST(MakeMove, TakingAKingChangesNoHandAndNamesTheWinner) {
 TEST(MakeMove, DropsTakeFromTheRightSlot) {
   局面 s = 局面作成({}, 手駒({{7, 1}, {1, 1}}), 手駒({{7, 2}}));
   駒移動(s, MAN持駒X, 9, 5, 5, -飛);  // MAN names the stand row: 9 is the rook
-  EXPECT_EQ(s.持駒_MAN.枚数[7], 0);
-  EXPECT_EQ(s.持駒_MAN.枚数[1], 1);
+  EXPECT_EQ(s.持駒_MAN.枚数[持駒_飛], 0);
+  EXPECT_EQ(s.持駒_MAN.枚数[持駒_歩], 1);
   EXPECT_EQ(s.持駒_MAN.合計, 1);
   駒移動(s, COM持駒X, 7, 4, 4, 飛);  // COM names the slot: 7 is the rook
-  EXPECT_EQ(s.持駒_COM.枚数[7], 1);
+  EXPECT_EQ(s.持駒_COM.枚数[持駒_飛], 1);
   EXPECT_EQ(s.持駒_COM.合計, 1);
   EXPECT_EQ(s.盤面[5][5], -飛);
   EXPECT_EQ(s.盤面[4][4], 飛);
@@ -95,10 +95,8 @@ TEST(Promotion, ZonesCompulsionAndDrops) {
       {-1, 2, 3, 香, 0, 1}, {-1, 4, 8, 銀, 0, 1},
   };
   for (const auto& c : cases) {
-    局面 s;
-    s.成駒 = 12345;
-    EXPECT_EQ(調査_駒成(s, c.元X, c.元Y, 5, c.先Y, c.駒), c.成れる) << c.駒 << " " << c.元Y;
-    EXPECT_EQ(s.成駒, c.成れる ? (c.駒 < 0 ? c.駒 - 1 : c.駒 + 1) : 12345);
+    EXPECT_EQ(調査_駒成(c.元X, c.元Y, 5, c.先Y, c.駒), c.成れる ? 成り駒(c.駒) : 0)
+        << c.駒 << " " << c.元Y;
     EXPECT_EQ(移動後チェック(c.先Y, c.駒), c.不成可) << c.駒 << " to row " << c.先Y;
   }
 }
@@ -112,9 +110,9 @@ TEST(Reversal, RotatesChangesSidesAndKeepsTotalsTrue) {
   EXPECT_EQ(s.盤面[8][7], -成歩);
   EXPECT_EQ(s.盤面[5][5], -金);
   EXPECT_EQ(s.盤面[5][9], 0);
-  EXPECT_EQ(s.持駒_COM.枚数[1], 3);
+  EXPECT_EQ(s.持駒_COM.枚数[持駒_歩], 3);
   EXPECT_EQ(s.持駒_COM.合計, 4);
-  EXPECT_EQ(s.持駒_MAN.枚数[4], 1);
+  EXPECT_EQ(s.持駒_MAN.枚数[持駒_銀], 1);
   EXPECT_EQ(s.持駒_MAN.合計, 1);
   局面反転(s);
   EXPECT_EQ(s.盤面, before.盤面);

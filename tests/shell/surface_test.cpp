@@ -39,7 +39,8 @@ constexpr QRgb green = 0x008000;
 TEST(QtSurfacePixels, APictureCoversItsCellAtOneX) {
   Pictures pictures;
   QtSurface s(QSize(600, 533), 1.0, pictures.path());
-  画面 g(s);
+  対局 game;
+  画面 g(s, game);
   g.描画_絵(0, 1, 1);  // cell (1, 1): twips (1545, 715) = pixels (103, 47.7)
   EXPECT_EQ(at(s, 103, 48), 0xFF0000u);
   EXPECT_EQ(at(s, 135, 88), 0xFF0000u);
@@ -53,7 +54,8 @@ TEST(QtSurfacePixels, TwoXUsesTheSharpPictureOnDevicePixels) {
   Pictures pictures;
   QtSurface s(QSize(600, 533), 2.0, pictures.path());
   EXPECT_EQ(s.canvas().size(), QSize(1200, 1066));
-  画面 g(s);
+  対局 game;
+  画面 g(s, game);
   g.描画_絵(0, 1, 1);  // device (206, 95.3) -> (206, 95)
   EXPECT_EQ(at(s, 206, 95), 0x0000FFu);
   EXPECT_EQ(at(s, 271, 176), 0x0000FFu);
@@ -65,7 +67,8 @@ TEST(QtSurfacePixels, TwoXUsesTheSharpPictureOnDevicePixels) {
 TEST(QtSurfacePixels, OutlinesTakeTheirPaletteColourOnBothCorners) {
   for (const qreal dpr : {1.0, 2.0}) {
     QtSurface s(QSize(600, 533), dpr, QString());
-    画面 g(s);
+    対局 game;
+    画面 g(s, game);
     g.描画_桝輪郭(12, 1, 1);
     g.描画_桝輪郭(15, 3, 1);
     const int l = static_cast<int>(103 * dpr), r = static_cast<int>(136 * dpr);
@@ -83,7 +86,8 @@ TEST(QtSurfacePixels, OutlinesTakeTheirPaletteColourOnBothCorners) {
 
 TEST(QtSurfacePixels, MissingPicturesGetAStandInAndTextIsDrawn) {
   QtSurface s(QSize(600, 533), 1.0, QDir::temp().filePath("no-such-folder-for-qz"));
-  画面 g(s);
+  対局 game;
+  画面 g(s, game);
   g.描画_絵(-王, 5, 9, true);
   g.描画_絵(1, 11.1, -0.1);
   EXPECT_NE(at(s, 235 + 16, 376 + 20), green);  // cell (5, 9)
@@ -111,7 +115,8 @@ namespace {
 TEST(QtSurfaceScale, MovingToAnotherRatioDrawsEverythingAgainSharp) {
   const QString real = QString::fromStdString(QZ_SOURCE_ASSETS "/pictures");
   auto draw = [](QtSurface& s) {
-    画面 g(s);
+    対局 game;
+    画面 g(s, game);
     g.描画_盤();
     for (int round = 0; round < 3000; ++round) {
       g.描画_絵(-歩, 1 + round % 9, 7);

@@ -45,7 +45,7 @@ TEST_F(WholeProgram, StartsWithTheDefaultsAndTheWholeMenuBar) {
   EXPECT_EQ(w.size(), QSize(600, 533));
   EXPECT_EQ(settings(),
             (std::vector<std::string>{"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"}));
-  EXPECT_EQ(p.form().背景_現在, 背景_緑);
+  EXPECT_EQ(p.form().画.背景_現在, 背景_緑);
 
   struct Item {
     MenuItem item;
@@ -111,11 +111,11 @@ TEST_F(WholeProgram, ACheckItemTogglesOnceThroughItsHandler) {
   p.window().action(MenuItem::TATAMI)->trigger();
   EXPECT_TRUE(p.window().action(MenuItem::TATAMI)->isChecked());
   EXPECT_FALSE(p.window().action(MenuItem::MIDORI)->isChecked());
-  EXPECT_EQ(p.form().背景_現在, 背景_畳);
+  EXPECT_EQ(p.form().画.背景_現在, 背景_畳);
   // Remembered at the next start.
   Program again;
   ASSERT_TRUE(again.start());
-  EXPECT_EQ(again.form().背景_現在, 背景_畳);
+  EXPECT_EQ(again.form().画.背景_現在, 背景_畳);
   EXPECT_FALSE(again.window().itemChecked(MenuItem::BGM));
 }
 
