@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -71,6 +72,18 @@ class PlayWindowTest : public QObject {
     MainWindow& window = program.window();
     QCOMPARE(window.windowTitle(), QString("QZ Frozen Shogi"));
     QCOMPARE(window.action(MenuItem::TAIKYOKU)->text(), QString("Game"));
+    // No caption of the window's own is left in Japanese (the language menu
+    // names each language in itself).
+    static const QRegularExpression japanese(
+        "[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF61}-\\x{FF9F}]");
+    for (QAction* a : window.findChildren<QAction*>())
+      if (a->objectName() != "LANGUAGE_JA" && !a->text().startsWith(QString::fromUtf8("言語")))
+        QVERIFY2(!a->text().contains(japanese), qPrintable("untranslated: " + a->text()));
+    for (QWidget* w : window.view().findChildren<QWidget*>()) {
+      const QVariant text = w->property("text");
+      if (text.isValid())
+        QVERIFY2(!text.toString().contains(japanese), qPrintable(text.toString()));
+    }
 
     window.action(MenuItem::SENTE)->trigger();
     QCOMPARE(answerer.seen, QStringList{" |Your move"});
