@@ -65,7 +65,7 @@ constexpr std::array<int, 8> 持駒番号の駒 = {0, 歩, 香, 桂, 銀, 金, �
 // The hand slot a captured piece of this code goes to (its unpromoted kind),
 // or 0 for a king or a code that is no piece.
 constexpr int 持駒番号(int c) {
-  switch (std::abs(c)) {
+  switch (c < 0 ? -c : c) {
     case 歩:
     case 成歩:
       return 1;
