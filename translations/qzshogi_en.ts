@@ -607,5 +607,37 @@
         <source></source>
         <translation>Scale</translation>
     </message>
+    <message id="ファイルを開く…">
+        <source></source>
+        <translation>Open file…</translation>
+    </message>
+    <message id="KIFで保存…">
+        <source></source>
+        <translation>Save as KIF…</translation>
+    </message>
+    <message id="CSAで保存…">
+        <source></source>
+        <translation>Save as CSA…</translation>
+    </message>
+    <message id="編集">
+        <source></source>
+        <translation>Edit</translation>
+    </message>
+    <message id="局面をコピー (SFEN)">
+        <source></source>
+        <translation>Copy position (SFEN)</translation>
+    </message>
+    <message id="棋譜をコピー (KIF)">
+        <source></source>
+        <translation>Copy game (KIF)</translation>
+    </message>
+    <message id="棋譜をコピー (USI)">
+        <source></source>
+        <translation>Copy game (USI)</translation>
+    </message>
+    <message id="貼り付け">
+        <source></source>
+        <translation>Paste</translation>
+    </message>
 </context>
 </TS>
