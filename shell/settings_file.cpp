@@ -112,7 +112,14 @@ std::optional<std::vector<std::string>> SettingsFile::readLines() {
 bool SettingsFile::writeLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
-  for (const auto& [k, v] : extras_) text += k + "=" + v + "\r\n";
+  // The window's own lines follow, each unless the lines given already
+  // carry its key after the first four.
+  for (const auto& [k, v] : extras_) {
+    bool given = false;
+    for (std::size_t i = formLines; i < lines.size(); ++i)
+      given = given || lines[i].rfind(k + "=", 0) == 0;
+    if (!given) text += k + "=" + v + "\r\n";
+  }
   const auto bytes = utf8ToCp932(text);
   if (!bytes) return false;
   std::filesystem::path temp = path_;

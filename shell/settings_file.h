@@ -29,7 +29,8 @@ class SettingsFile : public SettingsStore {
   static std::filesystem::path defaultPath();
 
   std::optional<std::vector<std::string>> readLines() override;
-  // Writes the lines, then the window's own lines (see below).
+  // Writes the lines, then the window's own lines (see below) that the
+  // lines do not already hold, so lines read are written back unchanged.
   bool writeLines(const std::vector<std::string>& lines) override;
 
   // The window's own choices ("言語=English", "表示倍率=150") are lines of

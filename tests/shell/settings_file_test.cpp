@@ -99,6 +99,10 @@ TEST_F(SettingsOnDisk, TheWindowsOwnLinesFollowTheFour) {
   ASSERT_TRUE(f.writeLines({"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF"}));
   EXPECT_EQ(f.readLines(), (std::vector<std::string>{"背景画=竹", "移動指導=ON", "経過時間=OFF",
                                                      "BGM=OFF", "言語=English", "表示倍率=150"}));
+  // Lines read are written back as they were.
+  const auto read = f.readLines();
+  ASSERT_TRUE(f.writeLines(*read));
+  EXPECT_EQ(f.readLines(), read);
   put("BGM=ON\r\n");
   EXPECT_FALSE(f.setExtra("表示倍率", "200"));
   EXPECT_EQ(bytes(), "BGM=ON\r\n");
