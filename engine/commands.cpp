@@ -1,6 +1,8 @@
 // The rules commands of the engine: set-up, positions, moves, the map,
 // mate and perft.
 #include <charconv>
+#include <chrono>
+#include <functional>
 #include <ostream>
 
 #include "engine/engine.h"
@@ -85,10 +87,20 @@ void resetEngine(EngineState& state) {
   fresh.COMレベル = state.COMレベル;
   fresh.perft上限 = state.perft上限;
   fresh.perft局面上限 = state.perft局面上限;
-  state = fresh;
+  fresh.perft秒上限 = state.perft秒上限;
+  fresh.停止猶予秒 = state.停止猶予秒;
+  fresh.停止要求 = std::move(state.停止要求);
+  state = std::move(fresh);
+}
+
+std::string 勝った側(const EngineState& st) {
+  const 局面& s = st.現局面;
+  if (s.勝者 == 0) return "";
+  return s.勝者 == s.手番値_MAN ? "b (lower, MAN)" : "w (upper, COM)";
 }
 
 bool applyMoveText(EngineState& st, std::string_view text) {
+  if (st.現局面.勝者 != 0) return false;  // the game ended with the king's capture
   最新化(st);
   const auto m = 指し手にする(st.現局面, st.MAN手番, text);
   if (!m) return false;
@@ -197,6 +209,8 @@ void commandDiagram(EngineState& st, const CommandLine&, std::ostream& out) {
     }
     out << '\n';
   }
+  if (const std::string 勝 = 勝った側(st); !勝.empty())
+    out << "game over: " << 勝 << " has taken the king and won\n";
   out << "hand b (lower, MAN): " << 手駒の文字(s.持駒_MAN, true) << '\n'
       << "hand w (upper, COM): " << 手駒の文字(s.持駒_COM, false) << '\n'
       << "to move: " << (st.MAN手番 ? "b (lower, MAN)" : "w (upper, COM)") << '\n'
@@ -206,6 +220,10 @@ void commandDiagram(EngineState& st, const CommandLine&, std::ostream& out) {
 void commandLegal(EngineState& st, const CommandLine&, std::ostream& out) {
   最新化(st);
   int n = 0;
+  if (st.現局面.勝者 != 0) {
+    out << "legal 0\n";  // the game is over
+    return;
+  }
   合法手列挙(st.現局面, st.MAN手番, [&](const 指し手& m) {
     out << USI表記(m) << '\n';
     ++n;
@@ -228,8 +246,10 @@ void commandInfluence(EngineState& st, const CommandLine&, std::ostream& out) {
 
 void commandMated(EngineState& st, const CommandLine&, std::ostream& out) {
   最新化(st);
-  const int man = 詰めかMAN(st.現局面);
-  const int com = 詰めかCOM(st.現局面);
+  // The side whose king has been taken has lost: it counts as mated.
+  局面& s = st.現局面;
+  const int man = s.勝者 == s.手番値_COM ? 1 : s.勝者 != 0 ? 0 : 詰めかMAN(s);
+  const int com = s.勝者 == s.手番値_MAN ? 1 : s.勝者 != 0 ? 0 : 詰めかCOM(s);
   out << "mated man " << man << " com " << com << '\n';
 }
 
@@ -240,13 +260,34 @@ void commandPerft(EngineState& st, const CommandLine& c, std::ostream& out) {
     return;
   }
   最新化(st);
-  const auto n = perft(st.現局面, st.MAN手番, *d, st.perft局面上限);
-  if (!n) {
+  using 時計 = std::chrono::steady_clock;
+  const auto 開始 = 時計::now();
+  const auto 経過秒 = [&] { return std::chrono::duration<double>(時計::now() - 開始).count(); };
+  enum class 止め { なし, 時間, 要求 } 理由 = 止め::なし;
+  const std::function<bool()> 打ち切る = [&] {
+    const double 秒 = 経過秒();
+    if (秒 >= st.perft秒上限)
+      理由 = 止め::時間;
+    else if (秒 >= st.停止猶予秒 && st.停止要求 && st.停止要求())
+      理由 = 止め::要求;
+    return 理由 != 止め::なし;
+  };
+  const auto n = perft(st.現局面, st.MAN手番, *d, st.perft局面上限, 打ち切る);
+  if (n) {
+    out << "perft " << *d << ' ' << *n << '\n';
+  } else if (理由 == 止め::要求) {
+    out << "info string perft " << *d << " stopped on request\n";
+  } else if (理由 == 止め::時間) {
+    out << "info string perft " << *d << " stopped after " << st.perft秒上限
+        << " seconds; try a smaller depth\n";
+  } else {
     out << "info string perft " << *d << " stopped after " << st.perft局面上限
         << " positions; try a smaller depth\n";
-    return;
   }
-  out << "perft " << *d << ' ' << *n << '\n';
 }
+
+// `stop` ends a long command while it runs (runEngine sees it coming);
+// between commands there is nothing to stop.
+void commandStop(EngineState&, const CommandLine&, std::ostream&) {}
 
 }  // namespace qz

@@ -47,13 +47,23 @@ void 最善手を書く(const 探索結果& r, bool reversed, std::ostream& out)
   out << "bestmove " << (r.指し手あり ? USI表記(元の向き(r.最善, reversed)) : "resign") << '\n';
 }
 
+// True, after saying so, when a king has been taken: nothing is left to play.
+bool 対局終了(const EngineState& st, std::ostream& out) {
+  const std::string 勝 = 勝った側(st);
+  if (勝.empty()) return false;
+  out << "info string the game is over: " << 勝 << " has taken the king\nbestmove resign\n";
+  return true;
+}
+
 }  // namespace
 
 void commandGo(EngineState& st, const CommandLine&, std::ostream& out) {
+  if (対局終了(st, out)) return;
   最善手を書く(探索する(st, nullptr), st.MAN手番, out);
 }
 
 void commandEvals(EngineState& st, const CommandLine&, std::ostream& out) {
+  if (対局終了(st, out)) return;
   std::vector<候補手> 一覧;
   一覧.reserve(1024);
   const 探索結果 r = 探索する(st, &一覧);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -15,16 +16,22 @@
 
 namespace qz {
 
-// The deepest perft the engine accepts, and how many positions one perft may
-// list moves for (about a minute here) before it gives up and says so.
+// The deepest perft the engine accepts, how many positions one perft may
+// list moves for (about a minute here) and how many seconds it may run
+// before it gives up and says so.
 constexpr int 既定perft上限 = 10;
 constexpr std::uint64_t 既定perft局面上限 = 30'000'000;
+constexpr double 既定perft秒上限 = 60;
+// A `stop` or `quit` read while a command runs ends it once it has run this
+// long, so that a script's quit right behind a short perft does not cut it.
+constexpr double 既定停止猶予秒 = 1;
 
 // The initial position of the program, the lower side to move.
 局面 開始局面();
 
 // Everything the engine keeps between commands. `usinewgame` returns all of
-// it to these start values except the level (and the perft limit).
+// it to these start values except the level (and the perft limits and the
+// stop request).
 struct EngineState {
   局面 現局面 = 開始局面();  // board, hands, influence map, double-pawn flags
   bool MAN手番 = true;       // the lower side (MAN, "b") is to move
@@ -32,6 +39,11 @@ struct EngineState {
   int COMレベル = 3;         // Level 1..3, read by the computer player
   int perft上限 = 既定perft上限;
   std::uint64_t perft局面上限 = 既定perft局面上限;
+  double perft秒上限 = 既定perft秒上限;
+  double 停止猶予秒 = 既定停止猶予秒;
+  // True once a `stop` or `quit` has been read behind the running command;
+  // runEngine sets it, and a long command asks it now and then.
+  std::function<bool()> 停止要求;
 
   // ---- The computer player's values kept between turns go below; a new ----
   // ---- member returns to its initial value on `usinewgame` by itself. ----
@@ -60,6 +72,10 @@ void 最新化(EngineState& state);
 // and promotion rules (map and double-pawn flags brought up to date first)
 // and makes it; false, with nothing changed, when it is no legal move.
 bool applyMoveText(EngineState& state, std::string_view text);
+
+// Who has taken a king, as the protocol names the sides ("" while nobody
+// has): once a king is taken the game is over.
+std::string 勝った側(const EngineState& state);
 
 // A short, printable, single-line rendering of outside text for messages.
 std::string printable(std::string_view text, std::size_t limit = 200);

@@ -1,7 +1,12 @@
 // Reading command lines and handing each to its handler.
+#include <atomic>
+#include <condition_variable>
+#include <deque>
 #include <exception>
 #include <istream>
+#include <mutex>
 #include <ostream>
+#include <thread>
 
 #include "engine/engine.h"
 
@@ -18,6 +23,7 @@ void commandLegal(EngineState&, const CommandLine&, std::ostream&);
 void commandInfluence(EngineState&, const CommandLine&, std::ostream&);
 void commandMated(EngineState&, const CommandLine&, std::ostream&);
 void commandPerft(EngineState&, const CommandLine&, std::ostream&);
+void commandStop(EngineState&, const CommandLine&, std::ostream&);
 
 namespace {
 
@@ -38,6 +44,7 @@ constexpr Command kCommands[] = {
     {"influence", commandInfluence},
     {"mated", commandMated},
     {"perft", commandPerft},
+    {"stop", commandStop},
     // The computer player (engine/computer_commands.cpp).
     {"go", commandGo},
     {"evals", commandEvals},
@@ -139,18 +146,86 @@ bool handleCommand(EngineState& state, std::string_view line, std::ostream& out)
   return true;
 }
 
-void runEngine(std::istream& in, std::ostream& out, EngineState& state) {
-  std::string line;
+namespace {
+
+struct 入力行 {
+  std::string text;
   bool tooLong = false;
-  while (readLine(in, line, tooLong)) {
-    if (tooLong) {
+};
+
+// The first word of a line: `stop` and `quit` are seen as they are read.
+std::string_view firstWord(std::string_view line) {
+  const auto words = splitWords(line);
+  return words.empty() ? std::string_view{} : words[0];
+}
+
+// Standard input read on a thread of its own, one line ahead of the commands,
+// so that a `stop` or `quit` reaches a long command while it runs. Reading
+// ends after `quit` or at the end of input.
+class LineQueue {
+ public:
+  explicit LineQueue(std::istream& in) : reader_([this, &in] { read(in); }) {}
+  ~LineQueue() { reader_.join(); }
+  LineQueue(const LineQueue&) = delete;
+  LineQueue& operator=(const LineQueue&) = delete;
+
+  // The next line, or false at the end of input.
+  bool next(入力行& line) {
+    std::unique_lock lock(mutex_);
+    ready_.wait(lock, [this] { return !lines_.empty() || ended_; });
+    if (lines_.empty()) return false;
+    line = std::move(lines_.front());
+    lines_.pop_front();
+    if (isStop(line.text)) --stopsWaiting_;
+    return true;
+  }
+  // A `stop` or `quit` waits behind the running command.
+  bool stopWaiting() const { return stopsWaiting_ > 0; }
+
+ private:
+  static bool isStop(std::string_view line) {
+    const std::string_view w = firstWord(line);
+    return w == "stop" || w == "quit";
+  }
+  void read(std::istream& in) {
+    入力行 line;
+    bool more = true;
+    while (more && readLine(in, line.text, line.tooLong)) {
+      if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();  // CR LF input
+      more = firstWord(line.text) != "quit";
+      std::lock_guard lock(mutex_);
+      if (isStop(line.text)) ++stopsWaiting_;
+      lines_.push_back(std::move(line));
+      ready_.notify_one();
+    }
+    std::lock_guard lock(mutex_);
+    ended_ = true;
+    ready_.notify_one();
+  }
+
+  std::mutex mutex_;
+  std::condition_variable ready_;
+  std::deque<入力行> lines_;
+  bool ended_ = false;
+  std::atomic<int> stopsWaiting_{0};
+  std::thread reader_;  // last: it starts once everything above is ready
+};
+
+}  // namespace
+
+void runEngine(std::istream& in, std::ostream& out, EngineState& state) {
+  LineQueue lines(in);
+  state.停止要求 = [&lines] { return lines.stopWaiting(); };
+  入力行 line;
+  while (lines.next(line)) {
+    if (line.tooLong) {
       out << "info string line too long (more than " << kMaxLine << " bytes); ignored\n"
           << std::flush;
       continue;
     }
-    if (!line.empty() && line.back() == '\r') line.pop_back();  // CR LF input
-    if (!handleCommand(state, line, out)) return;
+    if (!handleCommand(state, line.text, out)) break;
   }
+  state.停止要求 = nullptr;
 }
 
 }  // namespace qz

@@ -98,6 +98,44 @@ std::string 持駒を読む(std::string_view field, 持駒& man, 持駒& com) {
   return {};
 }
 
+// How many pieces of each kind one set has (a promoted piece counts as its
+// kind), in the order of 文字順の駒; a king is one a side.
+constexpr std::array<int, 8> 一組の枚数 = {18, 4, 4, 4, 4, 2, 2, 2};
+
+// Why no game could reach this position ("" when one could): more pieces of
+// a kind than a set has, two kings of one side, or an unpromoted pawn,
+// lance or knight where it could never move again.
+std::string 局面の無理(const SFEN局面& p) {
+  std::array<int, 8> 枚数{};
+  std::array<int, 2> 王の数{};
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) {
+      const int c = p.盤面[x][y];
+      if (c == 0) continue;
+      const int 種 = std::abs(c) % 10 == 1 ? std::abs(c) - 1 : std::abs(c);
+      ++枚数[駒文字列.find(駒文字(種))];
+      if (種 == 王) ++王の数[c < 0 ? 0 : 1];
+      // The lower side moves towards rank a (y = 1), the upper side towards rank i.
+      const int 奥行 = c < 0 ? y - 1 : 9 - y;  // ranks left in front of the piece
+      if ((c == -歩 || c == 歩 || c == -香 || c == 香) && 奥行 == 0)
+        return std::string("a ") + (std::abs(c) == 歩 ? "pawn" : "lance") +
+               " on the last rank could never move";
+      if ((c == -桂 || c == 桂) && 奥行 < 2)
+        return "a knight on the last two ranks could never move";
+    }
+  }
+  for (std::size_t k = 0; k + 1 < 文字順の駒.size(); ++k) {
+    const int i = 持駒番号(文字順の駒[k]);
+    枚数[k] += p.持駒_MAN.枚数[i] + p.持駒_COM.枚数[i];
+  }
+  if (王の数[0] > 1 || 王の数[1] > 1) return "a side has more than one king";
+  for (std::size_t k = 0; k < 枚数.size(); ++k)
+    if (枚数[k] > 一組の枚数[k])
+      return std::string("more than ") + std::to_string(一組の枚数[k]) + " pieces of kind " +
+             駒文字列[k] + " (board and hands together)";
+  return {};
+}
+
 }  // namespace
 
 char 駒文字(int 駒) {
@@ -146,6 +184,8 @@ std::optional<SFEN局面> SFEN読込(std::string_view text, std::string& 理由)
     }
     p.手数 = static_cast<int>(v);
   }
+  理由 = 局面の無理(p);
+  if (!理由.empty()) return std::nullopt;
   return p;
 }
 

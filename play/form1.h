@@ -150,6 +150,9 @@ class Form1 {
  private:
   void 背景項目選択(MenuItem item, int 背景);
   void 既定設定書込();
+  // The settings file is there but could not be read: it is left as it is
+  // for this run, however the options change.
+  bool 設定ファイルを守る = false;
 
   // ===== Playing a game: game flow, mouse, the computer's turn, levels and
   // handicaps (form1_game.cpp, form1_mouse.cpp, form1_com.cpp, form1_level.cpp)

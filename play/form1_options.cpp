@@ -33,6 +33,12 @@ void Form1::チェック設定(int 背景) {
 
 void Form1::読込_環境設定ファイル() {
   const auto lines = p.settings.readLines();
+  if (const std::string 理由 = lines ? "" : p.settings.readFailure(); !理由.empty()) {
+    設定ファイルを守る = true;
+    メッセージ("設定ﾌｧｲﾙを読み込めませんでした\n" + 理由 +
+                   "\n今回は既定の設定を使います（設定ﾌｧｲﾙは書き換えません）",
+               "ｵﾌﾟｼｮﾝ");
+  }
   // A missing file or one of fewer than four lines takes the defaults; the
   // lines before the missing one have been applied by then, as they are read.
   const std::size_t n = lines ? lines->size() : 0;
@@ -71,10 +77,12 @@ void Form1::既定設定書込() {
   色_移動指導 = 画.色_桝輪郭;
   チェック(MenuItem::KEIKA, true);
   チェック(MenuItem::BGM, true);
-  p.settings.writeLines({設定_背景_緑, 設定_指導OFF, 設定_経過ON, 設定_BGMON});
+  if (!設定ファイルを守る)
+    p.settings.writeLines({設定_背景_緑, 設定_指導OFF, 設定_経過ON, 設定_BGMON});
 }
 
 void Form1::書込_環境設定ファイル() {
+  if (設定ファイルを守る) return;
   // With no background checked the file still gets four lines, green first:
   // a three-line file would cost the user the other choices at the next start.
   std::string 背景行 = 設定_背景_緑;

@@ -149,6 +149,9 @@ class SettingsStore {
   virtual std::optional<std::vector<std::string>> readLines() = 0;
   // Replaces the file with these lines; false when it could not be written.
   virtual bool writeLines(const std::vector<std::string>& lines) = 0;
+  // After readLines answered nothing: why the file that is there could not
+  // be read (no permission, a folder, a device), or "" when it is missing.
+  virtual std::string readFailure() const { return {}; }
 };
 
 // Thrown by Window::endProgram so that nothing more of the program runs.

@@ -4,6 +4,7 @@
 #include <array>
 #include <cassert>
 #include <cmath>
+#include <utility>
 
 #include "records/sjis.h"
 #include "rules/translatable.h"
@@ -48,29 +49,74 @@ std::string 数(long long v) {
   return std::to_string(v);
 }
 
-bool 空白行(std::string_view 行) {
-  return 行.find_first_not_of(" \t") == std::string_view::npos;
+bool 行末文字(char c) {
+  return c == '\r' || c == '\n';
 }
 
-// Splits at CR LF, a lone CR or a lone LF; text after the last line end is
-// a last line of its own. CR and LF never occur inside a Shift-JIS character.
-std::vector<std::string_view> 行分割(std::string_view 内容) {
-  std::vector<std::string_view> 行;
-  std::size_t 始 = 0;
-  for (std::size_t i = 0; i < 内容.size(); ++i) {
-    const char c = 内容[i];
-    if (c != '\r' && c != '\n') continue;
-    行.push_back(内容.substr(始, i - 始));
-    if (c == '\r' && i + 1 < 内容.size() && 内容[i + 1] == '\n') ++i;
-    始 = i + 1;
+// The position of the first line end in s from 位置 on, or npos (a plain
+// loop: find_first_of tests each byte against its set one call at a time).
+std::size_t 行末位置(std::string_view s, std::size_t 位置 = 0) {
+  for (std::size_t i = 位置; i < s.size(); ++i)
+    if (行末文字(s[i])) return i;
+  return std::string_view::npos;
+}
+
+// Hands out the lines of a text one at a time, ending at CR LF, a lone CR or
+// a lone LF; text after the last line end is a last line of its own. CR and
+// LF never occur inside a Shift-JIS character.
+class 行読み {
+ public:
+  explicit 行読み(std::string_view 内容) : 残り_(内容) {}
+  bool 次(std::string_view& 行) {
+    if (残り_.empty()) return false;
+    const std::size_t 末 = 行末位置(残り_);
+    if (末 == std::string_view::npos) {
+      行 = std::exchange(残り_, std::string_view{});
+      return true;
+    }
+    行 = 残り_.substr(0, 末);
+    const bool crlf = 残り_[末] == '\r' && 末 + 1 < 残り_.size() && 残り_[末 + 1] == '\n';
+    残り_.remove_prefix(末 + (crlf ? 2 : 1));
+    return true;
   }
-  if (始 < 内容.size()) 行.push_back(内容.substr(始));
-  return 行;
+  std::string_view 残り() const { return 残り_; }
+
+ private:
+  std::string_view 残り_;
+};
+
+// The text up to the end of its last line that is not blank: the blank lines
+// at the very end are no moves.
+std::string_view 末尾の空白行を除く(std::string_view 内容) {
+  std::size_t n = 内容.size();
+  while (n > 0 && (内容[n - 1] == ' ' || 内容[n - 1] == '\t' || 行末文字(内容[n - 1]))) --n;
+  if (n == 0) return {};
+  return 内容.substr(0, 行末位置(内容, n - 1));
+}
+
+// The first 文字数 characters of a Shift-JIS line, as code points. A
+// character takes at most two bytes, so only that many bytes are decoded,
+// however long the line.
+std::u32string 先頭の文字(std::string_view 行, std::size_t 文字数) {
+  行 = 行.substr(0, 2 * 文字数);
+  const std::string_view 頭 = 行.substr(0, 文字数);
+  if (std::all_of(頭.begin(), 頭.end(),
+                  [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    return std::u32string(頭.begin(), 頭.end());  // the common case: plain ASCII digits
+  std::u32string 文字 = utf8からコードポイント(sjisからutf8(行));
+  if (文字.size() > 文字数) 文字.resize(文字数);
+  return 文字;
+}
+
+// A header line as UTF-8, cut after 見出し最大文字数 characters.
+std::string 見出し解読(std::string_view 行) {
+  if (行.size() <= 見出し最大文字数) return sjisからutf8(行);
+  return コードポイントからutf8(先頭の文字(行, 見出し最大文字数));
 }
 
 // Parses one move line; 理由 says why it is not a move ("" when it is).
 手順 棋譜行解読(std::string_view 行, std::string& 理由) {
-  const std::u32string 文字 = utf8からコードポイント(sjisからutf8(行));
+  const std::u32string 文字 = 先頭の文字(行, 棋譜行文字数);
   if (文字.size() < static_cast<std::size_t>(棋譜行文字数)) {
     理由 = 差込(QZ_TR("37文字に足りません（%1文字）"), {数(static_cast<long long>(文字.size()))});
     return {};
@@ -195,23 +241,30 @@ std::string 手順検査(const 手順& 手) {
   // A text file may end with an end-of-file mark (Ctrl+Z); nothing after it
   // is read. It is never part of a Shift-JIS character.
   内容 = 内容.substr(0, 内容.find('\x1a'));
-  std::vector<std::string_view> 行 = 行分割(内容);
-  while (行.size() > 3 && 空白行(行.back())) 行.pop_back();
+  行読み 行(内容);
 
   // The header reads do not stop at the end of the file: a missing line
   // leaves the previous one in the buffer.
   std::string 文字列;
   std::array<std::string*, 3> 見出し = {&結果.見出し.対局名, &結果.見出し.上側名,
                                         &結果.見出し.下側名};
-  for (std::size_t i = 0; i < 見出し.size(); ++i) {
-    if (i < 行.size()) 文字列 = sjisからutf8(行[i]);
-    *見出し[i] = 文字列;
+  std::string_view 一行;
+  for (std::string* 欄 : 見出し) {
+    if (行.次(一行)) 文字列 = 見出し解読(一行);
+    *欄 = 文字列;
   }
-  for (std::size_t i = 3; i < 行.size(); ++i) {
+  const std::string_view 手の部分 = 末尾の空白行を除く(行.残り());
+  // Every move line holds 37 characters of at least one byte each, so this
+  // many moves at most; the line ends count them more closely.
+  const std::size_t 行末数 =
+      static_cast<std::size_t>(std::count_if(手の部分.begin(), 手の部分.end(), 行末文字));
+  結果.手.reserve(std::min(行末数 + 1, 手の部分.size() / 棋譜行文字数 + 1));
+  行読み 手の行(手の部分);
+  for (int 行番号 = 4; 手の行.次(一行); ++行番号) {
     std::string 理由;
-    const 手順 手 = 棋譜行解読(行[i], 理由);
+    const 手順 手 = 棋譜行解読(一行, 理由);
     if (!理由.empty()) {
-      結果.不正行 = static_cast<int>(i + 1);
+      結果.不正行 = 行番号;
       結果.不正理由 = std::move(理由);
       break;
     }

@@ -27,7 +27,9 @@
 namespace qz {
 
 constexpr int 棋譜行文字数 = 37;
-constexpr int 時計最大値 = 99999;  // a clock too large for its field is written as this
+constexpr int 時計最大値 = 99999;
+// A header line longer than this is no name: the rest of it is not read.
+constexpr std::size_t 見出し最大文字数 = 256;  // a clock too large for its field is written as this
 
 // The three header lines, as UTF-8 text. 上側名 is the player of the upper
 // side (COM's pieces), 下側名 the player of the lower side. 上側欄 and 下側欄
@@ -84,7 +86,8 @@ struct 棋譜読込結果 {
 // Reads the bytes of a record file. Lines end at CR LF, a lone CR or a lone
 // LF; an end-of-file mark (Ctrl+Z) ends the file. A header line that is missing repeats the line
 // before it (the title of a one-line file is also both names). Move lines are read from line 4
-// until the end; blank lines at the very end are ignored. A move line that
+// until the end; blank lines at the very end are ignored. A header line is cut
+// after 見出し最大文字数 characters. A move line that
 // is shorter than 37 characters or whose fields are out of range ends the
 // reading there, keeping the moves before it. Never fails otherwise.
 棋譜読込結果 棋譜解読(std::string_view 内容);

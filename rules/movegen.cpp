@@ -63,8 +63,11 @@ void 局面を写す(局面& d, const 局面& s) {
 // 予算 counts down the positions whose moves may still be listed.
 struct 予算 {
   std::uint64_t 残り;
+  const std::function<bool()>* 打ち切る = nullptr;
   bool 尽きた = false;
 };
+
+constexpr std::uint64_t 打ち切り確認間隔 = 4096;
 
 std::uint64_t perft内(局面* p, bool MAN側, int 深さ, 予算& 予) {
   局面& s = *p;
@@ -74,6 +77,10 @@ std::uint64_t perft内(局面* p, bool MAN側, int 深さ, 予算& 予) {
     return 0;
   }
   --予.残り;
+  if (予.打ち切る != nullptr && 予.残り % 打ち切り確認間隔 == 0 && (*予.打ち切る)()) {
+    予.尽きた = true;
+    return 0;
+  }
   勢力調査(s);
   調査_2歩フラグ設定(s);
   if (深さ == 1) return static_cast<std::uint64_t>(合法手数(s, MAN側));
@@ -102,10 +109,15 @@ int 合法手数(const 局面& s, bool MAN側) {
 }
 
 std::optional<std::uint64_t> perft(const 局面& s, bool MAN側, int 深さ, std::uint64_t 上限) {
+  return perft(s, MAN側, 深さ, 上限, {});
+}
+
+std::optional<std::uint64_t> perft(const 局面& s, bool MAN側, int 深さ, std::uint64_t 上限,
+                                   const std::function<bool()>& 打ち切る) {
   if (深さ <= 0) return 深さ == 0 ? 1 : 0;
   std::vector<局面> 段(static_cast<std::size_t>(深さ));
   局面を写す(段[0], s);
-  予算 予{上限};
+  予算 予{上限, 打ち切る ? &打ち切る : nullptr};
   const std::uint64_t n = perft内(段.data(), MAN側, 深さ, 予);
   if (予.尽きた) return std::nullopt;
   return n;

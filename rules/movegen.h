@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 #include "rules/rules.h"
@@ -96,5 +97,9 @@ std::uint64_t perft(const 局面& s, bool MAN側, int 深さ);
 // The same, giving up (nothing) when more than 上限 positions would have
 // their moves listed.
 std::optional<std::uint64_t> perft(const 局面& s, bool MAN側, int 深さ, std::uint64_t 上限);
+// The same, giving up too as soon as 打ち切る() answers true; it is asked
+// once every few thousand positions.
+std::optional<std::uint64_t> perft(const 局面& s, bool MAN側, int 深さ, std::uint64_t 上限,
+                                   const std::function<bool()>& 打ち切る);
 
 }  // namespace qz

@@ -6,8 +6,8 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+
+#include "records/file_io.h"
 
 namespace qz {
 namespace {
@@ -92,14 +92,15 @@ std::filesystem::path SettingsFile::defaultPath() {
 }
 
 std::optional<std::vector<std::string>> SettingsFile::readLines() {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path_, ec)) return std::nullopt;
-  const auto size = std::filesystem::file_size(path_, ec);
-  if (ec || size > largestFile) return std::nullopt;
-  std::ifstream in(path_, std::ios::binary);
-  if (!in) return std::nullopt;
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) return std::nullopt;
+  readFailure_.clear();
+  const 通常ファイル読込結果 r = 通常ファイル読込(path_, largestFile);
+  // A missing file, or one too large to be ours, gives way to the defaults;
+  // one that is there but cannot be read must not be written over.
+  if (r.番号 == ENOENT || r.大きすぎる) return std::nullopt;
+  if (r.通常ファイルでない) readFailure_ = 通常でない理由(path_);
+  if (r.番号 != 0) readFailure_ = システムエラー文(r.番号);
+  if (!r.成功()) return std::nullopt;
+  const std::string& bytes = r.内容;
   // CR and LF are never the second byte of a double-byte character, so the
   // bytes split into lines before decoding. A line with bytes that are not
   // code page 932 is still a line: it just equals none of the known lines,

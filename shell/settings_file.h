@@ -32,6 +32,7 @@ class SettingsFile : public SettingsStore {
   // Writes the lines, then the window's own lines (see below) that the
   // lines do not already hold, so lines read are written back unchanged.
   bool writeLines(const std::vector<std::string>& lines) override;
+  std::string readFailure() const override { return readFailure_; }
 
   // The window's own choices ("言語=English", "表示倍率=150") are lines of
   // the form KEY=VALUE after the first four, which older versions ignore.
@@ -45,6 +46,7 @@ class SettingsFile : public SettingsStore {
   static constexpr std::size_t formLines = 4;
   std::filesystem::path path_;
   std::vector<std::pair<std::string, std::string>> extras_;
+  std::string readFailure_;
 };
 
 }  // namespace qz

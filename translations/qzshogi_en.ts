@@ -639,5 +639,13 @@
         <source></source>
         <translation>Paste</translation>
     </message>
+    <message id="書き込み禁止のﾌｧｲﾙです">
+        <source></source>
+        <translation>The file is write-protected</translation>
+    </message>
+    <message id="通常のファイルではありません。">
+        <source></source>
+        <translation>It is not a regular file.</translation>
+    </message>
 </context>
 </TS>

@@ -13,7 +13,7 @@ namespace {
 
 // A busy middle game: both rooks and a horse in play, pieces in both hands.
 constexpr const char* kBusy =
-    "l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGS2Pbgsn2p 40";
+    "l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40";
 
 局面 読む(std::string_view sfen) {
   std::string why;

@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+#include "shell/sound/wav_check.h"
+
 namespace qz {
 namespace {
 
@@ -58,9 +60,16 @@ std::vector<int> take_channels(System& sys, std::int32_t count) {
   return taken;
 }
 
-bool is_riff_wave(const std::uint8_t* image, std::size_t length) {
-  return length >= 12 && std::memcmp(image, "RIFF", 4) == 0 &&
-         std::memcmp(image + 8, "WAVE", 4) == 0;
+// True when the image is a WAV the mixer may decode: a sound header, and
+// no more than kMaxDecodedSound once converted to the mixer's format.
+bool playable_wav(const std::uint8_t* image, std::size_t length) {
+  const std::optional<WavFormat> format = checkWavHeader(image, length);
+  if (!format) return false;
+  int rate = 0, channels = 0;
+  Uint16 sample_format = 0;
+  if (Mix_QuerySpec(&rate, &sample_format, &channels) == 0) return false;
+  const int sample_bytes = SDL_AUDIO_BITSIZE(sample_format) / 8;
+  return decodedBytes(*format, rate, channels, sample_bytes) <= kMaxDecodedSound;
 }
 
 void release(System& sys, Buffer& buffer) {
@@ -130,7 +139,7 @@ std::int32_t dsTerminate(std::int32_t system) {
 std::int32_t dsCreateDSB(std::int32_t system, const std::uint8_t* image, std::size_t length,
                          std::int32_t count) {
   if (!g_system || system == 0 || system != g_system->handle) return 0;
-  if (image == nullptr || length > std::size_t(INT_MAX) || !is_riff_wave(image, length)) return 0;
+  if (image == nullptr || length > std::size_t(INT_MAX) || !playable_wav(image, length)) return 0;
   SDL_RWops* rw = SDL_RWFromConstMem(image, int(length));
   if (rw == nullptr) return 0;
   Mix_Chunk* chunk = Mix_LoadWAV_RW(rw, 1);

@@ -1,13 +1,11 @@
 #include "shell/sound/module1.h"
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <memory>
 #include <system_error>
 #include <utility>
 #include <vector>
 
+#include "records/file_io.h"
 #include "shell/sound/dsound.h"
 
 namespace qz {
@@ -15,10 +13,6 @@ namespace {
 
 // Sound files are small; anything larger is not one of ours.
 constexpr std::size_t kMaxSoundFile = std::size_t{64} << 20;
-
-struct FileCloser {
-  void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 // The reason, in words for the player, why a file could not be read.
 std::string describe_errno(int err) {
@@ -31,43 +25,29 @@ std::string describe_errno(int err) {
     case ENOENT:
       return QZ_TR("ファイルが見つかりません。");
     default:
-      return 差込(QZ_TR("読み込み中にエラーが発生しました（%1）。"), {std::strerror(err)});
+      return 差込(QZ_TR("読み込み中にエラーが発生しました（%1）。"), {システムエラー文(err)});
   }
 }
 
-// Reads the whole file; on failure leaves the reason in `reason`.
-bool read_whole_file(const std::filesystem::path& path, std::vector<std::uint8_t>& bytes,
-                     std::string& reason) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) {
-    reason = describe_errno(EISDIR);
-    return false;
-  }
-  errno = 0;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) {
-    reason = describe_errno(errno);
-    return false;
-  }
-  std::uint8_t block[65536];
-  for (;;) {
-    const std::size_t got = std::fread(block, 1, sizeof block, file.get());
-    bytes.insert(bytes.end(), block, block + got);
-    if (bytes.size() > kMaxSoundFile) {
-      reason = QZ_TR("ファイルが大きすぎます。");
-      return false;
-    }
-    if (got < sizeof block) break;
-  }
-  if (std::ferror(file.get())) {
-    reason = describe_errno(errno != 0 ? errno : EIO);
-    return false;
-  }
-  if (bytes.empty()) {
+// Reads the whole file, only if it is a regular one; on failure leaves the
+// reason in `reason`.
+bool read_whole_file(const std::filesystem::path& path, std::string& bytes, std::string& reason) {
+  通常ファイル読込結果 r = 通常ファイル読込(path, kMaxSoundFile);
+  if (r.通常ファイルでない) {
+    std::error_code ec;
+    reason = std::filesystem::is_directory(path, ec) ? describe_errno(EISDIR)
+                                                     : QZ_TR("通常のファイルではありません。");
+  } else if (r.大きすぎる) {
+    reason = QZ_TR("ファイルが大きすぎます。");
+  } else if (r.番号 != 0) {
+    reason = describe_errno(r.番号);
+  } else if (r.内容.empty()) {
     reason = QZ_TR("ファイルが空です。");
-    return false;
+  } else {
+    bytes = std::move(r.内容);
+    return true;
   }
-  return true;
+  return false;
 }
 
 }  // namespace
@@ -95,13 +75,14 @@ std::int32_t Module1::読込_サウンド(const std::string& file_name, std::int
   if (サウンド_ハンドル == 0) return 0;
   const auto path = find_sound_file(file_name);
   if (path.empty()) return 0;
-  std::vector<std::uint8_t> image;
+  std::string image;
   std::string reason;
   if (!read_whole_file(path, image, reason)) {
     表示_サウンド警告(差込(QZ_TR("「%1」を読み込めません。%2"), {file_name, reason}));
     return 0;
   }
-  const std::int32_t buffer = dsCreateDSB(サウンド_ハンドル, image.data(), image.size(), count);
+  const std::int32_t buffer = dsCreateDSB(
+      サウンド_ハンドル, reinterpret_cast<const std::uint8_t*>(image.data()), image.size(), count);
   if (buffer == 0)
     表示_サウンド警告(差込(QZ_TR("「%1」を読み込めません。再生できる WAV 形式の音ではありません。"),
                            {file_name}));

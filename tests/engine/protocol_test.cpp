@@ -217,9 +217,9 @@ struct PerftRow {
 //   free, with 3 steps each: 9.
 TEST(Protocol, PerftFigures) {
   const std::string middle =
-      "position sfen lnsgk2nl/1r4gs1/p1pppp1pp/1p4p2/7P1/2P6/PP1PPPP1P/1BG4R1/LNS1KGSNL b Bp 15";
+      "position sfen lnsgk2nl/1r4gs1/p1pppp1pp/1p4p2/7P1/2P6/PP1PPPP1P/1BG4R1/LNS1KGSNL b B 15";
   const std::string busy =
-      "position sfen l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGS2Pbgsn2p 40";
+      "position sfen l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40";
   const std::string rook = "position sfen k8/9/9/9/9/9/9/9/R3K4 b - 1";
   const PerftRow rows[] = {
       {"position startpos", 0, 1},
@@ -256,18 +256,38 @@ TEST(Protocol, PerftRefusesBadDepthsAndStopsOnItsBudget) {
             "info string perft 3 stopped after 100 positions; try a smaller depth\n");
 }
 
-TEST(Protocol, AfterAKingIsTakenLegalListsMovesButPerftFindsNone) {
+// Once a king is taken the game is over: no move is accepted after it, the
+// computer resigns, nothing is legal, the taken side counts as mated, and
+// the diagram says who won.
+TEST(Protocol, AfterAKingIsTakenTheGameIsOver) {
   EngineState st;
-  const std::string pos = "position sfen k8/8p/9/9/9/9/9/9/R3K4 b - 1 moves 9i9a";
-  EXPECT_EQ(実行(st, pos + "\nlegal\nperft 0\nperft 1\nperft 2\n"),
-            "1b1c\nlegal 1\nperft 0 1\nperft 1 0\nperft 2 0\n");
-  EXPECT_EQ(st.現局面.勝者, st.現局面.手番値_MAN);
-  const auto l = 行(実行(st, pos + " 1b1c\nlegal\nperft 1\n"));
-  ASSERT_GT(l.size(), 2u);
-  EXPECT_NE(l[l.size() - 2], "legal 0");
-  EXPECT_EQ(l.back(), "perft 1 0");
+  const std::string pos = "position sfen 4k4/9/9/9/4r4/9/G8/9/4K4 w - 1 moves 5e5i";
+  EXPECT_EQ(実行(st, pos + " 9g9f 5a5b\ngo\nevals\nlegal\nperft 0\nperft 1\nmated\n"),
+            "info string illegal move 9g9f\n"
+            "info string the game is over: w (upper, COM) has taken the king\nbestmove resign\n"
+            "info string the game is over: w (upper, COM) has taken the king\nbestmove resign\n"
+            "legal 0\nperft 0 1\nperft 1 0\nmated man 1 com 0\n");
+  EXPECT_EQ(st.現局面.盤面[5][9], 飛);  // the move before the refused one is kept
+  const auto d = 行(実行(st, "d\n"));
+  ASSERT_GE(d.size(), 2u);
+  EXPECT_EQ(d[d.size() - 5], "game over: w (upper, COM) has taken the king and won");
+  EXPECT_EQ(d.back(), "sfen 4k4/9/9/9/9/9/G8/9/4r4 b - 2");
   // A new position forgets the taken king.
   EXPECT_EQ(実行(st, "position startpos\nperft 1\n"), "perft 1 30\n");
+}
+
+// perft gives up after its time as well as its count, and a `stop` or `quit`
+// read while it runs ends it; a later quit still ends the engine.
+TEST(Protocol, PerftStopsOnItsTimeAndOnStopOrQuit) {
+  EngineState st;
+  st.perft秒上限 = 0.05;
+  EXPECT_EQ(実行(st, "perft 6\n"),
+            "info string perft 6 stopped after 0.05 seconds; try a smaller depth\n");
+  st.perft秒上限 = 600;
+  st.停止猶予秒 = 0.05;
+  EXPECT_EQ(実行(st, "perft 6\nstop\nisready\nperft 6\nquit\nisready\n"),
+            "info string perft 6 stopped on request\nreadyok\n"
+            "info string perft 6 stopped on request\n");
 }
 
 TEST(Protocol, NewGameReturnsEverythingButTheLevelToTheStart) {

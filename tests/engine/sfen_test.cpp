@@ -21,8 +21,8 @@ TEST(Sfen, StartPositionIsTheProgramsInitialPosition) {
 
 TEST(Sfen, RoundTripsPromotedPiecesHandsAndSides) {
   const std::string texts[] = {
-      "l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGS2Pbgsn2p 40",
-      "+p+l+n+s+b+r3/9/9/9/4k4/9/9/9/+P+L+N+S+B+R2K b 2R2B4G4S4N4L18P 1",
+      "l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40",
+      "+p+l+n+s+b+r3/9/9/9/4k4/9/9/9/+P+L+N+S+B+R2K b 4G2S2N2L16P 1",
       "9/9/9/9/9/9/9/9/9 b - 7",
   };
   for (const std::string& t : texts) {
@@ -36,7 +36,7 @@ TEST(Sfen, RoundTripsPromotedPiecesHandsAndSides) {
   EXPECT_EQ(p->盤面[6][2], -成飛);  // "+R" after five empty squares: file 4, rank b
   EXPECT_EQ(p->盤面[8][2], 王);
   EXPECT_EQ(p->盤面[2][8], 成角);
-  EXPECT_EQ(p->持駒_MAN.枚数[持駒_歩], 2);
+  EXPECT_EQ(p->持駒_MAN.枚数[持駒_歩], 1);
   EXPECT_EQ(p->持駒_COM.枚数[持駒_歩], 2);
   EXPECT_EQ(p->持駒_COM.合計, 6);
   EXPECT_FALSE(p->MAN手番);
@@ -82,11 +82,29 @@ TEST(Sfen, MalformedTextIsRefusedWithAReason) {
       {"9/9/9/9/9/9/9/9/9 b - 0", "move number"},
       {"9/9/9/9/9/9/9/9/9 b - x1", "move number"},
       {"9/9/9/9/9/9/9/9/9 b - 99999999999999", "move number"},
+      // Positions no game can reach: more than a set, two kings a side,
+      // pieces that could never move.
+      {"9/9/9/9/9/9/9/9/9 b 10P9p 1", "more than 18 pieces of kind P"},
+      {"+r8/9/9/9/9/9/9/9/9 b Rr 1", "more than 2 pieces of kind R"},
+      {"kk7/9/9/9/9/9/9/9/9 b - 1", "more than one king"},
+      {"k7K/9/9/9/9/9/9/9/K8 b - 1", "more than one king"},
+      {"P8/9/9/9/9/9/9/9/9 b - 1", "pawn on the last rank"},
+      {"9/9/9/9/9/9/9/9/4l4 b - 1", "lance on the last rank"},
+      {"9/N8/9/9/9/9/9/9/9 b - 1", "knight on the last two ranks"},
+      {"9/9/9/9/9/9/9/n8/9 b - 1", "knight on the last two ranks"},
   };
   for (const auto& c : cases) {
     std::string why;
     EXPECT_FALSE(SFEN読込(c.text, why)) << c.text;
     EXPECT_NE(why.find(c.reason), std::string::npos) << c.text << " said: " << why;
+  }
+}
+
+TEST(Sfen, FewerPiecesNoKingsAndPromotedPiecesAnywhereAreAccepted) {
+  for (const char* t : {"9/9/9/9/9/9/9/9/9 b - 1", "+P+L+N6/9/9/9/9/9/9/9/+p+l+n6 w 9P 1",
+                        "p8/l8/n8/9/9/9/N8/L8/P7k b 2R2B4G4S2N2L16P 1"}) {
+    std::string why;
+    EXPECT_TRUE(SFEN読込(t, why)) << t << ": " << why;
   }
 }
 

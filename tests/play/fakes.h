@@ -129,7 +129,9 @@ class FakeSettings : public SettingsStore {
     file = lines;
     return true;
   }
+  std::string readFailure() const override { return file ? "" : failure; }
   std::optional<std::vector<std::string>> file;
+  std::string failure;  // why a file that is there cannot be read
   int writes = 0;
   int failWrites = 0;
 

@@ -43,6 +43,26 @@ TEST(SettingsReader, MissingOrShortFileIsReplacedByTheDefaults) {
   }
 }
 
+// A file that is there but cannot be read keeps the user's choices in it:
+// the defaults serve this run, it says so once, and nothing is written.
+TEST(SettingsReader, UnreadableFileIsUsedAsDefaultsAndNeverWrittenOver) {
+  Bench b;
+  b.settings.failure = "許可されていません";
+  b.form.Form_Load();
+  EXPECT_TRUE(b.checked(MenuItem::MIDORI));
+  EXPECT_FALSE(b.checked(MenuItem::SIDOU));
+  EXPECT_TRUE(b.checked(MenuItem::KEIKA));
+  EXPECT_TRUE(b.checked(MenuItem::BGM));
+  ASSERT_EQ(b.messages.shown.size(), 1u);
+  EXPECT_EQ(b.messages.shown[0].prompt,
+            "設定ﾌｧｲﾙを読み込めませんでした\n許可されていません\n"
+            "今回は既定の設定を使います（設定ﾌｧｲﾙは書き換えません）");
+  b.form.TAKE_Click();
+  b.form.SIDOU_Click();
+  EXPECT_TRUE(b.checked(MenuItem::TAKE));
+  EXPECT_EQ(b.settings.writes, 0);
+}
+
 TEST(SettingsReader, AppliesEachLine) {
   Bench b;
   b.settings.file = Lines{"背景画=煉瓦", "移動指導=ON", "経過時間=OFF", "BGM=ON"};

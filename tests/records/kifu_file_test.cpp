@@ -4,11 +4,16 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
+#include <cstring>
 #include <fstream>
 #include <iterator>
+
+#include "records/file_io.h"
 
 namespace qz {
 namespace {
@@ -145,9 +150,15 @@ TEST_F(KifuFile, UnreadableFilesAreRefusedWithTheReason) {
     std::string 文言;
   };
   fs::create_directory(dir_ / "d.棋譜");
+  // A FIFO with no writer would block a plain open, and then its read, forever.
+  ASSERT_EQ(::mkfifo((dir_ / "f.棋譜").c_str(), 0644), 0);
   const Case cases[] = {
       {dir_ / "missing.棋譜", "棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｧｲﾙがありません"},
       {dir_ / "d.棋譜", "棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｫﾙﾀﾞです"},
+      {dir_ / "f.棋譜", "棋譜ﾌｧｲﾙを読み込めませんでした\n通常のﾌｧｲﾙではありません"},
+      {"/dev/zero", "棋譜ﾌｧｲﾙを読み込めませんでした\n通常のﾌｧｲﾙではありません"},
+      {dir_ / (std::string(300, 'n') + ".棋譜"),
+       "棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｧｲﾙ名が長すぎます"},
   };
   for (const Case& c : cases) {
     const 棋譜ファイル読込結果 r = 棋譜ファイル読込(c.path);
@@ -155,6 +166,62 @@ TEST_F(KifuFile, UnreadableFilesAreRefusedWithTheReason) {
     EXPECT_EQ(r.文言, c.文言);
     EXPECT_EQ(r.題, "棋譜");
   }
+}
+
+// A record the user marked read-only is not replaced; one that is replaced
+// keeps its mode.
+TEST_F(KifuFile, ReadOnlyRecordIsRefusedAndAReplacedOneKeepsItsMode) {
+  const fs::path a = dir_ / "a.棋譜";
+  Put(a, "old");
+  fs::permissions(a, fs::perms::owner_read | fs::perms::group_read);
+  const 棋譜ファイル結果 r = 棋譜書込(dir_, "a", header_, History(1, 1));
+  EXPECT_FALSE(r.成功);
+  EXPECT_EQ(r.文言, "棋譜を書き込めませんでした\n書き込み禁止のﾌｧｲﾙです");
+  EXPECT_EQ(Slurp(a), "old");
+
+  fs::permissions(a, fs::perms::owner_read | fs::perms::owner_write);
+  ASSERT_TRUE(棋譜書込(dir_, "a", header_, History(1, 1)).成功);
+  EXPECT_EQ(fs::status(a).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(Listing(), std::vector<std::string>{"a.棋譜"});
+}
+
+// A write killed half-way leaves its hidden temporary file; the next write
+// into the folder removes those whose process has ended, and nothing else.
+TEST_F(KifuFile, TemporariesOfEndedWritesAreRemovedAndNothingElse) {
+  const pid_t child = ::fork();
+  if (child == 0) ::_exit(0);
+  ASSERT_GT(child, 0);
+  ::waitpid(child, nullptr, 0);
+  const std::string dead = std::to_string(child), alive = std::to_string(::getppid());
+  const std::vector<std::string> kept = {".b.棋譜." + alive + ".0.tmp",  // a write still going on
+                                         ".b.棋譜." + dead + ".x.tmp",
+                                         ".b.txt." + dead + ".0.tmp",
+                                         ".棋譜." + dead + ".0.tmp",
+                                         "b.棋譜." + dead + ".0.tmp",
+                                         "b.棋譜"};
+  for (const std::string& n : kept) Put(dir_ / n, "x");
+  Put(dir_ / (".b.棋譜." + dead + ".3.tmp"), std::string(1000, 'x'));
+  fs::create_directory(dir_ / (".c.棋譜." + dead + ".0.tmp"));
+  ASSERT_TRUE(棋譜書込(dir_, "a", header_, History(1, 1)).成功);
+  std::vector<std::string> expected = kept;
+  expected.push_back(".c.棋譜." + dead + ".0.tmp");
+  expected.push_back("a.棋譜");
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(Listing(), expected);
+}
+
+// The system's texts a user meets most are given in the program's words.
+TEST(SystemErrorText, CommonOnesInJapaneseOthersAsTheSystemSays) {
+  const std::pair<int, std::string> cases[] = {
+      {ENAMETOOLONG, "ﾌｧｲﾙ名が長すぎます"},
+      {ENOSPC, "ﾃﾞｨｽｸがいっぱいです"},
+      {EROFS, "書き込み禁止のﾃﾞｨｽｸです"},
+      {EACCES, "許可されていません"},
+      {ENOENT, "見つかりません"},
+      {EISDIR, "ﾌｫﾙﾀﾞです"},
+      {EIO, std::strerror(EIO)},
+  };
+  for (const auto& [number, text] : cases) EXPECT_EQ(システムエラー文(number), text) << number;
 }
 
 TEST_F(KifuFile, PathJoinsFolderNameAndExtension) {

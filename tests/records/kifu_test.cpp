@@ -167,6 +167,24 @@ TEST(KifuRead, AcceptsLfAndCrLineEndsAndIgnoresBlankLinesAtTheEnd) {
   EXPECT_EQ(棋譜解読("t\r\nu\x1a").見出し.下側名, "u");
 }
 
+// A header line longer than any name is cut, whatever its bytes; a long
+// move line is read from its first 37 characters.
+TEST(KifuRead, OverlongLinesAreCut) {
+  const std::string move = " 3736 -10 -10   0   12   20    0    0";
+  const std::string 漢 = "\x8a\xbf";  // 漢 in Shift-JIS
+  std::string 長い漢字;
+  for (int i = 0; i < 5000; ++i) 長い漢字 += 漢;
+  const 棋譜読込結果 r = 棋譜解読(std::string(100000, 'x') + "\r\nA" + 長い漢字 + "\r\n\r\n" +
+                                  move + std::string(9000, ' '));
+  EXPECT_EQ(r.見出し.対局名, std::string(見出し最大文字数, 'x'));
+  std::string 期待 = "A";
+  for (std::size_t i = 1; i < 見出し最大文字数; ++i) 期待 += "漢";
+  EXPECT_EQ(r.見出し.上側名, 期待);
+  EXPECT_EQ(r.見出し.下側名, "");
+  ASSERT_EQ(r.手.size(), 1u);
+  EXPECT_EQ(r.手[0].後秒M, 20);
+}
+
 TEST(KifuRead, BadBytesInAHeaderShowAsReplacementCharacters) {
   const 棋譜読込結果 r = 棋譜解読("a\x81\r\n\x85\x40z\r\nL\x82");
   EXPECT_EQ(r.見出し.対局名, "a\uFFFD");

@@ -2,6 +2,8 @@
 #include "shell/settings_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -35,6 +37,28 @@ class SettingsOnDisk : public ::testing::Test {
 TEST_F(SettingsOnDisk, MissingFileCannotBeRead) {
   SettingsFile f(path());
   EXPECT_FALSE(f.readLines().has_value());
+}
+
+// A settings file that is there but cannot be read says why; a missing one
+// says nothing (the defaults then make a new one).
+TEST_F(SettingsOnDisk, UnreadableFileSaysWhy) {
+  SettingsFile f(path());
+  EXPECT_FALSE(f.readLines().has_value());
+  EXPECT_EQ(f.readFailure(), "");
+  fs::create_directory(path());
+  EXPECT_FALSE(f.readLines().has_value());
+  EXPECT_EQ(f.readFailure(), "ﾌｫﾙﾀﾞです");
+  fs::remove(path());
+  ASSERT_EQ(::mkfifo(path().c_str(), 0644), 0);
+  EXPECT_FALSE(f.readLines().has_value());
+  EXPECT_EQ(f.readFailure(), "通常のﾌｧｲﾙではありません");
+  fs::remove(path());
+  put("BGM=ON\r\n");
+  fs::permissions(path(), fs::perms::none);
+  if (::geteuid() != 0) {  // root reads it all the same
+    EXPECT_FALSE(f.readLines().has_value());
+    EXPECT_EQ(f.readFailure(), "許可されていません");
+  }
 }
 
 TEST_F(SettingsOnDisk, WritesShiftJisWithCrLfAndReadsItBack) {

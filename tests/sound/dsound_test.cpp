@@ -126,6 +126,35 @@ TEST_F(SoundLibrary, UnusableImagesMakeNoBuffer) {
   EXPECT_NE(load(good, 3), 0) << "the good image itself loads";
 }
 
+// The header is checked before anything is decoded: a header that lies
+// about the rate, the layout or the data's length, or a sound that would
+// decode to more than 64 MB, makes no buffer.
+TEST_F(SoundLibrary, HeadersThatLieOrDecodeTooLargeMakeNoBuffer) {
+  const auto good = silent_wav(0.1);
+  auto with = [&good](std::size_t at, std::uint32_t value, int bytes) {
+    auto image = good;
+    for (int i = 0; i < bytes; ++i) image[at + std::size_t(i)] = std::uint8_t(value >> (8 * i));
+    return image;
+  };
+  // Offsets of make_wav's fields: 20 tag, 22 channels, 24 rate, 32 block, 34 bits, 40 data size.
+  const struct {
+    const char* what;
+    std::vector<std::uint8_t> bytes;
+  } cases[] = {
+      {"a rate of 8", with(24, 8, 4)},
+      {"a rate of 200 kHz", with(24, 200000, 4)},
+      {"three channels", with(22, 3, 2)},
+      {"12-bit samples", with(34, 12, 2)},
+      {"a block that disagrees", with(32, 4, 2)},
+      {"mu-law", with(20, 7, 2)},
+      {"data longer than the file", with(40, 100000, 4)},
+      // 6.2 million samples at 8 kHz: 12 MB of file, over 64 MB at the mixer's rate.
+      {"too long once decoded", silent_wav(780.0)},
+  };
+  for (const auto& c : cases) EXPECT_EQ(load(c.bytes, 1), 0) << c.what;
+  EXPECT_NE(load(silent_wav(600.0, 22050), 1), 0) << "ten minutes at the mixer's rate still load";
+}
+
 TEST_F(SoundLibrary, SecondInitialiseAnswersTheOpenSystem) {
   EXPECT_EQ(dsInitialize(0), system_);
 }

@@ -1,6 +1,7 @@
 #include "shell/sound/module1.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -91,12 +92,14 @@ TEST_F(Module1Sound, PresentButUnusableFilesWarnWithTheirReason) {
   write_file("empty.wav", {});
   write_file("text.wav", std::vector<std::uint8_t>(text.begin(), text.end()));
   fs::create_directory("folder.wav");
+  ASSERT_EQ(::mkfifo("fifo.wav", 0644), 0);  // would block a plain open for ever
   const struct {
     const char* file;
     const char* reason;
   } cases[] = {{"empty.wav", "ファイルが空です。"},
                {"text.wav", "再生できる WAV 形式の音ではありません。"},
-               {"folder.wav", "ファイルではなくフォルダです。"}};
+               {"folder.wav", "ファイルではなくフォルダです。"},
+               {"fifo.wav", "通常のファイルではありません。"}};
   for (const auto& c : cases) {
     warnings_.clear();
     EXPECT_EQ(module_.読込_サウンド(c.file, 3), 0) << c.file;

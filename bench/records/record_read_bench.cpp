@@ -1,0 +1,93 @@
+// Reading record files as large as the size limit allows (64 MB): nothing but
+// line ends, one single line, and 1.7 million moves; and the window's whole
+// load of the last. The files are written in small pieces, so that a run's
+// peak memory (/usr/bin/time -v, one benchmark per run) is the reading's.
+#include <benchmark/benchmark.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "records/kifu_file.h"
+#include "records_bench.h"
+
+namespace qz {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path& Folder() {
+  static const fs::path* const dir = [] {
+    auto* d = new fs::path(fs::temp_directory_path() /
+                           ("qz_records_bench_" + std::to_string(::getpid())));
+    fs::create_directories(*d);
+    std::atexit([] { fs::remove_all(Folder()); });
+    return d;
+  }();
+  return *dir;
+}
+
+// Writes name.棋譜: head once, then piece over and over up to the size limit.
+fs::path Make(const std::string& name, const std::string& head, const std::string& piece) {
+  const fs::path p = 棋譜パス(Folder(), name);
+  if (fs::exists(p)) return p;
+  std::ofstream out(p, std::ios::binary);
+  out << head;
+  std::string block;
+  while (block.size() < (1u << 20)) block += piece;
+  std::uintmax_t size = head.size();
+  while (size + block.size() <= 棋譜最大バイト数) {
+    out << block;
+    size += block.size();
+  }
+  while (size + piece.size() <= 棋譜最大バイト数) {
+    out << piece;
+    size += piece.size();
+  }
+  return p;
+}
+
+const std::string 手 = " 3736 -10 -10   0   12   20    0    0\r\n";
+
+fs::path File(int which) {
+  switch (which) {
+    case 0:
+      return Make("lineends", "", "\r\n");
+    case 1:
+      return Make("oneline", "", "x");
+    default:
+      return Make("moves", "対局\r\n上\r\n下\r\n", 手);
+  }
+}
+
+void BM_ReadRecord(benchmark::State& state) {
+  const fs::path p = File(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    const 棋譜ファイル読込結果 r = 棋譜ファイル読込(p);
+    if (!r.成功) state.SkipWithError(r.文言.c_str());
+    state.counters["moves"] = static_cast<double>(r.内容.手.size());
+  }
+}
+BENCHMARK(BM_ReadRecord)
+    ->ArgName("lineends_oneline_moves")
+    ->DenseRange(0, 2)
+    ->Unit(benchmark::kMillisecond);
+
+// The window's load: File1_Click reads the file and fills the history.
+void BM_WindowLoadsLargestRecord(benchmark::State& state) {
+  const fs::path p = File(2);
+  records_testing::RecordGame g(Folder());
+  for (auto _ : state) {
+    g.load(p.filename().string());
+    state.counters["moves"] = g.form.手順.手順_最終;
+  }
+}
+BENCHMARK(BM_WindowLoadsLargestRecord)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace qz
+
+BENCHMARK_MAIN();
