@@ -28,11 +28,11 @@ void Form1::START_Click() {
     対局値.局.手番値_MAN = 先手値;
     対局値.局.手番値_COM = 後手値;
     対局値.手番 = 対局値.局.手番値_MAN;
-    メッセージ("先手の番です", " ");
+    メッセージ(QZ_TR("先手の番です"), " ");
   } else if (対局値.手番 == 先手値) {
-    メッセージ("先手の番です", " ");
+    メッセージ(QZ_TR("先手の番です"), " ");
   } else if (対局値.手番 == 後手値) {
-    メッセージ("後手の番です", " ");
+    メッセージ(QZ_TR("後手の番です"), " ");
   }
   中断中 = 0;
 }
@@ -62,7 +62,7 @@ void Form1::SENTE_Click() {
     対局値.局.手番値_COM = 後手値;
     対局値.手番 = 対局値.局.手番値_MAN;
     COM記憶値 = {};
-    メッセージ("MANの番です", " ");
+    メッセージ(QZ_TR("MANの番です"), " ");
   } else if (対局値.手番 == 対局値.局.手番値_COM) {
     com_ban();
     return;
@@ -70,7 +70,7 @@ void Form1::SENTE_Click() {
     対局値.局.手番値_MAN = 先手値;
     対局値.局.手番値_COM = 後手値;
     対局値.手番 = 先手値;
-    メッセージ("MANの番です", "対局");
+    メッセージ(QZ_TR("MANの番です"), QZ_TR("対局"));
   } else {
     return;
   }
@@ -88,7 +88,7 @@ void Form1::GOTE_Click() {
     COM記憶値 = {};
     com_ban();
   } else if (対局値.手番 == 対局値.局.手番値_MAN) {
-    メッセージ("MANの番です", "対局");
+    メッセージ(QZ_TR("MANの番です"), QZ_TR("対局"));
     中断中 = 0;
   } else if (対局値.手番 == 対局値.局.手番値_COM) {
     com_ban();
@@ -96,8 +96,8 @@ void Form1::GOTE_Click() {
 }
 
 void Form1::終了(const std::string& 勝手) {
-  メッセージ(勝手 + "の勝ちです", "終了");
-  if (メッセージ("続けますか？", "再ゲーム", Buttons::YesNo) == Answer::Yes) {
+  メッセージ(差込(QZ_TR("%1の勝ちです"), {勝手}), QZ_TR("終了"));
+  if (メッセージ(QZ_TR("続けますか？"), QZ_TR("再ゲーム"), Buttons::YesNo) == Answer::Yes) {
     初期設定();
     return;
   }
@@ -123,7 +123,7 @@ void Form1::手番交代_COM対局(int 取得駒) {
   const bool 詰み = 調査_COM王取得(対局値.局, 対局値.局.表.COM王X, 対局値.局.表.COM王Y) == はい &&
                     詰めかCOM(対局値.局) == はい;
   if (詰み || 取得駒 == 王) {
-    終了("あなた");
+    終了(QZ_TR("あなた"));
     return;
   }
   if (対局値.局.勝者 != 0) return;
@@ -134,8 +134,8 @@ void Form1::手番交代_COM対局(int 取得駒) {
 // After a move between two humans: a taken king ends the game, otherwise
 // the other side's clock starts. Nothing of a finished game goes on.
 void Form1::手番交代_人間対局() {
-  if (対局値.局.勝者 == 対局値.局.手番値_MAN) return 終了("先手");
-  if (対局値.局.勝者 == 対局値.局.手番値_COM) return 終了("後手");
+  if (対局値.局.勝者 == 対局値.局.手番値_MAN) return 終了(QZ_TR("先手"));
+  if (対局値.局.勝者 == 対局値.局.手番値_COM) return 終了(QZ_TR("後手"));
   if (対局値.手番 == 先手値) {
     対局値.手番 = 後手値;
     対局値.時間_MAN += 一手経過秒;
