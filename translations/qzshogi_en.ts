@@ -647,5 +647,17 @@
         <source></source>
         <translation>It is not a regular file.</translation>
     </message>
+    <message id="LEVEL4">
+        <source></source>
+        <translation>Level 4</translation>
+    </message>
+    <message id="LEVEL5">
+        <source></source>
+        <translation>Level 5</translation>
+    </message>
+    <message id="ヒント">
+        <source></source>
+        <translation>Hint</translation>
+    </message>
 </context>
 </TS>
