@@ -24,6 +24,7 @@
 #include "records/history.h"
 #include "records/stepping.h"
 #include "rules/rules.h"
+#include "rules/translatable.h"
 
 namespace qz {
 

@@ -29,11 +29,11 @@ void Form1::START_Click() {
     対局値.局.手番値_MAN = 先手値;
     対局値.局.手番値_COM = 後手値;
     対局値.手番 = 対局値.局.手番値_MAN;
-    メッセージ("先手の番です", " ");
+    メッセージ(QZ_TR("先手の番です"), " ");
   } else if (対局値.手番 == 先手値) {
-    メッセージ("先手の番です", " ");
+    メッセージ(QZ_TR("先手の番です"), " ");
   } else if (対局値.手番 == 後手値) {
-    メッセージ("後手の番です", " ");
+    メッセージ(QZ_TR("後手の番です"), " ");
   }
   中断中 = 0;
 }
@@ -64,7 +64,7 @@ void Form1::SENTE_Click() {
     対局値.局.手番値_COM = 後手値;
     対局値.手番 = 対局値.局.手番値_MAN;
     COM記憶値 = {};
-    メッセージ("MANの番です", " ");
+    メッセージ(QZ_TR("MANの番です"), " ");
   } else if (対局値.手番 == 対局値.局.手番値_COM) {
     com_ban();
     return;
@@ -72,7 +72,7 @@ void Form1::SENTE_Click() {
     対局値.局.手番値_MAN = 先手値;
     対局値.局.手番値_COM = 後手値;
     対局値.手番 = 先手値;
-    メッセージ("MANの番です", "対局");
+    メッセージ(QZ_TR("MANの番です"), QZ_TR("対局"));
   } else {
     return;
   }
@@ -91,7 +91,7 @@ void Form1::GOTE_Click() {
     COM記憶値 = {};
     com_ban();
   } else if (対局値.手番 == 対局値.局.手番値_MAN) {
-    メッセージ("MANの番です", "対局");
+    メッセージ(QZ_TR("MANの番です"), QZ_TR("対局"));
     中断中 = 0;
   } else if (対局値.手番 == 対局値.局.手番値_COM) {
     com_ban();
@@ -100,7 +100,7 @@ void Form1::GOTE_Click() {
 
 void Form1::終了(const std::string& 勝手) {
   画.描画_状態行("");
-  メッセージ(勝手 + "の勝ちです", "終了");
+  メッセージ(差込(QZ_TR("%1の勝ちです"), {勝手}), QZ_TR("終了"));
   // The finished game can be saved first: the save panel opens on the final
   // position, and "続けますか？" follows the save (or the next command).
   const bool 書ける = 反転フラグ == 0 && 対局値.ハンデ設定フラグ == 0 && 手順.手順_現在 >= 1;
@@ -119,7 +119,7 @@ void Form1::終了(const std::string& 勝手) {
 // "続けますか？": a new board on Yes, the end of the program on No.
 void Form1::続行確認() {
   終局保存待ち = false;
-  if (メッセージ("続けますか？", "再ゲーム", Buttons::YesNo) == Answer::Yes) {
+  if (メッセージ(QZ_TR("続けますか？"), QZ_TR("再ゲーム"), Buttons::YesNo) == Answer::Yes) {
     初期設定();
     return;
   }
@@ -151,7 +151,7 @@ void Form1::手番交代_COM対局(int 取得駒) {
   const bool 詰み = 調査_COM王取得(対局値.局, 対局値.局.表.COM王X, 対局値.局.表.COM王Y) == はい &&
                     詰めかCOM(対局値.局) == はい;
   if (詰み || 取得駒 == 王) {
-    終了("あなた");
+    終了(QZ_TR("あなた"));
     return;
   }
   if (対局値.局.勝者 != 0) return;
@@ -162,8 +162,8 @@ void Form1::手番交代_COM対局(int 取得駒) {
 // After a move between two humans: a taken king ends the game, otherwise
 // the other side's clock starts. Nothing of a finished game goes on.
 void Form1::手番交代_人間対局() {
-  if (対局値.局.勝者 == 対局値.局.手番値_MAN) return 終了("先手");
-  if (対局値.局.勝者 == 対局値.局.手番値_COM) return 終了("後手");
+  if (対局値.局.勝者 == 対局値.局.手番値_MAN) return 終了(QZ_TR("先手"));
+  if (対局値.局.勝者 == 対局値.局.手番値_COM) return 終了(QZ_TR("後手"));
   if (対局値.手番 == 先手値) {
     対局値.手番 = 後手値;
     対局値.時間_MAN += 一手経過秒;

@@ -28,7 +28,8 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
   描画_棋譜_IO(1);
   if (終局保存待ち) return 続行確認();
   if (棋譜モード == 1) {
-    if (メッセージ("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo) == Answer::No) {
+    if (メッセージ(QZ_TR("棋譜を '進 'で進めて下さい"), QZ_TR("棋譜"), Buttons::YesNo) ==
+        Answer::No) {
       p.sound.dsPlay(音_禁止);
       初期設定();
     }
@@ -38,7 +39,7 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
   const int l = セル番号(Y, 盤上端, 桝高);
   if (対局値.手番 == 0) {
     p.sound.dsPlay(音_禁止);
-    メッセージ("「対局」で始めて下さい", "開始");
+    メッセージ(QZ_TR("「対局」で始めて下さい"), QZ_TR("開始"));
     return;
   }
   if (!再開()) return;
@@ -57,14 +58,14 @@ bool Form1::再開() {
     開始時刻 = 時刻();
     if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
     if (対局値.手番 == 先手値)
-      メッセージ("先手の番です", "対局");
+      メッセージ(QZ_TR("先手の番です"), QZ_TR("対局"));
     else if (対局値.手番 == 後手値)
-      メッセージ("後手の番です", "対局");
+      メッセージ(QZ_TR("後手の番です"), QZ_TR("対局"));
     return true;
   }
   if (対局値.手番 == 対局値.局.手番値_COM) {
     中断中 = 0;
-    メッセージ("OKですか？", "再開(COM)");
+    メッセージ(QZ_TR("OKですか？"), QZ_TR("再開(COM)"));
     com_ban();
     return 対局値.手番 != 0;
   }
@@ -72,7 +73,7 @@ bool Form1::再開() {
     中断中 = 0;
     開始時刻 = 時刻();
     if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
-    メッセージ("MANの番です", "対局");
+    メッセージ(QZ_TR("MANの番です"), QZ_TR("対局"));
   }
   return true;
 }
@@ -124,7 +125,7 @@ void Form1::盤上クリック(int Button, int m, int l) {
   if (移動後チェック(l, 駒) == いいえ && Button != ボタン_右) {
     p.sound.dsPlay(音_禁止);
     状態表示("成らないと動けません（右クリック）");
-    メッセージ("マウスの右をクリックして下さい", "成り");
+    メッセージ(QZ_TR("マウスの右をクリックして下さい"), QZ_TR("成り"));
     return;
   }
   人間の手を指す(Button);

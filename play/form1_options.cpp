@@ -42,10 +42,10 @@ void Form1::読込_環境設定ファイル() {
   // A missing file or one of fewer than four lines takes the defaults; the
   // lines before the missing one have been applied by then, as they are read.
   const std::size_t n = lines ? lines->size() : 0;
-  // The move list is shown unless a line after the first four hides it.
-  bool 一覧 = true;
+  // The move list is hidden unless a line after the first four shows it.
+  bool 一覧 = false;
   for (std::size_t i = 4; i < n; ++i)
-    if ((*lines)[i] == 設定_一覧OFF) 一覧 = false;
+    if ((*lines)[i] == 設定_一覧ON) 一覧 = true;
   チェック(MenuItem::KIFU_ICHIRAN, 一覧);
   if (棋譜一覧 != nullptr) 棋譜一覧->setListVisible(一覧);
   if (n >= 1) {

@@ -114,7 +114,7 @@ void Form1::REVERSE_Click() {
   if (!区間.入れた()) return;
   if (棋譜モード == 1) {
     p.sound.dsPlay(音_禁止);
-    メッセージ("棋譜ﾓｰﾄﾞではできません", "反転");
+    メッセージ(QZ_TR("棋譜ﾓｰﾄﾞではできません"), QZ_TR("反転"));
     return;
   }
   反転フラグ = 1;
@@ -147,9 +147,9 @@ void Form1::KIFU_WRITE_Click() {
   処理区間 区間(処理中);
   if (!区間.入れた()) return;
   if (反転フラグ == 1) {
-    メッセージ("反転後は書き込みできません", "棋譜書込");
+    メッセージ(QZ_TR("反転後は書き込みできません"), QZ_TR("棋譜書込"));
   } else if (対局値.ハンデ設定フラグ == 1) {
-    メッセージ("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+    メッセージ(QZ_TR("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"), QZ_TR("棋譜書込"));
   } else {
     描画_可視(true, true, false);
     描画_棋譜_IO(0);
@@ -255,7 +255,8 @@ void Form1::Dir1_Change() {
 void Form1::Drive1_Change() {
   const RecordPanel::FolderChange r = p.recordPanel.setDirectoryPath(p.recordPanel.drive());
   if (r == RecordPanel::FolderChange::Done) return Dir1_Change();
-  if (r == RecordPanel::FolderChange::NotReady) メッセージ("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+  if (r == RecordPanel::FolderChange::NotReady)
+    メッセージ(QZ_TR("ﾃﾞﾊﾞｲｽが準備できていません"), QZ_TR("ｴﾗｰ"));
   p.recordPanel.setDrive(p.recordPanel.directoryPath());
 }
 

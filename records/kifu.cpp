@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "records/sjis.h"
+#include "rules/translatable.h"
 
 namespace qz {
 namespace {
@@ -117,7 +118,7 @@ std::string 見出し解読(std::string_view 行) {
 手順 棋譜行解読(std::string_view 行, std::string& 理由) {
   const std::u32string 文字 = 先頭の文字(行, 棋譜行文字数);
   if (文字.size() < static_cast<std::size_t>(棋譜行文字数)) {
-    理由 = "37文字に足りません（" + 数(static_cast<long long>(文字.size())) + "文字）";
+    理由 = 差込(QZ_TR("37文字に足りません（%1文字）"), {数(static_cast<long long>(文字.size()))});
     return {};
   }
   std::array<int, 11> 値{};
@@ -155,7 +156,7 @@ std::string 書けない文字一覧(const std::string& 行) {
     if (c == U'\r' || c == U'\n') {
       if (改行済) continue;
       改行済 = true;
-      一覧 += "「改行」";
+      一覧 += QZ_TR("「改行」");
     } else {
       一覧 += "「" + コードポイントからutf8(std::u32string(1, c)) + "」";
     }
@@ -167,8 +168,8 @@ std::string 書けない文字一覧(const std::string& 行) {
 
 棋譜見出し 見出し作成(const std::string& 対局名, const std::string& 先手名,
                       const std::string& 後手名, int 先手値, int 手番値_MAN) {
-  if (先手値 == 手番値_MAN) return {対局名, 後手名, 先手名, "後手", "先手"};
-  return {対局名, 先手名, 後手名, "先手", "後手"};
+  if (先手値 == 手番値_MAN) return {対局名, 後手名, 先手名, QZ_TR("後手"), QZ_TR("先手")};
+  return {対局名, 先手名, 後手名, QZ_TR("先手"), QZ_TR("後手")};
 }
 
 std::string 棋譜行作成(const 手順& 手) {
@@ -182,14 +183,14 @@ std::string 棋譜行作成(const 手順& 手) {
 棋譜符号化結果 棋譜符号化(const 棋譜見出し& 見出し, std::span<const 手順> 手) {
   棋譜符号化結果 結果;
   const std::array<std::pair<const std::string*, std::string>, 3> 行 = {{
-      {&見出し.対局名, "対局名"},
+      {&見出し.対局名, QZ_TR("対局名")},
       {&見出し.上側名, 見出し.上側欄},
       {&見出し.下側名, 見出し.下側欄},
   }};
   for (const auto& [文, 欄] : 行) {
     std::string 理由;
     if (const std::string 一覧 = 書けない文字一覧(*文); !一覧.empty())
-      理由 = 欄 + "に棋譜ﾌｧｲﾙに書けない文字があります：" + 一覧;
+      理由 = 差込(QZ_TR("%1に棋譜ﾌｧｲﾙに書けない文字があります：%2"), {欄, 一覧});
     else if (utf8からコードポイント(*文).size() > 名前最大文字数)
       理由 = 欄 + "が長すぎます（" + 数(名前最大文字数) + "文字まで）";
     if (理由.empty()) continue;
@@ -200,8 +201,8 @@ std::string 棋譜行作成(const 手順& 手) {
   for (std::size_t i = 0; i < 手.size(); ++i) {
     const std::string 理由 = 手順検査(手[i]);
     if (!理由.empty()) {
-      結果.文言 =
-          数(static_cast<long long>(i + 1)) + "手目の記録が正しくありません（" + 理由 + "）";
+      結果.文言 = 差込(QZ_TR("%1手目の記録が正しくありません（%2）"),
+                       {数(static_cast<long long>(i + 1)), 理由});
       return 結果;
     }
   }
@@ -227,12 +228,15 @@ int 先頭数値(std::u32string_view 欄) {
 std::string 手順検査(const 手順& 手) {
   const bool 駒台から = 手.元X == MAN持駒X || 手.元X == COM持駒X;
   if (!(盤上(手.元X, 手.元Y) || (駒台から && 手.元Y >= 1 && 手.元Y <= 9)))
-    return "移動元（" + 数(手.元X) + ", " + 数(手.元Y) + "）が盤にも駒台にもありません";
-  if (!盤上(手.先X, 手.先Y)) return "移動先（" + 数(手.先X) + ", " + 数(手.先Y) + "）が盤の外です";
-  if (!駒コード(手.先駒)) return "移動後の駒（" + 数(手.先駒) + "）が駒コードではありません";
-  if (!駒コード(手.元駒)) return "移動前の駒（" + 数(手.元駒) + "）が駒コードではありません";
+    return 差込(QZ_TR("移動元（%1, %2）が盤にも駒台にもありません"), {数(手.元X), 数(手.元Y)});
+  if (!盤上(手.先X, 手.先Y))
+    return 差込(QZ_TR("移動先（%1, %2）が盤の外です"), {数(手.先X), 数(手.先Y)});
+  if (!駒コード(手.先駒))
+    return 差込(QZ_TR("移動後の駒（%1）が駒コードではありません"), {数(手.先駒)});
+  if (!駒コード(手.元駒))
+    return 差込(QZ_TR("移動前の駒（%1）が駒コードではありません"), {数(手.元駒)});
   if (手.取駒 != 0 && !駒コード(手.取駒))
-    return "取った駒（" + 数(手.取駒) + "）が駒コードではありません";
+    return 差込(QZ_TR("取った駒（%1）が駒コードではありません"), {数(手.取駒)});
   return "";
 }
 
@@ -291,18 +295,19 @@ std::vector<棋譜メッセージ> 読込メッセージ(const 棋譜読込結�
   std::vector<棋譜メッセージ> 一覧;
   if (結果.不正行 > 0) {
     const std::string n = 数(結果.不正行);
-    一覧.push_back({"棋譜ﾌｧｲﾙの" + n + "行目が正しくありません（" + 結果.不正理由 + "）。" + n +
-                        "行目から先は読み込みません",
-                    "棋譜"});
+    一覧.push_back(
+        {差込(QZ_TR("棋譜ﾌｧｲﾙの%1行目が正しくありません（%2）。%1行目から先は読み込みません"),
+              {n, 結果.不正理由}),
+         QZ_TR("棋譜")});
   }
   if (結果.手.empty()) {
-    一覧.push_back({"棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"});
+    一覧.push_back({QZ_TR("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), QZ_TR("棋譜")});
     return 一覧;
   }
-  一覧.push_back(
-      {ファイル名 + " " + 数(static_cast<long long>(結果.手.size())) + "手 読み込みました",
-       "棋譜"});
-  一覧.push_back({"棋譜を '進 'で進めて下さい", "棋譜"});
+  一覧.push_back({差込(QZ_TR("%1 %2手 読み込みました"),
+                       {ファイル名, 数(static_cast<long long>(結果.手.size()))}),
+                  QZ_TR("棋譜")});
+  一覧.push_back({QZ_TR("棋譜を '進 'で進めて下さい"), QZ_TR("棋譜")});
   return 一覧;
 }
 

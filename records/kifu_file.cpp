@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "records/file_io.h"
+#include "rules/translatable.h"
 
 namespace qz {
 namespace {
@@ -27,17 +28,18 @@ std::string 理由(int 番号, 操作 何) {
   switch (番号) {
     case ENOENT:
     case ENOTDIR:
-      return 何 == 操作::書込 ? "ﾌｫﾙﾀﾞがありません" : "ﾌｧｲﾙがありません";
+      return 何 == 操作::書込 ? QZ_TR("ﾌｫﾙﾀﾞがありません") : QZ_TR("ﾌｧｲﾙがありません");
     case EACCES:
     case EPERM:
-      return 何 == 操作::書込 ? "書き込みが許可されていません" : "読み込みが許可されていません";
+      return 何 == 操作::書込 ? QZ_TR("書き込みが許可されていません")
+                              : QZ_TR("読み込みが許可されていません");
     case EROFS:
-      return "書き込み禁止のﾃﾞｨｽｸです";
+      return QZ_TR("書き込み禁止のﾃﾞｨｽｸです");
     case ENOSPC:
     case EDQUOT:
-      return "ﾃﾞｨｽｸがいっぱいです";
+      return QZ_TR("ﾃﾞｨｽｸがいっぱいです");
     case EISDIR:
-      return 何 == 操作::書込 ? "同じ名前のﾌｫﾙﾀﾞがあります" : "ﾌｫﾙﾀﾞです";
+      return 何 == 操作::書込 ? QZ_TR("同じ名前のﾌｫﾙﾀﾞがあります") : QZ_TR("ﾌｫﾙﾀﾞです");
     default:
       return システムエラー文(番号);
   }
@@ -114,7 +116,7 @@ int フォルダを確定(const fs::path& フォルダ) {
 std::string 書込禁止理由(const fs::path& パス, const struct stat& 旧) {
   if (::access(パス.c_str(), W_OK) != 0 && errno == EROFS) return 理由(EROFS, 操作::書込);
   if ((旧.st_mode & 0222) == 0 || ::access(パス.c_str(), W_OK) != 0)
-    return "書き込み禁止のﾌｧｲﾙです";
+    return QZ_TR("書き込み禁止のﾌｧｲﾙです");
   return "";
 }
 
@@ -145,7 +147,7 @@ std::string 使えない文字(const std::string& 名) {
     if (c == '/' || c == '\\') {
       if (一覧.find(c) == std::string::npos) 一覧 += std::string("「") + c + "」";
     } else if (static_cast<unsigned char>(c) < 0x20 && 一覧.find("制御文字") == std::string::npos) {
-      一覧 += "「制御文字」";
+      一覧 += QZ_TR("「制御文字」");
     }
   }
   return 一覧;
@@ -166,13 +168,13 @@ std::string ファイル読込(const fs::path& パス, std::string& 内容) {
 棋譜ファイル読込結果 棋譜ファイル読込(const fs::path& パス) {
   棋譜ファイル読込結果 結果;
   auto 失敗 = [&](const std::string& 何故) {
-    結果.文言 = "棋譜ﾌｧｲﾙを読み込めませんでした\n" + 何故;
-    結果.題 = "棋譜";
+    結果.文言 = std::string(QZ_TR("棋譜ﾌｧｲﾙを読み込めませんでした")) + "\n" + 何故;
+    結果.題 = QZ_TR("棋譜");
     return 結果;
   };
   通常ファイル読込結果 r = 通常ファイル読込(パス, 棋譜最大バイト数);
   if (r.通常ファイルでない) return 失敗(通常でない理由(パス));
-  if (r.大きすぎる) return 失敗("棋譜ﾌｧｲﾙが大きすぎます");
+  if (r.大きすぎる) return 失敗(QZ_TR("棋譜ﾌｧｲﾙが大きすぎます"));
   if (r.番号 != 0) return 失敗(理由(r.番号, 操作::読込));
   結果.内容 = 棋譜解読(r.内容);
   if (結果.内容.記録でない) return 失敗("棋譜ﾌｧｲﾙではありません");
@@ -217,15 +219,17 @@ fs::path 棋譜パス(const fs::path& フォルダ, const std::string& ファイ
 
 棋譜ファイル結果 棋譜書込(const fs::path& フォルダ, const std::string& ファイル名,
                           const 棋譜見出し& 見出し, const 手順記録& 記録) {
-  if (ファイル名.empty()) return {false, "ﾌｧｲﾙ名が入力されていません", "  "};
-  if (記録.手順_現在 < 1) return {false, "保存するデータがありません", "棋譜保存"};
+  if (ファイル名.empty()) return {false, QZ_TR("ﾌｧｲﾙ名が入力されていません"), "  "};
+  if (記録.手順_現在 < 1) return {false, QZ_TR("保存するデータがありません"), QZ_TR("棋譜保存")};
   if (const std::string 文字 = 使えない文字(ファイル名); !文字.empty())
-    return {false, "ﾌｧｲﾙ名に使えない文字があります：" + 文字, "棋譜保存"};
+    return {false, 差込(QZ_TR("ﾌｧｲﾙ名に使えない文字があります：%1"), {文字}), QZ_TR("棋譜保存")};
   const 棋譜符号化結果 符号 = 棋譜符号化(見出し, 記録.手順範囲(記録.手順_現在));
-  if (!符号.文言.empty()) return {false, 符号.文言, "棋譜保存"};
+  if (!符号.文言.empty()) return {false, 符号.文言, QZ_TR("棋譜保存")};
   const std::string 何故 = ファイル置換書込(棋譜パス(フォルダ, ファイル名), 符号.内容);
-  if (!何故.empty()) return {false, "棋譜を書き込めませんでした\n" + 何故, "棋譜保存"};
-  return {true, "棋譜を書き込みました", "  "};
+  if (!何故.empty())
+    return {false, std::string(QZ_TR("棋譜を書き込めませんでした")) + "\n" + 何故,
+            QZ_TR("棋譜保存")};
+  return {true, QZ_TR("棋譜を書き込みました"), "  "};
 }
 
 }  // namespace qz

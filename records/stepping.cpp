@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "rules/translatable.h"
+
 namespace qz {
 namespace {
 
@@ -76,10 +78,11 @@ void 一手戻す(局面& s, const 手順& 手) {
 
 手順表示 手順_進(局面& s, 手順記録& 記録, int& 手番, int& 手数, double& 時間_MAN, double& 時間_COM,
                  int 棋譜モード) {
-  if (手番 == 0) return 断り(手順結果::開始前, true, "「対局」で始めて下さい", "開始");
+  if (手番 == 0)
+    return 断り(手順結果::開始前, true, QZ_TR("「対局」で始めて下さい"), QZ_TR("開始"));
   if (記録.手順_現在 >= std::min(記録.手順_最終, 記録.保持数())) {
-    if (棋譜モード == 1) return 断り(手順結果::終わり, false, "終わり", "進む");
-    return 断り(手順結果::できない, true, "できません", "進む");
+    if (棋譜モード == 1) return 断り(手順結果::終わり, false, QZ_TR("終わり"), QZ_TR("進む"));
+    return 断り(手順結果::できない, true, QZ_TR("できません"), QZ_TR("進む"));
   }
   手順表示 r;
   r.結果 = 手順結果::済み;
@@ -102,7 +105,7 @@ void 一手戻す(局面& s, const 手順& 手) {
 
 手順表示 手順_戻(局面& s, 手順記録& 記録, int& 手番, int& 手数, double& 時間_MAN,
                  double& 時間_COM) {
-  if (記録.手順_現在 < 1) return 断り(手順結果::できない, true, "できません", "戻る");
+  if (記録.手順_現在 < 1) return 断り(手順結果::できない, true, QZ_TR("できません"), QZ_TR("戻る"));
   手順表示 r;
   r.結果 = 手順結果::済み;
   r.中断 = true;

@@ -8,6 +8,8 @@ packages=(
   qt6-base-dev libsdl2-dev libsdl2-mixer-dev
   fonts-ipaexfont-mincho fonts-ipafont-mincho
   clang libclang-rt-14-dev
+  qt6-tools-dev qt6-l10n-tools
+  dpkg-dev lintian desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

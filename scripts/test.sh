@@ -1,13 +1,17 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once as a release
-# build, a short run of every libFuzzer target, and once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# build, the Debian package's checks, a short run of every libFuzzer target,
+# and once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 bash scripts/build.sh build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
+
+# The Debian package: built, checked, installed and started.
+deb=$(cd build && bash ../scripts/package.sh | tail -n 1)
+bash scripts/check-package.sh "$deb"
 
 # A short run of every libFuzzer target, when clang is there to build them;
 # a crash fails the script and leaves its input in build-fuzz/.

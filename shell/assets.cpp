@@ -18,7 +18,7 @@ std::filesystem::path findPictureDirectory() {
     const auto dir = exe.parent_path();
     for (const auto& up : {dir, dir.parent_path(), dir.parent_path().parent_path()})
       candidates.push_back(up / "assets");
-    candidates.push_back(dir.parent_path() / "share" / "qzshogi" / "assets");
+    candidates.push_back(dir.parent_path() / "share" / "qzshogi");
   }
   candidates.emplace_back(QZ_SOURCE_ASSETS);
   for (const auto& c : candidates) {

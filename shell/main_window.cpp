@@ -14,6 +14,7 @@
 #include "play/form1.h"
 #include "shell/qt_surface.h"
 #include "shell/record_panel.h"
+#include "shell/translation.h"
 
 namespace qz {
 namespace {
@@ -22,7 +23,7 @@ constexpr double twipsPerPixel = 15.0;
 
 // The window's own line breaks are carriage returns; a label wants "\n".
 QString boxText(const std::string& s) {
-  QString t = QString::fromStdString(s);
+  QString t = shown(s);
   t.replace("\r\n", "\n");
   t.replace('\r', '\n');
   return t;
@@ -43,16 +44,25 @@ void BoardView::setBackColour(const QColor& colour) {
   update();
 }
 
+void BoardView::setScale(double scale) {
+  scale_ = scale;
+  update();
+}
+
 void BoardView::paintEvent(QPaintEvent* event) {
   {
     QPainter p(this);
     const QPixmap& canvas = surface_.canvas();
-    const qreal dpr = canvas.devicePixelRatio();
+    // The canvas is drawn at the screen's ratio times the scale, so one of
+    // its device pixels is one of the screen's.
+    const qreal perViewPixel = canvas.devicePixelRatio() / scale_;
     // Beyond the canvas (a maximised window) the back colour shows.
     p.fillRect(event->rect(), back_);
-    const QRect r = event->rect() & QRect(QPoint(0, 0), (QSizeF(canvas.size()) / dpr).toSize());
+    const QRect r =
+        event->rect() & QRect(QPoint(0, 0), (QSizeF(canvas.size()) / perViewPixel).toSize());
     if (!r.isEmpty())
-      p.drawPixmap(r, canvas, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr).toRect());
+      p.drawPixmap(QRectF(r), canvas,
+                   QRectF(QPointF(r.topLeft()) * perViewPixel, QSizeF(r.size()) * perViewPixel));
   }
   if (!painted_) {
     painted_ = true;
@@ -78,10 +88,16 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
   const Qt::KeyboardModifiers m = event->modifiers();
   const int shift = (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |
                     (m & Qt::AltModifier ? 4 : 0);
+  // The pixel's top-left corner, in the canvas's twips at any scale.
   const QPointF at = event->position();
   if (onMousePress)
-    onMousePress(button, shift, std::floor(at.x()) * twipsPerPixel,
-                 std::floor(at.y()) * twipsPerPixel);
+    onMousePress(button, shift, std::floor(at.x()) * twipsPerPixel / scale_,
+                 std::floor(at.y()) * twipsPerPixel / scale_);
+}
+
+void BoardView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (onResize) onResize();
 }
 
 // --- Timer1 and the clock -----------------------------------------------------
@@ -265,7 +281,7 @@ void MainWindow::setItemEnabled(MenuItem item, bool on) {
 Answer MainWindow::ask(const std::string& prompt, const std::string& title, Buttons buttons,
                        Icon icon) {
   QMessageBox box(this);
-  box.setWindowTitle(QString::fromStdString(title));
+  box.setWindowTitle(shown(title));
   box.setText(boxText(prompt));
   switch (icon) {
     case Icon::None:
@@ -281,8 +297,8 @@ Answer MainWindow::ask(const std::string& prompt, const std::string& title, Butt
   if (buttons == Buttons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
-    box.button(QMessageBox::Yes)->setText("はい");
-    box.button(QMessageBox::No)->setText("いいえ");
+    box.button(QMessageBox::Yes)->setText(shown("はい"));
+    box.button(QMessageBox::No)->setText(shown("いいえ"));
   } else {
     box.setStandardButtons(QMessageBox::Ok);
   }
@@ -419,7 +435,7 @@ void MainWindow::showEvent(QShowEvent* event) {
     screenWatched_ = true;
     // A screen of another scale gets a canvas of its own ratio.
     connect(w, &QWindow::screenChanged, this, [this] {
-      surface_.setDevicePixelRatio(devicePixelRatioF());
+      surface_.setDevicePixelRatio(devicePixelRatioF() * view_->scale());
       view_->update();
     });
   }

@@ -28,19 +28,26 @@ class BoardView : public QWidget {
  public:
   BoardView(QtSurface& surface, QWidget* parent);
   void setBackColour(const QColor& colour);
+  // How many of the view's pixels show one pixel of the canvas (1 = 100%).
+  double scale() const { return scale_; }
+  void setScale(double scale);
 
   // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt; twips.
   std::function<void(int button, int shift, double x, double y)> onMousePress;
   // Called once, after the first paint has finished.
   std::function<void()> onFirstPaint;
+  // Called when the view's size changes.
+  std::function<void()> onResize;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QtSurface& surface_;
   QColor back_;
+  double scale_ = 1;
   bool painted_ = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStandardPaths>
 #include <cstdlib>
 
 #include "play/form1.h"
@@ -9,7 +10,10 @@
 #include "shell/main_window.h"
 #include "shell/qt_surface.h"
 #include "shell/settings_file.h"
+#include "shell/settings_location.h"
 #include "shell/sound_port.h"
+#include "shell/window_language.h"
+#include "shell/window_scale.h"
 
 namespace qz {
 namespace {
@@ -22,23 +26,38 @@ qreal screenRatio() {
   return s != nullptr ? s->devicePixelRatio() : 1.0;
 }
 
+// The record panel of a program that keeps its settings per user starts in
+// the user's documents folder rather than wherever the desktop started it.
+void openDocumentsFolder(RecordPanel& panel) {
+  const std::filesystem::path docs =
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  if (docs.empty() || panel.setDirectoryPath(docs) != RecordPanel::FolderChange::Done) return;
+  panel.setFileListPath(panel.directoryPath());
+  panel.setDrive(panel.directoryPath());
+}
+
 }  // namespace
 
 struct Program::Parts {
+  Surroundings surroundings = currentSurroundings();
   QtSurface surface{canvasSize, screenRatio(),
                     QString::fromStdString(findPictureDirectory().string())};
   MainWindow window{surface};
   QtTimer1 timer1;
   SystemClock clock;
-  SettingsFile settings;
+  SettingsFile settings{settingsPath(surroundings)};
   SoundPort sound{[this](const std::string& text, const std::string& caption) {
                     window.ask(text, caption, Buttons::OK, Icon::Exclamation);
                   },
                   static_cast<std::intptr_t>(window.winId())};
   Form1 form{Platform{surface, window, window, sound, timer1, clock, window, settings, window}};
+  WindowScale scale{window, surface, settings};
+  WindowLanguage language{window, settings, [this] { surface.redrawAll(); }};
 };
 
 Program::Program() : parts_(std::make_unique<Parts>()) {
+  if (settingsFolder(parts_->surroundings) != parts_->surroundings.current)
+    openDocumentsFolder(parts_->window);
   parts_->window.attach(parts_->form);
   parts_->form.棋譜一覧接続(&parts_->window);
   parts_->timer1.onTick = [this] {
@@ -54,6 +73,7 @@ bool Program::start() {
   parts_->window.dispatch([this] { parts_->form.Form_Load(); });
   if (parts_->window.ended()) return false;
   parts_->window.show();
+  parts_->scale.restore();
   return true;
 }
 

@@ -4,7 +4,10 @@
 #include <QFontMetricsF>
 #include <QImageReader>
 #include <QPolygonF>
+#include <QRegion>
 #include <cmath>
+
+#include "shell/translation.h"
 
 namespace qz {
 namespace {
@@ -70,19 +73,56 @@ void QtSurface::changed(const QRectF& logical) {
 
 void QtSurface::setDevicePixelRatio(qreal dpr) {
   if (dpr <= 0 || dpr == dpr_) return;
-  endPainting();
-  QPixmap old = canvas_;
   dpr_ = dpr;
+  pictures_ = {};
+  redrawAll();
+}
+
+void QtSurface::redrawAll() {
+  endPainting();
   canvas_ = QPixmap((QSizeF(size_) * dpr_).toSize());
   canvas_.setDevicePixelRatio(dpr_);
   canvas_.fill(paletteColour(2));
-  {
-    QPainter p(&canvas_);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    p.drawPixmap(QRectF(QPointF(0, 0), QSizeF(size_)), old, QRectF(old.rect()));
-  }
-  pictures_ = {};
+  replaying_ = true;
+  for (const Operation& op : operations_) replay(op);
+  replaying_ = false;
   changed(QRectF(QPointF(0, 0), QSizeF(size_)));
+}
+
+void QtSurface::record(Operation op) {
+  if (replaying_) return;
+  operations_.push_back(std::move(op));
+  if (operations_.size() < compactAt_) return;
+  compact();
+  compactAt_ = std::max<std::size_t>(4096, operations_.size() * 2);
+}
+
+void QtSurface::replay(const Operation& op) {
+  switch (op.kind) {
+    case Operation::Kind::Picture:
+      return picture(op.picture, op.x1, op.y1);
+    case Operation::Kind::Box:
+      return box(op.colour, op.x1, op.y1, op.x2, op.y2);
+    case Operation::Kind::Text:
+      return text(op.x1, op.y1, op.text, op.colour, op.points, op.bold);
+  }
+}
+
+void QtSurface::compact() {
+  QRegion covered;
+  std::vector<Operation> kept;
+  for (auto op = operations_.rbegin(); op != operations_.rend(); ++op) {
+    const QRect outer = op->covered.toAlignedRect();
+    if (!outer.isEmpty() && covered.intersected(outer) == QRegion(outer)) continue;
+    if (op->kind == Operation::Kind::Picture) {
+      // Pictures are opaque: what lies wholly inside one is never seen again.
+      const QRectF r = op->covered;
+      const int l = int(std::ceil(r.left())), t = int(std::ceil(r.top()));
+      covered += QRect(l, t, int(std::floor(r.right())) - l, int(std::floor(r.bottom())) - t);
+    }
+    kept.push_back(std::move(*op));
+  }
+  operations_.assign(std::make_move_iterator(kept.rbegin()), std::make_move_iterator(kept.rend()));
 }
 
 const QPixmap& QtSurface::pictureFor(Picture p) {
@@ -98,9 +138,16 @@ const QPixmap& QtSurface::pictureFor(Picture p) {
 QPixmap QtSurface::loadPicture(Picture p) const {
   if (pictureDir_.isEmpty()) return {};
   const QString stem = pictureDir_ + "/" + QString::fromStdString(pictureName(p));
-  const QStringList order = dpr_ <= 1.0   ? QStringList{".png", "@2x.png", "@3x.png"}
-                            : dpr_ <= 2.0 ? QStringList{"@2x.png", "@3x.png", ".png"}
-                                          : QStringList{"@3x.png", "@2x.png", ".png"};
+  // The smallest file at least as dense as the ratio first, then the
+  // densest of the rest.
+  QStringList order;
+  for (int scale = 1; scale <= 4; ++scale)
+    if (scale >= dpr_ || scale == 4)
+      order << (scale == 1 ? QString(".png") : QString("@%1x.png").arg(scale));
+  for (int scale = 4; scale >= 1; --scale) {
+    const QString suffix = scale == 1 ? QString(".png") : QString("@%1x.png").arg(scale);
+    if (!order.contains(suffix)) order << suffix;
+  }
   const PixelSize natural = pictureSize(p);
   const QSize device = (QSizeF(natural.width, natural.height) * dpr_).toSize();
   for (const QString& suffix : order) {
@@ -164,7 +211,9 @@ void QtSurface::picture(Picture p, double x, double y) {
   const QPointF at(snap(x), snap(y));
   painter().drawPixmap(at, pm);
   const PixelSize natural = pictureSize(p);
-  changed(QRectF(at, QSizeF(natural.width, natural.height)));
+  const QRectF covered(at, QSizeF(natural.width, natural.height));
+  record({Operation::Kind::Picture, p, 0, 0, false, x, y, 0, 0, {}, covered});
+  changed(covered);
 }
 
 void QtSurface::box(int colour, double x1, double y1, double x2, double y2) {
@@ -177,7 +226,9 @@ void QtSurface::box(int colour, double x1, double y1, double x2, double y2) {
   g.fillRect(QRectF(l, bottom, r - l + t, t), c);
   g.fillRect(QRectF(l, top, t, bottom - top + t), c);
   g.fillRect(QRectF(r, top, t, bottom - top + t), c);
-  changed(QRectF(l, top, r - l + t, bottom - top + t));
+  const QRectF covered(l, top, r - l + t, bottom - top + t);
+  record({Operation::Kind::Box, Picture{}, colour, 0, false, x1, y1, x2, y2, {}, covered});
+  changed(covered);
 }
 
 void QtSurface::text(double x, double y, std::string_view s, int colour, int points, bool bold) {
@@ -185,11 +236,14 @@ void QtSurface::text(double x, double y, std::string_view s, int colour, int poi
   const QFont font = minchoFont(points, bold);
   g.setFont(font);
   g.setPen(paletteColour(colour));
-  const QString str = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+  const QString str = shown(s);
   const QFontMetricsF m(font, &canvas_);
   const QPointF at(snap(x), snap(y));
   g.drawText(QPointF(at.x(), at.y() + m.ascent()), str);
-  changed(QRectF(at, QSizeF(m.horizontalAdvance(str) + 2, m.height() + 2)));
+  const QRectF covered(at, QSizeF(m.horizontalAdvance(str) + 2, m.height() + 2));
+  record({Operation::Kind::Text, Picture{}, colour, points, bold, x, y, 0, 0, std::string(s),
+          covered});
+  changed(covered);
 }
 
 void QtSurface::refresh() {

@@ -9,6 +9,8 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "display/surface.h"
 
@@ -29,8 +31,11 @@ class QtSurface : public Surface {
   // The canvas with everything drawn so far (device pixels, ratio set).
   const QPixmap& canvas();
   qreal devicePixelRatio() const { return dpr_; }
-  // Moves to another ratio, keeping what is drawn (scaled until redrawn).
+  // Moves to another ratio and draws everything drawn so far again at it,
+  // so that a larger window or a high-density screen shows it sharp.
   void setDevicePixelRatio(qreal dpr);
+  // Draws everything drawn so far again (its texts in the current language).
+  void redrawAll();
   // The picture as it is drawn at the current ratio.
   const QPixmap& pictureFor(Picture p);
 
@@ -47,6 +52,25 @@ class QtSurface : public Surface {
   QPixmap loadPicture(Picture p) const;
   QPixmap placeholder(Picture p) const;
   void changed(const QRectF& logical);
+
+  // One drawing operation, kept so that the canvas can be drawn again at
+  // another ratio: what was asked for and the logical rectangle it covered.
+  struct Operation {
+    enum class Kind { Picture, Box, Text } kind;
+    Picture picture;
+    int colour, points;
+    bool bold;
+    double x1, y1, x2, y2;
+    std::string text;
+    QRectF covered;
+  };
+  void record(Operation op);
+  void replay(const Operation& op);
+  // Drops the operations that later opaque pictures cover completely.
+  void compact();
+  std::vector<Operation> operations_;
+  std::size_t compactAt_ = 4096;
+  bool replaying_ = false;
 
   QSize size_;
   qreal dpr_;

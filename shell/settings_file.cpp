@@ -59,7 +59,33 @@ std::vector<std::string> splitLines(std::string_view text) {
   return lines;
 }
 
-SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {}
+SettingsFile::SettingsFile(std::filesystem::path path) : path_(std::move(path)) {
+  const auto lines = readLines();
+  if (!lines) return;
+  for (std::size_t i = formLines; i < lines->size(); ++i) {
+    const std::string& line = (*lines)[i];
+    const std::size_t eq = line.find('=');
+    if (eq == std::string::npos || eq == 0 || extra(line.substr(0, eq))) continue;
+    extras_.emplace_back(line.substr(0, eq), line.substr(eq + 1));
+  }
+}
+
+std::optional<std::string> SettingsFile::extra(std::string_view key) const {
+  for (const auto& [k, v] : extras_)
+    if (k == key) return v;
+  return std::nullopt;
+}
+
+bool SettingsFile::setExtra(const std::string& key, const std::string& value) {
+  bool found = false;
+  for (auto& [k, v] : extras_)
+    if (k == key) v = value, found = true;
+  if (!found) extras_.emplace_back(key, value);
+  auto lines = readLines();
+  if (!lines || lines->size() < formLines) return false;
+  lines->resize(formLines);
+  return writeLines(*lines);
+}
 
 std::filesystem::path SettingsFile::defaultPath() {
   return std::filesystem::path(u8"QZ氷結将棋.ini");
@@ -87,6 +113,14 @@ std::optional<std::vector<std::string>> SettingsFile::readLines() {
 bool SettingsFile::writeLines(const std::vector<std::string>& lines) {
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
+  // The window's own lines follow, each unless the lines given already
+  // carry its key after the first four.
+  for (const auto& [k, v] : extras_) {
+    bool given = false;
+    for (std::size_t i = formLines; i < lines.size(); ++i)
+      given = given || lines[i].rfind(k + "=", 0) == 0;
+    if (!given) text += k + "=" + v + "\r\n";
+  }
   const auto bytes = utf8ToCp932(text);
   if (!bytes) return false;
   std::filesystem::path temp = path_;

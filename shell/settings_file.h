@@ -29,11 +29,23 @@ class SettingsFile : public SettingsStore {
   static std::filesystem::path defaultPath();
 
   std::optional<std::vector<std::string>> readLines() override;
+  // Writes the lines, then the window's own lines (see below) that the
+  // lines do not already hold, so lines read are written back unchanged.
   bool writeLines(const std::vector<std::string>& lines) override;
   std::string readFailure() const override { return readFailure_; }
 
+  // The window's own choices ("言語=English", "表示倍率=150") are lines of
+  // the form KEY=VALUE after the first four, which older versions ignore.
+  // The value of a key as the file held it when this was made, or as set.
+  std::optional<std::string> extra(std::string_view key) const;
+  // Sets a key and rewrites the file with its first four lines kept as they
+  // are; a file of fewer lines gets the key at the program's next write.
+  bool setExtra(const std::string& key, const std::string& value);
+
  private:
+  static constexpr std::size_t formLines = 4;
   std::filesystem::path path_;
+  std::vector<std::pair<std::string, std::string>> extras_;
   std::string readFailure_;
 };
 

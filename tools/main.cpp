@@ -1,7 +1,7 @@
 // qz-make-assets: paints every picture and synthesises every sound the
 // program loads, writing them into the assets folder.
 //
-//   qz-make-assets [--out DIR]              pictures/ and sounds/ under DIR
+//   qz-make-assets [--out DIR]              pictures/, sounds/ and icons/ under DIR
 //   qz-make-assets --sheet FILE [--scale N] [--background NAME]
 //                                           a contact sheet to look at
 #include <QGuiApplication>
@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "tools/icon.h"
 #include "tools/pictures.h"
 #include "tools/sheet.h"
 #include "tools/sounds.h"
@@ -31,7 +32,7 @@ std::vector<Picture> all_pictures() {
 bool write_pictures(const fs::path& dir) {
   fs::create_directories(dir);
   for (const Picture& pic : all_pictures())
-    for (int scale : {1, 2, 3}) {
+    for (int scale : {1, 2, 3, 4}) {
       const QString suffix = scale == 1 ? QString() : QString("@%1x").arg(scale);
       const QImage image = pic.draw(scale).convertToFormat(QImage::Format_RGB32);
       const fs::path file = dir / (pic.name + suffix + ".png").toStdString();
@@ -59,6 +60,26 @@ bool write_sounds(const fs::path& dir) {
                 double(sound.samples.size()) / sound.rate);
   }
   return true;
+}
+
+// The icon in the hicolor theme's sizes and as an SVG, laid out as the
+// theme folders (hicolor/48x48/apps/qzshogi.png ...).
+bool write_icons(const fs::path& dir) {
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    const fs::path folder =
+        dir / "hicolor" / (std::to_string(size) + "x" + std::to_string(size)) / "apps";
+    fs::create_directories(folder);
+    const fs::path file = folder / "qzshogi.png";
+    if (!qz::art::icon_image(size).save(QString::fromStdString(file), "PNG", 0)) {
+      std::fprintf(stderr, "cannot write %s\n", file.c_str());
+      return false;
+    }
+  }
+  const fs::path folder = dir / "hicolor" / "scalable" / "apps";
+  fs::create_directories(folder);
+  std::ofstream svg(folder / "qzshogi.svg", std::ios::binary | std::ios::trunc);
+  svg << qz::art::icon_svg().toStdString();
+  return bool(svg);
 }
 
 }  // namespace
@@ -92,6 +113,7 @@ int main(int argc, char** argv) {
         qz::art::contact_sheet(all_pictures(), scale, QString::fromStdString(background));
     return image.save(QString::fromStdString(sheet)) ? 0 : 1;
   }
-  const bool ok = write_pictures(out / "pictures") && write_sounds(out / "sounds");
+  const bool ok = write_pictures(out / "pictures") && write_sounds(out / "sounds") &&
+                  write_icons(out / "icons");
   return ok ? 0 : 1;
 }

@@ -1,5 +1,6 @@
-// 画面_再描画 on the Qt surface at 1x and 2x, and on a surface that only
-// records (the painters' own share).
+// 画面_再描画 on the Qt surface at 1x and 2x, a change of the window's
+// scale, and 画面_再描画 on a surface that only records (the painters' own
+// share).
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -37,6 +38,25 @@ void BM_RedrawQt(benchmark::State& state) {
   benchmark::DoNotOptimize(surface.canvas().cacheKey());
 }
 BENCHMARK(BM_RedrawQt)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+// A change of scale (a step of dragging the window's edge): everything drawn
+// so far drawn again at the new ratio, after a long game's worth of redraws.
+void BM_ScaleChange(benchmark::State& state) {
+  qz::QtSurface surface(QSize(1030, 750), 1.0,
+                        QString::fromStdString(qz::findPictureDirectory().string()));
+  qz::対局 game;
+  qz::画面 g(surface, game);
+  qz::初期配置(game.局);
+  g.背景_現在 = qz::背景_畳;
+  for (int i = 0; i < 500; ++i) g.画面_再描画();
+  bool large = false;
+  for (auto _ : state) {
+    large = !large;
+    surface.setDevicePixelRatio(large ? 2.5 : 1.5);
+    benchmark::DoNotOptimize(surface.canvas().cacheKey());
+  }
+}
+BENCHMARK(BM_ScaleChange)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 void BM_RedrawRecorded(benchmark::State& state) {
   qz::RecordingSurface surface;

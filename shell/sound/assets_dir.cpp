@@ -24,7 +24,8 @@ std::filesystem::path find_assets_dir(const std::filesystem::path& executable) {
   if (!executable.empty()) {
     const auto dir = executable.parent_path();
     for (const auto& candidate :
-         std::array{dir / "assets", dir / ".." / "assets", dir / ".." / ".." / "assets"}) {
+         std::array{dir / "assets", dir / ".." / "assets", dir / ".." / ".." / "assets",
+                    dir / ".." / "share" / "qzshogi"}) {
       if (holds_assets(candidate)) return candidate.lexically_normal();
     }
   }

@@ -10,7 +10,8 @@ namespace qz {
 std::filesystem::path current_executable();
 
 // The assets folder for an executable: the first of <exe dir>/assets,
-// <exe dir>/../assets, <exe dir>/../../assets and the source tree's assets
+// <exe dir>/../assets, <exe dir>/../../assets (a build tree),
+// <exe dir>/../share/qzshogi (installed) and the source tree's assets
 // folder named at build time that holds pictures/ or sounds/. Empty when
 // none does.
 std::filesystem::path find_assets_dir(const std::filesystem::path& executable);

@@ -19,13 +19,13 @@ std::string describe_errno(int err) {
   switch (err) {
     case EACCES:
     case EPERM:
-      return "読み取りが許可されていません。";
+      return QZ_TR("読み取りが許可されていません。");
     case EISDIR:
-      return "ファイルではなくフォルダです。";
+      return QZ_TR("ファイルではなくフォルダです。");
     case ENOENT:
-      return "ファイルが見つかりません。";
+      return QZ_TR("ファイルが見つかりません。");
     default:
-      return "読み込み中にエラーが発生しました（" + システムエラー文(err) + "）。";
+      return 差込(QZ_TR("読み込み中にエラーが発生しました（%1）。"), {システムエラー文(err)});
   }
 }
 
@@ -36,13 +36,13 @@ bool read_whole_file(const std::filesystem::path& path, std::string& bytes, std:
   if (r.通常ファイルでない) {
     std::error_code ec;
     reason = std::filesystem::is_directory(path, ec) ? describe_errno(EISDIR)
-                                                     : "通常のファイルではありません。";
+                                                     : QZ_TR("通常のファイルではありません。");
   } else if (r.大きすぎる) {
-    reason = "ファイルが大きすぎます。";
+    reason = QZ_TR("ファイルが大きすぎます。");
   } else if (r.番号 != 0) {
     reason = describe_errno(r.番号);
   } else if (r.内容.empty()) {
-    reason = "ファイルが空です。";
+    reason = QZ_TR("ファイルが空です。");
   } else {
     bytes = std::move(r.内容);
     return true;
@@ -78,14 +78,14 @@ std::int32_t Module1::読込_サウンド(const std::string& file_name, std::int
   std::string image;
   std::string reason;
   if (!read_whole_file(path, image, reason)) {
-    表示_サウンド警告("「" + file_name + "」を読み込めません。" + reason);
+    表示_サウンド警告(差込(QZ_TR("「%1」を読み込めません。%2"), {file_name, reason}));
     return 0;
   }
   const std::int32_t buffer = dsCreateDSB(
       サウンド_ハンドル, reinterpret_cast<const std::uint8_t*>(image.data()), image.size(), count);
   if (buffer == 0)
-    表示_サウンド警告("「" + file_name +
-                      "」を読み込めません。再生できる WAV 形式の音ではありません。");
+    表示_サウンド警告(差込(QZ_TR("「%1」を読み込めません。再生できる WAV 形式の音ではありません。"),
+                           {file_name}));
   return buffer;
 }
 

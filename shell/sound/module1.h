@@ -10,6 +10,8 @@
 #include <string>
 #include <utility>
 
+#include "rules/translatable.h"
+
 namespace qz {
 
 // Shows a warning: the text and the caption of an exclamation box.
@@ -17,7 +19,7 @@ using サウンド警告関数 = std::function<void(const std::string& text, con
 
 inline constexpr const char* サウンド警告見出し = "QZ氷結将棋.dll";
 inline constexpr const char* サウンド初期化失敗文 =
-    "Direct Soundインターフェースが作成できません。";
+    QZ_TR("Direct Soundインターフェースが作成できません。");
 
 class Module1 {
  public:

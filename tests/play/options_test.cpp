@@ -103,7 +103,7 @@ TEST(SettingsReader, UnknownBackgroundLeavesTheEmptySquareTilesAndTheNextWriteSt
   b.form.SIDOU_Click();
   // Green comes first so that the next start does not lose the other three choices.
   EXPECT_EQ(b.settings.file,
-            (Lines{"背景画=緑", "移動指導=ON", "経過時間=ON", "BGM=OFF", "棋譜一覧=ON"}));
+            (Lines{"背景画=緑", "移動指導=ON", "経過時間=ON", "BGM=OFF", "棋譜一覧=OFF"}));
 }
 
 // The move list's line follows the four (and any other option's line); a
@@ -112,7 +112,7 @@ TEST(SettingsFile, TheMoveListLineComesAfterTheFour) {
   for (const bool shown : {true, false}) {
     Bench b;
     b.settings.file = Lines{"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF", "言語=ja"};
-    if (!shown) b.settings.file->push_back("棋譜一覧=OFF");
+    if (shown) b.settings.file->push_back("棋譜一覧=ON");
     b.form.Form_Load();
     EXPECT_EQ(b.checked(MenuItem::KIFU_ICHIRAN), shown);
     b.form.メニュー選択(MenuItem::KIFU_ICHIRAN);

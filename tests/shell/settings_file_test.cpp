@@ -107,5 +107,30 @@ TEST_F(SettingsOnDisk, AFailedWriteLeavesTheOldFileAlone) {
   EXPECT_FALSE(dirInTheWay.writeLines({"BGM=ON"}));
 }
 
+// The window's own lines after the four: read when the file is opened,
+// written after whatever four lines the program writes, an odd line dropped;
+// a file too short to keep them is left alone until the program writes it.
+TEST_F(SettingsOnDisk, TheWindowsOwnLinesFollowTheFour) {
+  {
+    SettingsFile f(path());
+    ASSERT_TRUE(f.writeLines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON", "言語=English",
+                              "no key here", "表示倍率=150", "言語=日本語"}));
+  }
+  SettingsFile f(path());
+  EXPECT_EQ(f.extra("言語"), "English");  // the first of a key counts
+  EXPECT_EQ(f.extra("表示倍率"), "150");
+  EXPECT_EQ(f.extra("BGM"), std::nullopt);
+  ASSERT_TRUE(f.writeLines({"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF"}));
+  EXPECT_EQ(f.readLines(), (std::vector<std::string>{"背景画=竹", "移動指導=ON", "経過時間=OFF",
+                                                     "BGM=OFF", "言語=English", "表示倍率=150"}));
+  // Lines read are written back as they were.
+  const auto read = f.readLines();
+  ASSERT_TRUE(f.writeLines(*read));
+  EXPECT_EQ(f.readLines(), read);
+  put("BGM=ON\r\n");
+  EXPECT_FALSE(f.setExtra("表示倍率", "200"));
+  EXPECT_EQ(bytes(), "BGM=ON\r\n");
+}
+
 }  // namespace
 }  // namespace qz

@@ -105,3 +105,34 @@ TEST(QtSurfacePixels, MissingPicturesGetAStandInAndTextIsDrawn) {
 
 }  // namespace
 }  // namespace qz
+
+namespace qz {
+namespace {
+
+// Drawn at 1× and moved to another ratio, the canvas equals one drawn at
+// that ratio from the start, also after many redraws of the same cells (the
+// kept drawing is compacted as pictures cover it).
+TEST(QtSurfaceScale, MovingToAnotherRatioDrawsEverythingAgainSharp) {
+  const QString real = QString::fromStdString(QZ_SOURCE_ASSETS "/pictures");
+  auto draw = [](QtSurface& s) {
+    対局 game;
+    画面 g(s, game);
+    g.描画_盤();
+    for (int round = 0; round < 3000; ++round) {
+      g.描画_絵(-歩, 1 + round % 9, 7);
+      g.描画_桝輪郭(色_白, 1 + round % 9, 7);
+    }
+    g.描画_数値(-1.5, 8.5, "思考中", 色_白, 0, 12);
+  };
+  for (double ratio : {1.5, 2.5}) {
+    QtSurface moved(QSize(1030, 750), 1.0, real);
+    draw(moved);
+    moved.setDevicePixelRatio(ratio);
+    QtSurface direct(QSize(1030, 750), ratio, real);
+    draw(direct);
+    EXPECT_EQ(moved.canvas().toImage(), direct.canvas().toImage()) << ratio;
+  }
+}
+
+}  // namespace
+}  // namespace qz

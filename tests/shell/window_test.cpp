@@ -90,7 +90,7 @@ TEST_F(WholeProgram, StartsWithTheDefaultsAndTheWholeMenuBar) {
       {MenuItem::VER, "VER", "その他", false},
       {MenuItem::TORYO, "TORYO", "投了", false},
       {MenuItem::MATTA, "MATTA", "待った", false},
-      {MenuItem::KIFU_ICHIRAN, "KIFU_ICHIRAN", "棋譜一覧", true},
+      {MenuItem::KIFU_ICHIRAN, "KIFU_ICHIRAN", "棋譜一覧", false},
       {MenuItem::KIFU_OPEN, "KIFU_OPEN", "ファイルを開く…", false},
       {MenuItem::KIFU_SAVE_KIF, "KIFU_SAVE_KIF", "KIFで保存…", false},
       {MenuItem::KIFU_SAVE_CSA, "KIFU_SAVE_CSA", "CSAで保存…", false},

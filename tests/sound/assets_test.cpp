@@ -54,7 +54,7 @@ TEST(Pictures, EveryPictureExistsAtEachScaleWithItsSizeAndNoTransparency) {
   const auto pictures = all_pictures();
   ASSERT_EQ(pictures.size(), 63u);  // 56 pieces, the empty square, 5 tiles, the title
   for (const auto& pic : pictures)
-    for (int scale : {1, 2, 3}) {
+    for (int scale : {1, 2, 3, 4}) {
       const QImage img = load(pic.name, scale);
       ASSERT_FALSE(img.isNull()) << pic.name << " @" << scale;
       EXPECT_EQ(img.width(), pic.width * scale) << pic.name << " @" << scale;
@@ -122,7 +122,7 @@ TEST(Pictures, BackgroundTilesRepeatEvery33PixelsWithoutASeam) {
   // The window lays tiles 33 apart, each 34 wide: the last column must be
   // the first one again.
   for (const char* tile : {"MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA"})
-    for (int scale : {1, 2, 3}) {
+    for (int scale : {1, 2, 3, 4}) {
       const QImage img = load(std::string("HAIKEI_") + tile, scale);
       ASSERT_FALSE(img.isNull());
       EXPECT_EQ(img.copy(33 * scale, 0, scale, img.height()), img.copy(0, 0, scale, img.height()))

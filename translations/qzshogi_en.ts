@@ -1,0 +1,675 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name></name>
+    <message id="QZ 氷結将棋">
+        <source></source>
+        <translation>QZ Frozen Shogi</translation>
+    </message>
+    <message id="対局">
+        <source></source>
+        <translation>Game</translation>
+    </message>
+    <message id="対局(人間)">
+        <source></source>
+        <translation>Game (two players)</translation>
+    </message>
+    <message id="スタート">
+        <source></source>
+        <translation>Start</translation>
+    </message>
+    <message id="対局(COM)">
+        <source></source>
+        <translation>Game (computer)</translation>
+    </message>
+    <message id="先手">
+        <source></source>
+        <translation>First</translation>
+    </message>
+    <message id="後手">
+        <source></source>
+        <translation>Second</translation>
+    </message>
+    <message id="COM対局ﾚﾍﾞﾙ">
+        <source></source>
+        <translation>Computer level</translation>
+    </message>
+    <message id="LEVEL1">
+        <source></source>
+        <translation>Level 1</translation>
+    </message>
+    <message id="LEVEL2">
+        <source></source>
+        <translation>Level 2</translation>
+    </message>
+    <message id="LEVEL3">
+        <source></source>
+        <translation>Level 3</translation>
+    </message>
+    <message id="終わり">
+        <source></source>
+        <translation>Quit</translation>
+    </message>
+    <message id="局面">
+        <source></source>
+        <translation>Position</translation>
+    </message>
+    <message id="最初">
+        <source></source>
+        <translation>Start position</translation>
+    </message>
+    <message id="反転">
+        <source></source>
+        <translation>Turn board</translation>
+    </message>
+    <message id="戻">
+        <source></source>
+        <translation>Back</translation>
+    </message>
+    <message id="進">
+        <source></source>
+        <translation>Forward</translation>
+    </message>
+    <message id="△">
+        <source></source>
+        <translation>△</translation>
+    </message>
+    <message id="▽">
+        <source></source>
+        <translation>▽</translation>
+    </message>
+    <message id="棋譜">
+        <source></source>
+        <translation>Record</translation>
+    </message>
+    <message id="読込">
+        <source></source>
+        <translation>Open</translation>
+    </message>
+    <message id="書込">
+        <source></source>
+        <translation>Save</translation>
+    </message>
+    <message id="ｵﾌﾟｼｮﾝ">
+        <source></source>
+        <translation>Options</translation>
+    </message>
+    <message id="背景画">
+        <source></source>
+        <translation>Background</translation>
+    </message>
+    <message id="緑">
+        <source></source>
+        <translation>Green</translation>
+    </message>
+    <message id="畳">
+        <source></source>
+        <translation>Tatami</translation>
+    </message>
+    <message id="竹">
+        <source></source>
+        <translation>Bamboo</translation>
+    </message>
+    <message id="宇宙">
+        <source></source>
+        <translation>Space</translation>
+    </message>
+    <message id="煉瓦">
+        <source></source>
+        <translation>Brick</translation>
+    </message>
+    <message id="移動指導">
+        <source></source>
+        <translation>Move guidance</translation>
+    </message>
+    <message id="経過時間">
+        <source></source>
+        <translation>Clocks</translation>
+    </message>
+    <message id="BGM">
+        <source></source>
+        <translation>Music</translation>
+    </message>
+    <message id="その他">
+        <source></source>
+        <translation>About</translation>
+    </message>
+    <message id="はい">
+        <source></source>
+        <translation>Yes</translation>
+    </message>
+    <message id="いいえ">
+        <source></source>
+        <translation>No</translation>
+    </message>
+    <message id="対 局 名：">
+        <source></source>
+        <translation>Game:</translation>
+    </message>
+    <message id="先    手 ：">
+        <source></source>
+        <translation>First:</translation>
+    </message>
+    <message id="後    手 ：">
+        <source></source>
+        <translation>Second:</translation>
+    </message>
+    <message id="ﾌｧｲﾙ名 ：">
+        <source></source>
+        <translation>File name:</translation>
+    </message>
+    <message id="RETURN">
+        <source></source>
+        <translation>Save</translation>
+    </message>
+    <message id="37文字に足りません（%1文字）">
+        <source></source>
+        <translation>shorter than 37 characters (%1 characters)</translation>
+    </message>
+    <message id="「改行」">
+        <source></source>
+        <translation>“line break”</translation>
+    </message>
+    <message id="対局名">
+        <source></source>
+        <translation>The game name</translation>
+    </message>
+    <message id="%1に棋譜ﾌｧｲﾙに書けない文字があります：%2">
+        <source></source>
+        <translation>%1 has characters a record file cannot hold: %2</translation>
+    </message>
+    <message id="%1手目の記録が正しくありません（%2）">
+        <source></source>
+        <translation>The record of move %1 is not valid (%2)</translation>
+    </message>
+    <message id="移動元（%1, %2）が盤にも駒台にもありません">
+        <source></source>
+        <translation>the from-square (%1, %2) is neither on the board nor on a stand</translation>
+    </message>
+    <message id="移動先（%1, %2）が盤の外です">
+        <source></source>
+        <translation>the to-square (%1, %2) is off the board</translation>
+    </message>
+    <message id="移動後の駒（%1）が駒コードではありません">
+        <source></source>
+        <translation>the piece after the move (%1) is not a piece code</translation>
+    </message>
+    <message id="移動前の駒（%1）が駒コードではありません">
+        <source></source>
+        <translation>the piece before the move (%1) is not a piece code</translation>
+    </message>
+    <message id="取った駒（%1）が駒コードではありません">
+        <source></source>
+        <translation>the captured piece (%1) is not a piece code</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙの%1行目が正しくありません（%2）。%1行目から先は読み込みません">
+        <source></source>
+        <translation>Line %1 of the record file is not valid (%2). Nothing from line %1 on is read.</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません">
+        <source></source>
+        <translation>The record file holds no moves</translation>
+    </message>
+    <message id="%1 %2手 読み込みました">
+        <source></source>
+        <translation>%1: %2 moves read</translation>
+    </message>
+    <message id="棋譜を '進 'で進めて下さい">
+        <source></source>
+        <translation>Step through the record with &apos;Forward&apos;</translation>
+    </message>
+    <message id="ﾌｫﾙﾀﾞがありません">
+        <source></source>
+        <translation>The folder does not exist</translation>
+    </message>
+    <message id="ﾌｧｲﾙがありません">
+        <source></source>
+        <translation>The file does not exist</translation>
+    </message>
+    <message id="書き込みが許可されていません">
+        <source></source>
+        <translation>Writing is not permitted</translation>
+    </message>
+    <message id="読み込みが許可されていません">
+        <source></source>
+        <translation>Reading is not permitted</translation>
+    </message>
+    <message id="書き込み禁止のﾃﾞｨｽｸです">
+        <source></source>
+        <translation>The disk is write-protected</translation>
+    </message>
+    <message id="ﾃﾞｨｽｸがいっぱいです">
+        <source></source>
+        <translation>The disk is full</translation>
+    </message>
+    <message id="同じ名前のﾌｫﾙﾀﾞがあります">
+        <source></source>
+        <translation>A folder of the same name exists</translation>
+    </message>
+    <message id="ﾌｫﾙﾀﾞです">
+        <source></source>
+        <translation>It is a folder</translation>
+    </message>
+    <message id="「制御文字」">
+        <source></source>
+        <translation>“control character”</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙが大きすぎます">
+        <source></source>
+        <translation>The record file is too large</translation>
+    </message>
+    <message id="ﾌｧｲﾙ名が入力されていません">
+        <source></source>
+        <translation>No file name has been entered</translation>
+    </message>
+    <message id="保存するデータがありません">
+        <source></source>
+        <translation>There are no moves to save</translation>
+    </message>
+    <message id="棋譜保存">
+        <source></source>
+        <translation>Save record</translation>
+    </message>
+    <message id="ﾌｧｲﾙ名に使えない文字があります：%1">
+        <source></source>
+        <translation>The file name holds characters that cannot be used: %1</translation>
+    </message>
+    <message id="棋譜を書き込みました">
+        <source></source>
+        <translation>The record has been saved</translation>
+    </message>
+    <message id="「対局」で始めて下さい">
+        <source></source>
+        <translation>Start a game from &apos;Game&apos;</translation>
+    </message>
+    <message id="開始">
+        <source></source>
+        <translation>Start</translation>
+    </message>
+    <message id="進む">
+        <source></source>
+        <translation>Forward</translation>
+    </message>
+    <message id="できません">
+        <source></source>
+        <translation>Not possible</translation>
+    </message>
+    <message id="戻る">
+        <source></source>
+        <translation>Back</translation>
+    </message>
+    <message id="歩">
+        <source></source>
+        <translation>P</translation>
+    </message>
+    <message id="と">
+        <source></source>
+        <translation>+P</translation>
+    </message>
+    <message id="香">
+        <source></source>
+        <translation>L</translation>
+    </message>
+    <message id="香成">
+        <source></source>
+        <translation>+L</translation>
+    </message>
+    <message id="桂">
+        <source></source>
+        <translation>N</translation>
+    </message>
+    <message id="桂成">
+        <source></source>
+        <translation>+N</translation>
+    </message>
+    <message id="銀">
+        <source></source>
+        <translation>S</translation>
+    </message>
+    <message id="銀成">
+        <source></source>
+        <translation>+S</translation>
+    </message>
+    <message id="金">
+        <source></source>
+        <translation>G</translation>
+    </message>
+    <message id="角">
+        <source></source>
+        <translation>B</translation>
+    </message>
+    <message id="角成">
+        <source></source>
+        <translation>+B</translation>
+    </message>
+    <message id="飛">
+        <source></source>
+        <translation>R</translation>
+    </message>
+    <message id="飛成">
+        <source></source>
+        <translation>+R</translation>
+    </message>
+    <message id="王">
+        <source></source>
+        <translation>K</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人">
+        <source></source>
+        <translation>Handicap: Meijin</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段">
+        <source></source>
+        <translation>Handicap: 8-dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段">
+        <source></source>
+        <translation>Handicap: 7-dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段">
+        <source></source>
+        <translation>Handicap: 6-dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段">
+        <source></source>
+        <translation>Handicap: 5-dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段">
+        <source></source>
+        <translation>Handicap: 4-dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段">
+        <source></source>
+        <translation>Handicap: 3-dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段">
+        <source></source>
+        <translation>Handicap: 2-dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段">
+        <source></source>
+        <translation>Handicap: 1-dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級">
+        <source></source>
+        <translation>Handicap: 1-kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級">
+        <source></source>
+        <translation>Handicap: 2-kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級">
+        <source></source>
+        <translation>Handicap: 3-kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級">
+        <source></source>
+        <translation>Handicap: 4-kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級">
+        <source></source>
+        <translation>Handicap: 5-kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級">
+        <source></source>
+        <translation>Handicap: 6-kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級">
+        <source></source>
+        <translation>Handicap: 7-kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級">
+        <source></source>
+        <translation>Handicap: 8-kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級">
+        <source></source>
+        <translation>Handicap: 9-kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級">
+        <source></source>
+        <translation>Handicap: 10-kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級">
+        <source></source>
+        <translation>Handicap: 11-kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級">
+        <source></source>
+        <translation>Handicap: 12-kyu</translation>
+    </message>
+    <message id="手目">
+        <source></source>
+        <translation>moves</translation>
+    </message>
+    <message id="思考中">
+        <source></source>
+        <translation>Thinking</translation>
+    </message>
+    <message id="あなた">
+        <source></source>
+        <translation>You</translation>
+    </message>
+    <message id="ｺﾝﾋﾟｭｰﾀ">
+        <source></source>
+        <translation>The computer</translation>
+    </message>
+    <message id="よし！!">
+        <source></source>
+        <translation>Checkmate!</translation>
+    </message>
+    <message id="詰め ?">
+        <source></source>
+        <translation>Mate</translation>
+    </message>
+    <message id="   ** 王手 **">
+        <source></source>
+        <translation>   ** Check **</translation>
+    </message>
+    <message id="先手の番です">
+        <source></source>
+        <translation>First player to move</translation>
+    </message>
+    <message id="後手の番です">
+        <source></source>
+        <translation>Second player to move</translation>
+    </message>
+    <message id="MANの番です">
+        <source></source>
+        <translation>Your move</translation>
+    </message>
+    <message id="%1の勝ちです">
+        <source></source>
+        <translation>%1 won</translation>
+    </message>
+    <message id="終了">
+        <source></source>
+        <translation>Game over</translation>
+    </message>
+    <message id="続けますか？">
+        <source></source>
+        <translation>Play again?</translation>
+    </message>
+    <message id="再ゲーム">
+        <source></source>
+        <translation>New game</translation>
+    </message>
+    <message id="OKですか？">
+        <source></source>
+        <translation>Ready?</translation>
+    </message>
+    <message id="再開(COM)">
+        <source></source>
+        <translation>Resume (computer)</translation>
+    </message>
+    <message id="マウスの右をクリックして下さい">
+        <source></source>
+        <translation>Click with the right mouse button</translation>
+    </message>
+    <message id="成り">
+        <source></source>
+        <translation>Promotion</translation>
+    </message>
+    <message id="棋譜ﾓｰﾄﾞではできません">
+        <source></source>
+        <translation>Not possible while a record is loaded</translation>
+    </message>
+    <message id="対局途中ではできません">
+        <source></source>
+        <translation>Not possible during a game</translation>
+    </message>
+    <message id="反転後ではできません">
+        <source></source>
+        <translation>Not possible after turning the board</translation>
+    </message>
+    <message id="局面→最初にして下さい">
+        <source></source>
+        <translation>Choose Position → Start position first</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定">
+        <source></source>
+        <translation>Handicap</translation>
+    </message>
+    <message id="反転後は書き込みできません">
+        <source></source>
+        <translation>A turned board cannot be saved</translation>
+    </message>
+    <message id="棋譜書込">
+        <source></source>
+        <translation>Save record</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません">
+        <source></source>
+        <translation>A game with a handicap cannot be saved</translation>
+    </message>
+    <message id="ﾃﾞﾊﾞｲｽが準備できていません">
+        <source></source>
+        <translation>The device is not ready</translation>
+    </message>
+    <message id="ｴﾗｰ">
+        <source></source>
+        <translation>Error</translation>
+    </message>
+    <message id="読み取りが許可されていません。">
+        <source></source>
+        <translation>Reading is not permitted.</translation>
+    </message>
+    <message id="ファイルではなくフォルダです。">
+        <source></source>
+        <translation>It is a folder, not a file.</translation>
+    </message>
+    <message id="ファイルが見つかりません。">
+        <source></source>
+        <translation>The file cannot be found.</translation>
+    </message>
+    <message id="読み込み中にエラーが発生しました（%1）。">
+        <source></source>
+        <translation>An error occurred while reading (%1).</translation>
+    </message>
+    <message id="ファイルが大きすぎます。">
+        <source></source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message id="ファイルが空です。">
+        <source></source>
+        <translation>The file is empty.</translation>
+    </message>
+    <message id="「%1」を読み込めません。%2">
+        <source></source>
+        <translation>“%1” cannot be read. %2</translation>
+    </message>
+    <message id="「%1」を読み込めません。再生できる WAV 形式の音ではありません。">
+        <source></source>
+        <translation>“%1” cannot be read. It is not a WAV sound that can be played.</translation>
+    </message>
+    <message id="Direct Soundインターフェースが作成できません。">
+        <source></source>
+        <translation>The sound system cannot be started.</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙを読み込めませんでした">
+        <source></source>
+        <translation>The record file could not be read</translation>
+    </message>
+    <message id="棋譜を書き込めませんでした">
+        <source></source>
+        <translation>The record could not be saved</translation>
+    </message>
+    <message id="バージョン %1">
+        <source></source>
+        <translation>Version %1</translation>
+    </message>
+    <message id="敵の駒が利いている升にある駒は氷結して動けず、王手された王も氷結するので、王手は王手した駒を取るか合駒をして防ぐしかありません。">
+        <source></source>
+        <translation>A piece on a square an enemy piece bears on is frozen and cannot move. A king in check is frozen too, so a check is answered only by capturing the checking piece or by putting a piece in between.</translation>
+    </message>
+    <message id="表示倍率">
+        <source></source>
+        <translation>Scale</translation>
+    </message>
+    <message id="ファイルを開く…">
+        <source></source>
+        <translation>Open file…</translation>
+    </message>
+    <message id="KIFで保存…">
+        <source></source>
+        <translation>Save as KIF…</translation>
+    </message>
+    <message id="CSAで保存…">
+        <source></source>
+        <translation>Save as CSA…</translation>
+    </message>
+    <message id="編集">
+        <source></source>
+        <translation>Edit</translation>
+    </message>
+    <message id="局面をコピー (SFEN)">
+        <source></source>
+        <translation>Copy position (SFEN)</translation>
+    </message>
+    <message id="棋譜をコピー (KIF)">
+        <source></source>
+        <translation>Copy game (KIF)</translation>
+    </message>
+    <message id="棋譜をコピー (USI)">
+        <source></source>
+        <translation>Copy game (USI)</translation>
+    </message>
+    <message id="貼り付け">
+        <source></source>
+        <translation>Paste</translation>
+    </message>
+    <message id="書き込み禁止のﾌｧｲﾙです">
+        <source></source>
+        <translation>The file is write-protected</translation>
+    </message>
+    <message id="通常のファイルではありません。">
+        <source></source>
+        <translation>It is not a regular file.</translation>
+    </message>
+    <message id="LEVEL4">
+        <source></source>
+        <translation>Level 4</translation>
+    </message>
+    <message id="LEVEL5">
+        <source></source>
+        <translation>Level 5</translation>
+    </message>
+    <message id="ヒント">
+        <source></source>
+        <translation>Hint</translation>
+    </message>
+    <message id="投了">
+        <source></source>
+        <translation>Resign</translation>
+    </message>
+    <message id="待った">
+        <source></source>
+        <translation>Take back</translation>
+    </message>
+    <message id="棋譜一覧">
+        <source></source>
+        <translation>Move list</translation>
+    </message>
+</context>
+</TS>
