@@ -43,7 +43,7 @@ bool installed(const fs::path& executable) {
 
 fs::path settingsFolder(const Surroundings& s) {
   if (!installed(s.executable) && !s.current.empty() && s.currentWritable) return s.current;
-  // The base directory specification ignores a relative XDG_CONFIG_HOME.
+  // The desktop's base-directory rules ignore a relative XDG_CONFIG_HOME.
   fs::path config = s.xdgConfigHome;
   if (!config.is_absolute()) config = fs::path(s.home.empty() ? "/" : s.home) / ".config";
   return config / "qzshogi";
