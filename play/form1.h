@@ -238,8 +238,8 @@ class Form1 {
   // --- The controls beside the original ones (form1_controls.cpp) ---
   // True while a game is being played (started, not finished, no record).
   bool 対局中() const;
-  // Outside a game true; during one, asks "対局中です。<何>しますか？".
-  bool 破棄確認(const std::string& 何);
+  // Outside a game true; during one, asks the question (Yes goes on).
+  bool 破棄確認(const std::string& 問い);
   // The status line: a refusal's reason and whose turn it is.
   void 状態表示(const std::string& 理由);
   std::string 拒否理由(int fx, int fy, int tx, int 駒) const;

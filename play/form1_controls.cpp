@@ -12,18 +12,19 @@ bool Form1::対局中() const {
   return 対局値.手番 != 0 && 棋譜モード == 0 && !終局保存待ち;
 }
 
-bool Form1::破棄確認(const std::string& 何) {
+bool Form1::破棄確認(const std::string& 問い) {
   if (!対局中()) return true;
-  return メッセージ("対局中です。" + 何 + "しますか？", "対局", Buttons::YesNo) == Answer::Yes;
+  return メッセージ(問い, "対局", Buttons::YesNo) == Answer::Yes;
 }
 
 void Form1::状態表示(const std::string& 理由) {
   std::string 手番文;
   if (対局値.手番 != 0 && 対局値.対局モード == 1)
-    手番文 = 対局値.手番 == 対局値.局.手番値_MAN ? "あなたの番です" : "ｺﾝﾋﾟｭｰﾀの番です";
+    手番文 =
+        対局値.手番 == 対局値.局.手番値_MAN ? QZ_TR("あなたの番です") : QZ_TR("ｺﾝﾋﾟｭｰﾀの番です");
   else if (対局値.手番 != 0)
-    手番文 = 対局値.手番 == 先手値 ? "先手の番です" : "後手の番です";
-  画.描画_状態行(手番文.empty() ? 理由 : 理由 + "　" + 手番文);
+    手番文 = 対局値.手番 == 先手値 ? QZ_TR("先手の番です") : QZ_TR("後手の番です");
+  画.描画_状態行(手番文.empty() ? 理由 : 差込(QZ_TR("%1　%2"), {理由, 手番文}));
 }
 
 // Why 移動チェック refused the picked piece's move to column tx: a frozen
@@ -33,12 +34,12 @@ std::string Form1::拒否理由(int fx, int fy, int tx, int 駒) const {
   const 局面& s = 対局値.局;
   if (盤上(fx, fy)) {
     const int 敵勢力 = COM駒(駒) ? s.表.勢力_MAN[fx][fy] : s.表.勢力_COM[fx][fy];
-    if (敵勢力 > 0) return std::abs(駒) == 王 ? "王手されています" : "氷結しています";
+    if (敵勢力 > 0) return std::abs(駒) == 王 ? QZ_TR("王手されています") : QZ_TR("氷結しています");
   } else if (tx >= 1 && tx <= 桝数) {
     if ((駒 == -歩 && s.二歩フラグ_MAN[tx] == 1) || (駒 == 歩 && s.二歩フラグ_COM[tx] == 1))
-      return "二歩になります";
+      return QZ_TR("二歩になります");
   }
-  return "そこへは動けません";
+  return QZ_TR("そこへは動けません");
 }
 
 // The square the history's current move went to, marked on the board.
@@ -58,7 +59,7 @@ void Form1::TORYO_Click() {
   描画_棋譜_IO(1);
   if (!対局中()) {
     p.sound.dsPlay(音_禁止);
-    return 状態表示("対局中ではありません");
+    return 状態表示(QZ_TR("対局中ではありません"));
   }
   p.timer1.setEnabled(false);
   const bool 下側の負け = 対局値.手番 == 対局値.局.手番値_MAN;
@@ -76,16 +77,16 @@ void Form1::MATTA_Click() {
   const int n = 手順.手順_現在;
   std::string 理由;
   if (棋譜モード == 1)
-    理由 = "棋譜ﾓｰﾄﾞではできません";
+    理由 = QZ_TR("棋譜ﾓｰﾄﾞではできません");
   else if (対局値.対局モード != 1 || !対局中())
-    理由 = "ｺﾝﾋﾟｭｰﾀとの対局中だけです";
+    理由 = QZ_TR("ｺﾝﾋﾟｭｰﾀとの対局中だけです");
   else if (対局値.手番 != 対局値.局.手番値_MAN)
-    理由 = "ｺﾝﾋﾟｭｰﾀの番です";
+    理由 = QZ_TR("ｺﾝﾋﾟｭｰﾀの番です");
   else if (n < 2 || n > 手順.保持数() || !MAN駒(手順[n - 1].先駒) || !COM駒(手順[n].先駒))
-    理由 = "戻す手がありません";
+    理由 = QZ_TR("戻す手がありません");
   if (!理由.empty()) {
     p.sound.dsPlay(音_禁止);
-    return 状態表示("待った：" + 理由);
+    return 状態表示(差込(QZ_TR("待った：%1"), {理由}));
   }
   for (int i = 0; i < 2; ++i)
     手順_戻(対局値.局, 手順, 対局値.手番, 対局値.手数, 対局値.時間_MAN, 対局値.時間_COM);
@@ -97,7 +98,7 @@ void Form1::MATTA_Click() {
   前 = 氷結前記録(対局値.局);
   盤面を描き直す();
   p.sound.dsPlay(音_駒打);
-  状態表示("待った：二手戻しました");
+  状態表示(QZ_TR("待った：二手戻しました"));
   開始時刻 = 時刻();
   if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
 }

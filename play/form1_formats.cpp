@@ -38,7 +38,7 @@ void Form1::KIFU_OPEN_Click() {
 void Form1::棋譜ファイルを開く(const std::filesystem::path& パス) {
   std::string 内容;
   if (const std::string 何故 = ファイル読込(パス, 内容); !何故.empty()) {
-    メッセージ("棋譜ﾌｧｲﾙを読み込めませんでした\n" + 何故, "棋譜");
+    メッセージ(std::string(QZ_TR("棋譜ﾌｧｲﾙを読み込めませんでした")) + "\n" + 何故, "棋譜");
     return;
   }
   const std::string 名前 = utf8名(パス.filename());
@@ -84,9 +84,9 @@ std::optional<対局記録> Form1::窓の記録() {
   const bool 反転 = 読込中 ? 読込記録->反転 : 標準の向きに反転するか(対局.開始, 対局.MAN先);
   記録読込結果 r = 対局から記録(対局, 反転);
   if (r.不正行 != 0) {
-    メッセージ(
-        std::to_string(r.不正行) + "手目が正しくないので棋譜にできません（" + r.不正理由 + "）",
-        "棋譜保存");
+    メッセージ(差込(QZ_TR("%1手目が正しくないので棋譜にできません（%2）"),
+                    {std::to_string(r.不正行), r.不正理由}),
+               "棋譜保存");
     return std::nullopt;
   }
   if (読込中) {
@@ -116,8 +116,10 @@ void Form1::記録を保存(const std::string& 形式名) {
   const 棋譜書出結果 w = 棋譜を書く(拡張子の形式(utf8名(パス.filename())), *r);
   if (!w.文言.empty()) return void(メッセージ(w.文言, "棋譜保存"));
   const std::string 何故 = ファイル置換書込(パス, w.内容);
-  if (!何故.empty()) return void(メッセージ("棋譜を書き込めませんでした\n" + 何故, "棋譜保存"));
-  メッセージ("棋譜を書き込みました", "  ");
+  if (!何故.empty())
+    return void(
+        メッセージ(std::string(QZ_TR("棋譜を書き込めませんでした")) + "\n" + 何故, "棋譜保存"));
+  メッセージ(QZ_TR("棋譜を書き込みました"), "  ");
 }
 
 void Form1::KIFU_SAVE_KIF_Click() {
@@ -156,7 +158,7 @@ void Form1::PASTE_Click() {
   if (!区間.入れた()) return;
   棋譜パネルを閉じる();
   const std::string 文 = p.recordPanel.clipboardText();
-  if (文.empty()) return void(メッセージ("貼り付ける棋譜がありません", "貼り付け"));
+  if (文.empty()) return void(メッセージ(QZ_TR("貼り付ける棋譜がありません"), "貼り付け"));
   記録を読み込む(窓に読む(棋譜形式::不明, 文, "クリップボード"));
 }
 

@@ -104,7 +104,8 @@ void Form1::終了(const std::string& 勝手) {
   // The finished game can be saved first: the save panel opens on the final
   // position, and "続けますか？" follows the save (or the next command).
   const bool 書ける = 反転フラグ == 0 && 対局値.ハンデ設定フラグ == 0 && 手順.手順_現在 >= 1;
-  if (書ける && メッセージ("棋譜を保存しますか？", "棋譜保存", Buttons::YesNo) == Answer::Yes) {
+  if (書ける &&
+      メッセージ(QZ_TR("棋譜を保存しますか？"), "棋譜保存", Buttons::YesNo) == Answer::Yes) {
     p.timer1.setEnabled(false);
     対局値.手番 = 0;
     選択状態 = 0;

@@ -124,7 +124,7 @@ void Form1::盤上クリック(int Button, int m, int l) {
   // where it could never move again.
   if (移動後チェック(l, 駒) == いいえ && Button != ボタン_右) {
     p.sound.dsPlay(音_禁止);
-    状態表示("成らないと動けません（右クリック）");
+    状態表示(QZ_TR("成らないと動けません（右クリック）"));
     メッセージ(QZ_TR("マウスの右をクリックして下さい"), QZ_TR("成り"));
     return;
   }

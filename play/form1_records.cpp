@@ -100,7 +100,7 @@ void Form1::REPLAY_Click() {
 void Form1::CANCEL_Click() {
   処理区間 区間(処理中);
   if (!区間.入れた()) return;
-  if (!破棄確認("最初に戻")) return;
+  if (!破棄確認(QZ_TR("対局中です。最初に戻しますか？"))) return;
   初期設定();
   p.sound.dsPlay(音_駒打);
 }
@@ -170,8 +170,8 @@ void Form1::Command1_Click() {
   std::error_code ec;
   if (!名前.empty() && 手順.手順_現在 >= 1 &&
       std::filesystem::exists(棋譜パス(盤.fileListPath(), 名前), ec) &&
-      メッセージ("「" + 名前 + ".棋譜」はすでにあります。上書きしますか？", "棋譜保存",
-                 Buttons::YesNo) == Answer::No)
+      メッセージ(差込(QZ_TR("「%1」はすでにあります。上書きしますか？"), {名前 + ".棋譜"}),
+                 "棋譜保存", Buttons::YesNo) == Answer::No)
     return;
   const 棋譜ファイル結果 r = 棋譜書込(盤.fileListPath(), 名前, 見出し, 手順);
   if (r.成功) {

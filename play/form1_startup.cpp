@@ -92,7 +92,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Unload() {
-  if (!破棄確認("終了")) return;
+  if (!破棄確認(QZ_TR("対局中です。終了しますか？"))) return;
   終了処理();
   プログラム終了();
 }
@@ -104,14 +104,14 @@ void Form1::終了処理() {
 }
 
 void Form1::OWARI_Click() {
-  if (!破棄確認("終了")) return;
+  if (!破棄確認(QZ_TR("対局中です。終了しますか？"))) return;
   終了処理();
   プログラム終了();
 }
 
 void Form1::Form_KeyPress(int KeyAscii) {
   if (KeyAscii != キー_Esc) return;
-  if (!破棄確認("終了")) return;
+  if (!破棄確認(QZ_TR("対局中です。終了しますか？"))) return;
   終了処理();
   プログラム終了();
 }

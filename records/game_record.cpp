@@ -7,6 +7,7 @@
 
 #include "records/stepping.h"
 #include "rules/rules.h"
+#include "rules/translatable.h"
 
 namespace qz {
 namespace {
@@ -105,30 +106,30 @@ int 秒(double t) {
 }
 
 std::string 手の不整合(const 記録局面& p, const 記録手& m) {
-  if (!盤上(m.先X, m.先Y)) return "移動先が盤の外です";
-  if (!m.打つ() && !盤上(m.元X, m.元Y)) return "移動元が盤の外です";
-  if (!m.打つ() && p.盤面[m.元X][m.元Y] == 0) return "移動元に駒がありません";
+  if (!盤上(m.先X, m.先Y)) return QZ_TR("移動先が盤の外です");
+  if (!m.打つ() && !盤上(m.元X, m.元Y)) return QZ_TR("移動元が盤の外です");
+  if (!m.打つ() && p.盤面[m.元X][m.元Y] == 0) return QZ_TR("移動元に駒がありません");
   const bool 下 = p.下の番;
-  if (m.成る() && !成れる種類(m.元駒)) return "成れない駒です";
-  if (m.元駒 == 0 || !駒コード(m.元駒) || !駒コード(m.先駒)) return "駒の種類が分かりません";
-  if ((m.元駒 < 0) != 下 || (m.先駒 < 0) != 下) return "手番でない側の駒です";
+  if (m.成る() && !成れる種類(m.元駒)) return QZ_TR("成れない駒です");
+  if (m.元駒 == 0 || !駒コード(m.元駒) || !駒コード(m.先駒)) return QZ_TR("駒の種類が分かりません");
+  if ((m.元駒 < 0) != 下 || (m.先駒 < 0) != 下) return QZ_TR("手番でない側の駒です");
   const int 先 = p.盤面[m.先X][m.先Y];
   if (m.打つ()) {
     const int k = 持駒番号(m.元駒);
-    if (k == 0 || std::abs(m.元駒) != 持駒番号の駒[k]) return "打てない駒です";
-    if ((下 ? p.持駒_下 : p.持駒_上).枚数[k] <= 0) return "打つ駒を持っていません";
-    if (先 != 0) return "打つ升に駒があります";
-    if (m.先駒 != m.元駒) return "打った駒は成れません";
+    if (k == 0 || std::abs(m.元駒) != 持駒番号の駒[k]) return QZ_TR("打てない駒です");
+    if ((下 ? p.持駒_下 : p.持駒_上).枚数[k] <= 0) return QZ_TR("打つ駒を持っていません");
+    if (先 != 0) return QZ_TR("打つ升に駒があります");
+    if (m.先駒 != m.元駒) return QZ_TR("打った駒は成れません");
     return "";
   }
-  if (m.元X == m.先X && m.元Y == m.先Y) return "移動元と移動先が同じ升です";
+  if (m.元X == m.先X && m.元Y == m.先Y) return QZ_TR("移動元と移動先が同じ升です");
   const int 元 = p.盤面[m.元X][m.元Y];
-  if ((元 < 0) != 下) return "移動元の駒は手番の側の駒ではありません";
-  if (元 != m.元駒) return "移動元の駒の種類が違います";
-  if (先 != 0 && (先 < 0) == 下) return "移動先に自分の駒があります";
+  if ((元 < 0) != 下) return QZ_TR("移動元の駒は手番の側の駒ではありません");
+  if (元 != m.元駒) return QZ_TR("移動元の駒の種類が違います");
+  if (先 != 0 && (先 < 0) == 下) return QZ_TR("移動先に自分の駒があります");
   if (m.成る()) {
-    if (!成れる種類(m.元駒) || m.先駒 != 成り駒(m.元駒)) return "成れない駒です";
-    if (!敵陣(m.元駒, m.元Y) && !敵陣(m.元駒, m.先Y)) return "敵陣の外では成れません";
+    if (!成れる種類(m.元駒) || m.先駒 != 成り駒(m.元駒)) return QZ_TR("成れない駒です");
+    if (!敵陣(m.元駒, m.元Y) && !敵陣(m.元駒, m.先Y)) return QZ_TR("敵陣の外では成れません");
   }
   return "";
 }

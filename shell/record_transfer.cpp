@@ -3,7 +3,9 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 
+#include "rules/translatable.h"
 #include "shell/main_window.h"
+#include "shell/translation.h"
 
 namespace qz {
 namespace {
@@ -24,15 +26,15 @@ QString fromPath(const std::filesystem::path& p) {
 
 std::filesystem::path MainWindow::chooseRecordToOpen() {
   return toPath(QFileDialog::getOpenFileName(
-      this, "ファイルを開く", fromPath(directoryPath()),
-      "棋譜 (*.棋譜 *.kif *.kifu *.csa *.sfen *.usi);;すべてのファイル (*)"));
+      this, shown(QZ_TR("ファイルを開く")), fromPath(directoryPath()),
+      shown(QZ_TR("棋譜 (*.棋譜 *.kif *.kifu *.csa *.sfen *.usi);;すべてのファイル (*)"))));
 }
 
 std::filesystem::path MainWindow::chooseRecordToSave(const std::string& format) {
   const bool kif = format == "KIF";
-  return toPath(
-      QFileDialog::getSaveFileName(this, kif ? "KIFで保存" : "CSAで保存", fromPath(directoryPath()),
-                                   kif ? "KIF (*.kif);;KIF UTF-8 (*.kifu)" : "CSA (*.csa)"));
+  return toPath(QFileDialog::getSaveFileName(
+      this, shown(kif ? QZ_TR("KIFで保存") : QZ_TR("CSAで保存")), fromPath(directoryPath()),
+      kif ? "KIF (*.kif);;KIF UTF-8 (*.kifu)" : "CSA (*.csa)"));
 }
 
 std::string MainWindow::clipboardText() const {

@@ -671,5 +671,165 @@
         <source></source>
         <translation>Move list</translation>
     </message>
+    <message id="移動先が盤の外です">
+        <source></source>
+        <translation>The destination is off the board</translation>
+    </message>
+    <message id="移動元が盤の外です">
+        <source></source>
+        <translation>The origin is off the board</translation>
+    </message>
+    <message id="移動元に駒がありません">
+        <source></source>
+        <translation>There is no piece on the origin square</translation>
+    </message>
+    <message id="成れない駒です">
+        <source></source>
+        <translation>This piece cannot promote</translation>
+    </message>
+    <message id="駒の種類が分かりません">
+        <source></source>
+        <translation>Unknown kind of piece</translation>
+    </message>
+    <message id="手番でない側の駒です">
+        <source></source>
+        <translation>The piece belongs to the side not to move</translation>
+    </message>
+    <message id="打てない駒です">
+        <source></source>
+        <translation>This piece cannot be dropped</translation>
+    </message>
+    <message id="打つ駒を持っていません">
+        <source></source>
+        <translation>The piece to drop is not in hand</translation>
+    </message>
+    <message id="打つ升に駒があります">
+        <source></source>
+        <translation>The drop square is occupied</translation>
+    </message>
+    <message id="打った駒は成れません">
+        <source></source>
+        <translation>A dropped piece cannot promote</translation>
+    </message>
+    <message id="移動元と移動先が同じ升です">
+        <source></source>
+        <translation>The origin and destination are the same square</translation>
+    </message>
+    <message id="移動元の駒は手番の側の駒ではありません">
+        <source></source>
+        <translation>The piece on the origin square is not the side to move&apos;s</translation>
+    </message>
+    <message id="移動元の駒の種類が違います">
+        <source></source>
+        <translation>The piece on the origin square is of another kind</translation>
+    </message>
+    <message id="移動先に自分の駒があります">
+        <source></source>
+        <translation>The destination holds the mover&apos;s own piece</translation>
+    </message>
+    <message id="敵陣の外では成れません">
+        <source></source>
+        <translation>A piece cannot promote outside the enemy camp</translation>
+    </message>
+    <message id="あなたの番です">
+        <source></source>
+        <translation>Your move</translation>
+    </message>
+    <message id="ｺﾝﾋﾟｭｰﾀの番です">
+        <source></source>
+        <translation>Computer&apos;s move</translation>
+    </message>
+    <message id="%1　%2">
+        <source></source>
+        <translation>%1  %2</translation>
+    </message>
+    <message id="王手されています">
+        <source></source>
+        <translation>The king is in check</translation>
+    </message>
+    <message id="氷結しています">
+        <source></source>
+        <translation>The piece is frozen</translation>
+    </message>
+    <message id="二歩になります">
+        <source></source>
+        <translation>That would be a second pawn on the file</translation>
+    </message>
+    <message id="そこへは動けません">
+        <source></source>
+        <translation>The piece cannot move there</translation>
+    </message>
+    <message id="対局中ではありません">
+        <source></source>
+        <translation>No game in progress</translation>
+    </message>
+    <message id="ｺﾝﾋﾟｭｰﾀとの対局中だけです">
+        <source></source>
+        <translation>Only in a game against the computer</translation>
+    </message>
+    <message id="戻す手がありません">
+        <source></source>
+        <translation>No move to take back</translation>
+    </message>
+    <message id="待った：%1">
+        <source></source>
+        <translation>Take back: %1</translation>
+    </message>
+    <message id="待った：二手戻しました">
+        <source></source>
+        <translation>Take back: two moves taken back</translation>
+    </message>
+    <message id="%1手目が正しくないので棋譜にできません（%2）">
+        <source></source>
+        <translation>Move %1 is not valid, so the record cannot be saved (%2)</translation>
+    </message>
+    <message id="貼り付ける棋譜がありません">
+        <source></source>
+        <translation>There is no record to paste</translation>
+    </message>
+    <message id="棋譜を保存しますか？">
+        <source></source>
+        <translation>Save the record?</translation>
+    </message>
+    <message id="成らないと動けません（右クリック）">
+        <source></source>
+        <translation>The piece must promote to move there (right click)</translation>
+    </message>
+    <message id="設定ﾌｧｲﾙを読み込めませんでした">
+        <source></source>
+        <translation>The settings file could not be read</translation>
+    </message>
+    <message id="今回は既定の設定を使います（設定ﾌｧｲﾙは書き換えません）">
+        <source></source>
+        <translation>The default settings are used this time (the settings file is not rewritten)</translation>
+    </message>
+    <message id="「%1」はすでにあります。上書きしますか？">
+        <source></source>
+        <translation>“%1” already exists. Overwrite it?</translation>
+    </message>
+    <message id="ファイルを開く">
+        <source></source>
+        <translation>Open File</translation>
+    </message>
+    <message id="棋譜 (*.棋譜 *.kif *.kifu *.csa *.sfen *.usi);;すべてのファイル (*)">
+        <source></source>
+        <translation>Records (*.棋譜 *.kif *.kifu *.csa *.sfen *.usi);;All files (*)</translation>
+    </message>
+    <message id="KIFで保存">
+        <source></source>
+        <translation>Save as KIF</translation>
+    </message>
+    <message id="CSAで保存">
+        <source></source>
+        <translation>Save as CSA</translation>
+    </message>
+    <message id="対局中です。最初に戻しますか？">
+        <source></source>
+        <translation>A game is in progress. Go back to the start?</translation>
+    </message>
+    <message id="対局中です。終了しますか？">
+        <source></source>
+        <translation>A game is in progress. Quit?</translation>
+    </message>
 </context>
 </TS>

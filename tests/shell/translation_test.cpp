@@ -36,6 +36,7 @@ TEST_F(English, TextsAsTheWindowShowsThem) {
        "Not possible during a game\r\rChoose Position → Start position first"},
       {"棋譜ﾌｧｲﾙを読み込めませんでした\nNo such file",
        "The record file could not be read\nNo such file"},
+      {"待った：戻す手がありません　あなたの番です", "Take back: No move to take back  Your move"},
       {"７六", "７六"},
       {"", ""},
   };
