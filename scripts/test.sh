@@ -17,7 +17,11 @@ bash scripts/check-package.sh "$deb"
 # a crash fails the script and leaves its input in build-fuzz/.
 if command -v clang++ >/dev/null; then
   CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DQZ_FUZZ=ON >/dev/null
-  cmake --build build-fuzz --target fuzz_all >/dev/null
+  if ! cmake --build build-fuzz --target fuzz_all >build-fuzz/build.log 2>&1; then
+    tail -n 40 build-fuzz/build.log
+    echo "fuzz build: FAILED (log in build-fuzz/build.log)"
+    exit 1
+  fi
   for exe in build-fuzz/fuzz/*/*; do
     [ -f "$exe" ] && [ -x "$exe" ] || continue
     name=$(basename "$(dirname "$exe")")
