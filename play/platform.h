@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,56 +15,35 @@
 
 namespace qz {
 
-// Every menu item of the window, by control name.
+// Every menu item of the window, by control name, in the order of the enum
+// below (TORYO is 投了, MATTA 待った, KIFU_ICHIRAN 棋譜一覧, the move list beside
+// the board). The one list gives both the enum and the controls' object names.
+// clang-format off
+#define QZ_MENU_ITEMS(X)                                                        \
+  X(TAIKYOKU) X(MATCH_MAN) X(START) X(MATCH_COM) X(SENTE) X(GOTE)               \
+  X(LEVEL) X(LEVEL1) X(LEVEL2) X(LEVEL3) X(LEVEL4) X(LEVEL5) X(HINT) X(OWARI)   \
+  X(STOP) X(CANCEL) X(REVERSE) X(REPLAY) X(AFTER) X(LBEL_UP) X(LEBEL_DOWN)      \
+  X(KIFU) X(KIFU_READ) X(KIFU_WRITE) X(KIFU_OPEN) X(KIFU_SAVE_KIF)              \
+  X(KIFU_SAVE_CSA) X(EDIT) X(COPY_SFEN) X(COPY_KIF) X(COPY_USI) X(PASTE)        \
+  X(OPTION) X(HAIKEI_GA) X(MIDORI) X(TATAMI) X(TAKE) X(UCHU) X(RENGA)           \
+  X(SIDOU) X(KEIKA) X(BGM) X(VER) X(TORYO) X(MATTA) X(KIFU_ICHIRAN)
+// clang-format on
+
 enum class MenuItem : std::uint8_t {
-  TAIKYOKU,
-  MATCH_MAN,
-  START,
-  MATCH_COM,
-  SENTE,
-  GOTE,
-  LEVEL,
-  LEVEL1,
-  LEVEL2,
-  LEVEL3,
-  LEVEL4,
-  LEVEL5,
-  HINT,
-  OWARI,
-  STOP,
-  CANCEL,
-  REVERSE,
-  REPLAY,
-  AFTER,
-  LBEL_UP,
-  LEBEL_DOWN,
-  KIFU,
-  KIFU_READ,
-  KIFU_WRITE,
-  KIFU_OPEN,
-  KIFU_SAVE_KIF,
-  KIFU_SAVE_CSA,
-  EDIT,
-  COPY_SFEN,
-  COPY_KIF,
-  COPY_USI,
-  PASTE,
-  OPTION,
-  HAIKEI_GA,
-  MIDORI,
-  TATAMI,
-  TAKE,
-  UCHU,
-  RENGA,
-  SIDOU,
-  KEIKA,
-  BGM,
-  VER,
-  TORYO,         // 投了
-  MATTA,         // 待った
-  KIFU_ICHIRAN,  // 棋譜一覧: the move list beside the board
+#define QZ_MENU_ENUMERATOR(name) name,
+  QZ_MENU_ITEMS(QZ_MENU_ENUMERATOR)
+#undef QZ_MENU_ENUMERATOR
 };
 constexpr int menuItemCount = static_cast<int>(MenuItem::KIFU_ICHIRAN) + 1;
+
+// The object name of each menu control, as the enum spells it.
+constexpr const char* menuItemNames[] = {
+#define QZ_MENU_NAME(name) #name,
+    QZ_MENU_ITEMS(QZ_MENU_NAME)
+#undef QZ_MENU_NAME
+};
+static_assert(std::size(menuItemNames) == menuItemCount,
+              "every menu item has one object name, and KIFU_ICHIRAN is the last item");
 
 // The menu's check marks (the authority for the options) and enabled states.
 class Menu {
