@@ -146,14 +146,12 @@ void MainWindow::attach(Form1& form) {
 }
 
 void MainWindow::dispatch(const std::function<void()>& handler) {
-  if (busy_ || ended_ || form_ == nullptr) return;
-  busy_ = true;
+  if (ended_ || form_ == nullptr) return;
   try {
     handler();
   } catch (const ProgramEnded&) {
     ended_ = true;
   }
-  busy_ = false;
   if (ended_) {
     hide();
     QCoreApplication::exit(0);
@@ -243,16 +241,7 @@ void MainWindow::buildMenus() {
 
   addItem(MenuItem::VER, bar, "その他", false);
 
-  static const std::array<const char*, menuItemCount> names = {
-      "TAIKYOKU",  "MATCH_MAN",     "START",         "MATCH_COM",   "SENTE",     "GOTE",
-      "LEVEL",     "LEVEL1",        "LEVEL2",        "LEVEL3",      "LEVEL4",    "LEVEL5",
-      "HINT",      "OWARI",         "STOP",          "CANCEL",      "REVERSE",   "REPLAY",
-      "AFTER",     "LBEL_UP",       "LEBEL_DOWN",    "KIFU",        "KIFU_READ", "KIFU_WRITE",
-      "KIFU_OPEN", "KIFU_SAVE_KIF", "KIFU_SAVE_CSA", "EDIT",        "COPY_SFEN", "COPY_KIF",
-      "COPY_USI",  "PASTE",         "OPTION",        "HAIKEI_GA",   "MIDORI",    "TATAMI",
-      "TAKE",      "UCHU",          "RENGA",         "SIDOU",       "KEIKA",     "BGM",
-      "VER",       "TORYO",         "MATTA",         "KIFU_ICHIRAN"};
-  for (int i = 0; i < menuItemCount; ++i) actions_[i]->setObjectName(names[i]);
+  for (int i = 0; i < menuItemCount; ++i) actions_[i]->setObjectName(menuItemNames[i]);
 }
 
 void MainWindow::menuChosen(MenuItem item) {
@@ -407,10 +396,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     return;
   }
-  if (busy_) {
-    event->ignore();
-    return;
-  }
+  // A close while another handler's box is open is dropped by Form1, and the
+  // window stays.
   dispatch([this] { form_->Form_Unload(); });
   if (ended_)
     event->accept();

@@ -2,15 +2,11 @@
 
 #include <utility>
 
-#ifdef QZ_HAVE_SOUND
 #include "shell/sound/assets_dir.h"
 #include "shell/sound/dsound.h"
 #include "shell/sound/module1.h"
-#endif
 
 namespace qz {
-
-#ifdef QZ_HAVE_SOUND
 
 // Sounds are looked for in the current directory, then in our own assets.
 struct SoundPort::Impl {
@@ -50,33 +46,5 @@ std::int32_t SoundPort::dsStop(std::int32_t b) {
 std::int32_t SoundPort::dsFree(std::int32_t b) {
   return qz::dsFree(b);
 }
-
-#else
-
-// Without the sound library the program is silent and says nothing.
-struct SoundPort::Impl {};
-
-SoundPort::SoundPort(std::function<void(const std::string&, const std::string&)>, std::intptr_t)
-    : impl_(std::make_unique<Impl>()) {}
-SoundPort::~SoundPort() = default;
-void SoundPort::初期化_サウンド() {}
-std::int32_t SoundPort::読込_サウンド(const std::string&, std::int32_t) {
-  return 0;
-}
-void SoundPort::終了_サウンド() {}
-std::int32_t SoundPort::dsPlay(std::int32_t) {
-  return 0;
-}
-std::int32_t SoundPort::dsPlayLooping(std::int32_t) {
-  return 0;
-}
-std::int32_t SoundPort::dsStop(std::int32_t) {
-  return 0;
-}
-std::int32_t SoundPort::dsFree(std::int32_t) {
-  return 0;
-}
-
-#endif
 
 }  // namespace qz
