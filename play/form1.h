@@ -210,11 +210,13 @@ class Form1 {
   bool 考え中() const { return 思考.動いている(); }
 
  private:
-  // True while a game handler runs. A mouse press, menu command or timer tick
-  // that arrives meanwhile (from a message box's event loop) is dropped.
+  // The one guard against re-entry: true while the handler of an event from
+  // the window runs. The entry points the window calls (メニュー選択,
+  // Form_MouseDown, Form_KeyPress, Form_Load, Form_Unload, the record panel's
+  // events, 棋譜一覧選択, 棋譜ファイルを開く) each mark it; a mouse press, menu
+  // command, panel event or timer tick that arrives meanwhile (from a message
+  // box's event loop) is dropped. What they call inside does not mark it again.
   bool 処理中 = false;
-  // True while com_ban runs: it is never entered twice.
-  bool com_ban中 = false;
   // True while the computer searches: its own clock ticks are let through.
   bool 思考中 = false;
   // Marks a game handler as running for as long as it lives; a handler that
@@ -235,6 +237,8 @@ class Form1 {
   };
 
   void 対局開始共通();
+  // 棋譜ファイルを開く inside a handler that has marked itself already.
+  void 棋譜ファイルを読む(const std::filesystem::path& パス);
   // --- The controls beside the original ones (form1_controls.cpp) ---
   // True while a game is being played (started, not finished, no record).
   bool 対局中() const;
@@ -294,6 +298,8 @@ class Form1 {
   double 取得_棋譜のX座標(const std::string& IN_文字列);
 
  private:
+  // The file list follows the directory list.
+  void ファイル一覧を合わせる();
   void 棋譜パネルを閉じる();
   void 断り表示(const 手順表示& r);
   void 見出し表示(const std::string& 文字列, int 色, double X, double Y);

@@ -10,15 +10,15 @@ double Form1::時刻() {
 }
 
 void Form1::Timer1_Timer() {
+  // A tick from a message box's event loop waits until the handler that
+  // opened the box is done; the one-move player's own ticks go on.
+  if (処理中 && !思考中) return;
   // The searching player's move is played on the tick that finds it done;
   // the clock ticks meanwhile only when it is shown.
   if (考え中()) {
     if (思考.終わった()) return 思考完了();
     if (!チェック(MenuItem::KEIKA)) return;
   }
-  // A tick from a message box's event loop waits until the handler that
-  // opened the box is done; the computer's own ticks while it thinks go on.
-  if (処理中 && !思考中) return;
   一手経過秒 = 調査_経過秒(開始時刻, 時刻());
   if (!std::isfinite(一手経過秒)) return;
   // Nothing visible changes within a second.

@@ -16,12 +16,9 @@ void Form1::思考中表示() {
 }
 
 void Form1::com_ban() {
-  処理区間 区間(com_ban中);
-  if (!区間.入れた()) return;
+  // Always reached from an event's handler, which has marked itself
+  // running: ticks from the boxes below wait, the search's own ticks go on.
   if (対局値.COMレベル >= 4) return 深い手番開始();
-  // Called from a handler, which has marked itself running; called alone,
-  // the turn marks itself.
-  処理区間 手番中(処理中);
   開始時刻 = 時刻();
   if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
   思考中表示();

@@ -53,8 +53,6 @@ void Form1::最終手更新() {
 
 // "投了": the side to move loses, as if its king had been taken.
 void Form1::TORYO_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
   if (!対局中()) {
@@ -70,8 +68,6 @@ void Form1::TORYO_Click() {
 // "待った": against the computer, the human's last move and the computer's
 // answer are taken back together; the game goes on with the human to move.
 void Form1::MATTA_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
   const int n = 手順.手順_現在;

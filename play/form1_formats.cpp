@@ -26,16 +26,20 @@ std::string utf8名(const std::filesystem::path& p) {
 }  // namespace
 
 void Form1::KIFU_OPEN_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   棋譜パネルを閉じる();
   const std::filesystem::path パス = p.recordPanel.chooseRecordToOpen();
-  if (!パス.empty()) 棋譜ファイルを開く(パス);
+  if (!パス.empty()) 棋譜ファイルを読む(パス);
+}
+
+void Form1::棋譜ファイルを開く(const std::filesystem::path& パス) {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
+  棋譜ファイルを読む(パス);
 }
 
 // Reads the file and puts its record on the board for stepping; a file
 // that cannot be read, or holds no record, leaves the game as it was.
-void Form1::棋譜ファイルを開く(const std::filesystem::path& パス) {
+void Form1::棋譜ファイルを読む(const std::filesystem::path& パス) {
   std::string 内容;
   if (const std::string 何故 = ファイル読込(パス, 内容); !何故.empty()) {
     メッセージ(std::string(QZ_TR("棋譜ﾌｧｲﾙを読み込めませんでした")) + "\n" + 何故, "棋譜");
@@ -104,8 +108,6 @@ std::optional<対局記録> Form1::窓の記録() {
 
 // Saves the game through a save dialog, with the .棋譜 writer's safe write.
 void Form1::記録を保存(const std::string& 形式名) {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   棋譜パネルを閉じる();
   const std::optional<対局記録> r = 窓の記録();
   if (!r) return;
@@ -141,21 +143,15 @@ void Form1::COPY_SFEN_Click() {
 }
 
 void Form1::COPY_KIF_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   if (const auto r = 窓の記録()) p.recordPanel.setClipboardText(KIF文書(*r));
 }
 
 void Form1::COPY_USI_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   if (const auto r = 窓の記録()) p.recordPanel.setClipboardText(USI文書(*r));
 }
 
 // The clipboard's text read as a record of whichever format it is.
 void Form1::PASTE_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   棋譜パネルを閉じる();
   const std::string 文 = p.recordPanel.clipboardText();
   if (文.empty()) return void(メッセージ(QZ_TR("貼り付ける棋譜がありません"), "貼り付け"));

@@ -15,8 +15,6 @@ void Form1::MATCH_MAN_Click() {}
 static constexpr int 状態欄[] = {-2, -1, 0};
 
 void Form1::START_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   終局後の確認();
   描画_棋譜読込み部分消去();
   for (const int x : 状態欄) 画.描画_絵(画.背景_現在, x, 0);
@@ -54,8 +52,6 @@ void Form1::対局開始共通() {
 }
 
 void Form1::SENTE_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   終局後の確認();
   対局開始共通();
   開始時刻 = 時刻();
@@ -80,8 +76,6 @@ void Form1::SENTE_Click() {
 }
 
 void Form1::GOTE_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   終局後の確認();
   対局開始共通();
   if (対局値.手数 == 0 || 対局値.手番 == 0) {

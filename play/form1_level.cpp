@@ -99,8 +99,6 @@ bool Form1::ハンデ拒否() {
 // One step up (+1, "△") or down (-1, "▽") the ladder: away from 0 a piece
 // is taken off, towards 0 the piece of the grade left is put back.
 void Form1::ハンデ変更(int 向き) {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
   if (ハンデ拒否()) return;

@@ -28,8 +28,6 @@ void Form1::STOP_Click() {
 
 // "進": replays the next move of the history onto the board.
 void Form1::AFTER_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   棋譜パネルを閉じる();
   const 手順表示 r = 手順_進(対局値.局, 手順, 対局値.手番, 対局値.手数, 対局値.時間_MAN,
                              対局値.時間_COM, 棋譜モード);
@@ -63,8 +61,6 @@ void Form1::AFTER_Click() {
 
 // "戻": takes the move last replayed or made off the board again.
 void Form1::REPLAY_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   棋譜パネルを閉じる();
   中断中 = 1;
   const 手順表示 r =
@@ -98,8 +94,6 @@ void Form1::REPLAY_Click() {
 
 // "最初": back to the starting position; the history stays for "進".
 void Form1::CANCEL_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   if (!破棄確認(QZ_TR("対局中です。最初に戻しますか？"))) return;
   初期設定();
   p.sound.dsPlay(音_駒打);
@@ -110,8 +104,6 @@ void Form1::CANCEL_Click() {
 // "反転": the board turned half round with every piece changing sides and
 // the hands exchanged (their totals follow them). The history is dropped.
 void Form1::REVERSE_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   if (棋譜モード == 1) {
     p.sound.dsPlay(音_禁止);
     メッセージ(QZ_TR("棋譜ﾓｰﾄﾞではできません"), QZ_TR("反転"));
@@ -144,8 +136,6 @@ void Form1::KIFU_READ_Click() {
 }
 
 void Form1::KIFU_WRITE_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   if (反転フラグ == 1) {
     メッセージ(QZ_TR("反転後は書き込みできません"), QZ_TR("棋譜書込"));
   } else if (対局値.ハンデ設定フラグ == 1) {
@@ -247,14 +237,22 @@ void Form1::File1_Click() {
 }
 
 void Form1::Dir1_Change() {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
+  ファイル一覧を合わせる();
+}
+
+void Form1::ファイル一覧を合わせる() {
   p.recordPanel.setFileListPath(p.recordPanel.directoryPath());
 }
 
 // A drive chosen: the directory list moves to it, or, when it cannot be
 // read, says so and the drive list shows the directory's drive again.
 void Form1::Drive1_Change() {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
   const RecordPanel::FolderChange r = p.recordPanel.setDirectoryPath(p.recordPanel.drive());
-  if (r == RecordPanel::FolderChange::Done) return Dir1_Change();
+  if (r == RecordPanel::FolderChange::Done) return ファイル一覧を合わせる();
   if (r == RecordPanel::FolderChange::NotReady)
     メッセージ(QZ_TR("ﾃﾞﾊﾞｲｽが準備できていません"), QZ_TR("ｴﾗｰ"));
   p.recordPanel.setDrive(p.recordPanel.directoryPath());

@@ -18,6 +18,8 @@ void Form1::メニュー選択(MenuItem item) {
   // While the computer thinks only 終わり is taken, as no menu could be
   // reached while the one-move player searched.
   if (考え中() && item != MenuItem::OWARI) return;
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
   using Handler = void (Form1::*)();
   static constexpr std::array<std::pair<MenuItem, Handler>, 41> 表 = {{
       {MenuItem::TAIKYOKU, &Form1::TAIKYOKU_Click},
@@ -67,6 +69,8 @@ void Form1::メニュー選択(MenuItem item) {
 }
 
 void Form1::Form_Load() {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
   p.sound.初期化_サウンド();
   音_その他 = p.sound.読込_サウンド("その他.wav", 3);
   音_禁止 = p.sound.読込_サウンド("禁止.wav", 3);
@@ -92,6 +96,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::Form_Unload() {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
   if (!破棄確認(QZ_TR("対局中です。終了しますか？"))) return;
   終了処理();
   プログラム終了();
@@ -110,6 +116,8 @@ void Form1::OWARI_Click() {
 }
 
 void Form1::Form_KeyPress(int KeyAscii) {
+  処理区間 区間(処理中);
+  if (!区間.入れた()) return;
   if (KeyAscii != キー_Esc) return;
   if (!破棄確認(QZ_TR("対局中です。終了しますか？"))) return;
   終了処理();

@@ -35,6 +35,7 @@ void Form1::思考完了() {
   const 思考目的 目的 = 思考中の目的;
   思考中の目的 = 思考目的::なし;
   if (!結果) return;
+  // The move is played as a handler would play it: ticks from its boxes wait.
   処理区間 区間(処理中);
   if (目的 == 思考目的::ヒント) {
     p.timer1.setEnabled(ヒント前のタイマー);
@@ -55,8 +56,6 @@ void Form1::思考完了() {
 // ヒント: during the human's turn, the move a LEVEL5 search suggests for the
 // side to move.
 void Form1::HINT_Click() {
-  処理区間 区間(処理中);
-  if (!区間.入れた()) return;
   const bool 人の番 = 対局値.対局モード == 0 || 対局値.手番 == 対局値.局.手番値_MAN;
   if (対局値.手番 == 0 || 棋譜モード == 1 || !人の番 || 対局値.局.勝者 != 0) {
     p.sound.dsPlay(音_禁止);

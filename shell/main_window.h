@@ -83,8 +83,9 @@ class MainWindow : public QMainWindow,
 
   // The Form1 that receives every event from now on.
   void attach(Form1& form);
-  // Runs one handler. While another is running (a message box is open) the
-  // event is dropped; once the program has ended nothing runs any more.
+  // Runs one handler; once the program has ended nothing runs any more.
+  // Form1's entry points drop an event that arrives while another handler
+  // runs (a message box is open).
   void dispatch(const std::function<void()>& handler);
   bool ended() const { return ended_; }
   BoardView& view() { return *view_; }
@@ -145,7 +146,6 @@ class MainWindow : public QMainWindow,
   Form1* form_ = nullptr;
   std::array<QAction*, menuItemCount> actions_{};
   std::array<bool, menuItemCount> checked_{};
-  bool busy_ = false;
   bool ended_ = false;
   bool screenWatched_ = false;
 };

@@ -120,16 +120,17 @@ TEST(Reentry, NothingRunsInsideAnOpenBox) {
     const std::size_t events = g.events.size();
     g.clock.now += 3;
     g.form.Timer1_Timer();
-    g.form.SENTE_Click();
-    g.form.GOTE_Click();
-    g.form.START_Click();
-    g.form.LBEL_UP_Click();
+    for (const MenuItem item : {MenuItem::SENTE, MenuItem::GOTE, MenuItem::START,
+                                MenuItem::LBEL_UP, MenuItem::REPLAY, MenuItem::PASTE})
+      g.form.メニュー選択(item);
+    g.form.Form_KeyPress(キー_Esc);
+    g.form.Drive1_Change();
     g.move(1, 9, 1, 1, ボタン_右);
     EXPECT_EQ(g.form.対局値.局.盤面, board);
     EXPECT_EQ(g.form.対局値.手数, moves);
     EXPECT_EQ(g.events.size(), events);
   };
-  g.form.GOTE_Click();
+  g.form.メニュー選択(MenuItem::GOTE);
   EXPECT_EQ(inside, 1);
   EXPECT_EQ(g.form.対局値.手数, 2);
   // A tick inside the boxes that end the game breaks nothing either.
