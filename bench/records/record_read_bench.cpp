@@ -12,7 +12,7 @@
 #include <string>
 
 #include "records/kifu_file.h"
-#include "records_bench.h"
+#include "record_games.h"
 
 namespace qz {
 namespace {

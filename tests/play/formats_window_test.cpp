@@ -5,29 +5,13 @@
 #include <filesystem>
 #include <fstream>
 
-#include "game_bench.h"
+#include "fakes.h"
 #include "records/formats.h"
 
 namespace qz {
 namespace {
 
-using game_testing::box;
-using game_testing::Event;
-
-// The dialogs answered from the test; the clipboard a string.
-class DialogPanel : public game_testing::Panel_ {
- public:
-  std::filesystem::path chooseRecordToOpen() override { return toOpen; }
-  std::filesystem::path chooseRecordToSave(const std::string& format) override {
-    asked = format;
-    return toSave;
-  }
-  std::string clipboardText() const override { return clipboard; }
-  void setClipboardText(const std::string& t) override { clipboard = t; }
-  std::filesystem::path toOpen, toSave;
-  std::string asked, clipboard;
-};
-using Game = game_testing::BasicGame<DialogPanel>;
+using namespace fakes;  // NOLINT: the fakes and the started program
 
 class FormatsWindow : public ::testing::Test {
  protected:
@@ -48,7 +32,7 @@ class FormatsWindow : public ::testing::Test {
 };
 
 TEST_F(FormatsWindow, AHandicapKifOpensAtItsStartAndStepsBothWays) {
-  Game g;
+  StartedProgram g;
   g.panel.toOpen = write("h.kifu",
                          "手合割：香落ち\n上手：上の人\n下手：下の人\n"
                          "   1 ３四歩(33)\n   2 ７六歩(77)\n");
@@ -75,7 +59,7 @@ TEST_F(FormatsWindow, AHandicapKifOpensAtItsStartAndStepsBothWays) {
 }
 
 TEST_F(FormatsWindow, WhatCannotBeReadLeavesTheGameAsItWas) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);
   const 盤配列 before = g.form.対局値.局.盤面;
@@ -95,7 +79,7 @@ TEST_F(FormatsWindow, WhatCannotBeReadLeavesTheGameAsItWas) {
 }
 
 TEST_F(FormatsWindow, AGameSavedAsKifAndCsaAndPasted) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);  // the computer answers
   g.form.COPY_SFEN_Click();
@@ -121,7 +105,7 @@ TEST_F(FormatsWindow, AGameSavedAsKifAndCsaAndPasted) {
 
   // The KIF copied and pasted into a fresh program replays to the same position.
   g.form.COPY_KIF_Click();
-  Game h;
+  StartedProgram h;
   h.panel.clipboard = g.panel.clipboard;
   h.form.PASTE_Click();
   h.form.AFTER_Click();
@@ -132,7 +116,7 @@ TEST_F(FormatsWindow, AGameSavedAsKifAndCsaAndPasted) {
 }
 
 TEST_F(FormatsWindow, KifRefusesNamesShiftJisCannotHold) {
-  Game g;
+  StartedProgram g;
   g.panel.clipboard = "先手：名前😀\n手合割：平手\n   1 ７六歩(77)\n";
   g.form.PASTE_Click();
   g.panel.toSave = dir / "x.kif";

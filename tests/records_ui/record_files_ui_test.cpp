@@ -8,8 +8,8 @@
 #include <csignal>
 #include <fstream>
 
+#include "record_games.h"
 #include "records/kifu.h"
-#include "records_bench.h"
 
 namespace qz::records_testing {
 namespace {
@@ -160,7 +160,7 @@ TEST_F(Files, ANewGameErasesTheWholeHeader) {
             << x << "," << y;
       }
     // The level label is drawn again after the erasing.
-    const auto texts = game_testing::textsOf(ops);
+    const auto texts = textsOf(ops);
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "LEVEL") > 0, start == MenuItem::SENTE);
   }
 }
@@ -234,7 +234,7 @@ TEST_F(Files, AFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(g->form.手順.手順_最終, 6);
     // Only KIFU_READ_Click touched the lists: they stay open for another choice.
     EXPECT_EQ(g->panel.listChanges, listChanges + 1);
-    EXPECT_TRUE(game_testing::textsOf(g->takeOps()).empty());
+    EXPECT_TRUE(textsOf(g->takeOps()).empty());
   }
 }
 
@@ -347,12 +347,7 @@ TEST_F(Files, ReplacingARecordAsksFirst) {
 // saving, saved, and only then "続けますか？" is asked.
 TEST_F(Files, AFinishedGameCanBeSavedBeforeTheNextOne) {
   g->form.START_Click();
-  局面& s = g->form.対局値.局;
-  s.盤面 = {};
-  s.盤面[5][9] = -王;
-  s.盤面[5][1] = 王;
-  s.盤面[5][5] = -飛;
-  勢力調査(s);
+  g->setBoard({{5, 9, -王}, {5, 1, 王}, {5, 5, -飛}});
   g->messages.declineSave = false;
   g->take();
   g->move(5, 5, 5, 1);
