@@ -215,14 +215,5 @@ TEST(Music, TheBgmItemStopsAndLoopsTheMusic) {
   EXPECT_EQ(b.settings.lines->at(3), "BGM=ON");
 }
 
-TEST(OptionMenu, OpeningItClosesTheRecordPanel) {
-  StartedProgram b;
-  b.panel.lists = {true, true, true};
-  b.panel.textShown = true;
-  b.form.メニュー選択(MenuItem::OPTION);
-  EXPECT_EQ(b.panel.lists, (std::array<bool, 3>{}));
-  EXPECT_FALSE(b.panel.textShown);
-}
-
 }  // namespace
 }  // namespace qz

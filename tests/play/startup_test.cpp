@@ -100,13 +100,20 @@ TEST(Shutdown, OtherKeysAreIgnored) {
   EXPECT_FALSE(b.window.ended);
 }
 
-TEST(AboutBox, ClosesThePanelChimesAndNamesTheProgram) {
+TEST(RecordPanel, TheAboutBoxAndTheOptionsMenuCloseIt) {
+  for (const MenuItem item : {MenuItem::VER, MenuItem::OPTION}) {
+    StartedProgram b;
+    b.panel.lists = {true, true, true};
+    b.panel.textShown = true;
+    b.form.メニュー選択(item);
+    EXPECT_EQ(b.panel.lists, (std::array<bool, 3>{}));
+    EXPECT_FALSE(b.panel.textShown);
+  }
+}
+
+TEST(AboutBox, ChimesAndNamesTheProgram) {
   StartedProgram b;
-  b.panel.lists = {true, true, true};
-  b.panel.textShown = true;
   b.form.メニュー選択(MenuItem::VER);
-  EXPECT_EQ(b.panel.lists, (std::array<bool, 3>{}));
-  EXPECT_FALSE(b.panel.textShown);
   ASSERT_EQ(b.events.size(), 2u);
   EXPECT_EQ(b.events[0], sound("その他.wav"));
   const Event& box = b.events[1];
