@@ -4,12 +4,11 @@
 
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "fakes.h"
+#include "tests/test_files.h"
 
 namespace qz::records_testing {
 
@@ -86,16 +85,6 @@ inline std::vector<状態> playScripted(RecordGame& g) {
   }
   g.take();
   return after;
-}
-
-inline std::string readBytes(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeBytes(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
 }
 
 }  // namespace qz::records_testing
