@@ -3,9 +3,11 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -35,6 +37,22 @@ inline std::string readBytes(const std::filesystem::path& p) {
 
 inline void writeBytes(const std::filesystem::path& p, const std::string& bytes) {
   std::ofstream(p, std::ios::binary) << bytes;
+}
+
+// What f answers when run while files may grow to `bytes` only, as on a disk
+// that fills up.
+template <class F>
+auto withFileSizeLimit(rlim_t bytes, F f) {
+  rlimit saved{};
+  EXPECT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = bytes;
+  EXPECT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  auto r = f();
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  return r;
 }
 
 }  // namespace qz

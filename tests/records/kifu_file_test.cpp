@@ -3,12 +3,10 @@
 #include "records/kifu_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstring>
 
 #include "records/file_io.h"
@@ -101,17 +99,8 @@ TEST_F(KifuFile, TargetThatIsAFolderStaysAndNoTemporaryIsLeft) {
 TEST_F(KifuFile, FailedWriteLeavesTheOldRecordIntact) {
   ASSERT_TRUE(棋譜書込(folder, "a", header_, History(2, 2)).成功);
   const std::string old = readBytes(folder / "a.棋譜");
-
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const 棋譜ファイル結果 r = 棋譜書込(folder, "a", header_, History(600, 600));
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous);
-
+  const 棋譜ファイル結果 r =
+      withFileSizeLimit(1000, [&] { return 棋譜書込(folder, "a", header_, History(600, 600)); });
   EXPECT_FALSE(r.成功);
   EXPECT_EQ(r.文言.rfind("棋譜を書き込めませんでした\n", 0), 0u) << r.文言;
   EXPECT_EQ(readBytes(folder / "a.棋譜"), old);

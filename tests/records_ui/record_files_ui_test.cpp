@@ -1,11 +1,9 @@
 // Record files through the window's handlers: writing from the panel,
 // reading a clicked file, and what broken files and failed writes leave.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QTemporaryDir>
 #include <cmath>
-#include <csignal>
 #include <fstream>
 
 #include "record_games.h"
@@ -298,16 +296,7 @@ TEST_F(Files, AFailedWriteKeepsTheOldFileAndTheGame) {
   const std::string old = "old\r\nu\r\nl\r\n";
   writeBytes(record("keep"), old);
   // Files may grow to 40 bytes only: the new record cannot be written.
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 40;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const auto events = g->save("keep");
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, oldHandler);
-
+  const auto events = withFileSizeLimit(40, [&] { return g->save("keep"); });
   ASSERT_EQ(events.size(), 2u);
   EXPECT_EQ(events[0], box("「keep.棋譜」はすでにあります。上書きしますか？", "棋譜保存"));
   EXPECT_EQ(events[1].text.rfind("棋譜を書き込めませんでした", 0), 0u) << events[1].text;
