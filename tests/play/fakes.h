@@ -50,15 +50,9 @@ class FakeMenu : public Menu {
  public:
   bool itemChecked(MenuItem item) const override { return checks.count(item) && checks.at(item); }
   void setItemChecked(MenuItem item, bool on) override { checks[item] = on; }
-  bool itemEnabled(MenuItem item) const override { return !disabled.count(item); }
-  void setItemEnabled(MenuItem item, bool on) override {
-    if (on)
-      disabled.erase(item);
-    else
-      disabled.insert(item);
-  }
+  bool itemEnabled(MenuItem) const override { return true; }
+  void setItemEnabled(MenuItem, bool) override {}
   std::map<MenuItem, bool> checks;
-  std::set<MenuItem> disabled;
 };
 
 class FakeMessages : public MessageBoxes {
@@ -89,7 +83,7 @@ class FakeMessages : public MessageBoxes {
 class FakeSound : public Sound {
  public:
   explicit FakeSound(std::vector<Event>& events) : events_(events) {}
-  void 初期化_サウンド() override {}
+  void 初期化_サウンド() override { opened = true; }
   std::int32_t 読込_サウンド(const std::string& name, std::int32_t count) override {
     loaded.push_back(name + ":" + std::to_string(count));
     names.push_back(name);
@@ -117,7 +111,7 @@ class FakeSound : public Sound {
   std::vector<std::string> loaded;  // "file:copies"
   std::set<std::int32_t> looping;
   std::vector<std::int32_t> freed;
-  bool terminated = false;
+  bool opened = false, terminated = false;
 
  private:
   std::vector<Event>& events_;

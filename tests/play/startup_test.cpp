@@ -13,6 +13,7 @@ using namespace fakes;  // NOLINT: the fakes and the started program
 
 TEST(FormLoad, LoadsTheSoundsAndAppliesTheSettingsFile) {
   StartedProgram b(Lines{"背景画=竹", "移動指導=OFF", "経過時間=ON", "BGM=OFF"});
+  EXPECT_TRUE(b.sound.opened);
   EXPECT_EQ(b.sound.loaded,
             (Lines{"その他.wav:3", "禁止.wav:3", "駒打音.wav:3", "氷結.wav:3", "BGM.wav:1"}));
   EXPECT_EQ(b.form.音_その他, 1);
