@@ -11,8 +11,8 @@
 #include <fstream>
 #include <string>
 
-#include "records/kifu_file.h"
 #include "record_games.h"
+#include "records/kifu_file.h"
 
 namespace qz {
 namespace {
