@@ -11,8 +11,8 @@
 #include <fstream>
 #include <string>
 
+#include "record_games.h"
 #include "records/kifu_file.h"
-#include "records_bench.h"
 
 namespace qz {
 namespace {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "display/pictures.h"
 #include "display/recording_surface.h"
@@ -70,35 +71,24 @@ TEST(PictureTable, CodesChooseTheirPictures) {
   }
 }
 
-TEST(PictureTable, EveryPictureHasItsOwnNameAndSize) {
+TEST(PictureTable, EveryPictureHasItsOwnName) {
   std::vector<std::string> names;
   for (int i = 0; i < pictureCount; ++i) names.push_back(pictureName(static_cast<Picture>(i)));
   std::sort(names.begin(), names.end());
   EXPECT_EQ(std::unique(names.begin(), names.end()), names.end());
-  EXPECT_EQ(pictureSize(Picture::FirstPiece).width, 33);
-  EXPECT_EQ(pictureSize(Picture::KARA_MASU).height, 41);
-  EXPECT_EQ(pictureSize(Picture::HAIKEI_RENGA).width, 34);
-  EXPECT_EQ(pictureSize(Picture::QZSHOGI).height, 63);
 }
 
-TEST_F(Painters, FractionalCellsMoveByTenthsOfACell) {
+TEST_F(Painters, PicturesMoveByTenthsOfACellAndOutlinesSpanTheirCell) {
   g.描画_絵(1, 11.1, -0.1);
-  ASSERT_EQ(rec.ops.size(), 1u);
-  EXPECT_EQ(rec.ops[0].picture, Picture::QZSHOGI);
-  // 49.5 twips right of and 61.5 twips above the corner of cell (11, 0).
-  EXPECT_NEAR(rec.ops[0].x, 6495 + 49.5, 1e-9);
-  EXPECT_NEAR(rec.ops[0].y, 100 - 61.5, 1e-9);
-}
-
-TEST_F(Painters, OutlineRunsToTheNextCellsCorner) {
   g.描画_桝輪郭(12, 1, 1);
-  ASSERT_EQ(rec.ops.size(), 1u);
-  const Op& b = rec.ops[0];
+  ASSERT_EQ(rec.ops.size(), 2u);
+  EXPECT_EQ(rec.ops[0].picture, Picture::QZSHOGI);
+  // A tenth of a cell right of and above the corner of cell (11, 0).
+  EXPECT_NEAR(rec.ops[0].x - セルX(11), 桝幅 / 10.0, 1e-9);
+  EXPECT_NEAR(セルY(0) - rec.ops[0].y, 桝高 / 10.0, 1e-9);
+  const Op& b = rec.ops[1];
   EXPECT_EQ(b.colour, 12);
-  EXPECT_DOUBLE_EQ(b.x, 1545);
-  EXPECT_DOUBLE_EQ(b.y, 715);
-  EXPECT_DOUBLE_EQ(b.x2, 2040);
-  EXPECT_DOUBLE_EQ(b.y2, 1330);
+  EXPECT_EQ(std::tuple(b.x, b.y, b.x2, b.y2), std::tuple(セルX(1), セルY(1), セルX(2), セルY(2)));
 }
 
 TEST_F(Painters, MansStandShowsCountsWithShadowAndEmptySlotsBare) {

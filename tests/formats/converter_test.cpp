@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "records/kifu.h"
+#include "tests/test_files.h"
 
 namespace qz {
 namespace {
@@ -23,11 +23,6 @@ struct 実行結果 {
   std::ostringstream out, err;
   const int r = 変換実行(引数, in, out, err);
   return {r, out.str(), err.str()};
-}
-
-std::string 読む(const std::filesystem::path& p) {
-  std::ifstream f(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
 TEST(Converter, ThroughStandardInputAndOutput) {
@@ -50,12 +45,12 @@ TEST(Converter, FilesByTheirExtensionsAndTheNativeFormatUnchanged) {
   // A .棋譜 written by the program's own writer, to KIF and back, byte for byte.
   const 手順 手[] = {{3, 7, 3, 6, 0, -歩, -歩, 0, 12, 0, 0}, {7, 3, 7, 4, 0, 歩, 歩, 12, 12, 0, 5}};
   const std::string 元 = 棋譜符号化({"対局", "上の人", "下の人"}, 手).内容;
-  std::ofstream(場所 / "a.棋譜", std::ios::binary) << 元;
+  writeBytes(場所 / "a.棋譜", 元);
   EXPECT_EQ(実行({(場所 / "a.棋譜").string(), (場所 / "b.kif").string()}).終了, 0);
   EXPECT_EQ(実行({(場所 / "b.kif").string(), (場所 / "c.kifu").string()}).終了, 0);
   EXPECT_EQ(実行({(場所 / "c.kifu").string(), (場所 / "d.棋譜").string()}).終了, 0);
-  EXPECT_EQ(読む(場所 / "d.棋譜"), 元);
-  EXPECT_NE(読む(場所 / "c.kifu").find("先手：下の人\r\n後手：上の人\r\n"), std::string::npos);
+  EXPECT_EQ(readBytes(場所 / "d.棋譜"), 元);
+  EXPECT_NE(readBytes(場所 / "c.kifu").find("先手：下の人\r\n後手：上の人\r\n"), std::string::npos);
   std::filesystem::remove_all(場所);
 }
 

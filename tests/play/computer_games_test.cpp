@@ -5,28 +5,16 @@
 
 #include <random>
 
-#include "game_bench.h"
-#include "rules/movegen.h"
+#include "fakes.h"
 
 namespace qz {
 namespace {
 
-using game_testing::box;
-using game_testing::Event;
-using game_testing::Game;
-
-std::vector<指し手> 人間の合法手(const Form1& f) {
-  局面 s = f.対局値.局;
-  勢力調査(s);
-  調査_2歩フラグ設定(s);
-  std::vector<指し手> r;
-  合法手列挙(s, true, [&](const 指し手& m) { r.push_back(m); });
-  return r;
-}
+using namespace fakes;  // NOLINT: the fakes and the started program
 
 // Plays the human's side by clicks until the game has ended (and a new board
 // is up) or the cap is reached; returns the number of human moves.
-int 対局する(Game& g, unsigned seed, int cap) {
+int 対局する(StartedProgram& g, unsigned seed, int cap) {
   std::mt19937 rng(seed);
   int moves = 0;
   while (g.form.対局値.手番 != 0 && moves < cap) {
@@ -57,7 +45,7 @@ bool shown(const std::vector<Event>& events, const Event& e) {
 class EachLevel : public ::testing::TestWithParam<int> {};
 
 TEST_P(EachLevel, AGameRunsToAKingCapture) {
-  Game g;
+  StartedProgram g;
   g.form.LEVEL1_Click();
   g.form.レベル_設定(GetParam());
   g.form.SENTE_Click();
@@ -75,7 +63,7 @@ TEST_P(EachLevel, AGameRunsToAKingCapture) {
 }
 
 TEST_P(EachLevel, AGameWithTheComputerMovingFirstRunsToAnEnd) {
-  Game g;
+  StartedProgram g;
   g.form.レベル_設定(GetParam());
   g.form.GOTE_Click();
   EXPECT_EQ(g.form.対局値.局.手番値_COM, 先手);
@@ -88,12 +76,12 @@ INSTANTIATE_TEST_SUITE_P(Levels, EachLevel, ::testing::Values(1, 2, 3));
 
 // Declining a new game ends the program after the shutdown procedure.
 TEST(AgainstTheComputer, DecliningANewGameEndsTheProgram) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.messages.yesNo = {Answer::No};
   EXPECT_THROW(対局する(g, 3u, 300), ProgramEnded);
   EXPECT_TRUE(g.window.ended);
-  EXPECT_EQ(g.sound.freed, 5);
+  EXPECT_EQ(g.sound.freed.size(), 5u);
   EXPECT_TRUE(g.sound.terminated);
 }
 

@@ -5,30 +5,20 @@
 #include <tuple>
 
 #include "computer/search.h"
-#include "game_bench.h"
+#include "fakes.h"
 
 namespace qz {
 namespace {
 
-using game_testing::box;
-using game_testing::Event;
-using game_testing::Game;
-using game_testing::sound;
-using game_testing::textsOf;
-
-const Event 駒打 = sound("駒打音.wav");
-const Event 氷結 = sound("氷結.wav");
+using namespace fakes;  // NOLINT: the fakes and the started program
 
 // A game against the computer (the human 先手), the computer to move, on a
 // board holding only the given pieces (x, y, code).
-void 局面を置く(Game& g, std::initializer_list<std::tuple<int, int, int>> pieces) {
+void 局面を置く(StartedProgram& g, const std::vector<std::tuple<int, int, int>>& pieces) {
   g.form.SENTE_Click();
-  局面& s = g.form.対局値.局;
-  s.盤面 = {};
-  for (const auto& [x, y, c] : pieces) s.盤面[x][y] = static_cast<std::int16_t>(c);
-  勢力調査(s);
+  g.setBoard(pieces);
   g.form.対局値.手数 = 1;
-  g.form.対局値.手番 = s.手番値_COM;
+  g.form.対局値.手番 = g.form.対局値.局.手番値_COM;
   g.take();
   g.takeOps();
 }
@@ -37,11 +27,11 @@ void 局面を置く(Game& g, std::initializer_list<std::tuple<int, int, int>> p
 // block or freeze the lance (the pawn on (9, 7) keeps the rook off row 9), so
 // every move loses and the first is played: the silver steps off the rook's
 // row, a check the gold can block. The human then takes the king.
-const std::initializer_list<std::tuple<int, int, int>> 王手局面 = {
+const std::vector<std::tuple<int, int, int>> 王手局面 = {
     {1, 1, 王}, {9, 5, 飛}, {5, 5, 銀}, {1, 9, -香}, {2, 5, -王}, {2, 6, -金}, {9, 7, -歩}};
 
 TEST(ComputerTurn, ACheckIsAnnouncedAndTheGameGoesOn) {
-  Game g;
+  StartedProgram g;
   局面を置く(g, 王手局面);
   g.form.GOTE_Click();
   EXPECT_EQ(g.at(4, 4), 銀);
@@ -57,7 +47,7 @@ TEST(ComputerTurn, ACheckIsAnnouncedAndTheGameGoesOn) {
 }
 
 TEST(ComputerTurn, AMateIsAnnouncedButDoesNotEndTheGame) {
-  Game g;
+  StartedProgram g;
   局面を置く(g, {{1, 1, 王}, {5, 9, -王}});
   g.form.対局値.局.持駒_COM.加える(2);
   g.form.GOTE_Click();
@@ -72,7 +62,7 @@ TEST(ComputerTurn, AMateIsAnnouncedButDoesNotEndTheGame) {
 }
 
 TEST(ComputerTurn, TakingTheKingEndsTheGameWithoutACheckMessage) {
-  Game g;
+  StartedProgram g;
   局面を置く(g, {{1, 1, 王}, {5, 2, 飛}, {5, 9, -王}});
   g.form.GOTE_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{駒打, box("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了"),
@@ -84,7 +74,7 @@ TEST(ComputerTurn, TakingTheKingEndsTheGameWithoutACheckMessage) {
 // Every piece of the computer frozen and nothing in its hand: the human wins
 // rather than the computer playing an empty move.
 TEST(ComputerTurn, NoMoveAtAllLosesTheGame) {
-  Game g;
+  StartedProgram g;
   局面を置く(g, {{5, 1, 王}, {5, 5, -飛}, {5, 9, -王}});
   g.form.GOTE_Click();
   EXPECT_EQ(g.take(),
@@ -94,7 +84,7 @@ TEST(ComputerTurn, NoMoveAtAllLosesTheGame) {
 }
 
 TEST(ComputerTurn, ItsClockCountsTheThinkingTime) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);
   const 手順& h = g.form.手順[2];
@@ -110,7 +100,7 @@ TEST(ComputerTurn, ItsClockCountsTheThinkingTime) {
 // The 50 ms timer and any click or menu command that arrive while a box is
 // open (its event loop runs them) are dropped until the box's handler is done.
 TEST(Reentry, NothingRunsInsideAnOpenBox) {
-  Game g;
+  StartedProgram g;
   局面を置く(g, 王手局面);
   int inside = 0;
   g.messages.whileOpen = [&] {
@@ -146,7 +136,7 @@ TEST(Reentry, NothingRunsInsideAnOpenBox) {
 
 // A tick outside any handler paints the running clock of the side to move.
 TEST(Reentry, ATickOutsideAHandlerPaintsTheClock) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.takeOps();
   g.clock.now += 61;

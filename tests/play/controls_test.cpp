@@ -5,18 +5,12 @@
 
 #include <algorithm>
 
-#include "game_bench.h"
+#include "fakes.h"
 
 namespace qz {
 namespace {
 
-using game_testing::box;
-using game_testing::Event;
-using game_testing::Game;
-using game_testing::sound;
-using game_testing::textsOf;
-
-const Event 禁止 = sound("禁止.wav");
+using namespace fakes;  // NOLINT: the fakes and the started program
 
 // The last status line drawn among the operations ("" when it was cleared).
 std::string 状態行(const std::vector<RecordingSurface::Op>& ops) {
@@ -32,20 +26,20 @@ std::string 状態行(const std::vector<RecordingSurface::Op>& ops) {
 TEST(StatusLine, ARefusedClickSaysWhyAndTheNextMoveClearsIt) {
   struct Case {
     const char* what;
-    std::function<void(Game&)> set;  // after START, the lower side to move
+    std::function<void(StartedProgram&)> set;  // after START, the lower side to move
     int fx, fy, tx, ty;
     std::string reason;
   };
   const Case cases[] = {
       {"far", {}, 3, 7, 3, 5, "そこへは動けません　先手の番です"},
       {"frozen",
-       [](Game& g) {
+       [](StartedProgram& g) {
          g.form.対局値.局.盤面[3][6] = 歩;
          勢力調査(g.form.対局値.局);
        },
        3, 7, 3, 6, "氷結しています　先手の番です"},
       {"check",
-       [](Game& g) {
+       [](StartedProgram& g) {
          局面& s = g.form.対局値.局;
          s.盤面[5][7] = 0;
          s.盤面[5][3] = 0;
@@ -53,22 +47,17 @@ TEST(StatusLine, ARefusedClickSaysWhyAndTheNextMoveClearsIt) {
          勢力調査(s);
        },
        5, 9, 5, 8, "王手されています　先手の番です"},
-      {"double pawn", [](Game& g) { g.form.対局値.局.持駒_MAN.加える(持駒番号(-歩)); }, MAN持駒X,
-       持駒台の升(-歩).y, 5, 5, "二歩になります　先手の番です"},
+      {"double pawn", [](StartedProgram& g) { g.form.対局値.局.持駒_MAN.加える(持駒番号(-歩)); },
+       MAN持駒X, 持駒台の升(-歩).y, 5, 5, "二歩になります　先手の番です"},
       {"promote",
-       [](Game& g) {
-         局面& s = g.form.対局値.局;
-         s.盤面 = {};
-         s.盤面[9][1] = 王;
-         s.盤面[5][9] = -王;
-         s.盤面[1][2] = -歩;
-         勢力調査(s);
+       [](StartedProgram& g) {
+         g.setBoard({{9, 1, 王}, {5, 9, -王}, {1, 2, -歩}});
        },
        1, 2, 1, 1, "成らないと動けません（右クリック）　先手の番です"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Game g;
+    StartedProgram g;
     g.form.START_Click();
     if (c.set) c.set(g);
     g.take();
@@ -77,7 +66,7 @@ TEST(StatusLine, ARefusedClickSaysWhyAndTheNextMoveClearsIt) {
     EXPECT_EQ(g.take().front(), 禁止);
     EXPECT_EQ(状態行(g.takeOps()), c.reason);
   }
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.move(3, 7, 3, 5);
   g.move(3, 7, 3, 6);
@@ -97,7 +86,7 @@ TEST(LastMove, EitherSidesMoveIsFramed) {
             r = 10 * x + y;
     return r;
   };
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.takeOps();
   g.move(3, 7, 3, 6);
@@ -110,7 +99,7 @@ TEST(LastMove, EitherSidesMoveIsFramed) {
 
 // Each side's resignation ends the game through the usual end, naming the other side.
 TEST(Resign, TheSideToMoveLoses) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.move(3, 7, 3, 6);
   g.take();
@@ -143,7 +132,7 @@ struct 局面値 {
 };
 
 TEST(Matta, TakesBackBothMovesExactlyAndTheGameGoesOn) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.clock.now += 4;
   g.move(3, 7, 3, 6);
@@ -170,7 +159,7 @@ TEST(Matta, TakesBackBothMovesExactlyAndTheGameGoesOn) {
 }
 
 TEST(Matta, IsRefusedWithAReason) {
-  Game g;
+  StartedProgram g;
   g.form.MATTA_Click();  // no game
   g.form.SENTE_Click();
   g.takeOps();
@@ -194,7 +183,7 @@ TEST(Confirm, ThrowingAGameAwayAsksFirst) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Game g;
+    StartedProgram g;
     g.form.SENTE_Click();
     g.move(7, 7, 7, 6);
     g.take();
@@ -206,7 +195,7 @@ TEST(Confirm, ThrowingAGameAwayAsksFirst) {
     EXPECT_FALSE(g.window.ended);
   }
   // Outside a game: at once.
-  Game g;
+  StartedProgram g;
   EXPECT_THROW(g.form.OWARI_Click(), ProgramEnded);
   EXPECT_EQ(g.take(), (std::vector<Event>{}));
 }
@@ -224,7 +213,7 @@ class FakeList : public MoveList {
 };
 
 TEST(MoveList, ListsEveryMoveAndAClickStepsThere) {
-  Game g;
+  StartedProgram g;
   FakeList list;
   g.form.棋譜一覧接続(&list);
   g.form.START_Click();

@@ -5,15 +5,15 @@
 #include <chrono>
 #include <thread>
 
-#include "game_bench.h"
+#include "fakes.h"
 
 namespace qz {
 namespace {
 
-using game_testing::Game;
+using namespace fakes;  // NOLINT: the fakes and the started program
 
 // Lets Timer1 tick, as the window does every 50 ms, until the search is done.
-void 待つ(Game& g) {
+void 待つ(StartedProgram& g) {
   while (g.form.考え中()) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     g.form.Timer1_Timer();
@@ -21,7 +21,7 @@ void 待つ(Game& g) {
 }
 
 TEST(DeepTurn, TheComputerThinksBesideTheWindowAndPlaysOnATick) {
-  Game g;
+  StartedProgram g;
   g.form.メニュー選択(MenuItem::LEVEL4);
   g.form.GOTE_Click();  // the computer moves first
   ASSERT_TRUE(g.form.考え中());
@@ -40,7 +40,7 @@ TEST(DeepTurn, TheComputerThinksBesideTheWindowAndPlaysOnATick) {
 
 TEST(DeepTurn, OwariAndEscStopTheSearchAtOnce) {
   for (const bool esc : {false, true}) {
-    Game g;
+    StartedProgram g;
     g.form.メニュー選択(MenuItem::LEVEL5);
     g.form.GOTE_Click();
     ASSERT_TRUE(g.form.考え中());
@@ -60,7 +60,7 @@ TEST(DeepTurn, OwariAndEscStopTheSearchAtOnce) {
 // The hint outlines a move of the side to move in yellow and writes it,
 // changes nothing of the game, and goes at the next click.
 TEST(DeepTurn, HintOutlinesASuggestionUntilTheNextClick) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.timer.on = false;  // the clock is not shown: the hint's polling leaves it so
   const auto 盤 = g.form.対局値.局.盤面;
@@ -82,7 +82,7 @@ TEST(DeepTurn, HintOutlinesASuggestionUntilTheNextClick) {
                 op.colour == 色_緑;
   EXPECT_EQ(戻った, 2);
   // No hint before a game.
-  Game idle;
+  StartedProgram idle;
   idle.form.メニュー選択(MenuItem::HINT);
   EXPECT_FALSE(idle.form.考え中());
 }

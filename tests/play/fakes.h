@@ -1,90 +1,120 @@
-// A platform made of fakes that log every call in one list, so that tests
-// can check what Form1 did and in which order, and answer its message boxes.
+// Form1 on fakes of its nine platform interfaces, started (Form_Load has run):
+// message boxes answered from a script, sounds named by their file, a clock
+// the test moves, a record panel with its text boxes, a folder and the
+// dialogs' answers, a settings file in memory, and a surface that records
+// what was drawn. Clicks are given as grid cells.
 #pragma once
 
+#include <array>
 #include <deque>
+#include <filesystem>
+#include <functional>
 #include <map>
 #include <optional>
+#include <ostream>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "display/recording_surface.h"
 #include "play/form1.h"
 #include "play/platform.h"
+#include "rules/movegen.h"
 
-namespace qz::testing {
+namespace qz::fakes {
 
-struct Log {
-  std::vector<std::string> calls;
-  void add(std::string s) { calls.push_back(std::move(s)); }
-  // Index of the first call equal to s, or -1.
-  int find(const std::string& s) const {
-    for (std::size_t i = 0; i < calls.size(); ++i)
-      if (calls[i] == s) return static_cast<int>(i);
-    return -1;
-  }
+using Lines = std::vector<std::string>;
+
+// One thing Form1 did that a player would notice: a box or a sound.
+struct Event {
+  std::string kind;  // "box" or "sound"
+  std::string text;  // the prompt, or the sound's file name
+  std::string title;
+  bool operator==(const Event&) const = default;
 };
+inline void PrintTo(const Event& e, std::ostream* os) {
+  *os << e.kind << "(" << e.text << (e.title.empty() ? "" : " / " + e.title) << ")";
+}
+inline Event box(std::string prompt, std::string title) {
+  return {"box", std::move(prompt), std::move(title)};
+}
+inline Event sound(std::string file) {
+  return {"sound", std::move(file), ""};
+}
+inline const Event 駒打 = sound("駒打音.wav");
+inline const Event 氷結 = sound("氷結.wav");
+inline const Event 禁止 = sound("禁止.wav");
 
 class FakeMenu : public Menu {
  public:
   bool itemChecked(MenuItem item) const override { return checks.count(item) && checks.at(item); }
   void setItemChecked(MenuItem item, bool on) override { checks[item] = on; }
-  bool itemEnabled(MenuItem item) const override { return !disabled.count(item); }
-  void setItemEnabled(MenuItem item, bool on) override {
-    if (on)
-      disabled.erase(item);
-    else
-      disabled[item] = true;
-  }
+  bool itemEnabled(MenuItem) const override { return true; }
+  void setItemEnabled(MenuItem, bool) override {}
   std::map<MenuItem, bool> checks;
-  std::map<MenuItem, bool> disabled;
 };
 
 class FakeMessages : public MessageBoxes {
  public:
-  explicit FakeMessages(Log& log) : log_(log) {}
-  struct Shown {
-    std::string prompt, title;
-    Buttons buttons;
-    Icon icon;
-  };
-  Answer ask(const std::string& prompt, const std::string& title, Buttons buttons,
-             Icon icon) override {
-    shown.push_back({prompt, title, buttons, icon});
-    log_.add("box:" + title);
+  explicit FakeMessages(std::vector<Event>& events) : events_(events) {}
+  Answer ask(const std::string& prompt, const std::string& title, Buttons buttons, Icon) override {
+    events_.push_back(box(prompt, title));
+    lastButtons = buttons;
+    // Something that happens while the box is open (a timer tick, a click).
+    if (whileOpen) whileOpen();
     if (buttons == Buttons::OK) return Answer::OK;
-    Answer a = answers.empty() ? Answer::Yes : answers.front();
-    if (!answers.empty()) answers.pop_front();
+    // The offer to save a finished game is declined unless a test says otherwise.
+    if (prompt == "棋譜を保存しますか？" && declineSave) return Answer::No;
+    if (yesNo.empty()) return Answer::Yes;
+    const Answer a = yesNo.front();
+    yesNo.pop_front();
     return a;
   }
-  std::vector<Shown> shown;
-  std::deque<Answer> answers;
+  std::deque<Answer> yesNo;
+  bool declineSave = true;
+  std::function<void()> whileOpen;
+  Buttons lastButtons = Buttons::OK;
 
  private:
-  Log& log_;
+  std::vector<Event>& events_;
 };
 
 class FakeSound : public Sound {
  public:
-  explicit FakeSound(Log& log) : log_(log) {}
-  void 初期化_サウンド() override { log_.add("初期化_サウンド"); }
+  explicit FakeSound(std::vector<Event>& events) : events_(events) {}
+  void 初期化_サウンド() override { opened = true; }
   std::int32_t 読込_サウンド(const std::string& name, std::int32_t count) override {
-    log_.add("読込_サウンド:" + name + ":" + std::to_string(count));
-    return ++next;
+    loaded.push_back(name + ":" + std::to_string(count));
+    names.push_back(name);
+    return static_cast<std::int32_t>(names.size());
   }
-  void 終了_サウンド() override { log_.add("終了_サウンド"); }
-  std::int32_t dsPlay(std::int32_t b) override { return op("dsPlay", b); }
-  std::int32_t dsPlayLooping(std::int32_t b) override { return op("dsPlayLooping", b); }
-  std::int32_t dsStop(std::int32_t b) override { return op("dsStop", b); }
-  std::int32_t dsFree(std::int32_t b) override { return op("dsFree", b); }
-  std::int32_t next = 0;
-
- private:
-  std::int32_t op(const char* name, std::int32_t b) {
-    log_.add(std::string(name) + ":" + std::to_string(b));
+  void 終了_サウンド() override { terminated = true; }
+  std::int32_t dsPlay(std::int32_t b) override {
+    if (b >= 1 && b <= static_cast<std::int32_t>(names.size()))
+      events_.push_back(sound(names[b - 1]));
     return 0;
   }
-  Log& log_;
+  std::int32_t dsPlayLooping(std::int32_t b) override {
+    looping.insert(b);
+    return 0;
+  }
+  std::int32_t dsStop(std::int32_t b) override {
+    looping.erase(b);
+    return 0;
+  }
+  std::int32_t dsFree(std::int32_t b) override {
+    freed.push_back(b);
+    return 0;
+  }
+  std::vector<std::string> names;   // the buffer n is names[n - 1]
+  std::vector<std::string> loaded;  // "file:copies"
+  std::set<std::int32_t> looping;
+  std::vector<std::int32_t> freed;
+  bool opened = false, terminated = false;
+
+ private:
+  std::vector<Event>& events_;
 };
 
 class FakeTimer : public Timer {
@@ -96,90 +126,178 @@ class FakeTimer : public Timer {
 
 class FakeClock : public Clock {
  public:
-  double secondsSinceMidnight() override { return now; }
-  double now = 0;
+  double secondsSinceMidnight() override {
+    const double t = now;
+    now += perRead;
+    return t;
+  }
+  double now = 36000;
+  double perRead = 0;  // how far the clock moves on at each reading
 };
 
+// Four text boxes, one folder for both lists, the file name the test
+// "clicks", the dialogs' answers and a clipboard string.
 class FakePanel : public RecordPanel {
  public:
-  explicit FakePanel(Log& log) : log_(log) {}
   void setListsVisible(bool a, bool b, bool c) override {
-    log_.add(std::string("lists:") + (a ? "1" : "0") + (b ? "1" : "0") + (c ? "1" : "0"));
+    lists = {a, b, c};
+    ++listChanges;
   }
-  void setTextPanelVisible(bool v) override { log_.add(v ? "text:shown" : "text:hidden"); }
+  void setTextPanelVisible(bool v) override {
+    if (!v) texts = {};
+    textShown = v;
+  }
+  std::string text(int b) const override {
+    return b >= 1 && b <= 4 ? texts[static_cast<std::size_t>(b - 1)] : "";
+  }
+  std::filesystem::path directoryPath() const override { return folder; }
+  std::filesystem::path fileListPath() const override { return folder; }
+  std::string fileName() const override { return clicked; }
+  void refreshFileList() override { ++refreshes; }
+  std::filesystem::path chooseRecordToOpen() override { return toOpen; }
+  std::filesystem::path chooseRecordToSave(const std::string& format) override {
+    asked = format;
+    return toSave;
+  }
+  std::string clipboardText() const override { return clipboard; }
+  void setClipboardText(const std::string& t) override { clipboard = t; }
 
- private:
-  Log& log_;
+  std::array<bool, 3> lists{};
+  int listChanges = 0;
+  bool textShown = false;
+  std::array<std::string, 4> texts;  // Text1 (file name), Text2 (title), Text3, Text4
+  std::filesystem::path folder;
+  std::string clicked;
+  int refreshes = 0;
+  std::filesystem::path toOpen, toSave;  // empty: the dialog is cancelled
+  std::string asked, clipboard;
 };
 
 class FakeSettings : public SettingsStore {
  public:
-  explicit FakeSettings(Log& log) : log_(log) {}
-  std::optional<std::vector<std::string>> readLines() override {
-    log_.add("settings:read");
-    return file;
-  }
-  bool writeLines(const std::vector<std::string>& lines) override {
-    log_.add("settings:write");
+  std::optional<Lines> readLines() override { return lines; }
+  bool writeLines(const Lines& l) override {
     ++writes;
     if (failWrites > 0) {
       --failWrites;
       return false;
     }
-    file = lines;
+    lines = l;
     return true;
   }
-  std::string readFailure() const override { return file ? "" : failure; }
-  std::optional<std::vector<std::string>> file;
+  std::string readFailure() const override { return lines ? "" : failure; }
+  std::optional<Lines> lines = Lines{"背景画=緑", "移動指導=ON", "経過時間=ON", "BGM=OFF"};
   std::string failure;  // why a file that is there cannot be read
   int writes = 0;
   int failWrites = 0;
-
- private:
-  Log& log_;
 };
 
 class FakeWindow : public Window {
  public:
-  explicit FakeWindow(Log& log) : log_(log) {}
-  void setBackColour(int i) override { log_.add("backColour:" + std::to_string(i)); }
+  void setBackColour(int i) override { backColour = i; }
   bool maximized() const override { return isMaximized; }
-  void place(int l, int t, int w, int h) override {
-    log_.add("place:" + std::to_string(l) + "," + std::to_string(t) + "," + std::to_string(w) +
-             "," + std::to_string(h));
-  }
+  void place(int l, int t, int w, int h) override { placed = {l, t, w, h}; }
   void endProgram() override {
-    log_.add("end");
+    ended = true;
     throw ProgramEnded{};
   }
+  int backColour = -1;
+  std::array<int, 4> placed{};
   bool isMaximized = false;
-
- private:
-  Log& log_;
+  bool ended = false;
 };
 
-// A Form1 on fakes; the surface records what was drawn.
-struct Bench {
-  Log log;
+// A started program: Form_Load has run, after `prepare` set up the fakes
+// (the settings file, the panel's folder).
+struct StartedProgram {
+  std::vector<Event> events;
   RecordingSurface surface;
   FakeMenu menu;
-  FakeMessages messages{log};
-  FakeSound sound{log};
+  FakeMessages messages{events};
+  FakeSound sound{events};
   FakeTimer timer;
   FakeClock clock;
-  FakePanel panel{log};
-  FakeSettings settings{log};
-  FakeWindow window{log};
+  FakePanel panel;
+  FakeSettings settings;
+  FakeWindow window;
   Form1 form{Platform{surface, menu, messages, sound, timer, clock, panel, settings, window}};
 
+  explicit StartedProgram(const std::function<void(StartedProgram&)>& prepare = {}) {
+    if (prepare) prepare(*this);
+    form.Form_Load();
+  }
+  // Started with this settings file (nothing: there is none).
+  explicit StartedProgram(std::optional<Lines> settingsFile)
+      : StartedProgram([&](StartedProgram& p) { p.settings.lines = settingsFile; }) {}
+
   bool checked(MenuItem item) const { return menu.itemChecked(item); }
-  // The texts drawn so far.
-  std::vector<std::string> texts() const {
-    std::vector<std::string> r;
-    for (const auto& op : surface.ops)
-      if (op.kind == RecordingSurface::Kind::Text) r.push_back(op.text);
+  // A press of the given button inside grid cell (x, y).
+  void click(int x, int y, int button = ボタン_左) {
+    form.Form_MouseDown(button, 0, 盤左端 + 桝幅 * x + 100, 盤上端 + 桝高 * y + 100);
+  }
+  // A move on the board, or a drop when (fx, fy) is a stand cell.
+  void move(int fx, int fy, int tx, int ty, int button = ボタン_左) {
+    click(fx, fy);
+    click(tx, ty, button);
+  }
+  int at(int x, int y) const { return form.対局値.局.盤面[x][y]; }
+  // A board holding only the given pieces (x, y, code), its influence surveyed.
+  void setBoard(const std::vector<std::tuple<int, int, int>>& pieces) {
+    局面& s = form.対局値.局;
+    s.盤面 = {};
+    for (const auto& [x, y, c] : pieces) s.盤面[x][y] = static_cast<std::int16_t>(c);
+    勢力調査(s);
+  }
+  // The events since the last call, and forget them.
+  std::vector<Event> take() {
+    std::vector<Event> r;
+    r.swap(events);
+    return r;
+  }
+  // The surface operations since the last call, and forget them.
+  std::vector<RecordingSurface::Op> takeOps() {
+    std::vector<RecordingSurface::Op> r;
+    r.swap(surface.ops);
     return r;
   }
 };
 
-}  // namespace qz::testing
+// The picture last painted at cell (x, y) among the given operations, if any.
+inline std::optional<Picture> lastPictureAt(const std::vector<RecordingSurface::Op>& ops, int x,
+                                            int y) {
+  std::optional<Picture> r;
+  for (const auto& op : ops)
+    if (op.kind == RecordingSurface::Kind::Picture && op.x == 盤左端 + 桝幅 * x &&
+        op.y == 盤上端 + 桝高 * y)
+      r = op.picture;
+  return r;
+}
+
+// The colours cell (x, y) was outlined in, in order.
+inline std::vector<int> outlinesAt(const std::vector<RecordingSurface::Op>& ops, int x, int y) {
+  std::vector<int> r;
+  for (const auto& op : ops)
+    if (op.kind == RecordingSurface::Kind::Box && op.x == 盤左端 + 桝幅 * x &&
+        op.y == 盤上端 + 桝高 * y)
+      r.push_back(op.colour);
+  return r;
+}
+
+inline std::vector<std::string> textsOf(const std::vector<RecordingSurface::Op>& ops) {
+  std::vector<std::string> r;
+  for (const auto& op : ops)
+    if (op.kind == RecordingSurface::Kind::Text) r.push_back(op.text);
+  return r;
+}
+
+// Every legal move of the human's side (the lower one) in the program's game.
+inline std::vector<指し手> 人間の合法手(const Form1& f) {
+  局面 s = f.対局値.局;
+  勢力調査(s);
+  調査_2歩フラグ設定(s);
+  std::vector<指し手> r;
+  合法手列挙(s, true, [&](const 指し手& m) { r.push_back(m); });
+  return r;
+}
+
+}  // namespace qz::fakes

@@ -3,52 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
-#include "game_bench.h"
+#include "fakes.h"
 #include "records/formats.h"
+#include "tests/test_files.h"
 
 namespace qz {
 namespace {
 
-using game_testing::box;
-using game_testing::Event;
+using namespace fakes;  // NOLINT: the fakes and the started program
 
-// The dialogs answered from the test; the clipboard a string.
-class DialogPanel : public game_testing::Panel_ {
- public:
-  std::filesystem::path chooseRecordToOpen() override { return toOpen; }
-  std::filesystem::path chooseRecordToSave(const std::string& format) override {
-    asked = format;
-    return toSave;
-  }
-  std::string clipboardText() const override { return clipboard; }
-  void setClipboardText(const std::string& t) override { clipboard = t; }
-  std::filesystem::path toOpen, toSave;
-  std::string asked, clipboard;
-};
-using Game = game_testing::BasicGame<DialogPanel>;
-
-class FormatsWindow : public ::testing::Test {
+class FormatsWindow : public TempFolderTest {
  protected:
-  void SetUp() override {
-    dir = std::filesystem::temp_directory_path() / ("qzformats_" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir); }
   std::filesystem::path write(const std::string& name, const std::string& bytes) {
-    std::ofstream(dir / name, std::ios::binary) << bytes;
-    return dir / name;
+    writeBytes(folder / name, bytes);
+    return folder / name;
   }
-  static std::string read(const std::filesystem::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-  }
-  std::filesystem::path dir;
 };
 
 TEST_F(FormatsWindow, AHandicapKifOpensAtItsStartAndStepsBothWays) {
-  Game g;
+  StartedProgram g;
   g.panel.toOpen = write("h.kifu",
                          "手合割：香落ち\n上手：上の人\n下手：下の人\n"
                          "   1 ３四歩(33)\n   2 ７六歩(77)\n");
@@ -75,11 +49,11 @@ TEST_F(FormatsWindow, AHandicapKifOpensAtItsStartAndStepsBothWays) {
 }
 
 TEST_F(FormatsWindow, WhatCannotBeReadLeavesTheGameAsItWas) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);
   const 盤配列 before = g.form.対局値.局.盤面;
-  g.panel.toOpen = dir / "missing.kif";
+  g.panel.toOpen = folder / "missing.kif";
   g.take();
   g.form.KIFU_OPEN_Click();
   EXPECT_EQ(g.take(),
@@ -95,25 +69,25 @@ TEST_F(FormatsWindow, WhatCannotBeReadLeavesTheGameAsItWas) {
 }
 
 TEST_F(FormatsWindow, AGameSavedAsKifAndCsaAndPasted) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);  // the computer answers
   g.form.COPY_SFEN_Click();
   const std::string sfen = g.panel.clipboard;
   EXPECT_TRUE(sfen.ends_with(" b - 3")) << sfen;
-  g.panel.toSave = dir / "game";
+  g.panel.toSave = folder / "game";
   g.take();
   g.form.KIFU_SAVE_KIF_Click();
   EXPECT_EQ(g.panel.asked, "KIF");
   EXPECT_EQ(g.take(), (std::vector<Event>{box("棋譜を書き込みました", "  ")}));
-  const 記録読込結果 kif = 棋譜を読む(棋譜形式::KIF, read(dir / "game.kif"));
+  const 記録読込結果 kif = 棋譜を読む(棋譜形式::KIF, readBytes(folder / "game.kif"));
   ASSERT_EQ(kif.記録.手.size(), 2u);
   EXPECT_EQ(kif.記録.下手名, "あなた");
-  g.panel.toSave = dir / "game.csa";
+  g.panel.toSave = folder / "game.csa";
   g.form.KIFU_SAVE_CSA_Click();
-  EXPECT_EQ(棋譜を読む(棋譜形式::CSA, read(dir / "game.csa")).記録.手, kif.記録.手);
+  EXPECT_EQ(棋譜を読む(棋譜形式::CSA, readBytes(folder / "game.csa")).記録.手, kif.記録.手);
   // A save that fails keeps the file that was there.
-  g.panel.toSave = dir / "nofolder" / "x.kif";
+  g.panel.toSave = folder / "nofolder" / "x.kif";
   g.take();
   g.form.KIFU_SAVE_KIF_Click();
   EXPECT_EQ(g.take(),
@@ -121,7 +95,7 @@ TEST_F(FormatsWindow, AGameSavedAsKifAndCsaAndPasted) {
 
   // The KIF copied and pasted into a fresh program replays to the same position.
   g.form.COPY_KIF_Click();
-  Game h;
+  StartedProgram h;
   h.panel.clipboard = g.panel.clipboard;
   h.form.PASTE_Click();
   h.form.AFTER_Click();
@@ -132,18 +106,18 @@ TEST_F(FormatsWindow, AGameSavedAsKifAndCsaAndPasted) {
 }
 
 TEST_F(FormatsWindow, KifRefusesNamesShiftJisCannotHold) {
-  Game g;
+  StartedProgram g;
   g.panel.clipboard = "先手：名前😀\n手合割：平手\n   1 ７六歩(77)\n";
   g.form.PASTE_Click();
-  g.panel.toSave = dir / "x.kif";
+  g.panel.toSave = folder / "x.kif";
   g.take();
   g.form.KIFU_SAVE_KIF_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{box(
                           "KIFファイル（Shift-JIS）に書けない文字があります：「😀」", "棋譜保存")}));
-  EXPECT_FALSE(std::filesystem::exists(dir / "x.kif"));
-  g.panel.toSave = dir / "x.kifu";  // UTF-8 holds it
+  EXPECT_FALSE(std::filesystem::exists(folder / "x.kif"));
+  g.panel.toSave = folder / "x.kifu";  // UTF-8 holds it
   g.form.KIFU_SAVE_KIF_Click();
-  EXPECT_NE(read(dir / "x.kifu").find("先手：名前😀"), std::string::npos);
+  EXPECT_NE(readBytes(folder / "x.kifu").find("先手：名前😀"), std::string::npos);
 }
 
 }  // namespace

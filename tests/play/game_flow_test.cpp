@@ -2,23 +2,15 @@
 // humans played by clicks.
 #include <gtest/gtest.h>
 
-#include "game_bench.h"
+#include "fakes.h"
 
 namespace qz {
 namespace {
 
-using game_testing::box;
-using game_testing::Event;
-using game_testing::Game;
-using game_testing::lastPictureAt;
-using game_testing::outlinesAt;
-using game_testing::sound;
-
-const Event 駒打 = sound("駒打音.wav");
-const Event 氷結 = sound("氷結.wav");
+using namespace fakes;  // NOLINT: the fakes and the started program
 
 TEST(TwoHumans, StartSaysTheLowerSideMovesFirst) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{box("先手の番です", " ")}));
   EXPECT_EQ(g.form.対局値.手番, 先手);
@@ -36,7 +28,7 @@ TEST(TwoHumans, StartSaysTheLowerSideMovesFirst) {
 // The lower side opens its bishop's diagonal and takes the upper king from
 // (9, 5) while the upper side shuffles its rook.
 TEST(TwoHumans, AWholeGameByClicksEndsWithTheKingTaken) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.take();
   struct Step {
@@ -83,7 +75,7 @@ TEST(TwoHumans, AWholeGameByClicksEndsWithTheKingTaken) {
 
 // A capture repaints the capturer's stand; a drop the dropper's.
 TEST(TwoHumans, MovesRepaintTheSquaresAndStandsTheyChange) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.move(3, 7, 3, 6);
   g.move(2, 2, 3, 2);
@@ -104,7 +96,7 @@ TEST(TwoHumans, MovesRepaintTheSquaresAndStandsTheyChange) {
 }
 
 TEST(TwoHumans, EachSideCountsItsOwnTime) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.clock.now += 4;
   g.move(3, 7, 3, 6);
@@ -123,7 +115,7 @@ TEST(TwoHumans, EachSideCountsItsOwnTime) {
 // records, though the time of day moves on while the move is made.
 TEST(Clocks, TheHistoryAndTheTotalAgreeOnAMovesTime) {
   {
-    Game g;
+    StartedProgram g;
     g.form.START_Click();
     g.clock.perRead = 0.25;
     g.move(3, 7, 3, 6);
@@ -132,7 +124,7 @@ TEST(Clocks, TheHistoryAndTheTotalAgreeOnAMovesTime) {
     EXPECT_EQ(g.form.手順[2].後秒C, g.form.対局値.時間_COM);
   }
   {
-    Game g;
+    StartedProgram g;
     g.form.SENTE_Click();
     g.clock.perRead = 0.25;
     g.move(3, 7, 3, 6);
@@ -145,7 +137,7 @@ TEST(Clocks, TheHistoryAndTheTotalAgreeOnAMovesTime) {
 // The upper side takes a bishop that stepped onto a square its pawn bears
 // on, then drops it from its stand; the stand's rows count from the top.
 TEST(TwoHumans, TheUpperSideDropsFromItsStand) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.move(3, 7, 3, 6);
   g.move(2, 2, 3, 2);
@@ -165,7 +157,7 @@ TEST(TwoHumans, TheUpperSideDropsFromItsStand) {
 }
 
 TEST(TwoHumans, TakingTheLowerKingNamesTheUpperSide) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.form.対局値.局.盤面[5][5] = -王;
   g.form.対局値.局.盤面[5][9] = 0;
@@ -180,7 +172,7 @@ TEST(TwoHumans, TakingTheLowerKingNamesTheUpperSide) {
 }
 
 TEST(AgainstTheComputer, SenteLetsTheHumanMoveAndTheComputerAnswer) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{box("MANの番です", " ")}));
   EXPECT_EQ(g.form.対局値.局.手番値_MAN, 先手);
@@ -195,7 +187,7 @@ TEST(AgainstTheComputer, SenteLetsTheHumanMoveAndTheComputerAnswer) {
   EXPECT_EQ(g.form.対局値.手番, 先手);
   EXPECT_EQ(g.form.対局値.時間_MAN, 3);
   EXPECT_TRUE(g.timer.on);
-  const auto texts = game_testing::textsOf(g.takeOps());
+  const auto texts = textsOf(g.takeOps());
   EXPECT_NE(std::find(texts.begin(), texts.end(), "思考中"), texts.end());
   // The computer's move is written beside the board: file, rank, piece.
   const 手順& com = g.form.手順[2];
@@ -207,7 +199,7 @@ TEST(AgainstTheComputer, SenteLetsTheHumanMoveAndTheComputerAnswer) {
 }
 
 TEST(AgainstTheComputer, GoteMakesTheComputerMoveFirstAsSente) {
-  Game g;
+  StartedProgram g;
   g.form.GOTE_Click();
   EXPECT_EQ(g.take().front(), 駒打);
   EXPECT_EQ(g.form.対局値.局.手番値_COM, 先手);
@@ -218,7 +210,7 @@ TEST(AgainstTheComputer, GoteMakesTheComputerMoveFirstAsSente) {
 }
 
 TEST(AgainstTheComputer, SenteOnTheHumansTurnRelabelsTheHumanAsSente) {
-  Game g;
+  StartedProgram g;
   g.form.GOTE_Click();
   const auto board = g.form.対局値.局.盤面;
   g.take();
@@ -235,7 +227,7 @@ TEST(AgainstTheComputer, SenteOnTheHumansTurnRelabelsTheHumanAsSente) {
 
 TEST(AgainstTheComputer, SenteOrGoteOnTheComputersTurnStartsItsMove) {
   for (const bool sente : {true, false}) {
-    Game g;
+    StartedProgram g;
     g.form.START_Click();
     g.move(3, 7, 3, 6);  // a game between humans, the upper side to move
     g.take();
@@ -252,7 +244,7 @@ TEST(AgainstTheComputer, SenteOrGoteOnTheComputersTurnStartsItsMove) {
 // After a finished game the map still describes its last position; a new
 // game must not judge the fresh board's pieces frozen by it.
 TEST(AgainstTheComputer, ANewGameJudgesTheFreshBoard) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.form.対局値.局.盤面[3][6] = 飛;  // bears on the pawn at (3, 7)
   勢力調査(g.form.対局値.局);
@@ -265,7 +257,7 @@ TEST(AgainstTheComputer, ANewGameJudgesTheFreshBoard) {
 }
 
 TEST(Ending, YesGivesAFreshBoardAndNoEndsTheProgram) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);
   g.take();
@@ -278,11 +270,11 @@ TEST(Ending, YesGivesAFreshBoardAndNoEndsTheProgram) {
   g.messages.yesNo = {Answer::No};
   EXPECT_THROW(g.form.終了("ｺﾝﾋﾟｭｰﾀ"), ProgramEnded);
   EXPECT_TRUE(g.window.ended);
-  EXPECT_EQ(g.sound.freed, 5);
+  EXPECT_EQ(g.sound.freed.size(), 5u);
 }
 
 TEST(Menus, TaikyokuAndMatchManChangeNothingOfTheGame) {
-  Game g;
+  StartedProgram g;
   g.form.TAIKYOKU_Click();
   g.form.MATCH_MAN_Click();
   g.form.メニュー選択(MenuItem::MATCH_MAN);

@@ -3,28 +3,21 @@
 
 #include <tuple>
 
-#include "game_bench.h"
+#include "fakes.h"
 
 namespace qz {
 namespace {
 
-using game_testing::box;
-using game_testing::Event;
-using game_testing::Game;
-using game_testing::sound;
-using game_testing::textsOf;
+using namespace fakes;  // NOLINT: the fakes and the started program
 
-const Event 禁止 = sound("禁止.wav");
-const Event 駒打 = sound("駒打音.wav");
-
-std::vector<bool> levelChecks(const Game& g) {
+std::vector<bool> levelChecks(const StartedProgram& g) {
   return {g.menu.itemChecked(MenuItem::LEVEL1), g.menu.itemChecked(MenuItem::LEVEL2),
           g.menu.itemChecked(MenuItem::LEVEL3), g.menu.itemChecked(MenuItem::LEVEL4),
           g.menu.itemChecked(MenuItem::LEVEL5)};
 }
 
 TEST(Level, EachItemChecksItselfAlone) {
-  Game g;
+  StartedProgram g;
   EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, false, true, false, false}));
   g.form.メニュー選択(MenuItem::LEVEL1);
   EXPECT_EQ(g.form.対局値.COMレベル, 1);
@@ -42,7 +35,7 @@ TEST(Level, EachItemChecksItselfAlone) {
 }
 
 TEST(Level, IsShownOnlyInAGameAgainstTheComputer) {
-  Game g;
+  StartedProgram g;
   g.takeOps();
   g.form.LEVEL1_Click();
   EXPECT_TRUE(textsOf(g.takeOps()).empty());
@@ -62,7 +55,7 @@ const std::vector<駒位置> 下の段 = {{2, 8, -角}, {8, 8, -飛}, {1, 9, -�
                                     {2, 9, -桂}, {8, 9, -桂}, {3, 9, -銀}, {7, 9, -銀},
                                     {4, 9, -金}, {6, 9, -金}};
 
-void 段級の盤を確かめる(const Game& g, int grade) {
+void 段級の盤を確かめる(const StartedProgram& g, int grade) {
   for (int i = 0; i < 10; ++i) {
     const 駒位置& up = 上の段[i];
     EXPECT_EQ(g.at(up.x, up.y), i < grade ? 0 : up.code) << "grade " << grade;
@@ -72,7 +65,7 @@ void 段級の盤を確かめる(const Game& g, int grade) {
 }
 
 TEST(Handicap, TheLadderBothWays) {
-  Game g;
+  StartedProgram g;
   for (int grade = 1; grade <= 10; ++grade) {
     g.form.LBEL_UP_Click();
     EXPECT_EQ(g.take(), (std::vector<Event>{駒打}));
@@ -100,7 +93,7 @@ TEST(Handicap, TheLadderBothWays) {
 }
 
 TEST(Handicap, AtEitherEndNothingMovesButTheGradeIsSet) {
-  Game g;
+  StartedProgram g;
   for (int i = 0; i < 10; ++i) g.form.LBEL_UP_Click();
   g.form.対局値.ハンデ設定フラグ = 0;
   const auto board = g.form.対局値.局.盤面;
@@ -115,7 +108,7 @@ TEST(Handicap, AtEitherEndNothingMovesButTheGradeIsSet) {
 TEST(Handicap, RefusedInRecordModeDuringAGameAndAfterReversal) {
   const std::string tail = "\r\r局面→最初にして下さい";
   for (const bool up : {true, false}) {
-    Game g;
+    StartedProgram g;
     g.form.棋譜モード = 1;
     up ? g.form.LBEL_UP_Click() : g.form.LEBEL_DOWN_Click();
     EXPECT_EQ(g.take(),
@@ -139,7 +132,7 @@ TEST(Handicap, RefusedInRecordModeDuringAGameAndAfterReversal) {
 
 // A game against the computer with its bishop and rook taken off.
 TEST(Handicap, AGameIsPlayedOnTheReducedBoard) {
-  Game g;
+  StartedProgram g;
   g.form.LBEL_UP_Click();
   g.form.LBEL_UP_Click();
   g.form.SENTE_Click();

@@ -5,43 +5,32 @@
 #include <cmath>
 #include <tuple>
 
-#include "game_bench.h"
+#include "fakes.h"
 
 namespace qz {
 namespace {
 
-using game_testing::box;
-using game_testing::Event;
-using game_testing::Game;
-using game_testing::outlinesAt;
-using game_testing::sound;
-
-const Event 禁止 = sound("禁止.wav");
-const Event 駒打 = sound("駒打音.wav");
+using namespace fakes;  // NOLINT: the fakes and the started program
 
 // A game between two humans, the lower side to move, on a board holding only
 // the given pieces (x, y, code) and the two kings.
-void 局面を置く(Game& g, std::initializer_list<std::tuple<int, int, int>> pieces) {
+void 局面を置く(StartedProgram& g, std::vector<std::tuple<int, int, int>> pieces) {
   g.form.START_Click();
-  局面& s = g.form.対局値.局;
-  s.盤面 = {};
-  s.盤面[5][9] = -王;
-  s.盤面[5][1] = 王;
-  for (const auto& [x, y, c] : pieces) s.盤面[x][y] = static_cast<std::int16_t>(c);
-  勢力調査(s);
+  pieces.insert(pieces.begin(), {{5, 9, -王}, {5, 1, 王}});
+  g.setBoard(pieces);
   g.take();
   g.takeOps();
 }
 
 TEST(Mouse, AClickBeforeAGameIsRefused) {
-  Game g;
+  StartedProgram g;
   g.click(3, 7);
   EXPECT_EQ(g.take(), (std::vector<Event>{禁止, box("「対局」で始めて下さい", "開始")}));
   EXPECT_EQ(g.form.選択状態, 0);
 }
 
 TEST(Mouse, TheBoardsLeftEdgeIsExact) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.form.Form_MouseDown(ボタン_左, 0, 1544, 盤上端 + 桝高 * 7 + 10);
   EXPECT_EQ(g.form.選択状態, 0);
@@ -55,7 +44,7 @@ TEST(Mouse, TheBoardsLeftEdgeIsExact) {
 }
 
 TEST(Mouse, PickingOutlinesTheSquareAndShowsWhereItMayGo) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.takeOps();
   g.click(3, 7);
@@ -67,7 +56,7 @@ TEST(Mouse, PickingOutlinesTheSquareAndShowsWhereItMayGo) {
 }
 
 TEST(Mouse, TheOtherSidesPieceShowsItsMovesButIsNotPicked) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.take();
   g.takeOps();
@@ -83,7 +72,7 @@ TEST(Mouse, TheOtherSidesPieceShowsItsMovesButIsNotPicked) {
 }
 
 TEST(Mouse, AnOwnPieceClickedWhilePickedIsPickedInstead) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.click(3, 7);
   g.takeOps();
@@ -97,7 +86,7 @@ TEST(Mouse, AnOwnPieceClickedWhilePickedIsPickedInstead) {
 }
 
 TEST(Mouse, AnIllegalDestinationIsRefusedAndDropsThePick) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.take();
   g.move(3, 7, 3, 5);
@@ -108,7 +97,7 @@ TEST(Mouse, AnIllegalDestinationIsRefusedAndDropsThePick) {
 }
 
 TEST(Mouse, AFrozenPieceCannotMove) {
-  Game g;
+  StartedProgram g;
   局面を置く(g, {{4, 6, -金}, {4, 5, 歩}});  // the pawn bears on the gold
   g.move(4, 6, 3, 5);
   EXPECT_EQ(g.take(), (std::vector<Event>{禁止}));
@@ -116,7 +105,7 @@ TEST(Mouse, AFrozenPieceCannotMove) {
 }
 
 TEST(Mouse, ALeftClickWherePromotionIsForcedAsksForTheRightButton) {
-  Game g;
+  StartedProgram g;
   局面を置く(g, {{2, 2, -歩}});
   g.move(2, 2, 2, 1);
   EXPECT_EQ(g.take(), (std::vector<Event>{禁止, box("マウスの右をクリックして下さい", "成り")}));
@@ -133,7 +122,7 @@ TEST(Mouse, ALeftClickWherePromotionIsForcedAsksForTheRightButton) {
 
 TEST(Mouse, TheButtonChoosesOptionalPromotion) {
   for (const auto& [button, expected] : {std::pair{ボタン_左, -銀}, std::pair{ボタン_右, -成銀}}) {
-    Game g;
+    StartedProgram g;
     局面を置く(g, {{2, 5, -銀}});
     g.move(2, 5, 2, 4);  // outside the zone: never promotes
     EXPECT_EQ(g.at(2, 4), -銀);
@@ -144,7 +133,7 @@ TEST(Mouse, TheButtonChoosesOptionalPromotion) {
 }
 
 TEST(Mouse, ADropFromTheStandIsNeverPromoted) {
-  Game g;
+  StartedProgram g;
   局面を置く(g, {});
   g.form.対局値.局.持駒_MAN.加える(4);
   g.form.画.描画_自持盤();
@@ -159,7 +148,7 @@ TEST(Mouse, ADropFromTheStandIsNeverPromoted) {
 }
 
 TEST(Mouse, AnEmptyStandSlotCannotBePicked) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.take();
   g.click(11, 3);
@@ -171,7 +160,7 @@ TEST(Mouse, AnEmptyStandSlotCannotBePicked) {
 }
 
 TEST(Mouse, ASecondPawnInAColumnCannotBeDropped) {
-  Game g;
+  StartedProgram g;
   局面を置く(g, {{3, 7, -歩}});
   g.form.対局値.局.持駒_MAN.加える(1);
   g.move(11, 3, 3, 5);
@@ -183,7 +172,7 @@ TEST(Mouse, ASecondPawnInAColumnCannotBeDropped) {
 // Clicking the other side's stand shows its drops but leaves nothing picked,
 // so the next click cannot drop the other side's piece.
 TEST(Mouse, TheOtherSidesStandLeavesNothingPicked) {
-  Game g;
+  StartedProgram g;
   局面を置く(g, {{3, 7, -歩}});
   g.form.対局値.局.持駒_COM.加える(7);
   g.click(3, 7);
@@ -197,7 +186,7 @@ TEST(Mouse, TheOtherSidesStandLeavesNothingPicked) {
 
 // A picked stand piece that has gone from the stand is refused.
 TEST(Mouse, APickedStandPieceThatIsGoneIsRefused) {
-  Game g;
+  StartedProgram g;
   局面を置く(g, {});
   g.form.対局値.局.持駒_MAN.加える(5);
   g.click(11, 7);
@@ -209,7 +198,7 @@ TEST(Mouse, APickedStandPieceThatIsGoneIsRefused) {
 }
 
 TEST(Mouse, WhileARecordIsSteppedTheBoardAsksForSusumu) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.form.棋譜モード = 1;
   g.take();
@@ -225,7 +214,7 @@ TEST(Mouse, WhileARecordIsSteppedTheBoardAsksForSusumu) {
 }
 
 TEST(Resume, BetweenHumansTheClickNamesTheSideAndGoesOn) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.move(3, 7, 3, 6);
   g.form.中断中 = 1;
@@ -239,7 +228,7 @@ TEST(Resume, BetweenHumansTheClickNamesTheSideAndGoesOn) {
 }
 
 TEST(Resume, AgainstTheComputerOnTheHumansTurn) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.form.中断中 = 1;
   g.timer.on = false;
@@ -253,7 +242,7 @@ TEST(Resume, AgainstTheComputerOnTheHumansTurn) {
 // On the computer's turn the click first lets it move, then counts as the
 // human's.
 TEST(Resume, OnTheComputersTurnItMovesFirst) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);
   g.form.対局値.手番 = g.form.対局値.局.手番値_COM;  // as if stepped back to its move
@@ -273,7 +262,7 @@ TEST(Resume, OnTheComputersTurnItMovesFirst) {
 // When the computer's resumed move ends the game, the click that resumed it
 // does nothing on the new board.
 TEST(Resume, AClickThatLetsTheComputerWinDoesNothingMore) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
   局面& s = g.form.対局値.局;
   s.盤面[5][3] = 0;

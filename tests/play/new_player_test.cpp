@@ -1,24 +1,19 @@
 // Faults a new player met in the window, each through the handlers.
 #include <gtest/gtest.h>
 
-#include "game_bench.h"
+#include "fakes.h"
 
 namespace qz {
 namespace {
 
-using game_testing::box;
-using game_testing::Event;
-using game_testing::Game;
-using game_testing::lastPictureAt;
-using game_testing::outlinesAt;
-using game_testing::textsOf;
+using namespace fakes;  // NOLINT: the fakes and the started program
 
 const Picture 凍った上の歩 = piecePicture(true, true, 0);
 
 // From start-up each handicap step takes its piece off the board and the
 // screen at once, as it does after 最初.
 TEST(NewPlayer, HandicapFromStartUpRemovesEachPieceAtOnce) {
-  Game g;
+  StartedProgram g;
   g.takeOps();
   g.form.LBEL_UP_Click();
   EXPECT_EQ(g.at(8, 2), 0);
@@ -32,14 +27,14 @@ TEST(NewPlayer, HandicapFromStartUpRemovesEachPieceAtOnce) {
 // After 7六歩 the pawn on 3三 is frozen; a reversal turns it into the lower
 // side's pawn on 7七, still frozen, and draws it so.
 TEST(NewPlayer, ReversalDrawsFrozenPiecesFrozen) {
-  Game g;
+  StartedProgram g;
   g.form.START_Click();
   g.move(3, 7, 3, 6);
   g.takeOps();
   g.take();
   g.form.REVERSE_Click();
   EXPECT_EQ(lastPictureAt(g.takeOps(), 3, 7), piecePicture(false, true, 0));
-  EXPECT_EQ(g.take(), (std::vector<Event>{game_testing::sound("駒打音.wav")}));
+  EXPECT_EQ(g.take(), (std::vector<Event>{sound("駒打音.wav")}));
 }
 
 // A refused drop (a knight where it could never move, a second pawn on a
@@ -49,7 +44,7 @@ TEST(NewPlayer, ARefusedDropUnpicksItsPiece) {
     int 駒, x, y;
   };
   for (const Case c : {Case{-桂, 5, 2}, Case{-歩, 5, 5}}) {
-    Game g;
+    StartedProgram g;
     g.form.START_Click();
     g.form.対局値.局.持駒_MAN.加える(持駒番号(c.駒));
     const 升 台 = 持駒台の升(c.駒);
@@ -64,16 +59,11 @@ TEST(NewPlayer, ARefusedDropUnpicksItsPiece) {
 
 // The computer takes the king: "思考中" is gone before the result is shown.
 TEST(NewPlayer, ThinkingLabelIsGoneWhenTheComputerWins) {
-  Game g;
+  StartedProgram g;
   g.form.SENTE_Click();
-  局面& s = g.form.対局値.局;
-  s.盤面 = {};
-  s.盤面[1][1] = 王;
-  s.盤面[5][2] = 飛;
-  s.盤面[5][9] = -王;
-  勢力調査(s);
+  g.setBoard({{1, 1, 王}, {5, 2, 飛}, {5, 9, -王}});
   g.form.対局値.手数 = 1;
-  g.form.対局値.手番 = s.手番値_COM;
+  g.form.対局値.手番 = g.form.対局値.局.手番値_COM;
   bool 表示中 = false;
   g.messages.whileOpen = [&] {
     if (g.events.back().text != "ｺﾝﾋﾟｭｰﾀの勝ちです") return;

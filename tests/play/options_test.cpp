@@ -8,14 +8,13 @@
 namespace qz {
 namespace {
 
-using testing::Bench;
-using Lines = std::vector<std::string>;
+using namespace fakes;  // NOLINT: the fakes and the started program
 const Lines defaults = {"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON"};
 
 constexpr MenuItem backgrounds[] = {MenuItem::MIDORI, MenuItem::TATAMI, MenuItem::TAKE,
                                     MenuItem::UCHU, MenuItem::RENGA};
 
-int checkedBackgrounds(const Bench& b) {
+int checkedBackgrounds(const StartedProgram& b) {
   return static_cast<int>(std::count_if(std::begin(backgrounds), std::end(backgrounds),
                                         [&](MenuItem m) { return b.checked(m); }));
 }
@@ -25,10 +24,8 @@ TEST(SettingsReader, MissingOrShortFileIsReplacedByTheDefaults) {
       std::nullopt, Lines{}, Lines{"背景画=宇宙", "移動指導=ON", "経過時間=OFF"},  // three lines
   };
   for (const auto& file : broken) {
-    Bench b;
-    b.settings.file = file;
-    b.form.Form_Load();
-    EXPECT_EQ(b.settings.file, defaults);
+    StartedProgram b(file);
+    EXPECT_EQ(b.settings.lines, defaults);
     EXPECT_TRUE(b.checked(MenuItem::MIDORI));
     EXPECT_EQ(checkedBackgrounds(b), 1);
     EXPECT_EQ(b.form.画.背景_現在, 背景_緑);
@@ -39,24 +36,25 @@ TEST(SettingsReader, MissingOrShortFileIsReplacedByTheDefaults) {
     EXPECT_TRUE(b.checked(MenuItem::KEIKA));
     EXPECT_TRUE(b.checked(MenuItem::BGM));
     // The music waits for the next start or for the BGM item.
-    EXPECT_EQ(b.log.find("dsPlayLooping:5"), -1);
+    EXPECT_TRUE(b.sound.looping.empty());
   }
 }
 
 // A file that is there but cannot be read keeps the user's choices in it:
 // the defaults serve this run, it says so once, and nothing is written.
 TEST(SettingsReader, UnreadableFileIsUsedAsDefaultsAndNeverWrittenOver) {
-  Bench b;
-  b.settings.failure = "許可されていません";
-  b.form.Form_Load();
+  StartedProgram b([](StartedProgram& p) {
+    p.settings.lines.reset();
+    p.settings.failure = "許可されていません";
+  });
   EXPECT_TRUE(b.checked(MenuItem::MIDORI));
   EXPECT_FALSE(b.checked(MenuItem::SIDOU));
   EXPECT_TRUE(b.checked(MenuItem::KEIKA));
   EXPECT_TRUE(b.checked(MenuItem::BGM));
-  ASSERT_EQ(b.messages.shown.size(), 1u);
-  EXPECT_EQ(b.messages.shown[0].prompt,
-            "設定ﾌｧｲﾙを読み込めませんでした\n許可されていません\n"
-            "今回は既定の設定を使います（設定ﾌｧｲﾙは書き換えません）");
+  EXPECT_EQ(b.events,
+            (std::vector<Event>{box("設定ﾌｧｲﾙを読み込めませんでした\n許可されていません\n"
+                                    "今回は既定の設定を使います（設定ﾌｧｲﾙは書き換えません）",
+                                    "ｵﾌﾟｼｮﾝ")}));
   b.form.TAKE_Click();
   b.form.SIDOU_Click();
   EXPECT_TRUE(b.checked(MenuItem::TAKE));
@@ -64,9 +62,7 @@ TEST(SettingsReader, UnreadableFileIsUsedAsDefaultsAndNeverWrittenOver) {
 }
 
 TEST(SettingsReader, AppliesEachLine) {
-  Bench b;
-  b.settings.file = Lines{"背景画=煉瓦", "移動指導=ON", "経過時間=OFF", "BGM=ON"};
-  b.form.Form_Load();
+  StartedProgram b(Lines{"背景画=煉瓦", "移動指導=ON", "経過時間=OFF", "BGM=ON"});
   EXPECT_TRUE(b.checked(MenuItem::RENGA));
   EXPECT_EQ(checkedBackgrounds(b), 1);
   EXPECT_EQ(b.form.画.背景_現在, 背景_煉瓦);
@@ -75,14 +71,12 @@ TEST(SettingsReader, AppliesEachLine) {
   EXPECT_EQ(b.form.色_移動指導, 色_指導有効);
   EXPECT_FALSE(b.checked(MenuItem::KEIKA));
   EXPECT_TRUE(b.checked(MenuItem::BGM));
-  EXPECT_NE(b.log.find("dsPlayLooping:5"), -1);  // BGM=ON starts the music
+  EXPECT_EQ(b.sound.looping, std::set<std::int32_t>{5});  // BGM=ON starts the music
   EXPECT_EQ(b.settings.writes, 0);
 }
 
 TEST(SettingsReader, LinesAreComparedWholeAndExactly) {
-  Bench b;
-  b.settings.file = Lines{"背景画=緑 ", "移動指導=on", "経過時間=ON", "BGM=ON\t"};
-  b.form.Form_Load();
+  StartedProgram b(Lines{"背景画=緑 ", "移動指導=on", "経過時間=ON", "BGM=ON\t"});
   EXPECT_EQ(checkedBackgrounds(b), 0);
   EXPECT_FALSE(b.checked(MenuItem::SIDOU));
   EXPECT_TRUE(b.checked(MenuItem::KEIKA));
@@ -90,9 +84,7 @@ TEST(SettingsReader, LinesAreComparedWholeAndExactly) {
 }
 
 TEST(SettingsReader, UnknownBackgroundLeavesTheEmptySquareTilesAndTheNextWriteStartsWithGreen) {
-  Bench b;
-  b.settings.file = Lines{"背景画=紫", "移動指導=OFF", "経過時間=ON", "BGM=OFF"};
-  b.form.Form_Load();
+  StartedProgram b(Lines{"背景画=紫", "移動指導=OFF", "経過時間=ON", "BGM=OFF"});
   EXPECT_EQ(checkedBackgrounds(b), 0);
   EXPECT_EQ(b.form.画.背景_現在, 0);
   const auto& tiles = b.surface.ops;
@@ -102,7 +94,7 @@ TEST(SettingsReader, UnknownBackgroundLeavesTheEmptySquareTilesAndTheNextWriteSt
   }));
   b.form.SIDOU_Click();
   // Green comes first so that the next start does not lose the other three choices.
-  EXPECT_EQ(b.settings.file,
+  EXPECT_EQ(b.settings.lines,
             (Lines{"背景画=緑", "移動指導=ON", "経過時間=ON", "BGM=OFF", "棋譜一覧=OFF"}));
 }
 
@@ -110,25 +102,22 @@ TEST(SettingsReader, UnknownBackgroundLeavesTheEmptySquareTilesAndTheNextWriteSt
 // file without it shows the list.
 TEST(SettingsFile, TheMoveListLineComesAfterTheFour) {
   for (const bool shown : {true, false}) {
-    Bench b;
-    b.settings.file = Lines{"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF", "言語=ja"};
-    if (shown) b.settings.file->push_back("棋譜一覧=ON");
-    b.form.Form_Load();
+    Lines file{"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF", "言語=ja"};
+    if (shown) file.push_back("棋譜一覧=ON");
+    StartedProgram b(file);
     EXPECT_EQ(b.checked(MenuItem::KIFU_ICHIRAN), shown);
     b.form.メニュー選択(MenuItem::KIFU_ICHIRAN);
     EXPECT_EQ(b.checked(MenuItem::KIFU_ICHIRAN), !shown);
-    EXPECT_EQ(b.settings.file->back(), shown ? "棋譜一覧=OFF" : "棋譜一覧=ON");
+    EXPECT_EQ(b.settings.lines->back(), shown ? "棋譜一覧=OFF" : "棋譜一覧=ON");
   }
 }
 
 TEST(SettingsWriter, AFailedWriteFallsBackToTheDefaults) {
-  Bench b;
-  b.settings.file = Lines{"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF"};
-  b.form.Form_Load();
+  StartedProgram b(Lines{"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF"});
   b.settings.failWrites = 1;
   b.form.BGM_Click();
   EXPECT_EQ(b.settings.writes, 2);
-  EXPECT_EQ(b.settings.file, defaults);
+  EXPECT_EQ(b.settings.lines, defaults);
   EXPECT_TRUE(b.checked(MenuItem::MIDORI));
   EXPECT_FALSE(b.checked(MenuItem::TAKE));
   EXPECT_FALSE(b.checked(MenuItem::SIDOU));
@@ -140,9 +129,7 @@ TEST(SettingsWriter, AFailedWriteFallsBackToTheDefaults) {
 }
 
 TEST(BackgroundItems, CheckWriteAndRedrawEvenWhenAlreadyChecked) {
-  Bench b;
-  b.settings.file = defaults;
-  b.form.Form_Load();
+  StartedProgram b(defaults);
   const std::pair<MenuItem, int> items[] = {{MenuItem::TATAMI, 背景_畳},
                                             {MenuItem::TAKE, 背景_竹},
                                             {MenuItem::UCHU, 背景_宇宙},
@@ -156,7 +143,7 @@ TEST(BackgroundItems, CheckWriteAndRedrawEvenWhenAlreadyChecked) {
       EXPECT_TRUE(b.checked(items[i].first));
       EXPECT_EQ(checkedBackgrounds(b), 1);
       EXPECT_EQ(b.form.画.背景_現在, items[i].second);
-      EXPECT_EQ(b.settings.file->at(0), lines[i]);
+      EXPECT_EQ(b.settings.lines->at(0), lines[i]);
       // Redrawn with the new tiles, title on top.
       EXPECT_EQ(b.surface.ops.front().picture,
                 static_cast<Picture>(static_cast<int>(Picture::HAIKEI_MIDORI) + items[i].second -
@@ -168,7 +155,7 @@ TEST(BackgroundItems, CheckWriteAndRedrawEvenWhenAlreadyChecked) {
 }
 
 TEST(CheckMarks, OnlyTheMatchingBackgroundIsChecked) {
-  Bench b;
+  StartedProgram b;
   b.form.チェック設定(背景_宇宙);
   EXPECT_TRUE(b.checked(MenuItem::UCHU));
   EXPECT_EQ(checkedBackgrounds(b), 1);
@@ -177,21 +164,19 @@ TEST(CheckMarks, OnlyTheMatchingBackgroundIsChecked) {
 }
 
 TEST(Guidance, SwitchingOffRepaintsEveryOutlineOfBoardAndStands) {
-  Bench b;
-  b.settings.file = defaults;
-  b.form.Form_Load();
+  StartedProgram b(defaults);
   b.form.SIDOU_Click();
   EXPECT_TRUE(b.checked(MenuItem::SIDOU));
   EXPECT_EQ(b.form.画.移動指導_フラグ, 1);
   EXPECT_EQ(b.form.色_移動指導, 15);
-  EXPECT_EQ(b.settings.file->at(1), "移動指導=ON");
+  EXPECT_EQ(b.settings.lines->at(1), "移動指導=ON");
 
   b.surface.ops.clear();
   b.form.SIDOU_Click();
   EXPECT_FALSE(b.checked(MenuItem::SIDOU));
   EXPECT_EQ(b.form.画.移動指導_フラグ, 0);
   EXPECT_EQ(b.form.色_移動指導, 色_緑);
-  EXPECT_EQ(b.settings.file->at(1), "移動指導=OFF");
+  EXPECT_EQ(b.settings.lines->at(1), "移動指導=OFF");
   ASSERT_EQ(b.surface.ops.size(), 81u + 14u);
   for (const auto& op : b.surface.ops) {
     EXPECT_EQ(op.kind, RecordingSurface::Kind::Box);
@@ -200,44 +185,34 @@ TEST(Guidance, SwitchingOffRepaintsEveryOutlineOfBoardAndStands) {
 }
 
 TEST(ElapsedTime, SwitchingStartsOrStopsTheTimerAndShowsOrErasesTheClocks) {
-  Bench b;
-  b.settings.file = defaults;
-  b.form.Form_Load();
+  StartedProgram b(defaults);
   b.form.対局値.時間_MAN = 65;
   b.surface.ops.clear();
   b.form.KEIKA_Click();
   EXPECT_FALSE(b.checked(MenuItem::KEIKA));
   EXPECT_FALSE(b.timer.on);
-  EXPECT_TRUE(b.texts().empty());
+  EXPECT_TRUE(textsOf(b.surface.ops).empty());
   EXPECT_EQ(b.surface.ops.size(), 6u);  // three tiles for each clock
-  EXPECT_EQ(b.settings.file->at(2), "経過時間=OFF");
+  EXPECT_EQ(b.settings.lines->at(2), "経過時間=OFF");
 
   b.surface.ops.clear();
   b.form.KEIKA_Click();
   EXPECT_TRUE(b.timer.on);
-  EXPECT_EQ(b.texts(), (std::vector<std::string>{"00:00:00", "00:00:00", "00:01:05", "00:01:05"}));
-  EXPECT_EQ(b.settings.file->at(2), "経過時間=ON");
+  EXPECT_EQ(textsOf(b.surface.ops),
+            (std::vector<std::string>{"00:00:00", "00:00:00", "00:01:05", "00:01:05"}));
+  EXPECT_EQ(b.settings.lines->at(2), "経過時間=ON");
 }
 
 TEST(Music, TheBgmItemStopsAndLoopsTheMusic) {
-  Bench b;
-  b.settings.file = defaults;
-  b.form.Form_Load();
-  b.log.calls.clear();
+  StartedProgram b(defaults);
   b.form.メニュー選択(MenuItem::BGM);
   EXPECT_FALSE(b.checked(MenuItem::BGM));
+  EXPECT_TRUE(b.sound.looping.empty());
+  EXPECT_EQ(b.settings.lines->at(3), "BGM=OFF");
   b.form.メニュー選択(MenuItem::BGM);
   EXPECT_TRUE(b.checked(MenuItem::BGM));
-  const std::vector<std::string> expected = {"dsStop:5", "settings:write", "dsPlayLooping:5",
-                                             "settings:write"};
-  EXPECT_EQ(b.log.calls, expected);
-  EXPECT_EQ(b.settings.file->at(3), "BGM=ON");
-}
-
-TEST(OptionMenu, OpeningItClosesTheRecordPanel) {
-  Bench b;
-  b.form.メニュー選択(MenuItem::OPTION);
-  EXPECT_EQ(b.log.calls, (std::vector<std::string>{"lists:000", "text:hidden"}));
+  EXPECT_EQ(b.sound.looping, std::set<std::int32_t>{5});
+  EXPECT_EQ(b.settings.lines->at(3), "BGM=ON");
 }
 
 }  // namespace

@@ -10,12 +10,12 @@
 #include <sstream>
 
 #include "engine/sfen.h"
-#include "game_bench.h"
+#include "fakes.h"
 
 namespace qz {
 namespace {
 
-using game_testing::Game;
+using namespace fakes;  // NOLINT: the fakes and the started program
 
 struct 局面と手 {
   std::string sfen;  // the upper side (the computer) to move
@@ -37,19 +37,10 @@ std::string 上の手番のSFEN(const 局面& s, int n) {
   return s;
 }
 
-std::vector<指し手> 人間の合法手(const Form1& f) {
-  局面 s = f.対局値.局;
-  勢力調査(s);
-  調査_2歩フラグ設定(s);
-  std::vector<指し手> r;
-  合法手列挙(s, true, [&](const 指し手& m) { r.push_back(m); });
-  return r;
-}
-
 // Plays one game (the human at random) and lists every computer move with
 // the position it was chosen from.
 std::vector<局面と手> 対局(int level, bool computerFirst, unsigned seed) {
-  Game g;
+  StartedProgram g;
   g.form.レベル_設定(level);
   std::vector<局面と手> r;
   if (computerFirst) {

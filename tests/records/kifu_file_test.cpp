@@ -3,45 +3,26 @@
 #include "records/kifu_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 #include "records/file_io.h"
+#include "tests/test_files.h"
 
 namespace qz {
 namespace {
 
 namespace fs = std::filesystem;
 
-class KifuFile : public ::testing::Test {
+class KifuFile : public TempFolderTest {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ =
-        fs::temp_directory_path() / ("qz_kifu_" + std::to_string(::getpid()) + "_" + info->name());
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  static std::string Slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  static void Put(const fs::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary) << bytes;
-  }
   // Everything in the folder, to see that no temporary file is left.
   std::vector<std::string> Listing() const {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir_)) names.push_back(e.path().filename());
+    for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
     std::sort(names.begin(), names.end());
     return names;
   }
@@ -54,19 +35,18 @@ class KifuFile : public ::testing::Test {
     return h;
   }
 
-  fs::path dir_;
   const 棋譜見出し header_{"対局", "上", "下"};
 };
 
 TEST_F(KifuFile, SavesOnlyTheMovesUpToTheCurrentOne) {
-  const 棋譜ファイル結果 r = 棋譜書込(dir_, "game", header_, History(20, 17));
+  const 棋譜ファイル結果 r = 棋譜書込(folder, "game", header_, History(20, 17));
   EXPECT_TRUE(r.成功);
   EXPECT_EQ(r.文言, "棋譜を書き込みました");
   EXPECT_EQ(r.題, "  ");
   EXPECT_EQ(Listing(), std::vector<std::string>{"game.棋譜"});
-  const std::string bytes = Slurp(dir_ / "game.棋譜");
+  const std::string bytes = readBytes(folder / "game.棋譜");
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 3 + 17);
-  const 棋譜ファイル読込結果 back = 棋譜ファイル読込(dir_ / "game.棋譜");
+  const 棋譜ファイル読込結果 back = 棋譜ファイル読込(folder / "game.棋譜");
   ASSERT_TRUE(back.成功);
   EXPECT_EQ(back.内容.手.size(), 17u);
   EXPECT_EQ(back.内容.手[16].前秒M, 16);
@@ -88,7 +68,7 @@ TEST_F(KifuFile, ChecksComeInTheirOrderAndWriteNothing) {
       {"a", 1, {"t", "上", "下😀"}, "先手に棋譜ﾌｧｲﾙに書けない文字があります：「😀」", "棋譜保存"},
   };
   for (const Case& c : cases) {
-    const 棋譜ファイル結果 r = 棋譜書込(dir_, c.name, c.header, History(3, c.現在));
+    const 棋譜ファイル結果 r = 棋譜書込(folder, c.name, c.header, History(3, c.現在));
     EXPECT_FALSE(r.成功);
     EXPECT_EQ(r.文言, c.文言);
     EXPECT_EQ(r.題, c.題);
@@ -97,7 +77,7 @@ TEST_F(KifuFile, ChecksComeInTheirOrderAndWriteNothing) {
 }
 
 TEST_F(KifuFile, MissingFolderGivesTheReason) {
-  const 棋譜ファイル結果 r = 棋譜書込(dir_ / "nowhere", "a", header_, History(2, 2));
+  const 棋譜ファイル結果 r = 棋譜書込(folder / "nowhere", "a", header_, History(2, 2));
   EXPECT_FALSE(r.成功);
   EXPECT_EQ(r.文言, "棋譜を書き込めませんでした\nﾌｫﾙﾀﾞがありません");
   EXPECT_EQ(r.題, "棋譜保存");
@@ -105,42 +85,33 @@ TEST_F(KifuFile, MissingFolderGivesTheReason) {
 }
 
 TEST_F(KifuFile, TargetThatIsAFolderStaysAndNoTemporaryIsLeft) {
-  fs::create_directory(dir_ / "a.棋譜");
-  Put(dir_ / "a.棋譜" / "inside", "x");
-  const 棋譜ファイル結果 r = 棋譜書込(dir_, "a", header_, History(2, 2));
+  fs::create_directory(folder / "a.棋譜");
+  writeBytes(folder / "a.棋譜" / "inside", "x");
+  const 棋譜ファイル結果 r = 棋譜書込(folder, "a", header_, History(2, 2));
   EXPECT_FALSE(r.成功);
   EXPECT_EQ(r.文言, "棋譜を書き込めませんでした\n同じ名前のﾌｫﾙﾀﾞがあります");
   EXPECT_EQ(Listing(), std::vector<std::string>{"a.棋譜"});
-  EXPECT_EQ(Slurp(dir_ / "a.棋譜" / "inside"), "x");
+  EXPECT_EQ(readBytes(folder / "a.棋譜" / "inside"), "x");
 }
 
 // The disk fills up half-way through the write (a file-size limit stands in
 // for it): the record saved before is untouched and no partial file remains.
 TEST_F(KifuFile, FailedWriteLeavesTheOldRecordIntact) {
-  ASSERT_TRUE(棋譜書込(dir_, "a", header_, History(2, 2)).成功);
-  const std::string old = Slurp(dir_ / "a.棋譜");
-
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 1000;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const 棋譜ファイル結果 r = 棋譜書込(dir_, "a", header_, History(600, 600));
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous);
-
+  ASSERT_TRUE(棋譜書込(folder, "a", header_, History(2, 2)).成功);
+  const std::string old = readBytes(folder / "a.棋譜");
+  const 棋譜ファイル結果 r =
+      withFileSizeLimit(1000, [&] { return 棋譜書込(folder, "a", header_, History(600, 600)); });
   EXPECT_FALSE(r.成功);
   EXPECT_EQ(r.文言.rfind("棋譜を書き込めませんでした\n", 0), 0u) << r.文言;
-  EXPECT_EQ(Slurp(dir_ / "a.棋譜"), old);
+  EXPECT_EQ(readBytes(folder / "a.棋譜"), old);
   EXPECT_EQ(Listing(), std::vector<std::string>{"a.棋譜"});
 }
 
 TEST_F(KifuFile, ReplacesAnExistingRecord) {
-  Put(dir_ / "a.棋譜", "old");
-  ASSERT_TRUE(棋譜書込(dir_, "a", header_, History(1, 1)).成功);
+  writeBytes(folder / "a.棋譜", "old");
+  ASSERT_TRUE(棋譜書込(folder, "a", header_, History(1, 1)).成功);
   EXPECT_EQ(
-      Slurp(dir_ / "a.棋譜"),
+      readBytes(folder / "a.棋譜"),
       "\x91\xce\x8b\xc7\r\n\x8f\xe3\r\n\x89\xba\r\n 3736 -10 -10   0    0    0    0    0\r\n");
 }
 
@@ -149,15 +120,15 @@ TEST_F(KifuFile, UnreadableFilesAreRefusedWithTheReason) {
     fs::path path;
     std::string 文言;
   };
-  fs::create_directory(dir_ / "d.棋譜");
+  fs::create_directory(folder / "d.棋譜");
   // A FIFO with no writer would block a plain open, and then its read, forever.
-  ASSERT_EQ(::mkfifo((dir_ / "f.棋譜").c_str(), 0644), 0);
+  ASSERT_EQ(::mkfifo((folder / "f.棋譜").c_str(), 0644), 0);
   const Case cases[] = {
-      {dir_ / "missing.棋譜", "棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｧｲﾙがありません"},
-      {dir_ / "d.棋譜", "棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｫﾙﾀﾞです"},
-      {dir_ / "f.棋譜", "棋譜ﾌｧｲﾙを読み込めませんでした\n通常のﾌｧｲﾙではありません"},
+      {folder / "missing.棋譜", "棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｧｲﾙがありません"},
+      {folder / "d.棋譜", "棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｫﾙﾀﾞです"},
+      {folder / "f.棋譜", "棋譜ﾌｧｲﾙを読み込めませんでした\n通常のﾌｧｲﾙではありません"},
       {"/dev/zero", "棋譜ﾌｧｲﾙを読み込めませんでした\n通常のﾌｧｲﾙではありません"},
-      {dir_ / (std::string(300, 'n') + ".棋譜"),
+      {folder / (std::string(300, 'n') + ".棋譜"),
        "棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｧｲﾙ名が長すぎます"},
   };
   for (const Case& c : cases) {
@@ -171,16 +142,16 @@ TEST_F(KifuFile, UnreadableFilesAreRefusedWithTheReason) {
 // A record the user marked read-only is not replaced; one that is replaced
 // keeps its mode.
 TEST_F(KifuFile, ReadOnlyRecordIsRefusedAndAReplacedOneKeepsItsMode) {
-  const fs::path a = dir_ / "a.棋譜";
-  Put(a, "old");
+  const fs::path a = folder / "a.棋譜";
+  writeBytes(a, "old");
   fs::permissions(a, fs::perms::owner_read | fs::perms::group_read);
-  const 棋譜ファイル結果 r = 棋譜書込(dir_, "a", header_, History(1, 1));
+  const 棋譜ファイル結果 r = 棋譜書込(folder, "a", header_, History(1, 1));
   EXPECT_FALSE(r.成功);
   EXPECT_EQ(r.文言, "棋譜を書き込めませんでした\n書き込み禁止のﾌｧｲﾙです");
-  EXPECT_EQ(Slurp(a), "old");
+  EXPECT_EQ(readBytes(a), "old");
 
   fs::permissions(a, fs::perms::owner_read | fs::perms::owner_write);
-  ASSERT_TRUE(棋譜書込(dir_, "a", header_, History(1, 1)).成功);
+  ASSERT_TRUE(棋譜書込(folder, "a", header_, History(1, 1)).成功);
   EXPECT_EQ(fs::status(a).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   EXPECT_EQ(Listing(), std::vector<std::string>{"a.棋譜"});
 }
@@ -199,10 +170,10 @@ TEST_F(KifuFile, TemporariesOfEndedWritesAreRemovedAndNothingElse) {
                                          ".棋譜." + dead + ".0.tmp",
                                          "b.棋譜." + dead + ".0.tmp",
                                          "b.棋譜"};
-  for (const std::string& n : kept) Put(dir_ / n, "x");
-  Put(dir_ / (".b.棋譜." + dead + ".3.tmp"), std::string(1000, 'x'));
-  fs::create_directory(dir_ / (".c.棋譜." + dead + ".0.tmp"));
-  ASSERT_TRUE(棋譜書込(dir_, "a", header_, History(1, 1)).成功);
+  for (const std::string& n : kept) writeBytes(folder / n, "x");
+  writeBytes(folder / (".b.棋譜." + dead + ".3.tmp"), std::string(1000, 'x'));
+  fs::create_directory(folder / (".c.棋譜." + dead + ".0.tmp"));
+  ASSERT_TRUE(棋譜書込(folder, "a", header_, History(1, 1)).成功);
   std::vector<std::string> expected = kept;
   expected.push_back(".c.棋譜." + dead + ".0.tmp");
   expected.push_back("a.棋譜");

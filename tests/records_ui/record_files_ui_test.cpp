@@ -1,15 +1,13 @@
 // Record files through the window's handlers: writing from the panel,
 // reading a clicked file, and what broken files and failed writes leave.
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QTemporaryDir>
 #include <cmath>
-#include <csignal>
 #include <fstream>
 
+#include "record_games.h"
 #include "records/kifu.h"
-#include "records_bench.h"
 
 namespace qz::records_testing {
 namespace {
@@ -160,7 +158,7 @@ TEST_F(Files, ANewGameErasesTheWholeHeader) {
             << x << "," << y;
       }
     // The level label is drawn again after the erasing.
-    const auto texts = game_testing::textsOf(ops);
+    const auto texts = textsOf(ops);
     EXPECT_EQ(std::count(texts.begin(), texts.end(), "LEVEL") > 0, start == MenuItem::SENTE);
   }
 }
@@ -234,7 +232,7 @@ TEST_F(Files, AFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(g->form.手順.手順_最終, 6);
     // Only KIFU_READ_Click touched the lists: they stay open for another choice.
     EXPECT_EQ(g->panel.listChanges, listChanges + 1);
-    EXPECT_TRUE(game_testing::textsOf(g->takeOps()).empty());
+    EXPECT_TRUE(textsOf(g->takeOps()).empty());
   }
 }
 
@@ -298,16 +296,7 @@ TEST_F(Files, AFailedWriteKeepsTheOldFileAndTheGame) {
   const std::string old = "old\r\nu\r\nl\r\n";
   writeBytes(record("keep"), old);
   // Files may grow to 40 bytes only: the new record cannot be written.
-  rlimit saved{};
-  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 40;
-  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const auto events = g->save("keep");
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, oldHandler);
-
+  const auto events = withFileSizeLimit(40, [&] { return g->save("keep"); });
   ASSERT_EQ(events.size(), 2u);
   EXPECT_EQ(events[0], box("「keep.棋譜」はすでにあります。上書きしますか？", "棋譜保存"));
   EXPECT_EQ(events[1].text.rfind("棋譜を書き込めませんでした", 0), 0u) << events[1].text;
@@ -347,12 +336,7 @@ TEST_F(Files, ReplacingARecordAsksFirst) {
 // saving, saved, and only then "続けますか？" is asked.
 TEST_F(Files, AFinishedGameCanBeSavedBeforeTheNextOne) {
   g->form.START_Click();
-  局面& s = g->form.対局値.局;
-  s.盤面 = {};
-  s.盤面[5][9] = -王;
-  s.盤面[5][1] = 王;
-  s.盤面[5][5] = -飛;
-  勢力調査(s);
+  g->setBoard({{5, 9, -王}, {5, 1, 王}, {5, 5, -飛}});
   g->messages.declineSave = false;
   g->take();
   g->move(5, 5, 5, 1);

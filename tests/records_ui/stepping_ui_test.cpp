@@ -4,7 +4,7 @@
 
 #include <QTemporaryDir>
 
-#include "records_bench.h"
+#include "record_games.h"
 
 namespace qz::records_testing {
 namespace {

@@ -1,4 +1,4 @@
-// The shell's tests run offscreen: no display is needed.
+// The window's tests run offscreen: no display and no sound device are needed.
 #include <gtest/gtest.h>
 
 #include <QApplication>

@@ -6,32 +6,19 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
+
+#include "tests/test_files.h"
 
 namespace qz {
 namespace {
 
 namespace fs = std::filesystem;
 
-class SettingsOnDisk : public ::testing::Test {
+class SettingsOnDisk : public TempFolderTest {
  protected:
-  void SetUp() override {
-    dir = fs::temp_directory_path() /
-          ("qz_settings_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-           "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-  }
-  void TearDown() override { fs::remove_all(dir); }
-  void put(const std::string& bytes) { std::ofstream(path(), std::ios::binary) << bytes; }
-  std::string bytes() const {
-    std::ifstream in(path(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  }
-  fs::path path() const { return dir / SettingsFile::defaultPath(); }
-
-  fs::path dir;
+  void put(const std::string& bytes) { writeBytes(path(), bytes); }
+  std::string bytes() const { return readBytes(path()); }
+  fs::path path() const { return folder / SettingsFile::defaultPath(); }
 };
 
 TEST_F(SettingsOnDisk, MissingFileCannotBeRead) {
@@ -71,7 +58,7 @@ TEST_F(SettingsOnDisk, WritesShiftJisWithCrLfAndReadsItBack) {
   EXPECT_EQ(b.substr(b.size() - 8), "BGM=ON\r\n");
   EXPECT_EQ(f.readLines(), lines);
   // The temporary file is gone once it has replaced the old one.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
 TEST_F(SettingsOnDisk, LineEndsAndOddBytes) {
@@ -95,14 +82,14 @@ TEST_F(SettingsOnDisk, LineEndsAndOddBytes) {
 }
 
 TEST_F(SettingsOnDisk, AFailedWriteLeavesTheOldFileAlone) {
-  SettingsFile missing(dir / "no such folder" / "QZ.ini");
+  SettingsFile missing(folder / "no such folder" / "QZ.ini");
   EXPECT_FALSE(missing.writeLines({"BGM=ON"}));
   SettingsFile f(path());
   put("BGM=OFF\r\n");
   EXPECT_FALSE(f.writeLines({"\xF0\x9F\x98\x80"}));  // an emoji has no Shift-JIS form
   EXPECT_EQ(bytes(), "BGM=OFF\r\n");
-  fs::create_directories(dir / "blocked");
-  SettingsFile dirInTheWay(dir / "blocked");
+  fs::create_directories(folder / "blocked");
+  SettingsFile dirInTheWay(folder / "blocked");
   EXPECT_FALSE(dirInTheWay.readLines().has_value());
   EXPECT_FALSE(dirInTheWay.writeLines({"BGM=ON"}));
 }

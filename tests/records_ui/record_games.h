@@ -1,53 +1,24 @@
-// A Form1 on fakes with a record-file panel of its own: four text boxes, one
-// folder for both lists, and the file name the test "clicks". The other
-// fakes are those of the game-play tests.
+// A started program whose record panel shows a folder, and a scripted game
+// of two humans that touches every kind of move stepping must undo.
 #pragma once
 
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "game_bench.h"
+#include "fakes.h"
+#include "tests/test_files.h"
 
 namespace qz::records_testing {
 
-using namespace game_testing;  // NOLINT: the fakes, box(), sound()
+using namespace fakes;  // NOLINT: the fakes and the started program
 namespace fs = std::filesystem;
 
-class Panel : public RecordPanel {
- public:
-  void setListsVisible(bool a, bool b, bool c) override {
-    lists = {a, b, c};
-    ++listChanges;
-  }
-  void setTextPanelVisible(bool v) override {
-    if (!v) texts = {};
-    textShown = v;
-  }
-  std::string text(int b) const override {
-    return b >= 1 && b <= 4 ? texts[static_cast<std::size_t>(b - 1)] : "";
-  }
-  fs::path directoryPath() const override { return folder; }
-  fs::path fileListPath() const override { return folder; }
-  std::string fileName() const override { return clicked; }
-  void refreshFileList() override { ++refreshes; }
-
-  std::array<bool, 3> lists{};
-  int listChanges = 0;
-  bool textShown = false;
-  std::array<std::string, 4> texts;  // Text1 (file name), Text2 (title), Text3, Text4
-  fs::path folder;
-  std::string clicked;
-  int refreshes = 0;
-};
-
 // A started program (Form_Load has run) whose panel shows the given folder.
-struct RecordGame : BasicGame<Panel> {
+struct RecordGame : StartedProgram {
   explicit RecordGame(const fs::path& folder)
-      : BasicGame([&folder](Panel& p) { p.folder = folder; }) {}
+      : StartedProgram([&folder](StartedProgram& p) { p.panel.folder = folder; }) {}
   // Writes the open record as "name.棋譜" through the panel's RETURN button.
   std::vector<Event> save(const std::string& name, const std::string& title = "対局",
                           const std::string& first = "先手さん",
@@ -89,14 +60,7 @@ struct 状態 {
 inline void startScripted(RecordGame& g) {
   g.form.START_Click();
   ASSERT_EQ(g.take(), (std::vector<Event>{box("先手の番です", " ")}));
-  局面& s = g.form.対局値.局;
-  s.盤面 = {};
-  s.盤面[5][9] = -王;
-  s.盤面[5][1] = 王;
-  s.盤面[1][6] = -飛;
-  s.盤面[1][2] = 銀;
-  s.盤面[4][5] = 角;
-  勢力調査(s);
+  g.setBoard({{5, 9, -王}, {5, 1, 王}, {1, 6, -飛}, {1, 2, 銀}, {4, 5, 角}});
   g.form.画.画面_再描画();
 }
 
@@ -121,16 +85,6 @@ inline std::vector<状態> playScripted(RecordGame& g) {
   }
   g.take();
   return after;
-}
-
-inline std::string readBytes(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-inline void writeBytes(const fs::path& p, const std::string& bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out << bytes;
 }
 
 }  // namespace qz::records_testing
