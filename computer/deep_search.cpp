@@ -50,8 +50,10 @@ void 取る手列挙(const 局面& s, bool MAN側, std::vector<指し手>& 手) 
           w &= w - 1;
           const int tx = i / 9 + 1, ty = i % 9 + 1;
           if (移動チェック(s, fx, fy, tx, ty, c) == いいえ) continue;
-          if (移動後チェック(ty, c) == はい) 手.push_back(指し手::盤上の手(fx, fy, tx, ty, c, false));
-          if (調査_駒成(fx, fy, tx, ty, c) != 0) 手.push_back(指し手::盤上の手(fx, fy, tx, ty, c, true));
+          if (移動後チェック(ty, c) == はい)
+            手.push_back(指し手::盤上の手(fx, fy, tx, ty, c, false));
+          if (調査_駒成(fx, fy, tx, ty, c) != 0)
+            手.push_back(指し手::盤上の手(fx, fy, tx, ty, c, true));
         }
       };
       各升(候補.前 & 敵.前, 0);

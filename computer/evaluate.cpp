@@ -30,7 +30,7 @@ bool 決着(const 候補枠& f, 点数& S, 点数& result) {
   if (t.攻駒_MAN[f.tx][f.ty] == -王 && t.勢力_COM[f.tx][f.ty] > 0) S += 点(100);
   if (std::abs(f.tx - f.kx) < 2 && std::abs(f.ty - f.ky) < 2 && f.tx != f.kx && f.ty != f.ky &&
       t.勢力_MAN[f.tx][f.ty] <= 2 && t.守駒_COM[f.tx][f.ty] == 成飛 &&
-      (t.守駒X_COM[f.tx][f.ty] == f.kx || t.守駒Y_COM[f.tx][f.ty] == f.ky))
+      (t.持ち越し.守駒X_COM[f.tx][f.ty] == f.kx || t.持ち越し.守駒Y_COM[f.tx][f.ty] == f.ky))
     S += 点(900);
   if (t.勢力_MAN[f.tx][f.ty] == 0) S += 点(10);
   return false;

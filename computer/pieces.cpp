@@ -58,8 +58,8 @@ void 歩突き(const 候補枠& f, const 読み& r, 点数& S) {
   if (ty >= 8) return;
   if (t.守駒_COM[tx][ty] == 香) {
     S += 点(1);
-  } else if (t.守駒_COM[tx][ty] == 飛 && t.守駒X_COM[tx][ty] == tx &&
-             r.勢C(tx, ty) >= r.勢M(tx, ty) && t.守駒Y_COM[tx][ty] < ty) {
+  } else if (t.守駒_COM[tx][ty] == 飛 && t.持ち越し.守駒X_COM[tx][ty] == tx &&
+             r.勢C(tx, ty) >= r.勢M(tx, ty) && t.持ち越し.守駒Y_COM[tx][ty] < ty) {
     S += 点(2);
   }
   if (r.勢M(tx, ty + 1) == 0 && r.盤(tx, ty + 2) <= -桂) S += 点(1);

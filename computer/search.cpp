@@ -17,11 +17,10 @@ void COM手番開始(局面& s, 手番開始記録& 開始) {
   開始.開始MAN王逃道数 = 調査_自王逃道(s);
   // The turn's own survey would find the same map again: the board is unchanged.
   開始.開始盤面 = s.盤面;
-  開始.開始勢力_MAN = s.表.勢力_MAN;
   開始.前氷結_COM = s.表.勢力_MAN;
   開始.前氷結_MAN = s.表.勢力_COM;
-  開始.前攻駒X_COM = s.表.攻駒X_COM;
-  開始.前攻駒Y_COM = s.表.攻駒Y_COM;
+  開始.前攻駒X_COM = s.表.持ち越し.攻駒X_COM;
+  開始.前攻駒Y_COM = s.表.持ち越し.攻駒Y_COM;
   開始.開始COM王X = s.表.COM王X;
   開始.開始COM王Y = s.表.COM王Y;
   開始.開始持駒数_MAN = s.持駒_MAN.合計;
@@ -104,7 +103,7 @@ struct 探索 {
       for (int fy = 1; fy <= 9; ++fy) {
         const int piece = 実.盤面[fx][fy];
         // A piece MAN bore on when the turn began is frozen and never moves.
-        if (piece < 10 || 記憶.開始.開始勢力_MAN[fx][fy] != 0) continue;
+        if (piece < 10 || 記憶.開始.開始勢力_MAN()[fx][fy] != 0) continue;
         bool stopped = false;
         行き先候補(piece, fx, fy, [&](int tx, int ty) {
           if (!stopped && 移動チェック(実, fx, fy, tx, ty, piece) == はい)

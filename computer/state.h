@@ -3,17 +3,18 @@
 // turn to the next.
 #pragma once
 
-#include "rules/position.h"
+#include "rules/rules.h"
 
 namespace qz {
 
-// Taken at the start of the computer's turn and read during its search.
-struct 手番開始記録 {
-  盤配列 開始盤面{};      // the board when the turn began
-  盤配列 開始勢力_MAN{};  // the search's own copy of 勢力_MAN (its frozen filter)
-  盤配列 前氷結_COM{};    // 勢力_MAN when the turn began
-  盤配列 前氷結_MAN{};    // 勢力_COM when the turn began
-  盤配列 前攻駒X_COM{}, 前攻駒Y_COM{};
+// Taken at the start of the computer's turn and read during its search: the
+// snapshot before a move that the frozen marks compare against (開始盤面,
+// 前氷結_COM = 勢力_MAN, 前氷結_MAN = 勢力_COM), then the search's own values.
+struct 手番開始記録 : 氷結前 {
+  // 勢力_MAN when the turn began, read by the search's frozen filter: the same
+  // counts as 前氷結_COM, so one copy serves both.
+  const 盤配列& 開始勢力_MAN() const { return 前氷結_COM; }
+  盤配列 前攻駒X_COM{}, 前攻駒Y_COM{};  // 持ち越し's attack squares when the turn began
   int 開始MAN王逃道数 = 0;
   int 開始COM王X = 0, 開始COM王Y = 0;
   int 開始持駒数_MAN = 0, 開始持駒数_COM = 0;

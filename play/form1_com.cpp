@@ -26,14 +26,14 @@ void Form1::com_ban() {
 
   // The search starts from tables of the real position alone, so that it
   // chooses what the engine chooses for the same position and level: the
-  // cells a survey keeps would otherwise carry values of earlier positions.
+  // tables' 持ち越し (and a missing king's square) would otherwise carry
+  // values of earlier positions.
   思考中 = true;
   対局値.局.表 = 勢力表{};
   const 探索結果 結果 =
       COM探索(対局値.局, COM記憶値, 対局値.COMレベル, nullptr, [this] { Timer1_Timer(); });
   思考中 = false;
-  const 手番開始記録& 開始 = COM記憶値.開始;
-  前 = {開始.開始盤面, 開始.前氷結_COM, 開始.前氷結_MAN};
+  前 = COM記憶値.開始;  // the snapshot part of the turn's record
 
   // Every piece frozen or blocked and nothing to drop: the computer cannot
   // move, and the game is the human's.

@@ -46,16 +46,16 @@ inline void COM記録(const 盤配列& b, 勢力表& t, int c, int px, int py, i
     if ((F & 守) && t.守駒_COM[tx][ty] > c) {
       t.守駒_COM[tx][ty] = static_cast<i16>(c);
       if (F & 守座標) {
-        t.守駒X_COM[tx][ty] = static_cast<i16>(px);
-        t.守駒Y_COM[tx][ty] = static_cast<i16>(py);
+        t.持ち越し.守駒X_COM[tx][ty] = static_cast<i16>(px);
+        t.持ち越し.守駒Y_COM[tx][ty] = static_cast<i16>(py);
       }
     }
   } else if (v <= -10) {
     if ((F & 攻) && t.攻駒_COM[tx][ty] > c) {
       t.攻駒_COM[tx][ty] = static_cast<i16>(c);
       if (F & 攻座標) {
-        t.攻駒X_COM[tx][ty] = static_cast<i16>(px);
-        t.攻駒Y_COM[tx][ty] = static_cast<i16>(py);
+        t.持ち越し.攻駒X_COM[tx][ty] = static_cast<i16>(px);
+        t.持ち越し.攻駒Y_COM[tx][ty] = static_cast<i16>(py);
       }
     }
   }
@@ -361,8 +361,7 @@ void 勢力確定敵金(const 盤配列& 盤面, 勢力表& 表, int x, int y) {
 }
 
 void 勢力調査(const 盤配列& 盤面, 勢力表& 表) {
-  // Reset. The guard and attack squares of COM (守駒X_COM ... 攻駒Y_COM) are
-  // deliberately kept: readers only trust them where a bearing set them.
+  // Everything but 表.持ち越し starts afresh.
   表.勢力_MAN = 零表;
   表.勢力_COM = 零表;
   表.王手駒マップ_COM = 零表;

@@ -12,8 +12,14 @@ struct 持駒 {
   std::array<int, 8> 枚数{};
   int 合計 = 0;
 
-  void 加える(int i) { ++枚数[i]; ++合計; }
-  void 減らす(int i) { --枚数[i]; --合計; }
+  void 加える(int i) {
+    ++枚数[i];
+    ++合計;
+  }
+  void 減らす(int i) {
+    --枚数[i];
+    --合計;
+  }
   void 合計再計算() {
     合計 = 0;
     for (int i = 1; i <= 持駒種類数; ++i) 合計 += 枚数[i];
@@ -21,16 +27,26 @@ struct 持駒 {
   bool operator==(const 持駒&) const = default;
 };
 
+// The squares of the COM pieces behind 守駒_COM and 攻駒_COM. A survey never
+// clears them: it writes a cell only where a bearing records its square, so a
+// cell no bearing set this time still holds what an earlier survey left (0 in
+// fresh tables). Read a cell only where the code beside it says a bearing set
+// it this time.
+struct 持ち越し座標 {
+  盤配列 守駒X_COM{}, 守駒Y_COM{};
+  盤配列 攻駒X_COM{}, 攻駒Y_COM{};
+};
+
 // The influence map: who bears on every square, the cheapest guard and
-// attacker with their squares, the check maps, and the kings' squares.
-// 守駒X_COM/守駒Y_COM and 攻駒X_COM/攻駒Y_COM are not reset by a survey; a
-// cell keeps what an earlier survey left unless a bearing sets it again.
+// attacker with their squares, the check maps, and the kings' squares. All
+// of it is rebuilt by each survey except 持ち越し and a missing king's square.
 struct 勢力表 {
   盤配列 勢力_MAN{}, 勢力_COM{};
-  盤配列 守駒_MAN{}, 守駒_COM{}, 守駒X_COM{}, 守駒Y_COM{};
+  盤配列 守駒_MAN{}, 守駒_COM{};
   盤配列 攻駒_MAN{}, 攻駒X_MAN{}, 攻駒Y_MAN{};
-  盤配列 攻駒_COM{}, 攻駒X_COM{}, 攻駒Y_COM{};
+  盤配列 攻駒_COM{};
   盤配列 王手駒マップ_MAN{}, 王手駒マップ_COM{};
+  持ち越し座標 持ち越し;
   // The survey sets a pair when it meets that king; a captured king's pair
   // keeps its old value. 駒移動 keeps MAN's pair current when MAN's king moves.
   int MAN王X = 0, MAN王Y = 0, COM王X = 0, COM王Y = 0;

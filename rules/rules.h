@@ -75,7 +75,9 @@ int 調査_自王逃道(const 局面& s);
 
 // --- Frozen pieces -----------------------------------------------------------
 
-// Taken before a move: the board and both counts of that moment.
+// Taken before a move: the board and both counts of that moment. Each count
+// is named for the pieces it froze: 前氷結_COM holds MAN's influence (where
+// COM's pieces stood frozen), 前氷結_MAN holds COM's.
 struct 氷結前 {
   盤配列 開始盤面{};
   盤配列 前氷結_COM{};  // 勢力_MAN before the move

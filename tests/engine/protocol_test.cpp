@@ -196,7 +196,7 @@ TEST(Protocol, MatedAsksBothKingsWhoeverIsToMove) {
     EngineState fresh;
     実行(fresh, std::string("position sfen ") + c.sfen + "\n");
     EXPECT_EQ(st.現局面.表.勢力_MAN, fresh.現局面.表.勢力_MAN);
-    EXPECT_EQ(st.現局面.表.攻駒X_COM, fresh.現局面.表.攻駒X_COM);
+    EXPECT_EQ(st.現局面.表.持ち越し.攻駒X_COM, fresh.現局面.表.持ち越し.攻駒X_COM);
   }
 }
 
@@ -295,13 +295,13 @@ TEST(Protocol, NewGameReturnsEverythingButTheLevelToTheStart) {
   // The COM lance's attack on the rook records its square (a cell the
   // survey never resets).
   実行(st, "setoption name Level value 1\nposition sfen 4k4/9/9/9/4l4/9/9/9/4R3K b - 9\n");
-  EXPECT_EQ(st.現局面.表.攻駒X_COM[5][9], 5);
-  EXPECT_EQ(st.現局面.表.攻駒Y_COM[5][9], 5);
+  EXPECT_EQ(st.現局面.表.持ち越し.攻駒X_COM[5][9], 5);
+  EXPECT_EQ(st.現局面.表.持ち越し.攻駒Y_COM[5][9], 5);
   実行(st, "usinewgame\n");
   const EngineState fresh;
   EXPECT_EQ(st.COMレベル, 1);
   EXPECT_EQ(st.現局面.盤面, fresh.現局面.盤面);
-  EXPECT_EQ(st.現局面.表.攻駒X_COM, fresh.現局面.表.攻駒X_COM);
+  EXPECT_EQ(st.現局面.表.持ち越し.攻駒X_COM, fresh.現局面.表.持ち越し.攻駒X_COM);
   EXPECT_EQ(st.現局面.表.MAN王X, 0);
   EXPECT_TRUE(st.MAN手番);
   EXPECT_EQ(今のsfen(st), "sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");

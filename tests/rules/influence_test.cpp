@@ -96,8 +96,8 @@ TEST(InfluenceSurvey, CheapestAttackerAndHighestGuardWin) {
   // pawn's guard stores no square, so the rook's square (met first) stays.
   局面 d = 局面作成({{5, 5, 歩}, {5, 4, 歩}, {1, 5, 飛}});
   EXPECT_EQ(d.表.守駒_COM[5][5], 10);
-  EXPECT_EQ(d.表.守駒X_COM[5][5], 1);
-  EXPECT_EQ(d.表.守駒Y_COM[5][5], 5);
+  EXPECT_EQ(d.表.持ち越し.守駒X_COM[5][5], 1);
+  EXPECT_EQ(d.表.持ち越し.守駒Y_COM[5][5], 5);
   // Two MAN silvers: the one met first in the scan keeps the square.
   局面 e = 局面作成({{5, 5, 歩}, {6, 6, -銀}, {4, 6, -銀}});
   EXPECT_EQ(e.表.攻駒_MAN[5][5], -100);
@@ -122,8 +122,8 @@ TEST(InfluenceSurvey, RecordedCodesOfGoldMoversAndHorses) {
   EXPECT_EQ(c.表.攻駒_COM[5][6], 999);
   EXPECT_EQ(c.表.守駒_COM[5][4], 999);
   EXPECT_EQ(c.表.攻駒_COM[6][6], 801);
-  EXPECT_EQ(c.表.攻駒X_COM[6][6], 5);
-  EXPECT_EQ(c.表.攻駒Y_COM[6][6], 5);
+  EXPECT_EQ(c.表.持ち越し.攻駒X_COM[6][6], 5);
+  EXPECT_EQ(c.表.持ち越し.攻駒Y_COM[6][6], 5);
   // COM knights and silvers bear but never record an attack.
   局面 d = 局面作成({{5, 3, 桂}, {4, 5, -歩}, {7, 3, 銀}, {7, 4, -歩}});
   EXPECT_EQ(d.表.勢力_COM[4][5], 1);
@@ -132,10 +132,10 @@ TEST(InfluenceSurvey, RecordedCodesOfGoldMoversAndHorses) {
   EXPECT_EQ(d.表.攻駒_COM[7][4], 999);
   // A COM pawn records its attack but not the attacker's square.
   局面 e = 局面作成({{5, 5, 歩}, {5, 6, -金}});
-  e.表.攻駒X_COM[5][6] = 7;
+  e.表.持ち越し.攻駒X_COM[5][6] = 7;
   勢力調査(e);
   EXPECT_EQ(e.表.攻駒_COM[5][6], 10);
-  EXPECT_EQ(e.表.攻駒X_COM[5][6], 7);
+  EXPECT_EQ(e.表.持ち越し.攻駒X_COM[5][6], 7);
 }
 
 TEST(InfluenceSurvey, PiecesThatReachNothingOrOnlyPartOfTheirSteps) {
@@ -212,14 +212,14 @@ TEST(InfluenceSurvey, CheckMarksOfRaysKnightsAndSteps) {
 TEST(InfluenceSurvey, UnresetSquaresKeepWhatAnEarlierSurveyLeft) {
   局面 s = 局面作成({{5, 1, 飛}, {5, 6, -歩}, {5, 9, 金}});
   EXPECT_EQ(s.表.攻駒_COM[5][6], 900);
-  EXPECT_EQ(s.表.攻駒X_COM[5][6], 5);
-  EXPECT_EQ(s.表.攻駒Y_COM[5][6], 1);
+  EXPECT_EQ(s.表.持ち越し.攻駒X_COM[5][6], 5);
+  EXPECT_EQ(s.表.持ち越し.攻駒Y_COM[5][6], 1);
   s.盤面 = {};
   s.表.攻駒X_MAN[3][3] = 4;
   勢力調査(s);
   EXPECT_EQ(s.表.攻駒_COM[5][6], 999);
-  EXPECT_EQ(s.表.攻駒X_COM[5][6], 5);  // not reset
-  EXPECT_EQ(s.表.攻駒Y_COM[5][6], 1);
+  EXPECT_EQ(s.表.持ち越し.攻駒X_COM[5][6], 5);  // not reset
+  EXPECT_EQ(s.表.持ち越し.攻駒Y_COM[5][6], 1);
   EXPECT_EQ(s.表.攻駒X_MAN[3][3], 0);  // reset
 }
 
