@@ -181,9 +181,7 @@ void commandPosition(EngineState& st, const CommandLine& c, std::ostream& out) {
   // The map (with the cells a survey keeps) and the king squares carry over,
   // as they do in the game; the board, hands and turn are the new ones.
   局面& s = st.現局面;
-  s.盤面 = p->盤面;
-  s.持駒_MAN = p->持駒_MAN;
-  s.持駒_COM = p->持駒_COM;
+  局面に置く(*p, s);
   s.勝者 = 0;
   st.MAN手番 = p->MAN手番;
   st.手数 = p->手数;

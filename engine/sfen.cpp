@@ -259,4 +259,10 @@ std::string USI表記(const 指し手& m) {
   return 升(m.元X, m.元Y) + 升(m.先X, m.先Y) + (m.成る() ? "+" : "");
 }
 
+void 局面に置く(const SFEN局面& p, 局面& s) {
+  s.盤面 = p.盤面;
+  s.持駒_MAN = p.持駒_MAN;
+  s.持駒_COM = p.持駒_COM;
+}
+
 }  // namespace qz

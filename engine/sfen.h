@@ -27,6 +27,10 @@ constexpr std::string_view 開始SFEN =
 // the position, or nothing with a short reason in 理由.
 std::optional<SFEN局面> SFEN読込(std::string_view text, std::string& 理由);
 
+// Puts the board and hands of an SFEN on s; its tables, its sides' values
+// and the rest are left as they were.
+void 局面に置く(const SFEN局面& p, 局面& s);
+
 // Writes the position as SFEN.
 std::string SFEN書出(const 盤配列& 盤面, const 持駒& 持駒_MAN, const 持駒& 持駒_COM, bool MAN手番,
                      int 手数);

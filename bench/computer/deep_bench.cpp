@@ -7,36 +7,20 @@
 
 #include <string>
 
+#include "bench/positions.h"
 #include "computer/deep_search.h"
 #include "computer/search_board.h"
-#include "engine/sfen.h"
 
 namespace qz {
 namespace {
 
-// A busy middle game: both rooks and a horse in play, pieces in both hands.
-constexpr const char* kBusy =
-    "l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40";
+using bench::kBusy;
+using bench::読む;
+using bench::開始;
+
 // The lower side drops its rook on the open file of the upper king, which no
 // piece of the upper side can block or freeze, and takes the king next move.
 constexpr const char* kKingIn3 = "lns1k1snl/9/pppp1pppp/9/9/9/PPPP1PPPP/1B5R1/LNSGKGSNL b RG 1";
-
-struct 開始 {
-  局面 s;
-  bool MAN手番;
-};
-
-開始 読む(std::string_view sfen) {
-  std::string why;
-  const auto p = SFEN読込(sfen, why);
-  局面 s;
-  s.盤面 = p->盤面;
-  s.持駒_MAN = p->持駒_MAN;
-  s.持駒_COM = p->持駒_COM;
-  勢力調査(s);
-  調査_2歩フラグ設定(s);
-  return {s, p->MAN手番};
-}
 
 // Nodes per second of a search limited to 300 000 nodes.
 void BM_NodesPerSecond(benchmark::State& state, const char* sfen) {

@@ -27,9 +27,7 @@ double 使用時間() {
   std::string reason;
   const auto p = SFEN読込(sfen, reason);
   局面 s;
-  s.盤面 = p->盤面;
-  s.持駒_MAN = p->持駒_MAN;
-  s.持駒_COM = p->持駒_COM;
+  局面に置く(*p, s);
   return s;
 }
 

@@ -4,27 +4,18 @@
 
 #include <string>
 
-#include "engine/sfen.h"
+#include "bench/positions.h"
 #include "rules/movegen.h"
 #include "rules/rules.h"
 
 namespace qz {
 namespace {
 
-// A busy middle game: both rooks and a horse in play, pieces in both hands.
-constexpr const char* kBusy =
-    "l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40";
+using bench::kBusy;
 
+// A position of the benchmarks, surveyed.
 局面 読む(std::string_view sfen) {
-  std::string why;
-  const auto p = SFEN読込(sfen, why);
-  局面 s;
-  s.盤面 = p->盤面;
-  s.持駒_MAN = p->持駒_MAN;
-  s.持駒_COM = p->持駒_COM;
-  勢力調査(s);
-  調査_2歩フラグ設定(s);
-  return s;
+  return bench::読む(sfen).s;
 }
 
 void BM_Survey_Start(benchmark::State& state) {

@@ -56,9 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                 again->手数) == written);
 
   qz::EngineState st;
-  st.現局面.盤面 = p->盤面;
-  st.現局面.持駒_MAN = p->持駒_MAN;
-  st.現局面.持駒_COM = p->持駒_COM;
+  qz::局面に置く(*p, st.現局面);
   st.MAN手番 = p->MAN手番;
   auto before = Counts(st.現局面);
   std::string_view rest = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);

@@ -21,9 +21,7 @@ struct 盤と手番 {
   const auto p = SFEN読込(sfen, why);
   EXPECT_TRUE(p) << why;
   局面 s;
-  s.盤面 = p->盤面;
-  s.持駒_MAN = p->持駒_MAN;
-  s.持駒_COM = p->持駒_COM;
+  局面に置く(*p, s);
   勢力調査(s);
   調査_2歩フラグ設定(s);
   return {s, p->MAN手番};
@@ -123,8 +121,7 @@ TEST(DeepSearch, KeysAndCapturesStayTrueOverRandomGames) {
 }
 
 TEST(DeepSearch, ANodeLimitedSearchRepeatsExactly) {
-  const auto p =
-      読む("l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40");
+  const auto p = 読む("l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40");
   探索条件 c;
   c.節点上限 = 30000;
   深探索 a(16), b(18);

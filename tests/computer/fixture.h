@@ -34,9 +34,7 @@ inline 局面 局面読込(std::string_view sfen) {
   const auto p = SFEN読込(sfen, reason);
   局面 s;
   if (!p) return s;
-  s.盤面 = p->盤面;
-  s.持駒_MAN = p->持駒_MAN;
-  s.持駒_COM = p->持駒_COM;
+  局面に置く(*p, s);
   return s;
 }
 
