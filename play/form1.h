@@ -237,6 +237,7 @@ class Form1 {
   };
 
   void 対局開始共通();
+  void レベル選択(int レベル);
   // 棋譜ファイルを開く inside a handler that has marked itself already.
   void 棋譜ファイルを読む(const std::filesystem::path& パス);
   // --- The controls beside the original ones (form1_controls.cpp) ---

@@ -46,30 +46,27 @@ constexpr MenuItem レベル項目[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, Menu
 
 }  // namespace
 
+// A level chosen from the menu: the level's cells left of the board are
+// cleared before the new level is set. Levels 4 and 5 are the searching
+// player (about 0.3 s and 2 s a move).
+void Form1::レベル選択(int レベル) {
+  for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
+  レベル_設定(レベル);
+}
 void Form1::LEVEL1_Click() {
-  for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
-  レベル_設定(1);
+  レベル選択(1);
 }
-
 void Form1::LEVEL2_Click() {
-  for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
-  レベル_設定(2);
+  レベル選択(2);
 }
-
 void Form1::LEVEL3_Click() {
-  for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
-  レベル_設定(3);
+  レベル選択(3);
 }
-
-// Levels 4 and 5 are the searching player (about 0.3 s and 2 s a move).
 void Form1::LEVEL4_Click() {
-  for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
-  レベル_設定(4);
+  レベル選択(4);
 }
-
 void Form1::LEVEL5_Click() {
-  for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
-  レベル_設定(5);
+  レベル選択(5);
 }
 
 void Form1::レベル_設定(int IN_LEVEL) {
