@@ -8,30 +8,8 @@
 
 namespace qz {
 
-namespace {
-
-// The rules' candidate destinations, indexed by 駒番号 for a quick look-up.
-const 升集合& 候補(int c, int x, int y) {
-  using 表型 = std::array<std::array<std::array<升集合, 10>, 10>, 28>;
-  static const 表型 t = [] {
-    auto r = std::make_unique<表型>();
-    for (int i = 0; i < 28; ++i) {
-      static constexpr int 種類[] = {歩,   成歩, 香, 成香, 桂, 成桂, 銀,
-                                     成銀, 金,   角, 成角, 飛, 成飛, 王};
-      const int code = i < 14 ? -種類[i] : 種類[i - 14];
-      for (int fx = 1; fx <= 9; ++fx)
-        for (int fy = 1; fy <= 9; ++fy) (*r)[駒番号(code)][fx][fy] = 候補升(code, fx, fy);
-    }
-    return *r;
-  }();
-  return t[駒番号(c)][x][y];
-}
-
-}  // namespace
-
 void 取る手列挙(const 局面& s, bool MAN側, std::vector<指し手>& 手) {
   手.clear();
-  const 盤配列& 駒勢力 = MAN側 ? s.表.勢力_COM : s.表.勢力_MAN;
   升集合 敵{};
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
@@ -39,26 +17,7 @@ void 取る手列挙(const 局面& s, bool MAN側, std::vector<指し手>& 手) 
         const int i = (x - 1) * 9 + (y - 1);
         (i < 64 ? 敵.前 : 敵.後) |= std::uint64_t{1} << (i & 63);
       }
-  for (int fx = 1; fx <= 9; ++fx)
-    for (int fy = 1; fy <= 9; ++fy) {
-      const int c = s.盤面[fx][fy];
-      if ((MAN側 ? !MAN駒(c) : !COM駒(c)) || 駒勢力[fx][fy] > 0) continue;
-      const 升集合& 候補 = qz::候補(c, fx, fy);
-      auto 各升 = [&](std::uint64_t w, int base) {
-        while (w != 0) {
-          const int i = base + __builtin_ctzll(w);
-          w &= w - 1;
-          const int tx = i / 9 + 1, ty = i % 9 + 1;
-          if (移動チェック(s, fx, fy, tx, ty, c) == いいえ) continue;
-          if (移動後チェック(ty, c) == はい)
-            手.push_back(指し手::盤上の手(fx, fy, tx, ty, c, false));
-          if (調査_駒成(fx, fy, tx, ty, c) != 0)
-            手.push_back(指し手::盤上の手(fx, fy, tx, ty, c, true));
-        }
-      };
-      各升(候補.前 & 敵.前, 0);
-      各升(候補.後 & 敵.後, 64);
-    }
+  盤上の手列挙(s, MAN側, 敵, [&手](const 指し手& m) { 手.push_back(m); });
 }
 
 bool 王手か(const 局面& s, bool MAN側) {

@@ -10,11 +10,20 @@ namespace {
 constexpr std::array<int, 14> 全種類 = {歩,   成歩, 香, 成香, 桂, 成桂, 銀,
                                         成銀, 金,   角, 成角, 飛, 成飛, 王};
 
+// The place in 全種類 of every piece code's absolute value (-1: no piece).
+constexpr std::array<std::int8_t, 王 + 1> 種類索引 = [] {
+  std::array<std::int8_t, 王 + 1> t{};
+  t.fill(-1);
+  for (std::size_t i = 0; i < 全種類.size(); ++i) t[全種類[i]] = static_cast<std::int8_t>(i);
+  return t;
+}();
+
+// The row of the candidate table for a piece code: two per kind (MAN's,
+// then COM's), -1 for a code that has no movement rule.
 int 種類番号(int c) {
-  const int a = std::abs(c);
-  for (int i = 0; i < static_cast<int>(全種類.size()); ++i)
-    if (全種類[i] == a) return i * 2 + (c > 0 ? 1 : 0);
-  return -1;
+  const int a = c < 0 ? -c : c;
+  const int i = a <= 王 ? 種類索引[a] : -1;
+  return i < 0 ? -1 : i * 2 + (c > 0 ? 1 : 0);
 }
 
 void 加える(升集合& m, int x, int y) {

@@ -46,8 +46,10 @@ const 升集合& 候補升(int 駒, int x, int y);
 // (only the promoted one where promotion is compulsory); then drops by hand
 // slot 歩..飛, to-column, to-row. Needs the map and the double-pawn flags of
 // the current position.
+// The board moves of 合法手列挙 whose destination is in 先 (a capture search
+// passes the squares of the other side's pieces), in the same order.
 template <class F>
-void 合法手列挙(const 局面& s, bool MAN側, F&& 訪問) {
+void 盤上の手列挙(const 局面& s, bool MAN側, const 升集合& 先, F&& 訪問) {
   const 盤配列& 駒勢力 = MAN側 ? s.表.勢力_COM : s.表.勢力_MAN;  // freezes this side
   for (int fx = 1; fx <= 9; ++fx) {
     for (int fy = 1; fy <= 9; ++fy) {
@@ -65,10 +67,18 @@ void 合法手列挙(const 局面& s, bool MAN側, F&& 訪問) {
           if (調査_駒成(fx, fy, tx, ty, c) != 0) 訪問(指し手::盤上の手(fx, fy, tx, ty, c, true));
         }
       };
-      各升(候補.前, 0);
-      各升(候補.後, 64);
+      各升(候補.前 & 先.前, 0);
+      各升(候補.後 & 先.後, 64);
     }
   }
+}
+
+// Every square of the board.
+inline constexpr 升集合 全升{~std::uint64_t{0}, (std::uint64_t{1} << 17) - 1};
+
+template <class F>
+void 合法手列挙(const 局面& s, bool MAN側, F&& 訪問) {
+  盤上の手列挙(s, MAN側, 全升, 訪問);
   const 持駒& 手駒 = MAN側 ? s.持駒_MAN : s.持駒_COM;
   for (int k = 1; k <= 持駒種類数; ++k) {
     if (手駒.枚数[k] <= 0) continue;
