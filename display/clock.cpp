@@ -1,16 +1,10 @@
-// The clocks under the stands and the two time functions behind them.
+// The clocks under the stands and the time text behind them.
 #include <cmath>
 #include <string>
 
 #include "display/screen.h"
 
 namespace qz {
-
-double 調査_経過秒(double I_開始, double I_終了) {
-  if (I_開始 <= I_終了) return I_終了 - I_開始;
-  if (I_開始 > I_終了) return I_終了 + (86400 - I_開始);  // midnight passed
-  return NAN;
-}
 
 std::string 調査_時間秒追加結果(double IN_経過秒) {
   const double s = IN_経過秒;

@@ -10,7 +10,8 @@
 
 #include "display/layout.h"
 #include "display/surface.h"
-#include "rules/game.h"
+#include "game/clock.h"
+#include "game/session.h"
 
 namespace qz {
 
@@ -124,9 +125,6 @@ std::string_view 描画文字列テキスト(int 数値);
 
 // --- Time -----------------------------------------------------------------------
 
-// Seconds from I_開始 to I_終了 (times of day), across midnight when the end
-// is earlier; NaN when either is not a number.
-double 調査_経過秒(double I_開始, double I_終了);
 // "hh:mm:ss" for a number of seconds; 100 hours or more keep all their digits.
 std::string 調査_時間秒追加結果(double IN_経過秒);
 

@@ -1,11 +1,13 @@
-// Form1, the one window of the program: the game values that are not
-// rules state, and every handler of the window. Handlers live in files by
-// subject: form1_startup.cpp (start-up, shutdown, about box, 初期設定),
-// form1_options.cpp (settings file and the ｵﾌﾟｼｮﾝ menu), form1_clock.cpp
-// (Timer1 and the turn clock), form1_panel.cpp (record-file panel and the
-// handicap message), form1_game.cpp, form1_mouse.cpp, form1_com.cpp and
-// form1_level.cpp (playing a game), form1_records.cpp (stepping, reversal
-// and record files).
+// Form1, the one window of the program: the adapter between the window's
+// events and the game. Each handler turns an event into operations of the
+// game session it owns (対局値) and what they return into pictures, sounds
+// and message boxes. Handlers live in files by subject: form1_startup.cpp
+// (start-up, shutdown, about box, 初期設定), form1_options.cpp (settings
+// file and the ｵﾌﾟｼｮﾝ menu), form1_clock.cpp (Timer1), form1_panel.cpp
+// (record-file panel and the handicap message), form1_game.cpp,
+// form1_mouse.cpp, form1_com.cpp, form1_think.cpp, form1_level.cpp and
+// form1_controls.cpp (playing a game), form1_records.cpp (stepping,
+// reversal and .棋譜 files), form1_formats.cpp (records of every format).
 #pragma once
 
 #include <array>
@@ -17,13 +19,10 @@
 #include <vector>
 
 #include "computer/search_worker.h"
-#include "computer/state.h"
 #include "display/screen.h"
+#include "game/session.h"
 #include "play/platform.h"
 #include "records/formats.h"
-#include "records/history.h"
-#include "records/stepping.h"
-#include "rules/rules.h"
 #include "rules/translatable.h"
 
 namespace qz {
@@ -49,6 +48,14 @@ inline const std::string 設定_BGMOFF = "BGM=OFF";
 // Kept after the four lines above (and after any line another option adds).
 inline const std::string 設定_一覧ON = "棋譜一覧=ON";
 inline const std::string 設定_一覧OFF = "棋譜一覧=OFF";
+
+// The window's pick: the piece picked on a square or a stand cell, and the
+// square last clicked as its destination.
+struct 選択 {
+  int 元X = 0, 元Y = 0;
+  int 先X = 0, 先Y = 0;
+  int 駒 = 0;
+};
 
 class Form1 {
  public:
@@ -133,24 +140,13 @@ class Form1 {
   void 棋譜ファイルを開く(const std::filesystem::path& パス);
   void Form_MouseDown(int Button, int Shift, double X, double Y);
 
-  // --- Game values -------------------------------------------------------------
+  // --- The game and the window's own values ------------------------------------
   対局 対局値;
-  画面 画;  // paints 対局値
-  int 先手値 = 先手;
-  int 後手値 = 後手;
-  int 選択状態 = 0;
-  std::array<int, 5> 指し手{};  // from column, from row, to column, to row, piece code
-  int 中断中 = 0;
-  int 棋譜モード = 0;
-  int 反転フラグ = 0;
+  画面 画;           // paints 対局値
+  int 選択状態 = 0;  // 1 while a piece of the side to move is picked
+  選択 選択中の手;
   int 色_移動指導 = 色_緑;
-  手順記録 手順;
-  氷結前 前;  // 開始盤面, 前氷結_COM, 前氷結_MAN: taken before a move
-
-  // The turn clock.
-  double 開始時刻 = 0;
-  double 一手経過秒 = 0;
-  long long 表示済秒 = 0;
+  long long 表示済秒 = 0;  // the whole seconds the clock shows
 
   // Sound buffers; 0 when a sound was not loaded.
   std::int32_t 音_その他 = 0;
@@ -192,16 +188,13 @@ class Form1 {
   // The computer's turn: search, play the move, announce check or mate.
   void com_ban();
   void レベル_設定(int IN_LEVEL);
-  // Makes a move (form1_game.cpp) and repaints the squares and stands it changes.
+  // Repaints the squares and stands a move changed (form1_game.cpp).
   void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
   // Redraws every square, frozen pieces in their second picture set; 氷結.wav
   // when a piece has become frozen with the move (and 音あり).
   void 描画_氷結駒(bool 音あり = true);
   // Erases the header texts a loaded record left (form1_records.cpp).
   void 描画_棋譜読込み部分消去();
-
-  // What the computer keeps from one turn to the next.
-  COM記憶 COM記憶値;
 
   // The search of levels 4 and 5 and of the hint, on its own thread
   // (form1_think.cpp). While it runs the board and the menus (but 終わり)
@@ -242,26 +235,25 @@ class Form1 {
   void 棋譜ファイルを読む(const std::filesystem::path& パス);
   // --- The controls beside the original ones (form1_controls.cpp) ---
   // True while a game is being played (started, not finished, no record).
-  bool 対局中() const;
+  bool 対局中() const { return 対局値.対局中() && !終局保存待ち; }
   // Outside a game true; during one, asks the question (Yes goes on).
   bool 破棄確認(const std::string& 問い);
   // The status line: a refusal's reason and whose turn it is.
   void 状態表示(const std::string& 理由);
-  std::string 拒否理由(int fx, int fy, int tx, int 駒) const;
   void 最終手更新();
   void 盤面を描き直す();
   void 棋譜一覧更新();
   MoveList* 棋譜一覧 = nullptr;
-  // What the computer kept after each of its moves, by history index, so
-  // that 待った gives it back as it was.
-  std::map<int, COM記憶> COM記憶履歴;
   void 続行確認();
   void 終局後の確認();
   // A finished game's save panel is open: "続けますか？" is still to come.
   bool 終局保存待ち = false;
-  void 手番交代_COM対局(int 取得駒);
-  void 手番交代_人間対局();
+  // The game over, or the computer to move, after a human's move.
+  void 手番交代(const 着手結果& r);
   void 人間の手を指す(int Button);
+  void 手を断る(const std::string& 理由);
+  void 知らせる(手番の知らせ 知らせ, const char* 題);
+  void 勝敗表示(const 勝敗& r);
   void 持駒桝クリック(int m, int l);
   void 盤上クリック(int Button, int m, int l);
   bool 再開();
@@ -269,9 +261,8 @@ class Form1 {
   // How many pieces the hand slot shown on stand square (x, y) holds.
   int 持駒台の枚数(int x, int y) const;
   void ハンデ変更(int 向き);
-  bool ハンデ拒否();
   void 思考中表示();
-  void COMの手を指す(int fx, int fy, int tx, int ty, int 元駒, int 置く駒);
+  void COMの手を指す(const qz::指し手& m);
   // The searching player's turn and the hint (form1_think.cpp).
   enum class 思考目的 { なし, COMの手, ヒント };
   思考目的 思考中の目的 = 思考目的::なし;
@@ -281,8 +272,6 @@ class Form1 {
   void 思考完了();
   void ヒント表示(const qz::指し手& m);
   void ヒント消去();
-  std::vector<局面キー> 既出キー(bool MAN手番) const;
-  double 経過秒();
   // ===== End of the game-play section.
 
   // ===== Game records: stepping, reversal, record files and their panel
@@ -292,9 +281,6 @@ class Form1 {
   void File1_Click();
   void Dir1_Change();
   void Drive1_Change();
-  // The next move of the record file being read: 1 with the move in 手, 0
-  // when there is none (the end of the file, or a line that ended the reading).
-  int 読込_棋譜ファイル(qz::手順& 手);
   // The X position (twips) at which a record's header line is printed.
   double 取得_棋譜のX座標(const std::string& IN_文字列);
 
@@ -302,20 +288,20 @@ class Form1 {
   // The file list follows the directory list.
   void ファイル一覧を合わせる();
   void 棋譜パネルを閉じる();
-  void 断り表示(const 手順表示& r);
+  // A refused step: 禁止.wav where the refusal has it, then its message box.
+  void 断り表示(手順結果 r, const char* 題);
   void 見出し表示(const std::string& 文字列, int 色, double X, double Y);
-
-  std::vector<qz::手順> 読込中の手;  // the moves of the record file being read
-  std::size_t 読込位置 = 0;
+  // The board after a step back or forward (the game has made it).
+  void 一手の描画(const qz::手順& 手, bool 進んだ);
 
   // Records of every format (form1_formats.cpp).
-  void 記録を読み込む(const 窓の読込& w);
+  // Every record read, from a file or the clipboard, is put on the board
+  // here; a record of which nothing could be read leaves the game as it
+  // was when 読めなければ残す.
+  void 記録を読み込む(const 窓の読込& w, bool 読めなければ残す = true);
   void 記録を保存(const std::string& 形式名);
   // The record of the game in the history, or a message why it has none.
   std::optional<対局記録> 窓の記録();
-  // The record of another format last read, for its names and orientation
-  // while it is stepped; nothing after a new board or a .棋譜 read.
-  std::optional<対局記録> 読込記録;
   // ===== End of the records section.
 };
 

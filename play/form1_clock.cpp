@@ -19,15 +19,15 @@ void Form1::Timer1_Timer() {
     if (思考.終わった()) return 思考完了();
     if (!チェック(MenuItem::KEIKA)) return;
   }
-  一手経過秒 = 調査_経過秒(開始時刻, 時刻());
+  const double 一手経過秒 = 対局値.経過秒();
   if (!std::isfinite(一手経過秒)) return;
   // Nothing visible changes within a second.
   const auto 秒 = static_cast<long long>(std::floor(一手経過秒));
   if (秒 == 表示済秒) return;
   表示済秒 = 秒;
-  if (対局値.手番 == 対局値.局.手番値_COM)
+  if (対局値.COMの番())
     画.描画_所有時間(対局値.局.手番値_COM, 一手経過秒 + 対局値.時間_COM);
-  else if (対局値.手番 == 対局値.局.手番値_MAN)
+  else if (対局値.MANの番())
     画.描画_所有時間(対局値.局.手番値_MAN, 一手経過秒 + 対局値.時間_MAN);
   画.描画面().refresh();
 }

@@ -1,7 +1,6 @@
 // The computer's turn in the window: the thinking label and clock around the
-// search of computer/, then the move played on the board, frozen marks,
+// game's choice of the computer's move, then the move painted, frozen marks,
 // check or mate announced, and the turn handed back.
-#include "computer/search.h"
 #include "play/form1.h"
 
 namespace qz {
@@ -19,65 +18,51 @@ void Form1::com_ban() {
   // Always reached from an event's handler, which has marked itself
   // running: ticks from the boxes below wait, the search's own ticks go on.
   if (対局値.COMレベル >= 4) return 深い手番開始();
-  開始時刻 = 時刻();
   if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
   思考中表示();
   画.描画面().refresh();
-
-  // The search starts from tables of the real position alone, so that it
-  // chooses what the engine chooses for the same position and level: the
-  // tables' 持ち越し (and a missing king's square) would otherwise carry
-  // values of earlier positions.
   思考中 = true;
-  対局値.局.表 = 勢力表{};
-  const 探索結果 結果 =
-      COM探索(対局値.局, COM記憶値, 対局値.COMレベル, nullptr, [this] { Timer1_Timer(); });
+  const auto 手 = 対局値.COMの手を選ぶ([this] { Timer1_Timer(); });
   思考中 = false;
-  前 = COM記憶値.開始;  // the snapshot part of the turn's record
 
   // Every piece frozen or blocked and nothing to drop: the computer cannot
   // move, and the game is the human's.
-  if (!結果.指し手あり) {
+  if (!手) {
     p.timer1.setEnabled(false);
     画.消去_移動結果(対局値.局.手番値_COM);
     終了(QZ_TR("あなた"));
     return;
   }
-  const 候補手& 手 = 結果.最善;
-  COMの手を指す(手.移動元X, 手.移動元Y, 手.移動先X, 手.移動先Y, 手.移動駒, 手.置く駒);
+  COMの手を指す(*手);
 }
 
 // Plays the chosen move, announces what it did to MAN's king and hands the
 // turn to MAN.
-void Form1::COMの手を指す(int fx, int fy, int tx, int ty, int 元駒, int 置く駒) {
-  const double 秒 = 経過秒();
-  手順.手順保存(対局値.局.盤面, fx, fy, tx, ty, 元駒, 置く駒, 対局値.時間_MAN, 対局値.時間_MAN,
-                対局値.時間_COM, 対局値.時間_COM + 秒);
-  ++対局値.手数;
+void Form1::COMの手を指す(const qz::指し手& m) {
+  const 着手結果 r = 対局値.COMの手を指す(m);
+  const qz::手順& 手 = 対局値.手順[対局値.手順.手順_現在];
   画.描画_手数(対局値.手数, 色_白);
-  駒移動(fx, fy, tx, ty, 置く駒);
+  駒移動(手.元X, 手.元Y, m.先X, m.先Y, m.先駒);
   p.sound.dsPlay(音_駒打);
   p.timer1.setEnabled(false);
-  勢力調査(対局値.局);
   描画_氷結駒();
-  if (対局値.局.勝者 == 対局値.局.手番値_COM) {
+  if (r.終わり) {
     画.消去_移動結果(対局値.局.手番値_COM);  // "思考中" goes
-    終了(QZ_TR("ｺﾝﾋﾟｭｰﾀ"));
-    return;
+    return 勝敗表示(*r.終わり);
   }
-  const int kx = 対局値.局.表.MAN王X, ky = 対局値.局.表.MAN王Y;
-  if (調査_MAN王取得(対局値.局, kx, ky) == はい) {
-    if (詰めかMAN(対局値.局) == はい)
+  switch (対局値.MAN王の様子()) {
+    case 王の様子::詰み:
       メッセージ(QZ_TR("よし！!"), QZ_TR("詰め ?"));
-    else if (対局値.局.表.勢力_COM[kx][ky] > 0)
+      break;
+    case 王の様子::王手:
       メッセージ(QZ_TR("   ** 王手 **"), "");
+      break;
+    case 王の様子::無事:
+      break;
   }
-  画.描画_移動結果(対局値.局.手番値_COM, tx, ty, 置く駒, 色_白);
-  画.描画_桝輪郭(色_白, tx, ty);
-  対局値.時間_COM += 秒;
-  COM記憶履歴[手順.手順_現在] = COM記憶値;
-  開始時刻 = 時刻();
-  対局値.手番 = 対局値.局.手番値_MAN;
+  画.描画_移動結果(対局値.局.手番値_COM, m.先X, m.先Y, m.先駒, 色_白);
+  画.描画_桝輪郭(色_白, m.先X, m.先Y);
+  対局値.COMの手番を終える();
   if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
 }
 

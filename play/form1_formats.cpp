@@ -49,59 +49,36 @@ void Form1::棋譜ファイルを読む(const std::filesystem::path& パス) {
   記録を読み込む(窓に読む(拡張子の形式(名前), 内容, 名前));
 }
 
-// As a .棋譜 is read: a fresh board (the record's start), the record mode,
-// the header lines, the moves in the history and the reader's messages.
-void Form1::記録を読み込む(const 窓の読込& w) {
-  if (w.対局.手.empty() && w.知らせ.size() > 1) {
+// Every record read is put on the board here: a fresh board (the record's
+// start), the record mode, the header lines, the moves in the history and
+// the reader's messages.
+void Form1::記録を読み込む(const 窓の読込& w, bool 読めなければ残す) {
+  if (読めなければ残す && w.対局.手.empty() && w.知らせ.size() > 1) {
     // Nothing could be read at all: say why and keep the game.
     メッセージ(w.知らせ.front().文言, w.知らせ.front().題);
     return;
   }
   描画_可視(false, false, false);
   初期設定();
-  棋譜モード = 1;
-  対局値.局.盤面 = w.対局.開始.盤面;
-  対局値.局.持駒_MAN = w.対局.開始.持駒_MAN;
-  対局値.局.持駒_COM = w.対局.開始.持駒_COM;
-  画.画面_再描画();
-  読込記録 = w.記録;
+  const bool 平手から = w.対局.開始.盤面 == 対局値.局.盤面 &&
+                        w.対局.開始.持駒_MAN == 対局値.局.持駒_MAN &&
+                        w.対局.開始.持駒_COM == 対局値.局.持駒_COM;
+  対局値.記録を読み込む(w);
+  if (!平手から) 画.画面_再描画();
   見出し表示(w.見出し.対局名, 色_赤, 取得_棋譜のX座標(w.見出し.対局名) - 3000, 6350);
   見出し表示(w.見出し.上側名, 色_白, 取得_棋譜のX座標(w.見出し.上側名), 100);
   見出し表示(w.見出し.下側名, 色_白, 取得_棋譜のX座標(w.見出し.下側名), 6350);
-  手順記録へ読込(手順, w.対局.手);
-  対局値.手数 = 0;
+  棋譜一覧更新();
   for (const 棋譜メッセージ& m : w.知らせ) メッセージ(m.文言, m.題);
-  if (w.対局.手.empty()) return;
-  const 棋譜先手 先 = 棋譜先手判定(手順[1], 対局値.局.手番値_MAN, 対局値.局.手番値_COM);
-  対局値.対局モード = 先.対局モード;
-  先手値 = 先.先手値;
-  後手値 = 先.後手値;
-  対局値.手番 = 先手値;
 }
 
 std::optional<対局記録> Form1::窓の記録() {
-  const bool MANの番 = 対局値.手番 == 0 || 対局値.手番 == 対局値.局.手番値_MAN;
-  const 履歴の対局 対局 = 履歴から対局(対局値.局, 手順, MANの番, 手順.手順_最終);
-  // A record read keeps its own orientation; a game played here is turned
-  // as other programs expect.
-  const bool 読込中 = 棋譜モード == 1 && 読込記録.has_value();
-  const bool 反転 = 読込中 ? 読込記録->反転 : 標準の向きに反転するか(対局.開始, 対局.MAN先);
-  記録読込結果 r = 対局から記録(対局, 反転);
+  記録読込結果 r = 対局値.記録();
   if (r.不正行 != 0) {
     メッセージ(差込(QZ_TR("%1手目が正しくないので棋譜にできません（%2）"),
                     {std::to_string(r.不正行), r.不正理由}),
                "棋譜保存");
     return std::nullopt;
-  }
-  if (読込中) {
-    r.記録.棋戦 = 読込記録->棋戦;
-    r.記録.開始日時 = 読込記録->開始日時;
-    r.記録.下手名 = 読込記録->下手名;
-    r.記録.上手名 = 読込記録->上手名;
-  } else if (対局値.対局モード == 1) {
-    const std::string 人 = "あなた", 機械 = "QZ 氷結将棋 LEVEL" + std::to_string(対局値.COMレベル);
-    r.記録.下手名 = 反転 ? 機械 : 人;
-    r.記録.上手名 = 反転 ? 人 : 機械;
   }
   return std::move(r.記録);
 }
@@ -134,12 +111,7 @@ void Form1::KIFU_SAVE_CSA_Click() {
 
 // The position on the board as SFEN, the lower side's pieces in upper case.
 void Form1::COPY_SFEN_Click() {
-  記録局面 今;
-  今.盤面 = 対局値.局.盤面;
-  今.持駒_下 = 対局値.局.持駒_MAN;
-  今.持駒_上 = 対局値.局.持駒_COM;
-  今.下の番 = 対局値.手番 == 0 || 対局値.手番 == 対局値.局.手番値_MAN;
-  p.recordPanel.setClipboardText(SFEN文(今, 対局値.手数 + 1));
+  p.recordPanel.setClipboardText(SFEN文(対局値.今の局面(), 対局値.手数 + 1));
 }
 
 void Form1::COPY_KIF_Click() {

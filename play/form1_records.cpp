@@ -16,80 +16,83 @@ void Form1::棋譜パネルを閉じる() {
   描画_棋譜_IO(1);
 }
 
-// A refused step: 禁止.wav where the refusal has it, then its message box.
-void Form1::断り表示(const 手順表示& r) {
-  if (r.禁止音) p.sound.dsPlay(音_禁止);
-  メッセージ(r.文言, r.題);
+void Form1::断り表示(手順結果 r, const char* 題) {
+  switch (r) {
+    case 手順結果::開始前:
+      p.sound.dsPlay(音_禁止);
+      メッセージ(QZ_TR("「対局」で始めて下さい"), QZ_TR("開始"));
+      return;
+    case 手順結果::終わり:
+      メッセージ(QZ_TR("終わり"), 題);
+      return;
+    case 手順結果::できない:
+      p.sound.dsPlay(音_禁止);
+      メッセージ(QZ_TR("できません"), 題);
+      return;
+    case 手順結果::済み:
+      return;
+  }
 }
 
 void Form1::STOP_Click() {
   棋譜パネルを閉じる();
 }
 
-// "進": replays the next move of the history onto the board.
-void Form1::AFTER_Click() {
-  棋譜パネルを閉じる();
-  const 手順表示 r = 手順_進(対局値.局, 手順, 対局値.手番, 対局値.手数, 対局値.時間_MAN,
-                             対局値.時間_COM, 棋譜モード);
-  if (r.中断) 中断中 = 1;
-  if (r.結果 != 手順結果::済み) return 断り表示(r);
-  前 = r.前;
+// The board after the game stepped over move 手 (forward when 進んだ): the
+// squares it changed, the clocks, both stands, the last-move text, the
+// frozen marks.
+void Form1::一手の描画(const qz::手順& 手, bool 進んだ) {
   選択状態 = 0;
   p.timer1.setEnabled(false);
   画.描画_将棋盤桝();
-  画.描画_手数(対局値.手数, 色_白);
-  const qz::手順 手 = 手順[r.手];
+  if (進んだ) 画.描画_手数(対局値.手数, 色_白);
   if (盤上(手.元X, 手.元Y)) {
-    画.描画_絵(0, 手.元X, 手.元Y);
+    画.描画_絵(進んだ ? 0 : 手.元駒, 手.元X, 手.元Y);
     画.描画_桝輪郭(画.色_桝輪郭, 手.元X, 手.元Y);
   }
   画.描画_所有時間(対局値.局.手番値_COM, 対局値.時間_COM);
   画.描画_所有時間(対局値.局.手番値_MAN, 対局値.時間_MAN);
-  // For a drop the source is a stand cell, which the stands' redraw paints over.
-  画.描画_絵(0, 手.元X, 手.元Y);
-  画.描画_桝輪郭(画.色_桝輪郭, 手.元X, 手.元Y);
-  画.描画_絵(手.先駒, 手.先X, 手.先Y);
-  画.描画_桝輪郭(画.色_桝輪郭, 手.先X, 手.先Y);
-  画.描画_自持盤();
-  画.描画_敵持盤();
+  if (進んだ) {
+    // For a drop the source is a stand cell, which the stands' redraw paints over.
+    画.描画_絵(0, 手.元X, 手.元Y);
+    画.描画_桝輪郭(画.色_桝輪郭, 手.元X, 手.元Y);
+    画.描画_絵(手.先駒, 手.先X, 手.先Y);
+    画.描画_桝輪郭(画.色_桝輪郭, 手.先X, 手.先Y);
+    画.描画_自持盤();
+    画.描画_敵持盤();
+  } else {
+    画.描画_自持盤();
+    画.描画_敵持盤();
+    画.描画_絵(0, 手.先X, 手.先Y);
+    画.描画_桝輪郭(画.色_桝輪郭, 手.先X, 手.先Y);
+    if (手.取駒 != 0) {
+      画.描画_絵(手.取駒, 手.先X, 手.先Y);
+      画.描画_桝輪郭(画.色_桝輪郭, 手.先X, 手.先Y);
+    }
+  }
   p.sound.dsPlay(音_駒打);
-  画.描画_移動結果(r.移動結果手番, r.先X, r.先Y, r.先駒, 色_白);
+  if (進んだ)
+    画.描画_移動結果(対局値.駒の側値(手.先駒), 手.先X, 手.先Y, 手.先駒, 色_白);
+  else
+    画.消去_移動結果(対局値.駒の側値(手.元駒));
   画.描画_手数(対局値.手数, 色_白);
-  勢力調査(対局値.局);
   描画_氷結駒();
+}
+
+// "進": replays the next move of the history onto the board.
+void Form1::AFTER_Click() {
+  棋譜パネルを閉じる();
+  const 手順結果 r = 対局値.進む();
+  if (r != 手順結果::済み) return 断り表示(r, QZ_TR("進む"));
+  一手の描画(対局値.手順[対局値.手順.手順_現在], true);
 }
 
 // "戻": takes the move last replayed or made off the board again.
 void Form1::REPLAY_Click() {
   棋譜パネルを閉じる();
-  中断中 = 1;
-  const 手順表示 r =
-      手順_戻(対局値.局, 手順, 対局値.手番, 対局値.手数, 対局値.時間_MAN, 対局値.時間_COM);
-  if (r.結果 != 手順結果::済み) return 断り表示(r);
-  前 = r.前;
-  選択状態 = 0;
-  p.timer1.setEnabled(false);
-  画.描画_将棋盤桝();
-  const qz::手順 手 = 手順[r.手];
-  if (盤上(手.元X, 手.元Y)) {
-    画.描画_絵(手.元駒, 手.元X, 手.元Y);
-    画.描画_桝輪郭(画.色_桝輪郭, 手.元X, 手.元Y);
-  }
-  画.描画_所有時間(対局値.局.手番値_COM, 対局値.時間_COM);
-  画.描画_所有時間(対局値.局.手番値_MAN, 対局値.時間_MAN);
-  画.描画_自持盤();
-  画.描画_敵持盤();
-  画.描画_絵(0, 手.先X, 手.先Y);
-  画.描画_桝輪郭(画.色_桝輪郭, 手.先X, 手.先Y);
-  if (手.取駒 != 0) {
-    画.描画_絵(手.取駒, 手.先X, 手.先Y);
-    画.描画_桝輪郭(画.色_桝輪郭, 手.先X, 手.先Y);
-  }
-  p.sound.dsPlay(音_駒打);
-  画.消去_移動結果(r.移動結果手番);
-  画.描画_手数(対局値.手数, 色_白);
-  勢力調査(対局値.局);
-  描画_氷結駒();
+  const 手順結果 r = 対局値.戻る();
+  if (r != 手順結果::済み) return 断り表示(r, QZ_TR("戻る"));
+  一手の描画(対局値.手順[対局値.手順.手順_現在 + 1], false);
 }
 
 // "最初": back to the starting position; the history stays for "進".
@@ -104,27 +107,17 @@ void Form1::CANCEL_Click() {
 // "反転": the board turned half round with every piece changing sides and
 // the hands exchanged (their totals follow them). The history is dropped.
 void Form1::REVERSE_Click() {
-  if (棋譜モード == 1) {
+  if (!対局値.反転()) {
     p.sound.dsPlay(音_禁止);
     メッセージ(QZ_TR("棋譜ﾓｰﾄﾞではできません"), QZ_TR("反転"));
     return;
   }
-  反転フラグ = 1;
   選択状態 = 0;
-  局面反転(対局値.局);
   画.画面_再描画();
   画.描画_手数(対局値.手数, 色_白);
-  if (対局値.ハンデ設定フラグ == 1) {
-    対局値.ハンデレベル = -対局値.ハンデレベル;
-    画.描画_ハンデレベル(対局値.ハンデレベル);
-  }
+  if (対局値.ハンデ設定フラグ == 1) 画.描画_ハンデレベル(対局値.ハンデレベル);
   p.sound.dsPlay(音_駒打);
-  対局値.手番 = -対局値.手番;
-  手順.手順_現在 = 0;
-  手順.手順_最終 = 0;
-  // The move check reads the influence map: it must describe the reversed
-  // board, not the one before; the frozen pieces are drawn from it, silently.
-  勢力調査(対局値.局);
+  // The frozen pieces of the reversed board are drawn silently.
   描画_氷結駒(false);
 }
 
@@ -136,7 +129,7 @@ void Form1::KIFU_READ_Click() {
 }
 
 void Form1::KIFU_WRITE_Click() {
-  if (反転フラグ == 1) {
+  if (対局値.反転フラグ == 1) {
     メッセージ(QZ_TR("反転後は書き込みできません"), QZ_TR("棋譜書込"));
   } else if (対局値.ハンデ設定フラグ == 1) {
     メッセージ(QZ_TR("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"), QZ_TR("棋譜書込"));
@@ -154,16 +147,16 @@ void Form1::Command1_Click() {
   if (!区間.入れた()) return;
   RecordPanel& 盤 = p.recordPanel;
   const 棋譜見出し 見出し =
-      見出し作成(盤.text(2), 盤.text(3), 盤.text(4), 先手値, 対局値.局.手番値_MAN);
+      見出し作成(盤.text(2), 盤.text(3), 盤.text(4), 対局値.先手値, 対局値.局.手番値_MAN);
   // Replacing a record asks first; いいえ leaves the panel open and the file as it was.
   const std::string 名前 = 盤.text(1);
   std::error_code ec;
-  if (!名前.empty() && 手順.手順_現在 >= 1 &&
+  if (!名前.empty() && 対局値.手順.手順_現在 >= 1 &&
       std::filesystem::exists(棋譜パス(盤.fileListPath(), 名前), ec) &&
       メッセージ(差込(QZ_TR("「%1」はすでにあります。上書きしますか？"), {名前 + ".棋譜"}),
                  "棋譜保存", Buttons::YesNo) == Answer::No)
     return;
-  const 棋譜ファイル結果 r = 棋譜書込(盤.fileListPath(), 名前, 見出し, 手順);
+  const 棋譜ファイル結果 r = 棋譜書込(盤.fileListPath(), 名前, 見出し, 対局値.手順);
   if (r.成功) {
     描画_可視(false, false, false);
     描画_棋譜_IO(1);
@@ -171,12 +164,6 @@ void Form1::Command1_Click() {
   }
   メッセージ(r.文言, r.題);
   if (r.成功) 終局後の確認();
-}
-
-int Form1::読込_棋譜ファイル(qz::手順& 手) {
-  if (読込位置 >= 読込中の手.size()) return いいえ;
-  手 = 読込中の手[読込位置++];
-  return はい;
 }
 
 double Form1::取得_棋譜のX座標(const std::string& IN_文字列) {
@@ -197,43 +184,13 @@ void Form1::File1_Click() {
   const std::string 名前 = p.recordPanel.fileName();
   if (名前.empty()) return;
   const std::u8string 名前u8(名前.begin(), 名前.end());
-  棋譜ファイル読込結果 f =
+  const 棋譜ファイル読込結果 f =
       棋譜ファイル読込(p.recordPanel.fileListPath() / std::filesystem::path(名前u8));
   if (!f.成功) {
     メッセージ(f.文言, f.題);
     return;
   }
-  描画_可視(false, false, false);
-  初期設定();
-  棋譜モード = 1;
-  const 棋譜見出し& 見出し = f.内容.見出し;
-  見出し表示(見出し.対局名, 色_赤, 取得_棋譜のX座標(見出し.対局名) - 3000, 6350);
-  見出し表示(見出し.上側名, 色_白, 取得_棋譜のX座標(見出し.上側名), 100);
-  見出し表示(見出し.下側名, 色_白, 取得_棋譜のX座標(見出し.下側名), 6350);
-
-  const std::vector<棋譜メッセージ> 知らせ = 読込メッセージ(f.内容, 名前);
-  読込中の手 = std::move(f.内容.手);
-  読込位置 = 0;
-  int count = 0;
-  qz::手順 手;
-  while (読込_棋譜ファイル(手) == はい) {
-    ++count;
-    手順.長さ設定(count);
-    手順[count] = 手;
-  }
-  手順.手順_現在 = 0;
-  対局値.手数 = 0;
-  手順.長さ設定(count);
-  読込中の手.clear();
-
-  棋譜一覧更新();
-  for (const 棋譜メッセージ& m : 知らせ) メッセージ(m.文言, m.題);
-  if (count == 0) return;
-  const 棋譜先手 先 = 棋譜先手判定(手順[1], 対局値.局.手番値_MAN, 対局値.局.手番値_COM);
-  対局値.対局モード = 先.対局モード;
-  先手値 = 先.先手値;
-  後手値 = 先.後手値;
-  対局値.手番 = 先手値;
+  記録を読み込む(棋譜の窓の読込(f.内容, 名前), false);
 }
 
 void Form1::Dir1_Change() {

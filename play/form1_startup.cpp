@@ -12,6 +12,7 @@ namespace qz {
 
 Form1::Form1(const Platform& platform) : 画(platform.surface, 対局値), p(platform) {
   画.経過時間表示 = [this] { return チェック(MenuItem::KEIKA); };
+  対局値.時刻源 = [this] { return 時刻(); };
 }
 
 void Form1::メニュー選択(MenuItem item) {
@@ -78,12 +79,12 @@ void Form1::Form_Load() {
   音_氷結 = p.sound.読込_サウンド("氷結.wav", 3);
   音_BGM = p.sound.読込_サウンド("BGM.wav", 1);
 
-  先手値 = 先手;
-  後手値 = 後手;
+  対局値.先手値 = 先手;
+  対局値.後手値 = 後手;
   画.色_桝輪郭 = 色_緑;
   色_移動指導 = 色_緑;
   対局値.COMレベル = 3;
-  棋譜モード = 0;
+  対局値.棋譜モード = 0;
   画.移動指導_フラグ = 0;
   チェック(MenuItem::LEVEL3, true);
   p.window.setBackColour(色_緑);
@@ -140,26 +141,11 @@ void Form1::初期設定() {
   思考.止める();
   思考中の目的 = 思考目的::なし;
   表示中ヒント.reset();
-  対局値.ハンデレベル = 0;
-  対局値.ハンデ設定フラグ = 0;
-  対局値.対局モード = 0;
-  対局値.局.勝者 = 0;
-  対局値.手番 = 0;
-  手順.手順_現在 = 0;
-  対局値.手数 = 0;
-  反転フラグ = 0;
-  手順[0].先駒 = 歩;
+  対局値.初期化();
   p.timer1.setEnabled(false);
-  対局値.時間_MAN = 0;
-  対局値.時間_COM = 0;
   表示済秒 = 0;
-  中断中 = 0;
-  棋譜モード = 0;
   選択状態 = 0;
   終局保存待ち = false;
-  COM記憶履歴.clear();
-  読込記録.reset();
-  初期配置(対局値.局);
   画.最終手升.reset();
   画.画面_再描画();
   棋譜一覧更新();

@@ -7,27 +7,15 @@
 
 namespace qz {
 
-// The keys of the positions before the current one in this game.
-std::vector<局面キー> Form1::既出キー(bool MAN手番) const {
-  std::vector<済み手> 手;
-  for (const qz::手順& t : 手順.手順範囲(手順.手順_現在))
-    手.push_back({qz::指し手{t.元X, t.元Y, t.先X, t.先Y, t.元駒, t.先駒}, t.取駒});
-  return 遡ったキー(対局値.局, MAN手番, 手);
-}
-
 // The computer's turn at levels 4 and 5: "思考中", the clock, and the search
 // started; Timer1 plays the move when the search is done.
 void Form1::深い手番開始() {
-  開始時刻 = 時刻();
   p.timer1.setEnabled(true);  // it also collects the move
   思考中表示();
   画.描画面().refresh();
-  前 = 氷結前記録(対局値.局);
-  局面 写し = 対局値.局;
-  勢力調査(写し);
-  調査_2歩フラグ設定(写し);
+  思考依頼 依頼 = 対局値.COMの思考依頼();
   思考中の目的 = 思考目的::COMの手;
-  思考.開始(写し, false, 既出キー(false), レベル条件(対局値.COMレベル));
+  思考.開始(依頼.写し, 依頼.MAN手番, std::move(依頼.既出), std::move(依頼.条件));
 }
 
 void Form1::思考完了() {
@@ -49,27 +37,22 @@ void Form1::思考完了() {
     終了("あなた");
     return;
   }
-  const qz::指し手& m = 結果->最善;
-  COMの手を指す(m.元X, m.元Y, m.先X, m.先Y, m.元駒, m.先駒);
+  COMの手を指す(結果->最善);
 }
 
 // ヒント: during the human's turn, the move a LEVEL5 search suggests for the
 // side to move.
 void Form1::HINT_Click() {
-  const bool 人の番 = 対局値.対局モード == 0 || 対局値.手番 == 対局値.局.手番値_MAN;
-  if (対局値.手番 == 0 || 棋譜モード == 1 || !人の番 || 対局値.局.勝者 != 0) {
+  std::optional<思考依頼> 依頼 = 対局値.ヒント依頼();
+  if (!依頼) {
     p.sound.dsPlay(音_禁止);
     return;
   }
   ヒント消去();
-  局面 写し = 対局値.局;
-  勢力調査(写し);
-  調査_2歩フラグ設定(写し);
-  const bool MAN手番 = 対局値.手番 == 対局値.局.手番値_MAN;
   思考中の目的 = 思考目的::ヒント;
   ヒント前のタイマー = p.timer1.enabled();
   p.timer1.setEnabled(true);
-  思考.開始(写し, MAN手番, 既出キー(MAN手番), レベル条件(5));
+  思考.開始(依頼->写し, 依頼->MAN手番, std::move(依頼->既出), std::move(依頼->条件));
 }
 
 namespace {
@@ -89,8 +72,7 @@ void Form1::ヒント表示(const qz::指し手& m) {
   const auto [fx, fy] = 元の升(m);
   画.描画_桝輪郭(色_黄, fx, fy);
   画.描画_桝輪郭(色_黄, m.先X, m.先Y);
-  画.描画_移動結果(m.元駒 < 0 ? 対局値.局.手番値_MAN : 対局値.局.手番値_COM, m.先X, m.先Y, m.先駒,
-                   色_黄);
+  画.描画_移動結果(対局値.駒の側値(m.元駒), m.先X, m.先Y, m.先駒, 色_黄);
   表示中ヒント = m;
   画.描画面().refresh();
 }
@@ -105,8 +87,8 @@ void Form1::ヒント消去() {
   画.描画_桝輪郭(画.色_桝輪郭, m.先X, m.先Y);
   const bool 下 = m.元駒 < 0;
   const int 側 = 下 ? 対局値.局.手番値_MAN : 対局値.局.手番値_COM;
-  for (int n = 手順.手順_現在; n >= 1; --n) {
-    const qz::手順& t = 手順[n];
+  for (int n = 対局値.手順.手順_現在; n >= 1; --n) {
+    const qz::手順& t = 対局値.手順[n];
     if ((t.先駒 < 0) == 下 && t.先駒 != 0) return 画.描画_移動結果(側, t.先X, t.先Y, t.先駒, 色_白);
   }
   画.消去_移動結果(側);

@@ -53,8 +53,9 @@ bool USIの始め(std::string_view s) {
 
 // A .棋譜 file as a record: the moves from the initial position, turned
 // round as any game played here is.
-記録読込結果 棋譜ファイルの記録(std::string_view 内容) {
-  const 棋譜読込結果 f = 棋譜解読(内容);
+// The record of a .棋譜 file read: from the initial position, turned as
+// other programs expect.
+記録読込結果 棋譜の記録(const 棋譜読込結果& f) {
   履歴の対局 対局;
   初期配置(対局.開始);
   対局.手 = f.手;
@@ -71,6 +72,10 @@ bool USIの始め(std::string_view s) {
   r.記録.下手名 = 反転 ? f.見出し.上側名 : f.見出し.下側名;
   r.記録.上手名 = 反転 ? f.見出し.下側名 : f.見出し.上側名;
   return r;
+}
+
+記録読込結果 棋譜ファイルの記録(std::string_view 内容) {
+  return 棋譜の記録(棋譜解読(内容));
 }
 
 棋譜書出結果 棋譜ファイルに(const 対局記録& r) {
@@ -169,19 +174,23 @@ bool USIの始め(std::string_view s) {
   return {"", "書き出す形式が分かりません"};
 }
 
+窓の読込 棋譜の窓の読込(const 棋譜読込結果& f, const std::string& 名前) {
+  窓の読込 w;
+  w.知らせ = 読込メッセージ(f, 名前);
+  初期配置(w.対局.開始);
+  w.対局.手 = f.手;
+  w.対局.MAN先 = w.対局.手.empty() || MAN駒(w.対局.手[0].元駒);
+  w.見出し = f.見出し;
+  w.記録 = 棋譜の記録(f).記録;
+  return w;
+}
+
 窓の読込 窓に読む(棋譜形式 形式, std::string_view 内容, const std::string& 名前) {
   if (形式 == 棋譜形式::不明) 形式 = 内容の形式(内容);
   窓の読込 w;
   if (形式 == 棋譜形式::棋譜) {
     // A .棋譜 is read as the record panel reads it.
-    棋譜読込結果 f = 棋譜解読(内容);
-    w.知らせ = 読込メッセージ(f, 名前);
-    初期配置(w.対局.開始);
-    w.対局.手 = std::move(f.手);
-    w.対局.MAN先 = w.対局.手.empty() || MAN駒(w.対局.手[0].元駒);
-    w.見出し = f.見出し;
-    w.記録 = 棋譜ファイルの記録(内容).記録;
-    return w;
+    return 棋譜の窓の読込(棋譜解読(内容), 名前);
   }
   const 記録読込結果 r = 棋譜を読む(形式, 内容);
   w.記録 = r.記録;

@@ -48,6 +48,8 @@ struct 窓の読込 {
   対局記録 記録;
 };
 窓の読込 窓に読む(棋譜形式 形式, std::string_view 内容, const std::string& 名前);
+// The same for a .棋譜 file already read and decoded.
+窓の読込 棋譜の窓の読込(const 棋譜読込結果& f, const std::string& 名前);
 
 // The message for a reading that stopped: "<名前> の N 行目：理由".
 std::string 読込中止の文言(const 記録読込結果& r, std::string_view 名前);

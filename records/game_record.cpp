@@ -40,14 +40,14 @@ const std::vector<手合割>& 手合割表() {
 
 // The program's handicap ladder: the upper side's squares emptied at
 // grades 1, 2, ... 10; a negative grade empties the lower side's mirror squares.
-constexpr std::array<升目, 10> 段級の升 = {
+constexpr std::array<升目, 最高段級> 段級の升表 = {
     {{8, 2}, {2, 2}, {9, 1}, {1, 1}, {8, 1}, {2, 1}, {7, 1}, {3, 1}, {6, 1}, {4, 1}}};
 
 std::vector<升目> 段級の除く升(int 段級) {
   std::vector<升目> r;
-  for (int i = 0; i < std::abs(段級); ++i) {
-    const auto [x, y] = 段級の升[static_cast<std::size_t>(i)];
-    r.push_back(段級 > 0 ? 升目{x, y} : 升目{10 - x, 10 - y});
+  for (int i = 1; i <= std::abs(段級); ++i) {
+    const 升 u = 段級の升(段級 > 0 ? i : -i);
+    r.push_back({u.x, u.y});
   }
   std::sort(r.begin(), r.end());
   return r;
@@ -96,6 +96,11 @@ int 秒(double t) {
 }
 
 }  // namespace
+
+升 段級の升(int 段級) {
+  const auto [x, y] = 段級の升表[static_cast<std::size_t>(std::abs(段級) - 1)];
+  return 段級 > 0 ? 升{x, y} : 升{10 - x, 10 - y};
+}
 
 記録局面 平手局面() {
   局面 s;

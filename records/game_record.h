@@ -119,6 +119,11 @@ std::span<const std::string_view> 手合割名一覧();
 bool 手合割局面(std::string_view 名, 記録局面& p);
 // The standard name of p, or "" when it is none exactly.
 std::string_view 手合割名(const 記録局面& p);
+// The program's own ladder of handicap grades: grade g (1..10) takes the
+// upper side's g-th piece off, -g the lower side's mirror one. The square
+// grade 段級 (not 0) empties when it is reached.
+constexpr int 最高段級 = 10;
+升 段級の升(int 段級);
 // The squares (program's coordinates) emptied from the initial position in
 // p, when p is the initial position with only pieces taken off (hands empty).
 bool 平手から除いた駒(const 記録局面& p, std::vector<std::pair<int, int>>& 升);

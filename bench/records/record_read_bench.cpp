@@ -82,7 +82,7 @@ void BM_WindowLoadsLargestRecord(benchmark::State& state) {
   records_testing::RecordGame g(Folder());
   for (auto _ : state) {
     g.load(p.filename().string());
-    state.counters["moves"] = g.form.手順.手順_最終;
+    state.counters["moves"] = g.form.対局値.手順.手順_最終;
   }
 }
 BENCHMARK(BM_WindowLoadsLargestRecord)->Unit(benchmark::kMillisecond);

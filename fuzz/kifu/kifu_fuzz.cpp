@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "game/session.h"
 #include "records/kifu.h"
-#include "records/stepping.h"
 
 namespace {
 
@@ -23,23 +23,19 @@ bool SameMove(const qz::手順& a, const qz::手順& b) {
 }
 
 void StepThrough(const qz::棋譜読込結果& read) {
-  qz::局面 s;
-  qz::手順記録 記録;
-  int 手番 = 0, 手数 = 0;
-  double m = 0, c = 0;
-  qz::手順_最初(s, 記録, 手番, 手数, m, c);
-  qz::手順記録へ読込(記録, read.手);
-  手番 = read.手.empty() ? 0 : qz::棋譜先手判定(read.手[0], qz::先手, qz::後手).先手値;
-  while (qz::手順_進(s, 記録, 手番, 手数, m, c, 1).結果 == qz::手順結果::済み) {
+  qz::対局 g;
+  g.初期化();
+  g.記録を読み込む(qz::棋譜の窓の読込(read, "fuzz"));
+  while (g.進む() == qz::手順結果::済み) {
   }
-  Require(記録.手順_現在 == static_cast<int>(read.手.size()));
-  while (qz::手順_戻(s, 記録, 手番, 手数, m, c).結果 == qz::手順結果::済み) {
+  Require(g.手順.手順_現在 == static_cast<int>(read.手.size()));
+  while (g.戻る() == qz::手順結果::済み) {
   }
-  Require(手数 == 0);
+  Require(g.手数 == 0);
   // A record may drop pieces its hands never held, so counts may pass
   // through negative values on the way, but the hand changes of a step
   // depend only on the move, so undoing every move empties both hands.
-  Require(s.持駒_MAN == qz::持駒{} && s.持駒_COM == qz::持駒{});
+  Require(g.局.持駒_MAN == qz::持駒{} && g.局.持駒_COM == qz::持駒{});
 }
 
 }  // namespace

@@ -18,10 +18,10 @@ TEST(Tick, ATurnAcrossMidnightCountsOnAndAddsTheTotal) {
   Clocked b;
   b.form.対局値.手番 = b.form.対局値.局.手番値_MAN;
   b.form.対局値.時間_MAN = 100;
-  b.form.開始時刻 = 86400 - 10;
+  b.form.対局値.開始時刻 = 86400 - 10;
   b.clock.now = 5.25;
   b.form.Timer1_Timer();
-  EXPECT_DOUBLE_EQ(b.form.一手経過秒, 15.25);
+  EXPECT_DOUBLE_EQ(b.form.対局値.一手経過秒, 15.25);
   EXPECT_EQ(b.form.表示済秒, 15);
   EXPECT_EQ(textsOf(b.surface.ops), (std::vector<std::string>{"00:01:55", "00:01:55"}));
   EXPECT_EQ(b.surface.ops.back().kind, RecordingSurface::Kind::Refresh);

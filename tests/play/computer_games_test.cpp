@@ -30,7 +30,7 @@ int 対局する(StartedProgram& g, unsigned seed, int cap) {
     // The move was made and, unless it ended the game, the computer answered.
     if (g.form.対局値.手番 != 0) {
       EXPECT_EQ(g.form.対局値.手数, before + 2);
-      const 手順& h = g.form.手順[before + 1];
+      const 手順& h = g.form.対局値.手順[before + 1];
       EXPECT_EQ(h.先駒, m.先駒);
       EXPECT_EQ(h.元駒, m.元駒);
     }

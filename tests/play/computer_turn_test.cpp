@@ -51,7 +51,7 @@ TEST(ComputerTurn, AMateIsAnnouncedButDoesNotEndTheGame) {
   局面を置く(g, {{1, 1, 王}, {5, 9, -王}});
   g.form.対局値.局.持駒_COM.加える(2);
   g.form.GOTE_Click();
-  const 手順& drop = g.form.手順[g.form.手順.手順_現在];
+  const 手順& drop = g.form.対局値.手順[g.form.対局値.手順.手順_現在];
   EXPECT_EQ(drop.元X, COM持駒X);
   EXPECT_EQ(drop.元Y, 2);  // the computer names its hand slot
   EXPECT_EQ(g.at(5, 1), 香);
@@ -80,14 +80,14 @@ TEST(ComputerTurn, NoMoveAtAllLosesTheGame) {
   EXPECT_EQ(g.take(),
             (std::vector<Event>{box("あなたの勝ちです", "終了"), box("続けますか？", "再ゲーム")}));
   EXPECT_EQ(g.form.対局値.手番, 0);
-  EXPECT_EQ(g.form.手順.手順_最終, 1);  // nothing was added
+  EXPECT_EQ(g.form.対局値.手順.手順_最終, 1);  // nothing was added
 }
 
 TEST(ComputerTurn, ItsClockCountsTheThinkingTime) {
   StartedProgram g;
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);
-  const 手順& h = g.form.手順[2];
+  const 手順& h = g.form.対局値.手順[2];
   EXPECT_EQ(h.前秒M, h.後秒M);
   EXPECT_EQ(h.後秒C, g.form.対局値.時間_COM);
   EXPECT_TRUE(g.timer.on);
@@ -110,8 +110,8 @@ TEST(Reentry, NothingRunsInsideAnOpenBox) {
     const std::size_t events = g.events.size();
     g.clock.now += 3;
     g.form.Timer1_Timer();
-    for (const MenuItem item : {MenuItem::SENTE, MenuItem::GOTE, MenuItem::START,
-                                MenuItem::LBEL_UP, MenuItem::REPLAY, MenuItem::PASTE})
+    for (const MenuItem item : {MenuItem::SENTE, MenuItem::GOTE, MenuItem::START, MenuItem::LBEL_UP,
+                                MenuItem::REPLAY, MenuItem::PASTE})
       g.form.メニュー選択(item);
     g.form.Form_KeyPress(キー_Esc);
     g.form.Drive1_Change();

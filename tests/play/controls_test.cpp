@@ -137,23 +137,23 @@ TEST(Matta, TakesBackBothMovesExactlyAndTheGameGoesOn) {
   g.clock.now += 4;
   g.move(3, 7, 3, 6);
   const 局面値 before = 局面値::of(g.form);
-  const COM記憶 memory = g.form.COM記憶値;
+  const COM記憶 memory = g.form.対局値.COM記憶値;
   g.clock.now += 7;
   g.move(2, 8, 7, 3, ボタン_右);  // the bishop takes and promotes; the computer answers
-  ASSERT_EQ(g.form.手順.手順_現在, 4);
-  const 手順 answer = g.form.手順[4];
+  ASSERT_EQ(g.form.対局値.手順.手順_現在, 4);
+  const 手順 answer = g.form.対局値.手順[4];
   g.take();
   g.form.MATTA_Click();
   EXPECT_EQ(局面値::of(g.form), before);
   EXPECT_EQ(g.form.対局値.時間_MAN, 4);
-  EXPECT_EQ(g.form.手順.手順_最終, 2);
-  EXPECT_EQ(g.form.COM記憶値.王距離, memory.王距離);
-  EXPECT_EQ(g.form.中断中, 0);
+  EXPECT_EQ(g.form.対局値.手順.手順_最終, 2);
+  EXPECT_EQ(g.form.対局値.COM記憶値.王距離, memory.王距離);
+  EXPECT_EQ(g.form.対局値.中断中, 0);
   EXPECT_TRUE(g.timer.on);
   EXPECT_EQ(g.take(), (std::vector<Event>{sound("駒打音.wav")}));  // no pause box
   // The same move again gets the same answer as the first time.
   g.move(2, 8, 7, 3, ボタン_右);
-  const 手順& again = g.form.手順[4];
+  const 手順& again = g.form.対局値.手順[4];
   EXPECT_EQ(std::tie(again.元X, again.元Y, again.先X, again.先Y, again.先駒),
             std::tie(answer.元X, answer.元Y, answer.先X, answer.先Y, answer.先駒));
 }
@@ -224,7 +224,7 @@ TEST(MoveList, ListsEveryMoveAndAClickStepsThere) {
   EXPECT_EQ(list.current, 3);
   g.form.棋譜一覧選択(1);
   EXPECT_EQ(list.current, 1);
-  EXPECT_EQ(g.form.手順.手順_現在, 1);
+  EXPECT_EQ(g.form.対局値.手順.手順_現在, 1);
   EXPECT_EQ(g.at(7, 3), 歩);
   EXPECT_EQ(g.at(2, 8), -角);
   EXPECT_EQ(list.moves.size(), 3u);

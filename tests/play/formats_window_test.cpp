@@ -31,7 +31,7 @@ TEST_F(FormatsWindow, AHandicapKifOpensAtItsStartAndStepsBothWays) {
   EXPECT_EQ(g.take(), (std::vector<Event>{box("h.kifu 2手 読み込みました", "棋譜"),
                                           box("棋譜を '進 'で進めて下さい", "棋譜")}));
   EXPECT_EQ(g.at(9, 1), 0);  // 上手's lance at 1一 is off
-  EXPECT_EQ(g.form.棋譜モード, 1);
+  EXPECT_EQ(g.form.対局値.棋譜モード, 1);
   EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_COM);  // 上手, the upper side, moves first
   g.form.AFTER_Click();
   g.form.AFTER_Click();
@@ -65,7 +65,7 @@ TEST_F(FormatsWindow, WhatCannotBeReadLeavesTheGameAsItWas) {
                                     "1行目から先は読み込みません",
                                     "棋譜")}));
   EXPECT_EQ(g.form.対局値.局.盤面, before);
-  EXPECT_EQ(g.form.棋譜モード, 0);
+  EXPECT_EQ(g.form.対局値.棋譜モード, 0);
 }
 
 TEST_F(FormatsWindow, AGameSavedAsKifAndCsaAndPasted) {

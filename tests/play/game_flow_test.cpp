@@ -64,10 +64,10 @@ TEST(TwoHumans, AWholeGameByClicksEndsWithTheKingTaken) {
                                           box("棋譜を保存しますか？", "棋譜保存"),
                                           box("続けますか？", "再ゲーム")}));
   // The history kept the game; the board is new.
-  EXPECT_EQ(g.form.手順.手順_最終, 11);
-  EXPECT_EQ(g.form.手順[11].取駒, 王);
-  EXPECT_EQ(g.form.手順[11].先駒, -角);
-  EXPECT_EQ(g.form.手順[11].後秒M - g.form.手順[11].前秒M, 5);
+  EXPECT_EQ(g.form.対局値.手順.手順_最終, 11);
+  EXPECT_EQ(g.form.対局値.手順[11].取駒, 王);
+  EXPECT_EQ(g.form.対局値.手順[11].先駒, -角);
+  EXPECT_EQ(g.form.対局値.手順[11].後秒M - g.form.対局値.手順[11].前秒M, 5);
   EXPECT_EQ(g.form.対局値.手番, 0);
   EXPECT_EQ(g.at(5, 1), 王);
   EXPECT_FALSE(g.timer.on);
@@ -104,7 +104,7 @@ TEST(TwoHumans, EachSideCountsItsOwnTime) {
   g.move(3, 3, 3, 4);
   EXPECT_EQ(g.form.対局値.時間_MAN, 4);
   EXPECT_EQ(g.form.対局値.時間_COM, 9);
-  const 手順& upper = g.form.手順[2];
+  const 手順& upper = g.form.対局値.手順[2];
   EXPECT_EQ(upper.前秒M, 4);
   EXPECT_EQ(upper.後秒M, 4);
   EXPECT_EQ(upper.前秒C, 0);
@@ -120,17 +120,17 @@ TEST(Clocks, TheHistoryAndTheTotalAgreeOnAMovesTime) {
     g.clock.perRead = 0.25;
     g.move(3, 7, 3, 6);
     g.move(3, 3, 3, 4);
-    EXPECT_EQ(g.form.手順[1].後秒M, g.form.対局値.時間_MAN);
-    EXPECT_EQ(g.form.手順[2].後秒C, g.form.対局値.時間_COM);
+    EXPECT_EQ(g.form.対局値.手順[1].後秒M, g.form.対局値.時間_MAN);
+    EXPECT_EQ(g.form.対局値.手順[2].後秒C, g.form.対局値.時間_COM);
   }
   {
     StartedProgram g;
     g.form.SENTE_Click();
     g.clock.perRead = 0.25;
     g.move(3, 7, 3, 6);
-    EXPECT_EQ(g.form.手順[1].後秒M, g.form.対局値.時間_MAN);
-    EXPECT_EQ(g.form.手順[2].前秒M, g.form.対局値.時間_MAN);
-    EXPECT_EQ(g.form.手順[2].後秒C, g.form.対局値.時間_COM);
+    EXPECT_EQ(g.form.対局値.手順[1].後秒M, g.form.対局値.時間_MAN);
+    EXPECT_EQ(g.form.対局値.手順[2].前秒M, g.form.対局値.時間_MAN);
+    EXPECT_EQ(g.form.対局値.手順[2].後秒C, g.form.対局値.時間_COM);
   }
 }
 
@@ -149,7 +149,7 @@ TEST(TwoHumans, TheUpperSideDropsFromItsStand) {
   g.move(-1, 2, 5, 5, ボタン_右);  // the bishop's row on the upper stand
   EXPECT_EQ(g.at(5, 5), 角);
   EXPECT_EQ(g.form.対局値.局.持駒_COM.合計, 0);
-  const 手順& drop = g.form.手順[6];
+  const 手順& drop = g.form.対局値.手順[6];
   EXPECT_EQ(drop.元X, COM持駒X);
   EXPECT_EQ(drop.元Y, 2);  // the clicked row, as the mouse names it
   EXPECT_EQ(drop.先駒, 角);
@@ -190,7 +190,7 @@ TEST(AgainstTheComputer, SenteLetsTheHumanMoveAndTheComputerAnswer) {
   const auto texts = textsOf(g.takeOps());
   EXPECT_NE(std::find(texts.begin(), texts.end(), "思考中"), texts.end());
   // The computer's move is written beside the board: file, rank, piece.
-  const 手順& com = g.form.手順[2];
+  const 手順& com = g.form.対局値.手順[2];
   EXPECT_GT(com.元駒, 0);
   ASSERT_GE(texts.size(), 6u);
   EXPECT_EQ(texts[texts.size() - 6], 文字列変換(10 - com.先X));
@@ -206,7 +206,7 @@ TEST(AgainstTheComputer, GoteMakesTheComputerMoveFirstAsSente) {
   EXPECT_EQ(g.form.対局値.局.手番値_MAN, 後手);
   EXPECT_EQ(g.form.対局値.手番, 後手);
   EXPECT_EQ(g.form.対局値.手数, 1);
-  EXPECT_GT(g.form.手順[1].元駒, 0);
+  EXPECT_GT(g.form.対局値.手順[1].元駒, 0);
 }
 
 TEST(AgainstTheComputer, SenteOnTheHumansTurnRelabelsTheHumanAsSente) {

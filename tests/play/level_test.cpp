@@ -109,11 +109,11 @@ TEST(Handicap, RefusedInRecordModeDuringAGameAndAfterReversal) {
   const std::string tail = "\r\r局面→最初にして下さい";
   for (const bool up : {true, false}) {
     StartedProgram g;
-    g.form.棋譜モード = 1;
+    g.form.対局値.棋譜モード = 1;
     up ? g.form.LBEL_UP_Click() : g.form.LEBEL_DOWN_Click();
     EXPECT_EQ(g.take(),
               (std::vector<Event>{禁止, box("棋譜ﾓｰﾄﾞではできません" + tail, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定")}));
-    g.form.棋譜モード = 0;
+    g.form.対局値.棋譜モード = 0;
     g.form.START_Click();
     g.move(3, 7, 3, 6);
     g.take();
@@ -121,7 +121,7 @@ TEST(Handicap, RefusedInRecordModeDuringAGameAndAfterReversal) {
     EXPECT_EQ(g.take(),
               (std::vector<Event>{禁止, box("対局途中ではできません" + tail, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定")}));
     g.form.初期設定();
-    g.form.反転フラグ = 1;
+    g.form.対局値.反転フラグ = 1;
     up ? g.form.LBEL_UP_Click() : g.form.LEBEL_DOWN_Click();
     EXPECT_EQ(g.take(),
               (std::vector<Event>{禁止, box("反転後ではできません" + tail, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定")}));
@@ -138,7 +138,7 @@ TEST(Handicap, AGameIsPlayedOnTheReducedBoard) {
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);
   EXPECT_EQ(g.form.対局値.手数, 2);
-  EXPECT_EQ(g.form.手順.手順_最終, 2);
+  EXPECT_EQ(g.form.対局値.手順.手順_最終, 2);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
       EXPECT_TRUE(g.at(x, y) < 角 || g.at(x, y) == 王) << x << y;  // no upper bishop or rook

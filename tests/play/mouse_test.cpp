@@ -36,7 +36,7 @@ TEST(Mouse, TheBoardsLeftEdgeIsExact) {
   EXPECT_EQ(g.form.選択状態, 0);
   g.form.Form_MouseDown(ボタン_左, 0, 1545, 盤上端 + 桝高 * 7 + 10);
   EXPECT_EQ(g.form.選択状態, 1);
-  EXPECT_EQ(g.form.指し手[0], 1);
+  EXPECT_EQ(g.form.選択中の手.元X, 1);
   // Positions far off the window do nothing.
   g.form.Form_MouseDown(ボタン_左, 0, 1e300, -1e300);
   g.form.Form_MouseDown(ボタン_左, 0, std::nan(""), 0);
@@ -116,8 +116,8 @@ TEST(Mouse, ALeftClickWherePromotionIsForcedAsksForTheRightButton) {
   EXPECT_EQ(g.take(), (std::vector<Event>{禁止, box("マウスの右をクリックして下さい", "成り")}));
   g.click(2, 1, ボタン_右);
   EXPECT_EQ(g.at(2, 1), -成歩);
-  EXPECT_EQ(g.form.手順[1].元駒, -歩);
-  EXPECT_EQ(g.form.手順[1].先駒, -成歩);
+  EXPECT_EQ(g.form.対局値.手順[1].元駒, -歩);
+  EXPECT_EQ(g.form.対局値.手順[1].先駒, -成歩);
 }
 
 TEST(Mouse, TheButtonChoosesOptionalPromotion) {
@@ -143,8 +143,8 @@ TEST(Mouse, ADropFromTheStandIsNeverPromoted) {
   g.click(3, 2, ボタン_右);
   EXPECT_EQ(g.at(3, 2), -銀);
   EXPECT_EQ(g.form.対局値.局.持駒_MAN.合計, 0);
-  EXPECT_EQ(g.form.手順[1].元X, MAN持駒X);
-  EXPECT_EQ(g.form.手順[1].元Y, 6);
+  EXPECT_EQ(g.form.対局値.手順[1].元X, MAN持駒X);
+  EXPECT_EQ(g.form.対局値.手順[1].元Y, 6);
 }
 
 TEST(Mouse, AnEmptyStandSlotCannotBePicked) {
@@ -200,16 +200,16 @@ TEST(Mouse, APickedStandPieceThatIsGoneIsRefused) {
 TEST(Mouse, WhileARecordIsSteppedTheBoardAsksForSusumu) {
   StartedProgram g;
   g.form.START_Click();
-  g.form.棋譜モード = 1;
+  g.form.対局値.棋譜モード = 1;
   g.take();
   g.click(3, 7);
   EXPECT_EQ(g.take(), (std::vector<Event>{box("棋譜を '進 'で進めて下さい", "棋譜")}));
-  EXPECT_EQ(g.form.棋譜モード, 1);
+  EXPECT_EQ(g.form.対局値.棋譜モード, 1);
   EXPECT_EQ(g.form.選択状態, 0);
   g.messages.yesNo = {Answer::No};
   g.click(3, 7);
   EXPECT_EQ(g.take(), (std::vector<Event>{box("棋譜を '進 'で進めて下さい", "棋譜"), 禁止}));
-  EXPECT_EQ(g.form.棋譜モード, 0);
+  EXPECT_EQ(g.form.対局値.棋譜モード, 0);
   EXPECT_EQ(g.form.対局値.手番, 0);
 }
 
@@ -217,12 +217,12 @@ TEST(Resume, BetweenHumansTheClickNamesTheSideAndGoesOn) {
   StartedProgram g;
   g.form.START_Click();
   g.move(3, 7, 3, 6);
-  g.form.中断中 = 1;
+  g.form.対局値.中断中 = 1;
   g.timer.on = false;
   g.take();
   g.click(3, 3);
   EXPECT_EQ(g.take(), (std::vector<Event>{box("後手の番です", "対局")}));
-  EXPECT_EQ(g.form.中断中, 0);
+  EXPECT_EQ(g.form.対局値.中断中, 0);
   EXPECT_TRUE(g.timer.on);
   EXPECT_EQ(g.form.選択状態, 1);
 }
@@ -230,7 +230,7 @@ TEST(Resume, BetweenHumansTheClickNamesTheSideAndGoesOn) {
 TEST(Resume, AgainstTheComputerOnTheHumansTurn) {
   StartedProgram g;
   g.form.SENTE_Click();
-  g.form.中断中 = 1;
+  g.form.対局値.中断中 = 1;
   g.timer.on = false;
   g.take();
   g.click(3, 7);
@@ -246,7 +246,7 @@ TEST(Resume, OnTheComputersTurnItMovesFirst) {
   g.form.SENTE_Click();
   g.move(3, 7, 3, 6);
   g.form.対局値.手番 = g.form.対局値.局.手番値_COM;  // as if stepped back to its move
-  g.form.中断中 = 1;
+  g.form.対局値.中断中 = 1;
   g.take();
   g.click(7, 7);
   const auto events = g.take();
@@ -256,7 +256,7 @@ TEST(Resume, OnTheComputersTurnItMovesFirst) {
   EXPECT_EQ(g.form.対局値.手数, 3);
   EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_MAN);
   EXPECT_EQ(g.form.選択状態, 1);
-  EXPECT_EQ(g.form.中断中, 0);
+  EXPECT_EQ(g.form.対局値.中断中, 0);
 }
 
 // When the computer's resumed move ends the game, the click that resumed it
@@ -281,7 +281,7 @@ TEST(Resume, AClickThatLetsTheComputerWinDoesNothingMore) {
                                           box("続けますか？", "再ゲーム")}));
   EXPECT_EQ(g.form.対局値.手番, 0);
   EXPECT_EQ(g.form.選択状態, 0);
-  EXPECT_EQ(g.form.指し手[4], 0);
+  EXPECT_EQ(g.form.選択中の手.駒, 0);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ std::vector<局面と手> 対局(int level, bool computerFirst, unsigned seed) {
   if (computerFirst) {
     const 局面 before = g.form.対局値.局;
     g.form.GOTE_Click();
-    r.push_back({上の手番のSFEN(before, 1), 手の表記(g.form.手順[1])});
+    r.push_back({上の手番のSFEN(before, 1), 手の表記(g.form.対局値.手順[1])});
   } else {
     g.form.SENTE_Click();
   }
@@ -59,8 +59,8 @@ std::vector<局面と手> 対局(int level, bool computerFirst, unsigned seed) {
     const int n = g.form.対局値.手数;
     g.move(m.元X, m.元Y, m.先X, m.先Y, m.成る() ? ボタン_右 : ボタン_左);
     if (g.form.対局値.手番 == 0 || g.form.対局値.手数 != n + 2) break;
-    const 局面 searched = 後の局面(before, g.form.手順[n + 1]);
-    r.push_back({上の手番のSFEN(searched, n + 2), 手の表記(g.form.手順[n + 2])});
+    const 局面 searched = 後の局面(before, g.form.対局値.手順[n + 1]);
+    r.push_back({上の手番のSFEN(searched, n + 2), 手の表記(g.form.対局値.手順[n + 2])});
   }
   return r;
 }

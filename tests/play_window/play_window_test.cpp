@@ -189,7 +189,7 @@ class PlayWindowTest : public QObject {
 
     QCOMPARE(form.対局値.局.盤面[3][6], -歩);
     QCOMPARE(form.対局値.手数, 2);
-    const 手順& answer = form.手順[2];
+    const 手順& answer = form.対局値.手順[2];
     QVERIFY(answer.元駒 > 0);
     QCOMPARE(form.対局値.局.盤面[answer.先X][answer.先Y], answer.先駒);
     QCOMPARE(form.対局値.手番, form.対局値.局.手番値_MAN);

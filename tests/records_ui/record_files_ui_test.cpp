@@ -51,8 +51,8 @@ TEST_F(Files, SavingAfterSteppingBackWritesOnlyTheMovesOnTheBoard) {
   EXPECT_FALSE(g->panel.textShown);
   EXPECT_EQ(g->panel.texts, (std::array<std::string, 4>{}));
   EXPECT_EQ(g->panel.refreshes, 1);
-  EXPECT_EQ(g->form.手順.手順_現在, 4);
-  EXPECT_EQ(g->form.手順.手順_最終, 6);
+  EXPECT_EQ(g->form.対局値.手順.手順_現在, 4);
+  EXPECT_EQ(g->form.対局値.手順.手順_最終, 6);
 }
 
 TEST_F(Files, APlayedGameSavedAndLoadedAfreshStepsToTheSamePosition) {
@@ -73,7 +73,7 @@ TEST_F(Files, APlayedGameSavedAndLoadedAfreshStepsToTheSamePosition) {
       fresh.load("game.棋譜"),
       (std::vector<Event>{box("game.棋譜 " + std::to_string(plies) + "手 読み込みました", "棋譜"),
                           box("棋譜を '進 'で進めて下さい", "棋譜")}));
-  EXPECT_EQ(fresh.form.棋譜モード, 1);
+  EXPECT_EQ(fresh.form.対局値.棋譜モード, 1);
   EXPECT_EQ(fresh.form.対局値.手番, fresh.form.対局値.局.手番値_MAN);
   for (int i = 0; i < plies; ++i) fresh.form.AFTER_Click();
   const 状態 replayed = 状態::of(fresh.form);
@@ -93,7 +93,7 @@ TEST_F(Files, APlayedGameSavedAndLoadedAfreshStepsToTheSamePosition) {
   fresh.click(5, 7);
   EXPECT_EQ(fresh.take(),
             (std::vector<Event>{box("棋譜を '進 'で進めて下さい", "棋譜"), sound("禁止.wav")}));
-  EXPECT_EQ(fresh.form.棋譜モード, 0);
+  EXPECT_EQ(fresh.form.対局値.棋譜モード, 0);
 }
 
 TEST_F(Files, LoadingPrintsTheHeaderAndLetsTheUpperSideMoveFirst) {
@@ -105,8 +105,8 @@ TEST_F(Files, LoadingPrintsTheHeaderAndLetsTheUpperSideMoveFirst) {
   g->takeOps();
   EXPECT_EQ(g->load("upper.棋譜").size(), 2u);
   EXPECT_EQ(g->form.対局値.対局モード, 1);
-  EXPECT_EQ(g->form.先手値, g->form.対局値.局.手番値_COM);
-  EXPECT_EQ(g->form.後手値, g->form.対局値.局.手番値_MAN);
+  EXPECT_EQ(g->form.対局値.先手値, g->form.対局値.局.手番値_COM);
+  EXPECT_EQ(g->form.対局値.後手値, g->form.対局値.局.手番値_MAN);
   EXPECT_EQ(g->form.対局値.手番, g->form.対局値.局.手番値_COM);
   EXPECT_EQ(g->panel.lists, (std::array<bool, 3>{false, false, false}));
 
@@ -192,8 +192,8 @@ TEST_F(Files, BrokenFilesSayWhatIsWrongAndKeepTheMovesBeforeIt) {
     ASSERT_FALSE(events.empty());
     EXPECT_EQ(events[0].text.rfind(c.firstMessage, 0), 0u) << events[0].text;
     EXPECT_EQ(events[0].title, "棋譜");
-    EXPECT_EQ(g->form.手順.手順_最終, c.moves);
-    EXPECT_EQ(g->form.棋譜モード, 1);
+    EXPECT_EQ(g->form.対局値.手順.手順_最終, c.moves);
+    EXPECT_EQ(g->form.対局値.棋譜モード, 1);
     if (c.moves == 0) {
       EXPECT_EQ(events.back(), box("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜"));
       EXPECT_EQ(g->form.対局値.手番, 0);
@@ -228,8 +228,8 @@ TEST_F(Files, AFileThatCannotBeReadChangesNothing) {
     EXPECT_EQ(events[0].text.rfind("棋譜ﾌｧｲﾙを読み込めませんでした", 0), 0u) << events[0].text;
     EXPECT_EQ(events[0].title, "棋譜");
     EXPECT_EQ(状態::of(g->form), before);
-    EXPECT_EQ(g->form.棋譜モード, 0);
-    EXPECT_EQ(g->form.手順.手順_最終, 6);
+    EXPECT_EQ(g->form.対局値.棋譜モード, 0);
+    EXPECT_EQ(g->form.対局値.手順.手順_最終, 6);
     // Only KIFU_READ_Click touched the lists: they stay open for another choice.
     EXPECT_EQ(g->panel.listChanges, listChanges + 1);
     EXPECT_TRUE(textsOf(g->takeOps()).empty());
@@ -270,7 +270,7 @@ TEST_F(Files, RefusedWritesKeepThePanelOpen) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     if (c.moves == 1 && g->form.対局値.手数 == 0) g->move(1, 6, 1, 2, ボタン_右);
-    ASSERT_EQ(g->form.手順.手順_現在, c.moves);
+    ASSERT_EQ(g->form.対局値.手順.手順_現在, c.moves);
     g->take();
     g->form.KIFU_WRITE_Click();
     g->panel.texts = c.texts;
@@ -306,7 +306,7 @@ TEST_F(Files, AFailedWriteKeepsTheOldFileAndTheGame) {
   EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
   EXPECT_TRUE(g->panel.textShown);
   EXPECT_EQ(g->panel.texts[0], "keep");  // the name stays in its box for another try
-  EXPECT_EQ(g->form.手順.手順_現在, 6);
+  EXPECT_EQ(g->form.対局値.手順.手順_現在, 6);
 }
 
 }  // namespace
@@ -343,7 +343,7 @@ TEST_F(Files, AFinishedGameCanBeSavedBeforeTheNextOne) {
   EXPECT_EQ(g->take(), (std::vector<Event>{sound("駒打音.wav"), box("先手の勝ちです", "終了"),
                                            box("棋譜を保存しますか？", "棋譜保存")}));
   EXPECT_TRUE(g->panel.textShown);
-  EXPECT_EQ(g->form.手順.手順_現在, 1);
+  EXPECT_EQ(g->form.対局値.手順.手順_現在, 1);
   EXPECT_EQ(g->form.対局値.局.盤面[5][1], -飛);  // the final position stays while saving
   g->messages.yesNo = {Answer::Yes};
   EXPECT_EQ(g->save("won"), (std::vector<Event>{box("棋譜を書き込みました", "  "),

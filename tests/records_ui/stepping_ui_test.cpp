@@ -39,14 +39,14 @@ TEST_F(Scripted, BackAndForwardRestoreEveryStateExactly) {
   for (int k = n - 1; k >= 0; --k) {
     g->form.REPLAY_Click();
     ASSERT_EQ(状態::of(g->form), after[static_cast<std::size_t>(k)]) << "back to " << k;
-    EXPECT_EQ(g->form.手順.手順_現在, k);
+    EXPECT_EQ(g->form.対局値.手順.手順_現在, k);
   }
-  EXPECT_EQ(g->form.手順.手順_最終, n);
+  EXPECT_EQ(g->form.対局値.手順.手順_最終, n);
   for (int k = 1; k <= n; ++k) {
     g->form.AFTER_Click();
     ASSERT_EQ(状態::of(g->form), after[static_cast<std::size_t>(k)]) << "forward to " << k;
   }
-  EXPECT_EQ(g->form.中断中, 1);
+  EXPECT_EQ(g->form.対局値.中断中, 1);
   // Each step plays the piece sound (and 氷結.wav where a piece froze); nothing was refused.
   for (const Event& e : g->take()) {
     EXPECT_EQ(e.kind, "sound");
@@ -80,7 +80,7 @@ TEST_F(Scripted, RefusalsAtEitherEndChangeNothing) {
   g->form.AFTER_Click();
   EXPECT_EQ(g->take(), (std::vector<Event>{sound("禁止.wav"), box("できません", "進む")}));
   EXPECT_EQ(状態::of(g->form), after.back());
-  EXPECT_EQ(g->form.中断中, 1);
+  EXPECT_EQ(g->form.対局値.中断中, 1);
   for (std::size_t k = 1; k < after.size(); ++k) g->form.REPLAY_Click();
   g->take();
   g->form.REPLAY_Click();
@@ -94,7 +94,7 @@ TEST_F(Scripted, FirstPositionKeepsTheHistoryForAGameBetweenHumans) {
   EXPECT_EQ(g->take(), (std::vector<Event>{box("対局中です。最初に戻しますか？", "対局"),
                                            sound("駒打音.wav")}));
   EXPECT_EQ(g->form.対局値.手番, 0);
-  EXPECT_EQ(g->form.手順.手順_最終, 6);
+  EXPECT_EQ(g->form.対局値.手順.手順_最終, 6);
   g->form.AFTER_Click();
   EXPECT_EQ(g->take(),
             (std::vector<Event>{sound("禁止.wav"), box("「対局」で始めて下さい", "開始")}));
@@ -123,7 +123,7 @@ TEST_F(Scripted, ReversalTwiceIsTheIdentityAndDropsTheHistory) {
   EXPECT_EQ(s.持駒_COM.合計, before.持駒_MAN.合計);
   EXPECT_EQ(g->form.対局値.手番, -before.手番);
   EXPECT_EQ(g->form.対局値.手数, before.手数);
-  EXPECT_EQ(g->form.反転フラグ, 1);
+  EXPECT_EQ(g->form.対局値.反転フラグ, 1);
   // The influence map describes the reversed board.
   局面 fresh = s;
   勢力調査(fresh);
@@ -139,7 +139,7 @@ TEST_F(Scripted, ReversalTwiceIsTheIdentityAndDropsTheHistory) {
 
   g->form.REVERSE_Click();
   EXPECT_EQ(状態::of(g->form), before);
-  EXPECT_EQ(g->form.反転フラグ, 1);
+  EXPECT_EQ(g->form.対局値.反転フラグ, 1);
 }
 
 TEST(Reversal, TurnsTheHandicapGradeRound) {
@@ -207,9 +207,9 @@ TEST(AgainstTheComputer, ForwardStopsAtTheLastMoveHeldAfterAReversal) {
   g.form.REVERSE_Click();
   g.click(5, 5);  // the computer moves again, from history slot 1
   ASSERT_EQ(g.form.対局値.手数, 2);
-  ASSERT_EQ(g.form.手順.手順_現在, 1);
+  ASSERT_EQ(g.form.対局値.手順.手順_現在, 1);
   g.form.SENTE_Click();
-  ASSERT_EQ(g.form.手順.手順_最終, 2);
+  ASSERT_EQ(g.form.対局値.手順.手順_最終, 2);
   g.form.REPLAY_Click();
   g.form.AFTER_Click();
   g.take();
@@ -217,7 +217,7 @@ TEST(AgainstTheComputer, ForwardStopsAtTheLastMoveHeldAfterAReversal) {
   g.form.AFTER_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{sound("禁止.wav"), box("できません", "進む")}));
   EXPECT_EQ(状態::of(g.form), last);
-  EXPECT_EQ(g.form.中断中, 1);
+  EXPECT_EQ(g.form.対局値.中断中, 1);
 }
 
 }  // namespace

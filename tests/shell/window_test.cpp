@@ -147,8 +147,8 @@ TEST_F(WholeProgram, TheClipboardBothWays) {
   });
   closer.start(5);
   p.window().action(MenuItem::PASTE)->trigger();
-  EXPECT_EQ(p.form().棋譜モード, 1);
-  EXPECT_EQ(p.form().手順.手順_最終, 2);
+  EXPECT_EQ(p.form().対局値.棋譜モード, 1);
+  EXPECT_EQ(p.form().対局値.手順.手順_最終, 2);
   p.window().action(MenuItem::COPY_KIF)->trigger();
   EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("   2 ３四歩(33)"));
 }

@@ -1,5 +1,5 @@
-// Stepping back and forward through the history.
-#include "records/stepping.h"
+// The game session: stepping back and forward through the history.
+#include "game/session.h"
 
 #include <gtest/gtest.h>
 
@@ -24,14 +24,18 @@ struct Snapshot {
 // recorded the way the movers record it (before the board changes). played
 // holds the state before each move and after the last.
 struct Game {
-  局面 s;
-  手順記録 記録;
-  int 手番 = 先手, 手数 = 0;
-  double 時間_MAN = 0, 時間_COM = 0;
+  対局 g;
+  局面& s = g.局;
+  手順記録& 記録 = g.手順;
+  int& 手番 = g.手番;
+  int& 手数 = g.手数;
+  double& 時間_MAN = g.時間_MAN;
+  double& 時間_COM = g.時間_COM;
   std::vector<Snapshot> played;
 
   Game() {
-    初期配置(s);
+    g.初期化();
+    手番 = 先手;
     struct M {
       int 元X, 元Y, 先X, 先Y, 元駒, 先駒;
     };
@@ -60,8 +64,8 @@ struct Game {
   Snapshot snap() const {
     return {s.盤面, s.持駒_MAN, s.持駒_COM, 手番, 手数, 記録.手順_現在, 時間_MAN, 時間_COM};
   }
-  手順表示 進() { return 手順_進(s, 記録, 手番, 手数, 時間_MAN, 時間_COM, 0); }
-  手順表示 戻() { return 手順_戻(s, 記録, 手番, 手数, 時間_MAN, 時間_COM); }
+  手順結果 進() { return g.進む(); }
+  手順結果 戻() { return g.戻る(); }
 };
 
 void ExpectTotalsAreSums(const 局面& s) {
@@ -79,13 +83,13 @@ TEST(Stepping, BackThenForwardRestoresEverythingAtEveryMove) {
   Game g;
   ASSERT_EQ(g.played.size(), 8u);
   for (int k = 7; k >= 1; --k) {
-    ASSERT_EQ(g.戻().結果, 手順結果::済み);
+    ASSERT_EQ(g.戻(), 手順結果::済み);
     EXPECT_EQ(g.snap(), g.played[static_cast<std::size_t>(k - 1)]) << "back to move " << k - 1;
     ExpectTotalsAreSums(g.s);
   }
-  EXPECT_EQ(g.戻().結果, 手順結果::できない);
+  EXPECT_EQ(g.戻(), 手順結果::できない);
   for (int k = 1; k <= 7; ++k) {
-    ASSERT_EQ(g.進().結果, 手順結果::済み);
+    ASSERT_EQ(g.進(), 手順結果::済み);
     EXPECT_EQ(g.snap(), g.played[static_cast<std::size_t>(k)]) << "forward to move " << k;
     g.戻();
     g.進();
@@ -99,22 +103,16 @@ TEST(Stepping, BackOverCaptureOfPromotedPieceAndDrops) {
   for (int i = 0; i < 3; ++i) g.戻();  // now after move 4: silver took the 馬
   EXPECT_EQ(g.s.盤面[8][2], 銀);
   EXPECT_EQ(g.s.持駒_COM.枚数[持駒_角], 1);
-  const 手順表示 r = g.戻();
+  g.戻();
   EXPECT_EQ(g.s.盤面[7][1], 銀);     // the mover back on its origin
   EXPECT_EQ(g.s.盤面[8][2], -成角);  // the captured 馬 back, promoted
   EXPECT_EQ(g.s.持駒_COM.枚数[持駒_角], 0);
   EXPECT_EQ(g.s.持駒_COM.合計, 0);
-  EXPECT_EQ(r.移動結果手番, g.s.手番値_COM);  // COM's last-move text is erased
-  ASSERT_EQ(r.升目.size(), 3u);
-  EXPECT_EQ(r.升目[0].駒, 銀);
-  EXPECT_EQ(r.升目[2].駒, -成角);
   // The drops: forward over MAN's drop takes the bishop from MAN's hand...
   g.進();
-  const 手順表示 drop = g.進();
+  g.進();
   EXPECT_EQ(g.s.持駒_MAN.枚数[持駒_角], 0);
   EXPECT_EQ(g.s.盤面[5][5], -角);
-  EXPECT_EQ(drop.升目[0].x, MAN持駒X);  // the stand cell, painted empty
-  EXPECT_EQ(drop.移動結果手番, g.s.手番値_MAN);
   // ...and back puts it into the hand of the side whose code it carries.
   g.戻();
   EXPECT_EQ(g.s.持駒_MAN.枚数[持駒_角], 1);
@@ -133,19 +131,18 @@ TEST(Stepping, ClocksComeFromTheHistory) {
 }
 
 TEST(Stepping, KingCaptureChangesNoHand) {
-  局面 s;
-  初期配置(s);
+  対局 g;
+  g.初期化();
+  局面& s = g.局;
   s.盤面[5][2] = -金;
-  手順記録 記録;
-  記録.手順保存(s.盤面, 5, 2, 5, 1, -金, -金, 0, 1, 0, 0);
-  記録.手順_現在 = 0;  // recorded, not yet on the board
-  int 手番 = 先手, 手数 = 0;
-  double m = 0, c = 0;
+  g.手順.手順保存(s.盤面, 5, 2, 5, 1, -金, -金, 0, 1, 0, 0);
+  g.手順.手順_現在 = 0;  // recorded, not yet on the board
+  g.手番 = 先手;
   const 持駒 before = s.持駒_MAN;
-  ASSERT_EQ(手順_進(s, 記録, 手番, 手数, m, c, 0).結果, 手順結果::済み);
+  ASSERT_EQ(g.進む(), 手順結果::済み);
   EXPECT_EQ(s.盤面[5][1], -金);
   EXPECT_EQ(s.持駒_MAN, before);
-  手順_戻(s, 記録, 手番, 手数, m, c);
+  g.戻る();
   EXPECT_EQ(s.盤面[5][1], 王);
   EXPECT_EQ(s.盤面[5][2], -金);
   EXPECT_EQ(s.持駒_MAN, before);
@@ -157,29 +154,22 @@ TEST(Stepping, RefusalsLeaveThePositionAlone) {
     int 手番, 現在, 棋譜モード;
     bool forward;
     手順結果 結果;
-    const char *文言, *題;
-    bool 禁止音, 中断;
+    int 中断;
   };
   const Case cases[] = {
-      {0, 3, 0, true, 手順結果::開始前, "「対局」で始めて下さい", "開始", true, false},
-      {先手, 7, 1, true, 手順結果::終わり, "終わり", "進む", false, true},
-      {先手, 7, 0, true, 手順結果::できない, "できません", "進む", true, true},
-      {先手, 0, 0, false, 手順結果::できない, "できません", "戻る", true, true},
-      {0, 0, 1, false, 手順結果::できない, "できません", "戻る", true, true},
+      {0, 3, 0, true, 手順結果::開始前, 0},      {先手, 7, 1, true, 手順結果::終わり, 1},
+      {先手, 7, 0, true, 手順結果::できない, 1}, {先手, 0, 0, false, 手順結果::できない, 1},
+      {0, 0, 1, false, 手順結果::できない, 1},
   };
   for (const Case& c : cases) {
     Game g;
     while (g.記録.手順_現在 > c.現在) g.戻();
     g.手番 = c.手番;
+    g.g.棋譜モード = c.棋譜モード;
+    g.g.中断中 = 0;
     const Snapshot before = g.snap();
-    const 手順表示 r =
-        c.forward ? 手順_進(g.s, g.記録, g.手番, g.手数, g.時間_MAN, g.時間_COM, c.棋譜モード)
-                  : g.戻();
-    EXPECT_EQ(r.結果, c.結果);
-    EXPECT_EQ(r.文言, c.文言);
-    EXPECT_EQ(r.題, c.題);
-    EXPECT_EQ(r.禁止音, c.禁止音);
-    EXPECT_EQ(r.中断, c.中断);
+    EXPECT_EQ(c.forward ? g.進() : g.戻(), c.結果);
+    EXPECT_EQ(g.g.中断中, c.中断);
     EXPECT_EQ(g.snap(), before);
   }
 }
@@ -189,23 +179,23 @@ TEST(Stepping, SnapshotsAreTakenBeforeTheStep) {
   g.s.表.勢力_MAN[4][4] = 3;
   g.s.表.勢力_COM[6][6] = 2;
   const 盤配列 board = g.s.盤面;
-  const 手順表示 r = g.戻();
-  EXPECT_EQ(r.前.開始盤面, board);
-  EXPECT_EQ(r.前.前氷結_COM[4][4], 3);
-  EXPECT_EQ(r.前.前氷結_MAN[6][6], 2);
+  g.戻();
+  EXPECT_EQ(g.g.前.開始盤面, board);
+  EXPECT_EQ(g.g.前.前氷結_COM[4][4], 3);
+  EXPECT_EQ(g.g.前.前氷結_MAN[6][6], 2);
 }
 
 TEST(Stepping, ToTheStartKeepsTheHistory) {
   Game g;
   g.戻();
-  手順_最初(g.s, g.記録, g.手番, g.手数, g.時間_MAN, g.時間_COM);
+  g.g.初期化();
   EXPECT_EQ(g.記録.手順_現在, 0);
   EXPECT_EQ(g.記録.手順_最終, 7);
   EXPECT_EQ(g.手番, 0);
   EXPECT_EQ(g.時間_COM, 0);
-  EXPECT_EQ(g.進().結果, 手順結果::開始前);
+  EXPECT_EQ(g.進(), 手順結果::開始前);
   g.手番 = 先手;  // a game between two humans from the start replays it
-  EXPECT_EQ(g.進().結果, 手順結果::済み);
+  EXPECT_EQ(g.進(), 手順結果::済み);
 }
 
 // A record read from a file fills the history and steps to the same final
@@ -216,12 +206,12 @@ TEST(Stepping, LoadedRecordReplaysToTheSamePosition) {
   ASSERT_EQ(file.文言, "");
   const 棋譜読込結果 read = 棋譜解読(file.内容);
   Game fresh;
-  手順_最初(fresh.s, fresh.記録, fresh.手番, fresh.手数, fresh.時間_MAN, fresh.時間_COM);
+  fresh.g.初期化();
   手順記録へ読込(fresh.記録, read.手);
   EXPECT_EQ(fresh.記録.手順_現在, 0);
   EXPECT_EQ(fresh.記録.手順_最終, 7);
   fresh.手番 = 棋譜先手判定(read.手[0], 先手, 後手).先手値;
-  while (fresh.進().結果 == 手順結果::済み) {
+  while (fresh.進() == 手順結果::済み) {
   }
   EXPECT_EQ(fresh.s.盤面, g.s.盤面);
   EXPECT_EQ(fresh.s.持駒_MAN, g.s.持駒_MAN);
