@@ -255,6 +255,7 @@ class Form1 {
   void 知らせる(手番の知らせ 知らせ, const char* 題);
   void 勝敗表示(const 勝敗& r);
   void 持駒桝クリック(int m, int l);
+  void 駒を選ぶ(int m, int l, int 駒);
   void 盤上クリック(int Button, int m, int l);
   bool 再開();
   bool 手番の駒(int 駒) const;

@@ -73,17 +73,7 @@ void Form1::盤上クリック(int Button, int m, int l) {
   const int c = 対局値.局.盤面[m][l];
   選択& 手 = 選択中の手;
   if (選択状態 == 0) {
-    if (c == 0) return;
-    手.元X = m;
-    手.元Y = l;
-    手.駒 = c;
-    画.描画_移動可能桝色(m, l, 色_移動指導, c);
-    if (手番の駒(c)) {
-      選択状態 = 1;
-      画.描画_桝輪郭(色_赤, m, l);
-    } else {
-      画.描画_桝輪郭(画.色_桝輪郭, m, l);
-    }
+    if (c != 0) 駒を選ぶ(m, l, c);
     return;
   }
   手.先X = m;
@@ -159,19 +149,19 @@ void Form1::持駒桝クリック(int m, int l) {
   const int 駒 = 持駒台の駒(m, l);
   if (駒 == 0 || 持駒台の枚数(m, l) <= 0) return;
   調査_2歩フラグ設定(対局値.局);
-  手.元X = m;
-  手.元Y = l;
-  手.駒 = 駒;
+  駒を選ぶ(m, l, 駒);
+}
+
+// Picks the piece on cell (m, l) and shows where it may go. A piece of the
+// other side only shows that: nothing stays picked, so that the next click
+// cannot move or drop the other side's piece.
+void Form1::駒を選ぶ(int m, int l, int 駒) {
+  選択中の手.元X = m;
+  選択中の手.元Y = l;
+  選択中の手.駒 = 駒;
   画.描画_移動可能桝色(m, l, 色_移動指導, 駒);
-  if (手番の駒(駒)) {
-    選択状態 = 1;
-    画.描画_桝輪郭(色_赤, m, l);
-  } else {
-    // The other side's hand shows where it could drop, and nothing stays
-    // picked: the next click must not drop the other side's piece.
-    選択状態 = 0;
-    画.描画_桝輪郭(画.色_桝輪郭, m, l);
-  }
+  選択状態 = 手番の駒(駒) ? 1 : 0;
+  画.描画_桝輪郭(選択状態 == 1 ? 色_赤 : 画.色_桝輪郭, m, l);
 }
 
 }  // namespace qz
