@@ -27,6 +27,7 @@ enum class 側 { MAN, COM };
 struct 勝敗 {
   側 勝者 = 側::MAN;
   終局 理由 = 終局::王取り;
+  bool operator==(const 勝敗&) const = default;
 };
 
 // Why a move of the side to move is refused, or なし.

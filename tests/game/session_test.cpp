@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
-#include "records/kifu.h"
-
 namespace qz {
 namespace {
 
@@ -196,28 +192,6 @@ TEST(Stepping, ToTheStartKeepsTheHistory) {
   EXPECT_EQ(g.進(), 手順結果::開始前);
   g.手番 = 先手;  // a game between two humans from the start replays it
   EXPECT_EQ(g.進(), 手順結果::済み);
-}
-
-// A record read from a file fills the history and steps to the same final
-// position as the game it came from.
-TEST(Stepping, LoadedRecordReplaysToTheSamePosition) {
-  Game g;
-  const 棋譜符号化結果 file = 棋譜符号化({}, g.記録.手順範囲(g.記録.手順_現在));
-  ASSERT_EQ(file.文言, "");
-  const 棋譜読込結果 read = 棋譜解読(file.内容);
-  Game fresh;
-  fresh.g.初期化();
-  手順記録へ読込(fresh.記録, read.手);
-  EXPECT_EQ(fresh.記録.手順_現在, 0);
-  EXPECT_EQ(fresh.記録.手順_最終, 7);
-  fresh.手番 = 棋譜先手判定(read.手[0], 先手, 後手).先手値;
-  while (fresh.進() == 手順結果::済み) {
-  }
-  EXPECT_EQ(fresh.s.盤面, g.s.盤面);
-  EXPECT_EQ(fresh.s.持駒_MAN, g.s.持駒_MAN);
-  EXPECT_EQ(fresh.s.持駒_COM, g.s.持駒_COM);
-  EXPECT_EQ(fresh.手番, g.手番);
-  EXPECT_EQ(fresh.時間_MAN, std::trunc(g.時間_MAN));
 }
 
 }  // namespace

@@ -95,22 +95,6 @@ TEST(TwoHumans, MovesRepaintTheSquaresAndStandsTheyChange) {
   EXPECT_EQ(lastPictureAt(ops, 5, 5), piecePicture(true, false, 9));
 }
 
-TEST(TwoHumans, EachSideCountsItsOwnTime) {
-  StartedProgram g;
-  g.form.START_Click();
-  g.clock.now += 4;
-  g.move(3, 7, 3, 6);
-  g.clock.now += 9;
-  g.move(3, 3, 3, 4);
-  EXPECT_EQ(g.form.対局値.時間_MAN, 4);
-  EXPECT_EQ(g.form.対局値.時間_COM, 9);
-  const 手順& upper = g.form.対局値.手順[2];
-  EXPECT_EQ(upper.前秒M, 4);
-  EXPECT_EQ(upper.後秒M, 4);
-  EXPECT_EQ(upper.前秒C, 0);
-  EXPECT_EQ(upper.後秒C, 9);
-}
-
 // A move adds to the mover's clock exactly the seconds its history entry
 // records, though the time of day moves on while the move is made.
 TEST(Clocks, TheHistoryAndTheTotalAgreeOnAMovesTime) {

@@ -92,19 +92,6 @@ TEST(Handicap, TheLadderBothWays) {
   EXPECT_EQ(textsOf(g.takeOps()).back(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級");
 }
 
-TEST(Handicap, AtEitherEndNothingMovesButTheGradeIsSet) {
-  StartedProgram g;
-  for (int i = 0; i < 10; ++i) g.form.LBEL_UP_Click();
-  g.form.対局値.ハンデ設定フラグ = 0;
-  const auto board = g.form.対局値.局.盤面;
-  g.take();
-  g.form.LBEL_UP_Click();
-  EXPECT_TRUE(g.take().empty());
-  EXPECT_EQ(g.form.対局値.局.盤面, board);
-  EXPECT_EQ(g.form.対局値.ハンデ設定フラグ, 1);
-  EXPECT_EQ(g.form.対局値.ハンデレベル, 10);
-}
-
 TEST(Handicap, RefusedInRecordModeDuringAGameAndAfterReversal) {
   const std::string tail = "\r\r局面→最初にして下さい";
   for (const bool up : {true, false}) {
