@@ -13,7 +13,6 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -61,23 +60,32 @@ class Form1 {
  public:
   explicit Form1(const Platform& platform);
 
+  // ===== What the window calls ====================================================
   // The handler of a menu item (clicking an item, or opening a menu whose
   // title has a handler); items without a handler do nothing.
   void メニュー選択(MenuItem item);
-
-  // --- Start-up and shutdown (form1_startup.cpp) -----------------------------
   void Form_Load();
   void Form_Unload();
-  void 終了処理();
+  void Form_KeyPress(int KeyAscii);
+  void Form_MouseDown(int Button, int Shift, double X, double Y);
+  void Timer1_Timer();
+  // The record panel's events (form1_records.cpp).
+  void Command1_Click();
+  void File1_Click();
+  void Dir1_Change();
+  void Drive1_Change();
+  // The move list beside the board, when the window has one, and a move
+  // clicked in it: the board steps to just after move n (0: the start).
+  void 棋譜一覧接続(MoveList* list) { 棋譜一覧 = list; }
+  void 棋譜一覧選択(int n);
+  // Opens a record file of any format (the command line's, or a dialog's).
+  void 棋譜ファイルを開く(const std::filesystem::path& パス);
+
+  // ===== The menu's handlers, by subject ===========================================
+  // Start-up, shutdown and the about box (form1_startup.cpp).
   void VER_Click();
   void OWARI_Click();
-  void Form_KeyPress(int KeyAscii);
-  void 初期設定();
-
-  // --- Settings and options (form1_options.cpp) ------------------------------
-  void 読込_環境設定ファイル();
-  void 書込_環境設定ファイル();
-  void チェック設定(int 背景);
+  // Options (form1_options.cpp).
   void MIDORI_Click();
   void TATAMI_Click();
   void TAKE_Click();
@@ -87,19 +95,9 @@ class Form1 {
   void KEIKA_Click();
   void BGM_Click();
   void OPTION_Click();
-
-  // --- Clock (form1_clock.cpp) ------------------------------------------------
-  void Timer1_Timer();
-  // The time of day, in seconds since midnight.
-  double 時刻();
-
-  // --- Record-file panel and handicap message (form1_panel.cpp) --------------
-  void 描画_可視(bool a, bool b, bool c);
-  void 描画_棋譜_IO(int フラグ);
-  void 描画_メッセージ(int IN_メッセージ番号);
-
-  // --- Game, mouse and level handlers (form1_game.cpp, form1_mouse.cpp,
-  //     form1_level.cpp), stepping, reversal and records (form1_records.cpp) --
+  void KIFU_ICHIRAN_Click();
+  // Playing a game (form1_game.cpp, form1_level.cpp, form1_think.cpp,
+  // form1_controls.cpp).
   void TAIKYOKU_Click();
   void MATCH_MAN_Click();
   void START_Click();
@@ -111,23 +109,18 @@ class Form1 {
   void LEVEL4_Click();
   void LEVEL5_Click();
   void HINT_Click();
+  void LBEL_UP_Click();
+  void LEBEL_DOWN_Click();
+  void TORYO_Click();
+  void MATTA_Click();
+  // Stepping, reversal and .棋譜 files (form1_records.cpp).
   void STOP_Click();
   void CANCEL_Click();
   void REVERSE_Click();
   void REPLAY_Click();
   void AFTER_Click();
-  void LBEL_UP_Click();
-  void LEBEL_DOWN_Click();
   void KIFU_READ_Click();
   void KIFU_WRITE_Click();
-  // The controls beside the original ones (form1_controls.cpp).
-  void TORYO_Click();
-  void MATTA_Click();
-  void KIFU_ICHIRAN_Click();
-  // The move list beside the board, when the window has one.
-  void 棋譜一覧接続(MoveList* list) { 棋譜一覧 = list; }
-  // A move clicked in the list: the board steps to just after move n (0: the start).
-  void 棋譜一覧選択(int n);
   // Records of every format and the clipboard (form1_formats.cpp).
   void KIFU_OPEN_Click();
   void KIFU_SAVE_KIF_Click();
@@ -136,26 +129,57 @@ class Form1 {
   void COPY_KIF_Click();
   void COPY_USI_Click();
   void PASTE_Click();
-  // Opens a record file of any format (the command line's, or a dialog's).
-  void 棋譜ファイルを開く(const std::filesystem::path& パス);
-  void Form_MouseDown(int Button, int Shift, double X, double Y);
 
-  // --- The game and the window's own values ------------------------------------
+  // ===== Procedures the handlers share ================================================
+  void 終了処理();
+  void 初期設定();
+  void 読込_環境設定ファイル();
+  void 書込_環境設定ファイル();
+  void チェック設定(int 背景);
+  // The time of day, in seconds since midnight.
+  double 時刻();
+  void 描画_可視(bool a, bool b, bool c);
+  void 描画_棋譜_IO(int フラグ);
+  void 描画_メッセージ(int IN_メッセージ番号);
+  // Ends a game naming the winner ("あなた", "ｺﾝﾋﾟｭｰﾀ", "先手", "後手"); a new
+  // board on Yes, the end of the program on No.
+  void 終了(const std::string& 勝手);
+  // The computer's turn: its move chosen by the game, played, check or
+  // mate announced (form1_com.cpp).
+  void com_ban();
+  void レベル_設定(int IN_LEVEL);
+  // Repaints the squares and stands a move changed (form1_game.cpp).
+  void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
+  // Redraws every square, frozen pieces in their second picture set; 氷結.wav
+  // when a piece has become frozen with the move (and 音あり).
+  void 描画_氷結駒(bool 音あり = true);
+  // Erases the header texts a loaded record left (form1_records.cpp).
+  void 描画_棋譜読込み部分消去();
+  // The X position (twips) at which a record's header line is printed.
+  double 取得_棋譜のX座標(const std::string& IN_文字列);
+
+  // ===== The game and the window's own values ============================================
   対局 対局値;
   画面 画;           // paints 対局値
   int 選択状態 = 0;  // 1 while a piece of the side to move is picked
   選択 選択中の手;
   int 色_移動指導 = 色_緑;
   long long 表示済秒 = 0;  // the whole seconds the clock shows
-
   // Sound buffers; 0 when a sound was not loaded.
   std::int32_t 音_その他 = 0;
   std::int32_t 音_禁止 = 0;
   std::int32_t 音_駒打 = 0;
   std::int32_t 音_氷結 = 0;
   std::int32_t 音_BGM = 0;
+  // The search of levels 4 and 5 and of the hint, on its own thread
+  // (form1_think.cpp). While it runs the board and the menus (but 終わり)
+  // are ignored; Timer1 polls it and plays its move when it is done.
+  思考係 思考;
+  bool 考え中() const { return 思考.動いている(); }
 
- protected:
+ private:
+  Platform p;
+
   // Menu check marks.
   bool チェック(MenuItem item) const { return p.menu.itemChecked(item); }
   void チェック(MenuItem item, bool on) { p.menu.setItemChecked(item, on); }
@@ -170,39 +194,7 @@ class Form1 {
     throw ProgramEnded{};
   }
 
-  Platform p;
-
- private:
-  void 背景項目選択(MenuItem item, int 背景);
-  void 既定設定書込();
-  // The settings file is there but could not be read: it is left as it is
-  // for this run, however the options change.
-  bool 設定ファイルを守る = false;
-
-  // ===== Playing a game: game flow, mouse, the computer's turn, levels and
-  // handicaps (form1_game.cpp, form1_mouse.cpp, form1_com.cpp, form1_level.cpp)
- public:
-  // Ends a game naming the winner ("あなた", "ｺﾝﾋﾟｭｰﾀ", "先手", "後手"); a new
-  // board on Yes, the end of the program on No.
-  void 終了(const std::string& 勝手);
-  // The computer's turn: search, play the move, announce check or mate.
-  void com_ban();
-  void レベル_設定(int IN_LEVEL);
-  // Repaints the squares and stands a move changed (form1_game.cpp).
-  void 駒移動(int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒);
-  // Redraws every square, frozen pieces in their second picture set; 氷結.wav
-  // when a piece has become frozen with the move (and 音あり).
-  void 描画_氷結駒(bool 音あり = true);
-  // Erases the header texts a loaded record left (form1_records.cpp).
-  void 描画_棋譜読込み部分消去();
-
-  // The search of levels 4 and 5 and of the hint, on its own thread
-  // (form1_think.cpp). While it runs the board and the menus (but 終わり)
-  // are ignored; Timer1 polls it and plays its move when it is done.
-  思考係 思考;
-  bool 考え中() const { return 思考.動いている(); }
-
- private:
+  // --- Re-entry ---
   // The one guard against re-entry: true while the handler of an event from
   // the window runs. The entry points the window calls (メニュー選択,
   // Form_MouseDown, Form_KeyPress, Form_Load, Form_Unload, the record panel's
@@ -229,11 +221,17 @@ class Form1 {
     bool entered_;
   };
 
+  // --- Options (form1_options.cpp) ---
+  void 背景項目選択(MenuItem item, int 背景);
+  void 既定設定書込();
+  // The settings file is there but could not be read: it is left as it is
+  // for this run, however the options change.
+  bool 設定ファイルを守る = false;
+
+  // --- Playing a game (form1_game.cpp, form1_mouse.cpp, form1_com.cpp,
+  //     form1_level.cpp, form1_controls.cpp) ---
   void 対局開始共通();
   void レベル選択(int レベル);
-  // 棋譜ファイルを開く inside a handler that has marked itself already.
-  void 棋譜ファイルを読む(const std::filesystem::path& パス);
-  // --- The controls beside the original ones (form1_controls.cpp) ---
   // True while a game is being played (started, not finished, no record).
   bool 対局中() const { return 対局値.対局中() && !終局保存待ち; }
   // Outside a game true; during one, asks the question (Yes goes on).
@@ -252,6 +250,7 @@ class Form1 {
   void 手番交代(const 着手結果& r);
   void 人間の手を指す(int Button);
   void 手を断る(const std::string& 理由);
+  // Whose turn a start or a resumption announces, in a box titled 題.
   void 知らせる(手番の知らせ 知らせ, const char* 題);
   void 勝敗表示(const 勝敗& r);
   void 持駒桝クリック(int m, int l);
@@ -264,7 +263,8 @@ class Form1 {
   void ハンデ変更(int 向き);
   void 思考中表示();
   void COMの手を指す(const qz::指し手& m);
-  // The searching player's turn and the hint (form1_think.cpp).
+
+  // --- The searching player's turn and the hint (form1_think.cpp) ---
   enum class 思考目的 { なし, COMの手, ヒント };
   思考目的 思考中の目的 = 思考目的::なし;
   std::optional<qz::指し手> 表示中ヒント;
@@ -273,19 +273,8 @@ class Form1 {
   void 思考完了();
   void ヒント表示(const qz::指し手& m);
   void ヒント消去();
-  // ===== End of the game-play section.
 
-  // ===== Game records: stepping, reversal, record files and their panel
-  // (form1_records.cpp)
- public:
-  void Command1_Click();
-  void File1_Click();
-  void Dir1_Change();
-  void Drive1_Change();
-  // The X position (twips) at which a record's header line is printed.
-  double 取得_棋譜のX座標(const std::string& IN_文字列);
-
- private:
+  // --- Records (form1_records.cpp, form1_formats.cpp) ---
   // The file list follows the directory list.
   void ファイル一覧を合わせる();
   void 棋譜パネルを閉じる();
@@ -294,8 +283,8 @@ class Form1 {
   void 見出し表示(const std::string& 文字列, int 色, double X, double Y);
   // The board after a step back or forward (the game has made it).
   void 一手の描画(const qz::手順& 手, bool 進んだ);
-
-  // Records of every format (form1_formats.cpp).
+  // 棋譜ファイルを開く inside a handler that has marked itself already.
+  void 棋譜ファイルを読む(const std::filesystem::path& パス);
   // Every record read, from a file or the clipboard, is put on the board
   // here; a record of which nothing could be read leaves the game as it
   // was when 読めなければ残す.
@@ -303,7 +292,6 @@ class Form1 {
   void 記録を保存(const std::string& 形式名);
   // The record of the game in the history, or a message why it has none.
   std::optional<対局記録> 窓の記録();
-  // ===== End of the records section.
 };
 
 }  // namespace qz

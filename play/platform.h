@@ -45,14 +45,12 @@ constexpr const char* menuItemNames[] = {
 static_assert(std::size(menuItemNames) == menuItemCount,
               "every menu item has one object name, and KIFU_ICHIRAN is the last item");
 
-// The menu's check marks (the authority for the options) and enabled states.
+// The menu's check marks, the authority for the options.
 class Menu {
  public:
   virtual ~Menu() = default;
   virtual bool itemChecked(MenuItem item) const = 0;
   virtual void setItemChecked(MenuItem item, bool on) = 0;
-  virtual bool itemEnabled(MenuItem item) const = 0;
-  virtual void setItemEnabled(MenuItem item, bool on) = 0;
 };
 
 enum class Buttons { OK, YesNo };

@@ -259,14 +259,6 @@ void MainWindow::setItemChecked(MenuItem item, bool on) {
   a->setChecked(on);
 }
 
-bool MainWindow::itemEnabled(MenuItem item) const {
-  return action(item)->isEnabled();
-}
-
-void MainWindow::setItemEnabled(MenuItem item, bool on) {
-  action(item)->setEnabled(on);
-}
-
 Answer MainWindow::ask(const std::string& prompt, const std::string& title, Buttons buttons,
                        Icon icon) {
   QMessageBox box(this);

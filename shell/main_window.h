@@ -94,8 +94,6 @@ class MainWindow : public QMainWindow,
   // Menu
   bool itemChecked(MenuItem item) const override;
   void setItemChecked(MenuItem item, bool on) override;
-  bool itemEnabled(MenuItem item) const override;
-  void setItemEnabled(MenuItem item, bool on) override;
   // MessageBoxes
   Answer ask(const std::string& prompt, const std::string& title, Buttons buttons,
              Icon icon) override;

@@ -1,5 +1,4 @@
-// The sound layer Form1 plays through: Module1 and our sound library when
-// it is built in, silence otherwise.
+// The sound layer Form1 plays through: Module1 over our sound library.
 #pragma once
 
 #include <cstdint>

@@ -50,8 +50,6 @@ class FakeMenu : public Menu {
  public:
   bool itemChecked(MenuItem item) const override { return checks.count(item) && checks.at(item); }
   void setItemChecked(MenuItem item, bool on) override { checks[item] = on; }
-  bool itemEnabled(MenuItem) const override { return true; }
-  void setItemEnabled(MenuItem, bool) override {}
   std::map<MenuItem, bool> checks;
 };
 
