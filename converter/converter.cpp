@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 
+#include "records/file_write.h"
 #include "records/formats.h"
 #include "records/kifu_file.h"
 #include "records/usi.h"

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "rules/translatable.h"
+
 namespace qz {
 
 std::string システムエラー文(int 番号) {
@@ -29,6 +31,27 @@ std::string システムエラー文(int 番号) {
       return "ﾌｫﾙﾀﾞです";
     default:
       return std::strerror(番号);
+  }
+}
+
+std::string ファイル操作の理由(int 番号, ファイル操作 何) {
+  switch (番号) {
+    case ENOENT:
+    case ENOTDIR:
+      return 何 == ファイル操作::書込 ? QZ_TR("ﾌｫﾙﾀﾞがありません") : QZ_TR("ﾌｧｲﾙがありません");
+    case EACCES:
+    case EPERM:
+      return 何 == ファイル操作::書込 ? QZ_TR("書き込みが許可されていません")
+                                      : QZ_TR("読み込みが許可されていません");
+    case EROFS:
+      return QZ_TR("書き込み禁止のﾃﾞｨｽｸです");
+    case ENOSPC:
+    case EDQUOT:
+      return QZ_TR("ﾃﾞｨｽｸがいっぱいです");
+    case EISDIR:
+      return 何 == ファイル操作::書込 ? QZ_TR("同じ名前のﾌｫﾙﾀﾞがあります") : QZ_TR("ﾌｫﾙﾀﾞです");
+    default:
+      return システムエラー文(番号);
   }
 }
 
