@@ -89,7 +89,9 @@ int 変換実行(const std::vector<std::string>& 引数列, std::istream& in, st
     out.flush();
     return out.good() ? 0 : 失敗(err, "標準出力に書き込めません");
   }
-  if (const std::string 何故 = ファイル置換書込(パス(a.出力), w.内容); !何故.empty())
+  // Like any command-line tool, a FIFO is written once something reads it.
+  const 書込方針 方針{.読み手を待つ = true};
+  if (const std::string 何故 = ファイル置換書込(パス(a.出力), w.内容, 方針); !何故.empty())
     return 失敗(err, a.出力 + " に書き込めません（" + 何故 + "）");
   return 0;
 }

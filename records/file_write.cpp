@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <memory>
 #include <optional>
 #include <system_error>
@@ -29,8 +30,8 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-// A fresh name beside パス for the file being written; hidden, and not
-// matching "*.棋譜".
+// A fresh name beside パス for the file being written: hidden, and ending
+// in neither the record's nor any other extension the program reads.
 fs::path 仮パス(const fs::path& パス) {
   static std::atomic<unsigned> 通し番号{0};
   fs::path 名 = ".";
@@ -79,7 +80,7 @@ void 残った仮ファイルを消す(const fs::path& フォルダ) {
   }
 }
 
-// Flushes the folder itself, so that the rename that put a record in place
+// Flushes the folder itself, so that the rename that put a file in place
 // survives a power loss. Only a failing disk is worth a complaint.
 int フォルダを確定(const fs::path& フォルダ) {
   const int fd =
@@ -90,7 +91,7 @@ int フォルダを確定(const fs::path& フォルダ) {
   return 番号 == EIO ? EIO : 0;
 }
 
-// Why an existing record may not be replaced ("" when it may): the user
+// Why an existing file may not be replaced ("" when it may): the user
 // cannot write it, or it is marked read-only (which even root respects here).
 std::string 書込禁止理由(const fs::path& パス, const struct stat& 旧) {
   if (::access(パス.c_str(), W_OK) != 0 && errno == EROFS) return 書込理由(EROFS);
@@ -114,13 +115,12 @@ bool 全部書込(std::FILE* f, std::string_view 内容) {
   return ::fsync(::fileno(f)) == 0;
 }
 
-}  // namespace
-
-std::string ファイル置換書込(const fs::path& パス, std::string_view 内容) {
+// Replaces the regular (or missing) file パス with a new one holding 内容.
+std::string 置き換える(const fs::path& パス, std::string_view 内容, const 書込方針& 方針) {
   残った仮ファイルを消す(パス.parent_path());
   struct stat 旧 {};
   const bool 既存 = ::stat(パス.c_str(), &旧) == 0 && S_ISREG(旧.st_mode);
-  if (既存) {
+  if (既存 && 方針.書込禁止を守る) {
     if (std::string 何故 = 書込禁止理由(パス, 旧); !何故.empty()) return 何故;
   }
   fs::path 仮;
@@ -145,6 +145,119 @@ std::string ファイル置換書込(const fs::path& パス, std::string_view �
   }
   fs::remove(仮, ec);
   return 書込理由(番号);
+}
+
+// Writes all of 内容 to an open file with SIGPIPE held back, so that a reader
+// that goes away gives a reason rather than ending the program; 0 or errno.
+int 記述子に書く(int fd, std::string_view 内容) {
+  sigset_t 管, 元;
+  sigemptyset(&管);
+  sigaddset(&管, SIGPIPE);
+  ::pthread_sigmask(SIG_BLOCK, &管, &元);
+  int 番号 = 0;
+  for (std::size_t 済 = 0; 済 < 内容.size();) {
+    const ssize_t n = ::write(fd, 内容.data() + 済, 内容.size() - 済);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      番号 = n < 0 ? errno : EIO;
+      break;
+    }
+    済 += static_cast<std::size_t>(n);
+  }
+  if (番号 == EPIPE && !sigismember(&元, SIGPIPE)) {
+    const timespec 待たない{0, 0};
+    ::sigtimedwait(&管, nullptr, &待たない);  // the SIGPIPE this write raised
+  }
+  ::pthread_sigmask(SIG_SETMASK, &元, nullptr);
+  return 番号;
+}
+
+// Writes a FIFO or a character device where it is.
+std::string その場に書く(const fs::path& パス, std::string_view 内容, const 書込方針& 方針) {
+  int fd;
+  do {
+    fd = ::open(パス.c_str(),
+                O_WRONLY | O_CLOEXEC | O_NOCTTY | (方針.読み手を待つ ? 0 : O_NONBLOCK));
+  } while (fd < 0 && errno == EINTR);
+  if (fd < 0 && errno == ENXIO) {
+    struct stat st {};
+    if (::stat(パス.c_str(), &st) == 0 && S_ISFIFO(st.st_mode))
+      return QZ_TR("読み手のいないﾊﾟｲﾌﾟです");
+  }
+  if (fd < 0) return 書込理由(errno);
+  struct stat st {};
+  int 番号 = ::fstat(fd, &st) == 0 ? 0 : errno;
+  if (番号 == 0 && !S_ISFIFO(st.st_mode) && !S_ISCHR(st.st_mode)) {
+    ::close(fd);  // it changed under us into something else
+    return 通常でない理由(パス);
+  }
+  if (番号 == 0) {
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    番号 = 記述子に書く(fd, 内容);
+  }
+  if (::close(fd) != 0 && 番号 == 0 && errno != EINTR) 番号 = errno;
+  return 番号 == 0 ? "" : 書込理由(番号);
+}
+
+// The number of one of this process's open files that パス names through
+// /proc (/dev/stdout, /dev/fd/1, /proc/self/fd/1), or -1.
+int 自分の記述子(const fs::path& パス) {
+  const std::string 名 = パス.filename().native();
+  if (名.empty() || 名.size() > 6 || 名.find_first_not_of("0123456789") != std::string::npos)
+    return -1;
+  std::error_code ec, ec2;
+  const fs::path 親 = fs::canonical(パス.parent_path().empty() ? "." : パス.parent_path(), ec);
+  const fs::path 自分 = fs::canonical("/proc/self/fd", ec2);
+  return !ec && !ec2 && 親 == 自分 ? std::stoi(名) : -1;
+}
+
+// Where a write to パス goes once symbolic links are followed, and how.
+struct 書込先 {
+  enum class 種類 { 置換, その場, 記述子, 不可 } 方法 = 種類::置換;
+  fs::path パス;
+  int 記述子 = -1;
+  std::string 理由;  // 不可: why not
+};
+
+書込先 書込先を決める(fs::path パス) {
+  for (int 段 = 0; 段 < 40; ++段) {
+    struct stat st {};
+    if (::lstat(パス.c_str(), &st) != 0) {
+      // A new file, or the missing file a link names: made by the replacement.
+      if (errno == ENOENT) return {書込先::種類::置換, パス, -1, ""};
+      return {書込先::種類::不可, パス, -1, 書込理由(errno)};
+    }
+    if (S_ISREG(st.st_mode)) return {書込先::種類::置換, パス, -1, ""};
+    if (S_ISFIFO(st.st_mode) || S_ISCHR(st.st_mode)) return {書込先::種類::その場, パス, -1, ""};
+    if (S_ISDIR(st.st_mode)) return {書込先::種類::不可, パス, -1, 書込理由(EISDIR)};
+    if (!S_ISLNK(st.st_mode)) return {書込先::種類::不可, パス, -1, 通常でない理由(パス)};
+    if (const int fd = 自分の記述子(パス); fd >= 0) return {書込先::種類::記述子, パス, fd, ""};
+    std::error_code ec;
+    const fs::path 先 = fs::read_symlink(パス, ec);
+    if (ec) return {書込先::種類::不可, パス, -1, 書込理由(ec.value())};
+    パス = 先.is_absolute() ? 先 : パス.parent_path() / 先;
+  }
+  return {書込先::種類::不可, パス, -1, 書込理由(ELOOP)};
+}
+
+}  // namespace
+
+std::string ファイル置換書込(const fs::path& パス, std::string_view 内容, 書込方針 方針) {
+  if (パス.empty()) return 書込理由(ENOENT);
+  const 書込先 先 = 書込先を決める(パス);
+  switch (先.方法) {
+    case 書込先::種類::置換:
+      return 置き換える(先.パス, 内容, 方針);
+    case 書込先::種類::その場:
+      return その場に書く(先.パス, 内容, 方針);
+    case 書込先::種類::記述子: {
+      const int 番号 = 記述子に書く(先.記述子, 内容);
+      return 番号 == 0 ? "" : 書込理由(番号);
+    }
+    case 書込先::種類::不可:
+      break;
+  }
+  return 先.理由;
 }
 
 }  // namespace qz

@@ -831,5 +831,9 @@
         <source></source>
         <translation>A game is in progress. Quit?</translation>
     </message>
+    <message id="読み手のいないﾊﾟｲﾌﾟです">
+        <source></source>
+        <translation>It is a pipe that nobody reads</translation>
+    </message>
 </context>
 </TS>

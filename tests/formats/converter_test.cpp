@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <future>
 #include <sstream>
 
 #include "records/kifu.h"
@@ -83,6 +86,25 @@ TEST(Converter, FailuresAreOneLineAndExitOne) {
     EXPECT_EQ(r.出力, "");
   }
   EXPECT_EQ(実行({"a"}).エラー.find("qzshogi-kifu: 使い方"), 0u);
+}
+
+// A FIFO named as the output is written once a reader comes, and stays a
+// FIFO; a link to a file writes that file.
+TEST(Converter, WritesThroughFifosAndLinks) {
+  const auto 場所 =
+      std::filesystem::temp_directory_path() / ("qzkifu_fifo_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(場所);
+  const auto fifo = 場所 / "p.kifu";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  auto reader = std::async(std::launch::async, [&] { return readBytes(fifo); });
+  EXPECT_EQ(実行({"--from", "usi", "-", fifo.string()}, "position startpos moves 7g7f").終了, 0);
+  EXPECT_NE(reader.get().find("７六歩(77)"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+  std::filesystem::create_symlink("target.txt", 場所 / "link.usi");
+  EXPECT_EQ(実行({"--from", "usi", "-", (場所 / "link.usi").string()}, "position startpos").終了, 0);
+  EXPECT_EQ(readBytes(場所 / "target.txt"), "position startpos\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(場所 / "link.usi"));
+  std::filesystem::remove_all(場所);
 }
 
 }  // namespace
