@@ -40,34 +40,34 @@ fs::path 仮パス(const fs::path& パス) {
   return パス.parent_path() / 名;
 }
 
+// Takes ".<digits>" off the end of 名 into 値; false when 名 does not end so.
+bool 数字を外す(std::string_view& 名, long& 値) {
+  const std::size_t 点 = 名.rfind('.');
+  if (点 == std::string_view::npos || 点 + 1 == 名.size() || 名.size() - 点 > 11) return false;
+  値 = 0;
+  for (const char c : 名.substr(点 + 1)) {
+    if (c < '0' || c > '9') return false;
+    値 = 値 * 10 + (c - '0');
+  }
+  名.remove_suffix(名.size() - 点);
+  return true;
+}
+
 // The process id in the name of a temporary file that 仮パス made
-// (".<name>.棋譜.<pid>.<n>.tmp"), or nothing for any other name.
+// (".<name>.<pid>.<n>.tmp"), or nothing for any other name.
 std::optional<long> 仮ファイルのプロセス(std::string_view 名) {
-  constexpr std::string_view 拡張子 = ".tmp", 棋譜 = ".棋譜.";
+  constexpr std::string_view 拡張子 = ".tmp";
   if (名.size() < 2 || 名[0] != '.' || !名.ends_with(拡張子)) return std::nullopt;
   名.remove_suffix(拡張子.size());
-  auto 数字で終わる = [&名](long& 値) {
-    const std::size_t 点 = 名.rfind('.');
-    if (点 == std::string_view::npos || 点 + 1 == 名.size() || 名.size() - 点 > 11) return false;
-    値 = 0;
-    for (const char c : 名.substr(点 + 1)) {
-      if (c < '0' || c > '9') return false;
-      値 = 値 * 10 + (c - '0');
-    }
-    名.remove_suffix(名.size() - 点);
-    return true;
-  };
   long 番号 = 0, pid = 0;
-  if (!数字で終わる(番号) || !数字で終わる(pid) || pid <= 0) return std::nullopt;
-  名 = 名.substr(1);
-  if (名.size() <= 棋譜.size() - 1 || !名.ends_with(棋譜.substr(0, 棋譜.size() - 1)))
+  if (!数字を外す(名, 番号) || !数字を外す(名, pid) || pid <= 0 || 名.size() < 2)
     return std::nullopt;
   return pid;
 }
 
 // Removes the temporary files that writes of this program left in フォルダ
-// when their process was killed: only names 仮パス makes, only regular
-// files, and only when that process is no longer running.
+// when their process was killed: only names 仮パス makes, only regular files
+// of this user, and only when that process is no longer running.
 void 残った仮ファイルを消す(const fs::path& フォルダ) {
   std::error_code ec;
   fs::directory_iterator it(フォルダ.empty() ? fs::path(".") : フォルダ, ec);
@@ -75,8 +75,9 @@ void 残った仮ファイルを消す(const fs::path& フォルダ) {
     const auto pid = 仮ファイルのプロセス(it->path().filename().native());
     if (!pid || *pid == ::getpid()) continue;
     if (::kill(static_cast<pid_t>(*pid), 0) == 0 || errno != ESRCH) continue;
-    std::error_code 種類ec;
-    if (!it->is_symlink(種類ec) && it->is_regular_file(種類ec)) fs::remove(it->path(), 種類ec);
+    struct stat st {};
+    if (::lstat(it->path().c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+      ::unlink(it->path().c_str());
   }
 }
 
