@@ -165,7 +165,7 @@ void commandPosition(EngineState& st, const CommandLine& c, std::ostream& out) {
         先頭.empty() ? std::string_view{} : std::string_view(先頭.data(), 末尾 - 先頭.data());
     p = SFEN読込(fields, 理由);
     if (!p) {
-      out << "info string bad sfen: " << 理由 << "; the position is unchanged\n";
+      out << "info string bad sfen: " << printable(理由) << "; the position is unchanged\n";
       return;
     }
   } else {

@@ -92,13 +92,29 @@ bool readLine(std::istream& in, std::string& line, bool& tooLong) {
   }
 }
 
-// Length of the valid UTF-8 sequence starting at s[i], or 0.
+// Length of the valid UTF-8 sequence starting at s[i], or 0: overlong
+// forms, surrogates and code points past U+10FFFF are not valid.
 std::size_t utf8Length(std::string_view s, std::size_t i) {
   const auto b = static_cast<unsigned char>(s[i]);
-  std::size_t n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+  if (b < 0x80) return 1;
+  std::size_t n = 0;
+  unsigned char 下 = 0x80, 上 = 0xBF;  // the range of the second byte
+  if (b >= 0xC2 && b <= 0xDF) {
+    n = 2;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    n = 3;
+    下 = b == 0xE0 ? 0xA0 : 0x80;
+    上 = b == 0xED ? 0x9F : 0xBF;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    n = 4;
+    下 = b == 0xF0 ? 0x90 : 0x80;
+    上 = b == 0xF4 ? 0x8F : 0xBF;
+  }
   if (n == 0 || i + n > s.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k)
-    if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;
+  for (std::size_t k = 1; k < n; ++k) {
+    const auto c = static_cast<unsigned char>(s[i + k]);
+    if (c < (k == 1 ? 下 : 0x80) || c > (k == 1 ? 上 : 0xBF)) return 0;
+  }
   return n;
 }
 
@@ -114,7 +130,10 @@ std::string printable(std::string_view text, std::size_t limit) {
     }
     const std::size_t n = utf8Length(text, i);
     const auto b = static_cast<unsigned char>(text[i]);
-    if (n == 0 || (n == 1 && (b < 0x20 || b == 0x7F))) {
+    // Control characters, C1 ones (U+0080..U+009F) included, show as '?'.
+    const bool 制御 = (n == 1 && (b < 0x20 || b == 0x7F)) ||
+                      (n == 2 && b == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0);
+    if (n == 0 || 制御) {
       r += '?';
       ++i;
     } else {
