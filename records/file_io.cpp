@@ -57,7 +57,8 @@ std::string ファイル操作の理由(int 番号, ファイル操作 何) {
 
 std::string 通常でない理由(const std::filesystem::path& パス) {
   std::error_code ec;
-  return std::filesystem::is_directory(パス, ec) ? "ﾌｫﾙﾀﾞです" : "通常のﾌｧｲﾙではありません";
+  return std::filesystem::is_directory(パス, ec) ? QZ_TR("ﾌｫﾙﾀﾞです")
+                                               : QZ_TR("通常のﾌｧｲﾙではありません");
 }
 
 通常ファイル読込結果 通常ファイル読込(const std::filesystem::path& パス, std::size_t 上限) {

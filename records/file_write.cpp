@@ -220,6 +220,7 @@ struct 書込先 {
   std::string 理由;  // 不可: why not
 };
 
+// Follows the links from パス, at most 40, to where a write should go.
 書込先 書込先を決める(fs::path パス) {
   for (int 段 = 0; 段 < 40; ++段) {
     struct stat st {};

@@ -835,5 +835,9 @@
         <source></source>
         <translation>It is a pipe that nobody reads</translation>
     </message>
+    <message id="通常のﾌｧｲﾙではありません">
+        <source></source>
+        <translation>It is not a regular file</translation>
+    </message>
 </context>
 </TS>
