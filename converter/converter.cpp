@@ -2,9 +2,9 @@
 
 #include <filesystem>
 #include <iostream>
-#include <iterator>
 #include <optional>
 
+#include "records/file_write.h"
 #include "records/formats.h"
 #include "records/kifu_file.h"
 #include "records/usi.h"
@@ -57,6 +57,25 @@ int 失敗(std::ostream& err, const std::string& 文言) {
   return 1;
 }
 
+// Reads standard input whole, up to the size a record file may have; "" or
+// the reason it could not.
+std::string 標準入力読込(std::istream& in, std::string& 内容) {
+  char 塊[1 << 16];
+  while (in.read(塊, sizeof 塊) || in.gcount() > 0) {
+    const auto n = static_cast<std::size_t>(in.gcount());
+    if (内容.size() + n > 棋譜最大バイト数) return "棋譜ﾌｧｲﾙが大きすぎます";
+    内容.append(塊, n);
+  }
+  return "";
+}
+
+// Writes text to standard output and sees that it got there.
+int 標準出力へ(std::ostream& out, std::ostream& err, std::string_view 文) {
+  out << 文;
+  out.flush();
+  return out.good() ? 0 : 失敗(err, "標準出力に書き込めません");
+}
+
 }  // namespace
 
 int 変換実行(const std::vector<std::string>& 引数列, std::istream& in, std::ostream& out,
@@ -65,7 +84,8 @@ int 変換実行(const std::vector<std::string>& 引数列, std::istream& in, st
   if (const std::string 何故 = 解析(引数列, a); !何故.empty()) return 失敗(err, 何故);
   std::string 内容;
   if (a.入力 == "-") {
-    内容.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (const std::string 何故 = 標準入力読込(in, 内容); !何故.empty())
+      return 失敗(err, "標準入力 を読み込めません（" + 何故 + "）");
   } else if (const std::string 何故 = ファイル読込(パス(a.入力), 内容); !何故.empty()) {
     return 失敗(err, a.入力 + " を読み込めません（" + 何故 + "）");
   }
@@ -74,21 +94,16 @@ int 変換実行(const std::vector<std::string>& 引数列, std::istream& in, st
   const 記録読込結果 r = 棋譜を読む(入力形式, 内容);
   const std::string 名前 = a.入力 == "-" ? "標準入力" : a.入力;
   if (r.不正行 != 0) return 失敗(err, 読込中止の文言(r, 名前));
-  if (a.最終局面) {
-    out << 最終局面SFEN(r.記録) << '\n';
-    return out.good() ? 0 : 失敗(err, "標準出力に書き込めません");
-  }
+  if (a.最終局面) return 標準出力へ(out, err, 最終局面SFEN(r.記録) + '\n');
   const 棋譜形式 出力形式 = a.出力形式.value_or(拡張子の形式(a.出力));
   if (出力形式 == 棋譜形式::不明)
     return 失敗(err, a.出力 + " の形式が分かりません（--to で指定して下さい）");
   const 棋譜書出結果 w = 棋譜を書く(出力形式, r.記録);
   if (!w.文言.empty()) return 失敗(err, a.出力 + " に書けません（" + w.文言 + "）");
-  if (a.出力 == "-") {
-    out << w.内容;
-    out.flush();
-    return out.good() ? 0 : 失敗(err, "標準出力に書き込めません");
-  }
-  if (const std::string 何故 = ファイル置換書込(パス(a.出力), w.内容); !何故.empty())
+  if (a.出力 == "-") return 標準出力へ(out, err, w.内容);
+  // Like any command-line tool, a FIFO is written once something reads it.
+  const 書込方針 方針{.読み手を待つ = true};
+  if (const std::string 何故 = ファイル置換書込(パス(a.出力), w.内容, 方針); !何故.empty())
     return 失敗(err, a.出力 + " に書き込めません（" + 何故 + "）");
   return 0;
 }

@@ -89,7 +89,7 @@ void resetEngine(EngineState& state) {
   fresh.perft局面上限 = state.perft局面上限;
   fresh.perft秒上限 = state.perft秒上限;
   fresh.停止猶予秒 = state.停止猶予秒;
-  fresh.停止要求 = std::move(state.停止要求);
+  fresh.停止数 = std::move(state.停止数);
   fresh.入力終了 = std::move(state.入力終了);
   fresh.探索節点上限 = state.探索節点上限;
   fresh.探索時間上限ms = state.探索時間上限ms;
@@ -165,7 +165,7 @@ void commandPosition(EngineState& st, const CommandLine& c, std::ostream& out) {
         先頭.empty() ? std::string_view{} : std::string_view(先頭.data(), 末尾 - 先頭.data());
     p = SFEN読込(fields, 理由);
     if (!p) {
-      out << "info string bad sfen: " << 理由 << "; the position is unchanged\n";
+      out << "info string bad sfen: " << printable(理由) << "; the position is unchanged\n";
       return;
     }
   } else {
@@ -273,7 +273,7 @@ void commandPerft(EngineState& st, const CommandLine& c, std::ostream& out) {
     const double 秒 = 経過秒();
     if (秒 >= st.perft秒上限)
       理由 = 止め::時間;
-    else if (秒 >= st.停止猶予秒 && st.停止要求 && st.停止要求())
+    else if (秒 >= st.停止猶予秒 && st.停止数 && st.停止数(false) > 0)
       理由 = 止め::要求;
     return 理由 != 止め::なし;
   };

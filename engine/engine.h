@@ -46,9 +46,11 @@ struct EngineState {
   std::uint64_t perft局面上限 = 既定perft局面上限;
   double perft秒上限 = 既定perft秒上限;
   double 停止猶予秒 = 既定停止猶予秒;
-  // True once a `stop` or `quit` has been read behind the running command;
-  // runEngine sets it, and a long command asks it now and then.
-  std::function<bool()> 停止要求;
+  // The number of `stop` and `quit` lines read behind the running command;
+  // given true, it first waits until every line that has already arrived on
+  // the input has been read. runEngine sets it, and a long command asks it
+  // now and then.
+  std::function<int(bool 到着分まで)> 停止数;
   // True once standard input has ended (runEngine sets it): a search with no
   // limit but `stop` ends then.
   std::function<bool()> 入力終了;

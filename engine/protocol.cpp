@@ -3,6 +3,7 @@
 #include <condition_variable>
 #include <deque>
 #include <exception>
+#include <functional>
 #include <istream>
 #include <mutex>
 #include <ostream>
@@ -71,14 +72,20 @@ std::vector<std::string_view> splitWords(std::string_view s) {
 
 // Reads one line (without its end) into line; false at the end of input
 // with nothing read. tooLong tells that the line was cut at kMaxLine.
-bool readLine(std::istream& in, std::string& line, bool& tooLong) {
+// idle(true) is called before a read that may wait for more input, since
+// none has arrived, and idle(false) once it is over.
+bool readLine(std::istream& in, std::string& line, bool& tooLong,
+              const std::function<void(bool)>& idle) {
   line.clear();
   tooLong = false;
   std::streambuf* buf = in.rdbuf();
   if (buf == nullptr) return false;
   bool any = false;
   for (;;) {
+    const bool waits = buf->in_avail() <= 0;
+    if (waits) idle(true);
     const auto ch = buf->sbumpc();
+    if (waits) idle(false);
     if (ch == std::char_traits<char>::eof()) {
       in.setstate(std::ios::eofbit);
       return any;
@@ -92,13 +99,29 @@ bool readLine(std::istream& in, std::string& line, bool& tooLong) {
   }
 }
 
-// Length of the valid UTF-8 sequence starting at s[i], or 0.
+// Length of the valid UTF-8 sequence starting at s[i], or 0: overlong
+// forms, surrogates and code points past U+10FFFF are not valid.
 std::size_t utf8Length(std::string_view s, std::size_t i) {
   const auto b = static_cast<unsigned char>(s[i]);
-  std::size_t n = b < 0x80 ? 1 : (b >> 5) == 6 ? 2 : (b >> 4) == 14 ? 3 : (b >> 3) == 30 ? 4 : 0;
+  if (b < 0x80) return 1;
+  std::size_t n = 0;
+  unsigned char 下 = 0x80, 上 = 0xBF;  // the range of the second byte
+  if (b >= 0xC2 && b <= 0xDF) {
+    n = 2;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    n = 3;
+    下 = b == 0xE0 ? 0xA0 : 0x80;
+    上 = b == 0xED ? 0x9F : 0xBF;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    n = 4;
+    下 = b == 0xF0 ? 0x90 : 0x80;
+    上 = b == 0xF4 ? 0x8F : 0xBF;
+  }
   if (n == 0 || i + n > s.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k)
-    if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;
+  for (std::size_t k = 1; k < n; ++k) {
+    const auto c = static_cast<unsigned char>(s[i + k]);
+    if (c < (k == 1 ? 下 : 0x80) || c > (k == 1 ? 上 : 0xBF)) return 0;
+  }
   return n;
 }
 
@@ -114,7 +137,10 @@ std::string printable(std::string_view text, std::size_t limit) {
     }
     const std::size_t n = utf8Length(text, i);
     const auto b = static_cast<unsigned char>(text[i]);
-    if (n == 0 || (n == 1 && (b < 0x20 || b == 0x7F))) {
+    // Control characters, C1 ones (U+0080..U+009F) included, show as '?'.
+    const bool 制御 = (n == 1 && (b < 0x20 || b == 0x7F)) ||
+                      (n == 2 && b == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0);
+    if (n == 0 || 制御) {
       r += '?';
       ++i;
     } else {
@@ -179,8 +205,14 @@ class LineQueue {
     if (isStop(line.text)) --stopsWaiting_;
     return true;
   }
-  // A `stop` or `quit` waits behind the running command.
-  bool stopWaiting() const { return stopsWaiting_ > 0; }
+  // How many `stop` and `quit` lines wait behind the running command.
+  int stopsWaiting() const { return stopsWaiting_; }
+  // Waits until every line that has already arrived on the input has been
+  // read: the reader waits for more, or reading has ended.
+  void catchUp() {
+    std::unique_lock lock(mutex_);
+    ready_.wait(lock, [this] { return idle_ || ended_; });
+  }
   // Standard input has ended (lines read before may still wait).
   bool inputEnded() const { return inputEnded_; }
 
@@ -192,24 +224,30 @@ class LineQueue {
   void read(std::istream& in) {
     入力行 line;
     bool more = true;
-    while (more && readLine(in, line.text, line.tooLong)) {
+    const auto idle = [this](bool now) {
+      std::lock_guard lock(mutex_);
+      idle_ = now;
+      if (now) ready_.notify_all();
+    };
+    while (more && readLine(in, line.text, line.tooLong, idle)) {
       if (!line.text.empty() && line.text.back() == '\r') line.text.pop_back();  // CR LF input
       more = firstWord(line.text) != "quit";
       std::lock_guard lock(mutex_);
       if (isStop(line.text)) ++stopsWaiting_;
       lines_.push_back(std::move(line));
-      ready_.notify_one();
+      ready_.notify_all();
     }
     std::lock_guard lock(mutex_);
     ended_ = true;
     inputEnded_ = true;
-    ready_.notify_one();
+    ready_.notify_all();
   }
 
   std::mutex mutex_;
   std::condition_variable ready_;
   std::deque<入力行> lines_;
   bool ended_ = false;
+  bool idle_ = false;  // the reader waits for input that has not arrived
   std::atomic<int> stopsWaiting_{0};
   std::atomic<bool> inputEnded_{false};
   std::thread reader_;  // last: it starts once everything above is ready
@@ -219,7 +257,10 @@ class LineQueue {
 
 void runEngine(std::istream& in, std::ostream& out, EngineState& state) {
   LineQueue lines(in);
-  state.停止要求 = [&lines] { return lines.stopWaiting(); };
+  state.停止数 = [&lines](bool 到着分まで) {
+    if (到着分まで) lines.catchUp();
+    return lines.stopsWaiting();
+  };
   state.入力終了 = [&lines] { return lines.inputEnded(); };
   入力行 line;
   while (lines.next(line)) {
@@ -230,7 +271,7 @@ void runEngine(std::istream& in, std::ostream& out, EngineState& state) {
     }
     if (!handleCommand(state, line.text, out)) break;
   }
-  state.停止要求 = nullptr;
+  state.停止数 = nullptr;
   state.入力終了 = nullptr;
 }
 

@@ -17,11 +17,19 @@ std::optional<std::int64_t> 数(std::string_view s) {
   return v;
 }
 
+// What ends a search besides its own limits: a search limited by time, or
+// by nothing but `stop`, ends on any `stop` or `quit`; one limited by depth
+// or nodes alone, which gives the same answer every time, only on one sent
+// after it started.
+enum class 止め方 { 時間, 量, 停止のみ };
+
 // The limits of one `go`: the level's time unless movetime, depth or nodes
-// is given (then only those), none but `stop` for `infinite`.
-探索条件 条件を読む(const EngineState& st, const CommandLine& line, std::ostream& out) {
+// is given (then only those), none but `stop` for `infinite`. A depth past
+// the deepest (60) is the deepest.
+探索条件 条件を読む(const EngineState& st, const CommandLine& line, std::ostream& out,
+                    止め方& 止め) {
   探索条件 c = レベル条件(st.COMレベル);
-  bool 指定 = false;
+  bool 指定 = false, 深さ指定 = false;
   std::int64_t 時間 = 0;
   const auto& w = line.words;
   for (std::size_t i = 1; i < w.size(); ++i) {
@@ -37,7 +45,10 @@ std::optional<std::int64_t> 数(std::string_view s) {
     }
     指定 = true;
     if (w[i] == "movetime") 時間 = std::max<std::int64_t>(*v, 1);
-    if (w[i] == "depth") c.深さ上限 = static_cast<int>(std::clamp<std::int64_t>(*v, 1, 60));
+    if (w[i] == "depth") {
+      c.深さ上限 = static_cast<int>(std::clamp<std::int64_t>(*v, 1, 探索条件{}.深さ上限));
+      深さ指定 = true;
+    }
     if (w[i] == "nodes") c.節点上限 = static_cast<std::uint64_t>(std::max<std::int64_t>(*v, 1));
     ++i;
   }
@@ -46,6 +57,9 @@ std::optional<std::int64_t> 数(std::string_view s) {
     c.節点上限 = st.探索節点上限;
   if (st.探索時間上限ms != 0 && (c.時間上限ms == 0 || c.時間上限ms > st.探索時間上限ms))
     c.時間上限ms = st.探索時間上限ms;
+  止め = c.時間上限ms != 0                   ? 止め方::時間
+         : c.節点上限 != 0 || 深さ指定 ? 止め方::量
+                                           : 止め方::停止のみ;
   return c;
 }
 
@@ -82,12 +96,15 @@ void 探して書く(深探索& 器, const 局面& s, bool MAN手番, const std:
 
 void commandDeepGo(EngineState& st, const CommandLine& line, std::ostream& out) {
   最新化(st);
-  探索条件 c = 条件を読む(st, line, out);
-  // `stop` or `quit` read behind the search ends it; so does the end of input
-  // when nothing else would.
-  const bool 無制限 = c.時間上限ms == 0 && c.節点上限 == 0 && c.深さ上限 >= 60;
-  c.停止確認 = [&st, 無制限] {
-    return (st.停止要求 && st.停止要求()) || (無制限 && st.入力終了 && st.入力終了());
+  止め方 止め = 止め方::時間;
+  探索条件 c = 条件を読む(st, line, out, 止め);
+  // A `stop` or `quit` read behind the search ends it, but one that was
+  // already there does not end a search of fixed depth or nodes; the end of
+  // input ends a search that nothing else would.
+  const int 先に来た停止 = 止め == 止め方::量 && st.停止数 ? st.停止数(true) : 0;
+  c.停止確認 = [&st, 止め, 先に来た停止] {
+    return (st.停止数 && st.停止数(false) > 先に来た停止) ||
+           (止め == 止め方::停止のみ && st.入力終了 && st.入力終了());
   };
   if (!st.探索器) st.探索器 = std::make_shared<深探索>(st.探索表ビット);
   探して書く(*st.探索器, st.現局面, st.MAN手番, st.既出局面, c, out);

@@ -5,6 +5,7 @@
 
 #include "play/form1.h"
 #include "records/kif.h"
+#include "records/file_write.h"
 #include "records/kifu_file.h"
 #include "records/usi.h"
 

@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "rules/translatable.h"
+
 namespace qz {
 
 std::string システムエラー文(int 番号) {
@@ -32,9 +34,31 @@ std::string システムエラー文(int 番号) {
   }
 }
 
+std::string ファイル操作の理由(int 番号, ファイル操作 何) {
+  switch (番号) {
+    case ENOENT:
+    case ENOTDIR:
+      return 何 == ファイル操作::書込 ? QZ_TR("ﾌｫﾙﾀﾞがありません") : QZ_TR("ﾌｧｲﾙがありません");
+    case EACCES:
+    case EPERM:
+      return 何 == ファイル操作::書込 ? QZ_TR("書き込みが許可されていません")
+                                      : QZ_TR("読み込みが許可されていません");
+    case EROFS:
+      return QZ_TR("書き込み禁止のﾃﾞｨｽｸです");
+    case ENOSPC:
+    case EDQUOT:
+      return QZ_TR("ﾃﾞｨｽｸがいっぱいです");
+    case EISDIR:
+      return 何 == ファイル操作::書込 ? QZ_TR("同じ名前のﾌｫﾙﾀﾞがあります") : QZ_TR("ﾌｫﾙﾀﾞです");
+    default:
+      return システムエラー文(番号);
+  }
+}
+
 std::string 通常でない理由(const std::filesystem::path& パス) {
   std::error_code ec;
-  return std::filesystem::is_directory(パス, ec) ? "ﾌｫﾙﾀﾞです" : "通常のﾌｧｲﾙではありません";
+  return std::filesystem::is_directory(パス, ec) ? QZ_TR("ﾌｫﾙﾀﾞです")
+                                               : QZ_TR("通常のﾌｧｲﾙではありません");
 }
 
 通常ファイル読込結果 通常ファイル読込(const std::filesystem::path& パス, std::size_t 上限) {

@@ -14,6 +14,11 @@ namespace qz {
 // program's language; the system's own text for any other number.
 std::string システムエラー文(int 番号);
 
+enum class ファイル操作 { 読込, 書込 };
+// The reason a file could not be read or written, in the program's words
+// where the case is a common one, else the system's.
+std::string ファイル操作の理由(int 番号, ファイル操作 何);
+
 struct 通常ファイル読込結果 {
   int 番号 = 0;                     // errno of the failure; 0 when read, or for the two below
   bool 通常ファイルでない = false;  // a FIFO, a device, a socket or a folder

@@ -55,11 +55,6 @@ struct 棋譜ファイル読込結果 : 棋譜ファイル結果 {
 // reason it could not be read, in the program's words.
 std::string ファイル読込(const std::filesystem::path& パス, std::string& 内容);
 
-// Writes 内容 to a new file beside パス and renames it over パス only once
-// it is completely written and flushed; a failure removes the new file and
-// leaves パス untouched. Returns "" or the reason, in the program's words.
-std::string ファイル置換書込(const std::filesystem::path& パス, std::string_view 内容);
-
 // The record's path: the folder, the platform's separator, the name as
 // typed (UTF-8) and ".棋譜".
 std::filesystem::path 棋譜パス(const std::filesystem::path& フォルダ,

@@ -1,13 +1,11 @@
 #include "shell/settings_file.h"
 
-#include <fcntl.h>
 #include <iconv.h>
-#include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 
 #include "records/file_io.h"
+#include "records/file_write.h"
 
 namespace qz {
 namespace {
@@ -123,23 +121,8 @@ bool SettingsFile::writeLines(const std::vector<std::string>& lines) {
   }
   const auto bytes = utf8ToCp932(text);
   if (!bytes) return false;
-  std::filesystem::path temp = path_;
-  temp += ".tmp";
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  std::size_t done = 0;
-  while (done < bytes->size()) {
-    const ssize_t n = ::write(fd, bytes->data() + done, bytes->size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  const bool written = done == bytes->size() && ::fsync(fd) == 0;
-  if (::close(fd) != 0 || !written || std::rename(temp.c_str(), path_.c_str()) != 0) {
-    ::unlink(temp.c_str());
-    return false;
-  }
-  return true;
+  // The settings file has always been replaced even when marked read-only.
+  return ファイル置換書込(path_, *bytes, {.書込禁止を守る = false}).empty();
 }
 
 }  // namespace qz

@@ -22,7 +22,8 @@ std::vector<std::string> splitLines(std::string_view text);
 
 // "QZ氷結将棋.ini" (or another path) read and written whole. A line whose
 // bytes are not code page 932 reads as U+FFFD, which matches no setting. A write goes to
-// a temporary file beside it that replaces the old one only when complete.
+// a temporary file beside it that replaces the old one only when complete
+// (through a symbolic link, the file it names).
 class SettingsFile : public SettingsStore {
  public:
   explicit SettingsFile(std::filesystem::path path = defaultPath());

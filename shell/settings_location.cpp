@@ -43,14 +43,19 @@ bool installed(const fs::path& executable) {
 
 fs::path settingsFolder(const Surroundings& s) {
   if (!installed(s.executable) && !s.current.empty() && s.currentWritable) return s.current;
-  // The desktop's base-directory rules ignore a relative XDG_CONFIG_HOME.
-  fs::path config = s.xdgConfigHome;
-  if (!config.is_absolute()) config = fs::path(s.home.empty() ? "/" : s.home) / ".config";
-  return config / "qzshogi";
+  // The desktop's base-directory rules ignore a relative XDG_CONFIG_HOME;
+  // a relative HOME is no home either.
+  const fs::path xdg = s.xdgConfigHome, home = s.home;
+  if (xdg.is_absolute()) return xdg / "qzshogi";
+  if (home.is_absolute()) return home / ".config" / "qzshogi";
+  // Without either, the start folder, but never the root of everything.
+  if (s.current.is_absolute() && s.current.has_relative_path()) return s.current;
+  return {};
 }
 
 fs::path settingsPath(const Surroundings& s) {
   const fs::path folder = settingsFolder(s);
+  if (folder.empty()) return {};
   const fs::path file = folder / SettingsFile::defaultPath();
   if (folder == s.current) return file;
   std::error_code ec;

@@ -2,7 +2,9 @@
 // "QZ氷結将棋.ini" in the folder it was started from, as it always has.
 // Installed (share/qzshogi/ beside its bin/), or started from a folder it
 // cannot write, it keeps the same file in $XDG_CONFIG_HOME/qzshogi/
-// (~/.config/qzshogi/ when that is unset or not absolute).
+// (~/.config/qzshogi/ when that is unset or not absolute). With neither an
+// absolute XDG_CONFIG_HOME nor an absolute HOME it stays in the start folder,
+// or has none at all (the defaults, never saved) when that is the root.
 #pragma once
 
 #include <filesystem>
@@ -25,10 +27,10 @@ Surroundings currentSurroundings();
 // pictures stands beside its folder.
 bool installed(const std::filesystem::path& executable);
 
-// The settings folder of the rule above.
+// The settings folder of the rule above; empty when there is none.
 std::filesystem::path settingsFolder(const Surroundings& s);
 
-// The settings file's path; for the per-user folder, the folder is made and a
+// The settings file's path (empty when there is no folder); for the per-user folder, the folder is made and a
 // settings file left in the start folder by an earlier version is copied
 // there first, so it loads unchanged.
 std::filesystem::path settingsPath(const Surroundings& s);

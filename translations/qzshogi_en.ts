@@ -831,5 +831,13 @@
         <source></source>
         <translation>A game is in progress. Quit?</translation>
     </message>
+    <message id="読み手のいないﾊﾟｲﾌﾟです">
+        <source></source>
+        <translation>It is a pipe that nobody reads</translation>
+    </message>
+    <message id="通常のﾌｧｲﾙではありません">
+        <source></source>
+        <translation>It is not a regular file</translation>
+    </message>
 </context>
 </TS>

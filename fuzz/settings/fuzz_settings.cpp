@@ -1,38 +1,21 @@
 // Feeds arbitrary bytes to the settings-file reader through a real file:
 // what it reads holds no line end, and writing those lines and reading them
 // again gives them back whenever they can be written at all.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "fuzz/fuzz_folder.h"
 #include "shell/settings_file.h"
 
 namespace {
 
-void Require(bool ok) {
-  if (!ok) std::abort();
-}
+using qz_fuzz::Require;
 
 const std::filesystem::path& Folder() {
-  // Never destroyed: the clean-up at exit still needs it.
-  static const std::filesystem::path* const dir = [] {
-    // Memory-backed where there is one: every write is flushed to the disk.
-    const std::filesystem::path shm = "/dev/shm";
-    const auto base =
-        std::filesystem::is_directory(shm) ? shm : std::filesystem::temp_directory_path();
-    std::string pattern = base / "qz_fuzz_settings_XXXXXX";
-    Require(::mkdtemp(pattern.data()) != nullptr);
-    std::atexit([] {
-      std::error_code ec;
-      std::filesystem::remove_all(Folder(), ec);
-    });
-    return new std::filesystem::path(pattern);
-  }();
-  return *dir;
+  return qz_fuzz::Folder("qz_fuzz_settings");
 }
 
 }  // namespace

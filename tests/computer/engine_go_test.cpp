@@ -145,5 +145,34 @@ TEST(EngineDeepGo, StopEndsARunningSearch) {
   }
 }
 
+// A `quit` or `stop` already waiting behind a search of fixed depth waits
+// for its end, so a script gets the same answer as without it; a depth past
+// the deepest is the deepest, not an endless search that the end of input
+// stops at once.
+TEST(EngineDeepGo, AFixedDepthIsNotCutByAStopAlreadyWaitingNorByTheEndOfInput) {
+  const std::string 局面 =
+      "setoption name Level value 4\n"
+      "position sfen 4k4/9/9/9/9/9/9/9/4K4 b 2R2B4G4S4N4L9P9p 1\n";
+  auto 読み = [](const std::string& input) {
+    EngineState st;
+    std::istringstream in(input);
+    std::ostringstream out;
+    runEngine(in, out, st);
+    std::vector<std::string> v;
+    std::istringstream lines(out.str());
+    for (std::string l; std::getline(lines, l);) v.push_back(l.substr(0, l.find(" nodes ")));
+    return v;
+  };
+  const auto 単独 = 読み(局面 + "go depth 6\n");
+  ASSERT_GE(単独.size(), 2u);
+  EXPECT_EQ(単独[単独.size() - 2].rfind("info depth ", 0), 0u);
+  EXPECT_NE(単独[単独.size() - 2].find(" score mate "), std::string::npos);
+  EXPECT_EQ(読み(局面 + "go depth 6\nquit\n"), 単独);
+  auto 後に準備 = 単独;
+  後に準備.push_back("readyok");
+  EXPECT_EQ(読み(局面 + "go depth 6\nstop\nisready\n"), 後に準備);
+  EXPECT_EQ(読み(局面 + "go depth 100\n"), 単独);
+}
+
 }  // namespace
 }  // namespace qz

@@ -327,5 +327,17 @@ TEST(Protocol, LongLinesAndBinaryGarbageNeverStopTheEngine) {
             "a??b氷");
 }
 
+// Every echo of input is valid UTF-8: overlong forms, surrogates, code
+// points past U+10FFFF and C1 controls show as '?', and a long echo is cut.
+TEST(Protocol, EchoesOfInputAreValidUtf8AndShort) {
+  EXPECT_EQ(実行("x\xC0\x80 \xED\xA0\x80 \xF7\xBF\xBF\xBF \xF4\x90\x80\x80 \xC2\x85 "
+                 "\xE0\x9F\xBF \xF0\x9F\x98\x80\xC2\xA0\n"),
+            "info string unknown command: x?? ??? ???? ???? ?? ??? 😀\xC2\xA0\n");
+  EXPECT_EQ(実行("position sfen 9/9/9/9/9/9/9/9/9 b \xFF 1\n"),
+            "info string bad sfen: '?' cannot be in a hand; the position is unchanged\n");
+  EXPECT_EQ(実行(std::string(1000, 'y') + "\n"),
+            "info string unknown command: " + std::string(200, 'y') + "...\n");
+}
+
 }  // namespace
 }  // namespace qz

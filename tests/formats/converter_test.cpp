@@ -4,10 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <filesystem>
+#include <future>
 #include <sstream>
 
 #include "records/kifu.h"
+#include "records/kifu_file.h"
 #include "tests/test_files.h"
 
 namespace qz {
@@ -83,6 +88,74 @@ TEST(Converter, FailuresAreOneLineAndExitOne) {
     EXPECT_EQ(r.出力, "");
   }
   EXPECT_EQ(実行({"a"}).エラー.find("qzshogi-kifu: 使い方"), 0u);
+}
+
+// Standard input that never ends: a '#' comment line after another.
+class EndlessComments : public std::streambuf {
+ public:
+  explicit EndlessComments(std::size_t bytes) : left_(bytes) {}
+
+ private:
+  int_type underflow() override {
+    if (left_ == 0) return traits_type::eof();
+    const std::size_t n = std::min(left_, sizeof chunk_);
+    std::fill_n(chunk_, n, '#');
+    chunk_[n - 1] = '\n';
+    left_ -= n;
+    setg(chunk_, chunk_, chunk_ + n);
+    return traits_type::to_int_type(chunk_[0]);
+  }
+  std::size_t left_;
+  char chunk_[1 << 16];
+};
+
+// Standard output on a full disk: it takes text into its buffer and fails
+// once that is flushed.
+class FullDisk : public std::streambuf {
+ public:
+  FullDisk() { setp(buffer_, buffer_ + sizeof buffer_); }
+
+ private:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+  int sync() override { return -1; }
+  char buffer_[4096];
+};
+
+TEST(Converter, StandardInputHasTheFilesSizeLimitAndAFullOutputFails) {
+  EndlessComments big(棋譜最大バイト数 + 1);
+  std::istream in(&big);
+  std::ostringstream out, err;
+  EXPECT_EQ(変換実行({"--from", "kif", "--final", "-"}, in, out, err), 1);
+  EXPECT_EQ(err.str(), "qzshogi-kifu: 標準入力 を読み込めません（棋譜ﾌｧｲﾙが大きすぎます）\n");
+
+  for (const std::vector<std::string>& 引数 :
+       {std::vector<std::string>{"--final", "-"}, {"-", "--to", "usi", "-"}}) {
+    std::istringstream usi("position startpos moves 7g7f");
+    FullDisk full;
+    std::ostream 満杯(&full);
+    std::ostringstream err2;
+    EXPECT_EQ(変換実行(引数, usi, 満杯, err2), 1);
+    EXPECT_EQ(err2.str(), "qzshogi-kifu: 標準出力に書き込めません\n");
+  }
+}
+
+// A FIFO named as the output is written once a reader comes, and stays a
+// FIFO; a link to a file writes that file.
+TEST(Converter, WritesThroughFifosAndLinks) {
+  const auto 場所 =
+      std::filesystem::temp_directory_path() / ("qzkifu_fifo_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(場所);
+  const auto fifo = 場所 / "p.kifu";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+  auto reader = std::async(std::launch::async, [&] { return readBytes(fifo); });
+  EXPECT_EQ(実行({"--from", "usi", "-", fifo.string()}, "position startpos moves 7g7f").終了, 0);
+  EXPECT_NE(reader.get().find("７六歩(77)"), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+  std::filesystem::create_symlink("target.txt", 場所 / "link.usi");
+  EXPECT_EQ(実行({"--from", "usi", "-", (場所 / "link.usi").string()}, "position startpos").終了, 0);
+  EXPECT_EQ(readBytes(場所 / "target.txt"), "position startpos\n");
+  EXPECT_TRUE(std::filesystem::is_symlink(場所 / "link.usi"));
+  std::filesystem::remove_all(場所);
 }
 
 }  // namespace

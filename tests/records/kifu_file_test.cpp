@@ -156,8 +156,9 @@ TEST_F(KifuFile, ReadOnlyRecordIsRefusedAndAReplacedOneKeepsItsMode) {
   EXPECT_EQ(Listing(), std::vector<std::string>{"a.棋譜"});
 }
 
-// A write killed half-way leaves its hidden temporary file; the next write
-// into the folder removes those whose process has ended, and nothing else.
+// A write killed half-way leaves its hidden temporary file, whatever it
+// wrote; the next write into the folder removes those whose process has
+// ended, and nothing else.
 TEST_F(KifuFile, TemporariesOfEndedWritesAreRemovedAndNothingElse) {
   const pid_t child = ::fork();
   if (child == 0) ::_exit(0);
@@ -166,12 +167,12 @@ TEST_F(KifuFile, TemporariesOfEndedWritesAreRemovedAndNothingElse) {
   const std::string dead = std::to_string(child), alive = std::to_string(::getppid());
   const std::vector<std::string> kept = {".b.棋譜." + alive + ".0.tmp",  // a write still going on
                                          ".b.棋譜." + dead + ".x.tmp",
-                                         ".b.txt." + dead + ".0.tmp",
-                                         ".棋譜." + dead + ".0.tmp",
+                                         "." + dead + ".0.tmp",
                                          "b.棋譜." + dead + ".0.tmp",
                                          "b.棋譜"};
   for (const std::string& n : kept) writeBytes(folder / n, "x");
-  writeBytes(folder / (".b.棋譜." + dead + ".3.tmp"), std::string(1000, 'x'));
+  for (const std::string n : {".b.棋譜.", ".game.kif.", ".QZ氷結将棋.ini.", ".棋譜."})
+    writeBytes(folder / (n + dead + ".3.tmp"), std::string(1000, 'x'));
   fs::create_directory(folder / (".c.棋譜." + dead + ".0.tmp"));
   ASSERT_TRUE(棋譜書込(folder, "a", header_, History(1, 1)).成功);
   std::vector<std::string> expected = kept;

@@ -94,6 +94,21 @@ TEST_F(SettingsOnDisk, AFailedWriteLeavesTheOldFileAlone) {
   EXPECT_FALSE(dirInTheWay.writeLines({"BGM=ON"}));
 }
 
+// A settings file kept elsewhere through a link is written there, and the
+// link stays; a read-only one is replaced as it always was.
+TEST_F(SettingsOnDisk, ALinkedSettingsFileIsWrittenWhereItLies) {
+  fs::create_directory(folder / "dotfiles");
+  writeBytes(folder / "dotfiles" / "qz.ini", "BGM=OFF\r\n");
+  fs::create_symlink("dotfiles/qz.ini", path());
+  SettingsFile f(path());
+  ASSERT_TRUE(f.writeLines({"BGM=ON"}));
+  EXPECT_TRUE(fs::is_symlink(path()));
+  EXPECT_EQ(readBytes(folder / "dotfiles" / "qz.ini"), "BGM=ON\r\n");
+  fs::permissions(folder / "dotfiles" / "qz.ini", fs::perms::owner_read);
+  EXPECT_TRUE(f.writeLines({"BGM=OFF"}));
+  EXPECT_EQ(f.readLines(), std::vector<std::string>{"BGM=OFF"});
+}
+
 // The window's own lines after the four: read when the file is opened,
 // written after whatever four lines the program writes, an odd line dropped;
 // a file too short to keep them is left alone until the program writes it.

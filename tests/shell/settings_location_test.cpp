@@ -47,6 +47,24 @@ TEST_F(SettingsLocation, ReadOnlyStartFolderUsesTheUserFolder) {
   EXPECT_EQ(settingsFolder(s), folder / "home/.config/qzshogi");
 }
 
+// Without a home the settings stay in the start folder, and with neither
+// there are none: never a folder made at the root of the file system.
+TEST_F(SettingsLocation, WithoutAHomeTheStartFolderOrNone) {
+  for (const std::string home : {"", "relative/home"}) {
+    Surroundings s = from("usr/bin/qzshogi", "relative/config");
+    s.home = home;
+    EXPECT_EQ(settingsFolder(s), folder / "start") << home;
+    EXPECT_EQ(settingsPath(s), folder / "start" / SettingsFile::defaultPath());
+    s.current = "/";
+    EXPECT_EQ(settingsFolder(s), fs::path()) << home;
+    EXPECT_EQ(settingsPath(s), fs::path());
+  }
+  SettingsFile none{fs::path()};
+  EXPECT_FALSE(none.readLines().has_value());
+  EXPECT_EQ(none.readFailure(), "");
+  EXPECT_FALSE(none.writeLines({"BGM=ON"}));
+}
+
 TEST_F(SettingsLocation, AnOldFileInTheStartFolderMovesAcrossUnchangedOnce) {
   const std::string old = "\x94\x77\x8C\x69\x89\xE6=\x92\x7C\r\nBGM=OFF\r\n";
   writeBytes(folder / "start" / SettingsFile::defaultPath(), old);
