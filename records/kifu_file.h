@@ -1,25 +1,6 @@
 // Record files on disk: reading one, and writing one so that a failure
 // never destroys the record that was there. The pure format is in kifu.h.
-//
-// How the panel's handlers use them:
-//
-// File1_Click (a file name clicked):
-//   f = 棋譜ファイル読込(folder of File1 / clicked name);
-//   if (!f.成功) { message box f.文言 / f.題; return; }   // the game stays as it was
-//   hide the three lists; 初期設定; 棋譜モード = 1;
-//   print f.内容.見出し.対局名 in colour 12 at X = 取得_棋譜のX座標(対局名) - 3000,
-//   Y = 6350; 上側名 in colour 15 at (取得_棋譜のX座標(上側名), 100); 下側名 in
-//   colour 15 at (取得_棋譜のX座標(下側名), 6350); all size 12;
-//   手順記録へ読込(記録, f.内容.手); 手数 = 0;
-//   show every message of 読込メッセージ(f.内容, clicked name) in order;
-//   if (!f.内容.手.empty()) { p = 棋譜先手判定(f.内容.手[0], 手番値_MAN, 手番値_COM);
-//     対局モード = p.対局モード; 先手値 = p.先手値; 後手値 = p.後手値; 手番 = 先手値; }
-//
-// Command1_Click ("RETURN"):
-//   r = 棋譜書込(folder of Dir1, Text1, 見出し作成(Text2, Text3, Text4, 先手値,
-//   手番値_MAN), 記録);
-//   if (r.成功) { hide the three lists; 描画_棋譜_IO(1); refresh File1; }
-//   message box r.文言 / r.題 (on failure the panel stays open as it was).
+
 #pragma once
 
 #include <cstdint>
