@@ -74,11 +74,14 @@ std::optional<std::string> SettingsFile::extra(std::string_view key) const {
   return std::nullopt;
 }
 
-bool SettingsFile::setExtra(const std::string& key, const std::string& value) {
-  bool found = false;
+void SettingsFile::keep(const std::string& key, const std::string& value) {
   for (auto& [k, v] : extras_)
-    if (k == key) v = value, found = true;
-  if (!found) extras_.emplace_back(key, value);
+    if (k == key) return void(v = value);
+  extras_.emplace_back(key, value);
+}
+
+bool SettingsFile::setExtra(const std::string& key, const std::string& value) {
+  keep(key, value);
   auto lines = readLines();
   if (!lines || lines->size() < formLines) return false;
   lines->resize(formLines);
@@ -109,6 +112,17 @@ std::optional<std::vector<std::string>> SettingsFile::readLines() {
 }
 
 bool SettingsFile::writeLines(const std::vector<std::string>& lines) {
+  // A choice the program writes after the four (the move list's) is kept
+  // like the window's own, so that the window's next write keeps it too.
+  for (std::size_t i = formLines; i < lines.size(); ++i) {
+    const std::size_t eq = lines[i].find('=');
+    if (eq == std::string::npos || eq == 0) continue;
+    const std::string key = lines[i].substr(0, eq);
+    bool earlier = false;
+    for (std::size_t j = formLines; j < i; ++j)
+      earlier = earlier || lines[j].rfind(key + "=", 0) == 0;
+    if (!earlier) keep(key, lines[i].substr(eq + 1));
+  }
   std::string text;
   for (const auto& line : lines) text += line + "\r\n";
   // The window's own lines follow, each unless the lines given already

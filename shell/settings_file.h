@@ -45,6 +45,7 @@ class SettingsFile : public SettingsStore {
 
  private:
   static constexpr std::size_t formLines = 4;
+  void keep(const std::string& key, const std::string& value);
   std::filesystem::path path_;
   std::vector<std::pair<std::string, std::string>> extras_;
   std::string readFailure_;

@@ -129,6 +129,10 @@ TEST_F(SettingsOnDisk, TheWindowsOwnLinesFollowTheFour) {
   const auto read = f.readLines();
   ASSERT_TRUE(f.writeLines(*read));
   EXPECT_EQ(f.readLines(), read);
+  // A line the program writes after the four outlives the window's next write.
+  ASSERT_TRUE(f.writeLines({"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF", "棋譜一覧=ON"}));
+  ASSERT_TRUE(f.setExtra("表示倍率", "100"));
+  EXPECT_EQ(f.readLines()->back(), "棋譜一覧=ON");
   put("BGM=ON\r\n");
   EXPECT_FALSE(f.setExtra("表示倍率", "200"));
   EXPECT_EQ(bytes(), "BGM=ON\r\n");
