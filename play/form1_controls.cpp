@@ -96,7 +96,10 @@ void Form1::棋譜一覧更新() {
   if (棋譜一覧 == nullptr) return;
   std::vector<std::string> 文;
   const 手順記録& 手順 = 対局値.手順;
-  const int 最後 = std::min(手順.手順_最終, 手順.保持数());
+  // Without a game or a record the moves kept for a later game are out of
+  // reach, and so out of the list.
+  const bool 見える = 対局値.手番 != 0 || 対局値.棋譜モード == 1;
+  const int 最後 = 見える ? std::min(手順.手順_最終, 手順.保持数()) : 0;
   for (int i = 1; i <= 最後; ++i) {
     const qz::手順& 手 = 手順[i];
     const int 側 = 対局値.駒の側値(手.先駒);

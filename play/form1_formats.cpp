@@ -4,8 +4,8 @@
 #include <filesystem>
 
 #include "play/form1.h"
-#include "records/kif.h"
 #include "records/file_write.h"
+#include "records/kif.h"
 #include "records/kifu_file.h"
 #include "records/usi.h"
 

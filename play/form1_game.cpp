@@ -19,7 +19,9 @@ void Form1::START_Click() {
   描画_棋譜読込み部分消去();
   for (const int x : 状態欄) 画.描画_絵(画.背景_現在, x, 0);
   画.描画_将棋盤桝();
+  画.描画_状態行("");  // a reason left from before the game goes
   const 手番の知らせ 知らせ = 対局値.人間対局開始();
+  棋譜一覧更新();
   if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
   知らせる(知らせ, " ");
 }
@@ -48,6 +50,7 @@ void Form1::対局開始共通() {
   描画_棋譜読込み部分消去();
   画.描画_レベル(対局値.COMレベル);
   画.描画_将棋盤桝();
+  画.描画_状態行("");
   選択状態 = 0;
   p.timer1.setEnabled(true);
 }

@@ -170,9 +170,10 @@ double Form1::取得_棋譜のX座標(const std::string& IN_文字列) {
   return qz::取得_棋譜のX座標(utf8からコードポイント(IN_文字列));
 }
 
-// Prints a header line of a loaded record at (X, Y) twips, size 12.
+// Prints a header line of a loaded record at (X, Y) twips, size 12; a long
+// title starts at the window's left edge rather than beyond it.
 void Form1::見出し表示(const std::string& 文字列, int 色, double X, double Y) {
-  画.描画_テキスト(X, Y, 文字列, 色, 12);
+  画.描画_テキスト(std::max(X, 0.0), Y, 文字列, 色, 12);
 }
 
 // A file name clicked: the record is read into the history and the board

@@ -112,7 +112,9 @@ TEST(Resign, TheSideToMoveLoses) {
   // Outside a game there is nothing to resign.
   g.form.TORYO_Click();
   EXPECT_EQ(g.take(), (std::vector<Event>{禁止}));
+  EXPECT_EQ(状態行(g.takeOps()), "対局中ではありません");
   g.form.SENTE_Click();
+  EXPECT_EQ(状態行(g.takeOps()), "");  // the reason goes with the new game
   g.take();
   g.form.TORYO_Click();
   EXPECT_EQ(g.take().front(), box("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了"));
@@ -231,6 +233,12 @@ TEST(MoveList, ListsEveryMoveAndAClickStepsThere) {
   g.form.棋譜一覧選択(3);
   EXPECT_EQ(g.at(7, 3), -成角);
   EXPECT_EQ(g.form.対局値.局.持駒_MAN.合計, 1);
+  // Back at the start the moves are out of reach until a game replays them.
+  g.messages.yesNo = {Answer::Yes};
+  g.form.CANCEL_Click();
+  EXPECT_TRUE(list.moves.empty());
+  g.form.START_Click();
+  EXPECT_EQ(list.moves.size(), 3u);
 }
 
 }  // namespace

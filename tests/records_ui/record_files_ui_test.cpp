@@ -131,6 +131,17 @@ TEST_F(Files, LoadingPrintsTheHeaderAndLetsTheUpperSideMoveFirst) {
     EXPECT_NEAR(it->x, p.x, 1e-6) << p.text;
     EXPECT_NEAR(it->y, p.y, 1e-6) << p.text;
   }
+  // A title too long to start left of the board starts at the window's edge.
+  writeBytes(record("long"), "A title of many words\r\nUe\r\nShita\r\n");
+  g->load("long.棋譜");
+  const auto again = g->takeOps();
+  const auto title = std::find_if(again.begin(), again.end(), [](const RecordingSurface::Op& op) {
+    return op.text == "A title of many words";
+  });
+  ASSERT_NE(title, again.end());
+  EXPECT_EQ(title->x, 0);
+  g->load("upper.棋譜");
+  g->take();
   g->form.AFTER_Click();
   EXPECT_EQ(g->form.対局値.局.盤面[7][4], 歩);
   EXPECT_EQ(g->form.対局値.時間_COM, 3);
