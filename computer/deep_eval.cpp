@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "computer/bearing_board.h"
+
 namespace qz {
 namespace {
 
@@ -55,39 +57,78 @@ const 歩幅& 歩幅表(int a) {
   }
 }
 
+// The position as the evaluation reads it: a rules' position with its
+// surveyed counts.
+struct 局面の読み {
+  const 局面& s;
+  int 駒(int x, int y) const { return s.盤面[x][y]; }
+  int 勢力(bool MAN側, int x, int y) const {
+    return (MAN側 ? s.表.勢力_MAN : s.表.勢力_COM)[x][y];
+  }
+  const 持駒& 手駒(bool MAN側) const { return MAN側 ? s.持駒_MAN : s.持駒_COM; }
+};
+
 // True when the piece on (x, y) has a first step to a square on the board
 // that its own side does not hold.
-bool 動ける(const 盤配列& b, int c, int x, int y) {
+template <class 読み>
+bool 動ける(const 読み& r, int c, int x, int y) {
   const 歩幅& t = 歩幅表(std::abs(c));
   const int f = c < 0 ? -1 : 1;  // MAN moves towards row 1
   for (int i = 0; i < t.n; ++i) {
     const int tx = x + t.d[i][0], ty = y + t.d[i][1] * f;
     if (!盤上(tx, ty)) continue;
-    const int v = b[tx][ty];
+    const int v = r.駒(tx, ty);
     if (c < 0 ? !MAN駒(v) : !COM駒(v)) return true;
   }
   return false;
 }
 
 // The king terms of one king on (x, y): enemy-borne neighbours and shelter.
-int 玉の項(const 局面& s, int x, int y, bool MAN側, const 評価重み& w) {
-  const 盤配列& 敵勢力 = MAN側 ? s.表.勢力_COM : s.表.勢力_MAN;
-  int r = 0;
+template <class 読み>
+int 玉の項(const 読み& r, int x, int y, bool MAN側, const 評価重み& w) {
+  int 点 = 0;
   for (int dx = -1; dx <= 1; ++dx)
     for (int dy = -1; dy <= 1; ++dy) {
       const int tx = x + dx, ty = y + dy;
       if ((dx == 0 && dy == 0) || !盤上(tx, ty)) continue;
-      if (敵勢力[tx][ty] > 0) r -= w.玉周り利き;
-      const int v = s.盤面[tx][ty];
-      if ((MAN側 ? MAN駒(v) : COM駒(v)) && 守り駒(std::abs(v))) r += w.玉守り;
+      if (r.勢力(!MAN側, tx, ty) > 0) 点 -= w.玉周り利き;
+      const int v = r.駒(tx, ty);
+      if ((MAN側 ? MAN駒(v) : COM駒(v)) && 守り駒(std::abs(v))) 点 += w.玉守り;
     }
-  return r;
+  return 点;
 }
 
 int 手駒の価値(const 持駒& h) {
   int r = 0;
   for (int i = 1; i <= 持駒種類数; ++i) r += h.枚数[i] * 価値表[持駒番号の駒[i]];
   return r;
+}
+
+// The score for the side to move of the position r reads.
+template <class 読み>
+int 評価する(const 読み& r, bool MAN手番, const 評価重み& w) {
+  int 点 = 0;  // the lower side's (MAN's) point of view
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const int c = r.駒(x, y);
+      if (c == 0) continue;
+      const bool MAN側 = c < 0;
+      const int sg = MAN側 ? 1 : -1;
+      const int a = std::abs(c);
+      const int v = 価値表[a];
+      int t = v;
+      if (a == 王) {
+        t += 玉の項(r, x, y, MAN側, w);
+      } else if (r.勢力(!MAN側, x, y) > 0) {
+        t -= w.凍結;
+        if (r.勢力(MAN側, x, y) == 0) t -= v * w.無援凍結 / 100;
+      } else if (!動ける(r, c, x, y)) {
+        t -= w.動けない;
+      }
+      点 += sg * t;
+    }
+  点 += (手駒の価値(r.手駒(true)) - 手駒の価値(r.手駒(false))) * (100 + w.持駒割増) / 100;
+  return (MAN手番 ? 点 : -点) + w.手番;
 }
 
 }  // namespace
@@ -97,29 +138,11 @@ int 駒価値(int 駒) {
 }
 
 int 形勢評価(const 局面& s, bool MAN手番, const 評価重み& w) {
-  const 盤配列& b = s.盤面;
-  int 点 = 0;  // the lower side's (MAN's) point of view
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      const int c = b[x][y];
-      if (c == 0) continue;
-      const bool MAN側 = c < 0;
-      const int sg = MAN側 ? 1 : -1;
-      const int a = std::abs(c);
-      const int v = 価値表[a];
-      int t = v;
-      if (a == 王) {
-        t += 玉の項(s, x, y, MAN側, w);
-      } else if ((MAN側 ? s.表.勢力_COM : s.表.勢力_MAN)[x][y] > 0) {
-        t -= w.凍結;
-        if ((MAN側 ? s.表.勢力_MAN : s.表.勢力_COM)[x][y] == 0) t -= v * w.無援凍結 / 100;
-      } else if (!動ける(b, c, x, y)) {
-        t -= w.動けない;
-      }
-      点 += sg * t;
-    }
-  点 += (手駒の価値(s.持駒_MAN) - 手駒の価値(s.持駒_COM)) * (100 + w.持駒割増) / 100;
-  return (MAN手番 ? 点 : -点) + w.手番;
+  return 評価する(局面の読み{s}, MAN手番, w);
+}
+
+int 形勢評価(const 利き盤& b, const 評価重み& w) {
+  return 評価する(b, b.MAN手番, w);
 }
 
 bool 重みを設定(評価重み& w, std::string_view 名, int 値) {

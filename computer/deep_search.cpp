@@ -4,29 +4,9 @@
 #include <chrono>
 #include <unordered_set>
 
-#include "computer/search_board.h"
+#include "computer/bearing_board.h"
 
 namespace qz {
-
-void 取る手列挙(const 局面& s, bool MAN側, std::vector<指し手>& 手) {
-  手.clear();
-  升集合 敵{};
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y)
-      if (MAN側 ? COM駒(s.盤面[x][y]) : MAN駒(s.盤面[x][y])) {
-        const int i = (x - 1) * 9 + (y - 1);
-        (i < 64 ? 敵.前 : 敵.後) |= std::uint64_t{1} << (i & 63);
-      }
-  盤上の手列挙(s, MAN側, 敵, [&手](const 指し手& m) { 手.push_back(m); });
-}
-
-bool 王手か(const 局面& s, bool MAN側) {
-  const int x = MAN側 ? s.表.MAN王X : s.表.COM王X;
-  const int y = MAN側 ? s.表.MAN王Y : s.表.COM王Y;
-  if (!盤上(x, y) || s.盤面[x][y] != (MAN側 ? -王 : 王)) return false;
-  if ((MAN側 ? s.表.勢力_COM : s.表.勢力_MAN)[x][y] == 0) return false;
-  return (MAN側 ? 調査_MAN王取得(s, x, y) : 調査_COM王取得(s, x, y)) == はい;
-}
 
 探索条件 レベル条件(int レベル) {
   探索条件 c;
@@ -51,10 +31,11 @@ struct 表項目 {
   std::uint8_t 種類 = 0;
 };
 
-// A move in 21 bits; never 0 since the destination column is at least 1.
+// A move in 21 bits; never 0 since the destination column is at least 1. A
+// drop is told by its kind: column 10 and the hand slot stand for its source.
 std::uint32_t 圧縮(const 指し手& m) {
-  return static_cast<std::uint32_t>(((m.元X + 1) << 13) | (m.元Y << 9) | (m.先X << 5) |
-                                    (m.先Y << 1) | (m.成る() ? 1 : 0));
+  const int 元 = m.打つ() ? (10 << 4) | 持駒番号(m.元駒) : (m.元X << 4) | m.元Y;
+  return static_cast<std::uint32_t>((元 << 9) | (m.先X << 5) | (m.先Y << 1) | (m.成る() ? 1 : 0));
 }
 
 // Won and lost scores are kept in the table relative to the node, not the root.
@@ -65,8 +46,8 @@ int 表から(int v, int ply) {
   return v >= 勝敗境 ? v - ply : v <= -勝敗境 ? v + ply : v;
 }
 
-bool 王取り(const 局面& s, const 指し手& m) {
-  return !m.打つ() && std::abs(s.盤面[m.先X][m.先Y]) == 王;
+bool 王取り(const 利き盤& b, const 指し手& m) {
+  return !m.打つ() && std::abs(b.駒(m.先X, m.先Y)) == 王;
 }
 
 }  // namespace
@@ -74,7 +55,7 @@ bool 王取り(const 局面& s, const 指し手& m) {
 struct 深探索::実装 {
   std::vector<表項目> 表;
   std::uint64_t 表印 = 0;
-  探索盤 盤;
+  利き盤 盤;
   const 探索条件* 条件 = nullptr;
   const 評価重み* 重み = nullptr;
   std::unordered_set<局面キー> 既出;
@@ -118,12 +99,12 @@ struct 深探索::実装 {
     return 既出.count(k) != 0;
   }
 
-  int 評価() const { return 形勢評価(盤.s, 盤.MAN手番, *重み); }
+  int 評価() const { return 形勢評価(盤, *重み); }
 
   // The order value of a move: table move, captures by value, killers, history.
   int 順位(const 指し手& m, std::uint32_t 表手, int ply) const {
     if (表手 != 0 && 圧縮(m) == 表手) return 1 << 30;
-    const int 取 = m.打つ() ? 0 : 盤.s.盤面[m.先X][m.先Y];
+    const int 取 = m.打つ() ? 0 : 盤.駒(m.先X, m.先Y);
     if (取 != 0) return (1 << 24) + 駒価値(取) * 16 - 駒価値(m.元駒) / 16;
     if (m.成る()) return (1 << 23) + 駒価値(m.先駒) - 駒価値(m.元駒);
     if (m == キラー[ply][0]) return 1 << 22;
@@ -170,20 +151,17 @@ struct 深探索::実装 {
     読み長[ply] = ply;
     if (止まるか()) return 0;
     if (ply > 0 && 繰り返し()) return 0;
-    盤.調べる(false);
     if (ply >= 最大手数) return 評価();
-    const bool 王手 = 王手か(盤.s, 盤.MAN手番);
+    const bool 王手 = 盤.王手(盤.MAN手番);
     auto& v = 手[ply];
     if (王手) {
-      v.clear();
-      調査_2歩フラグ設定(盤.s);
-      合法手列挙(盤.s, 盤.MAN手番, [&](const 指し手& m) { v.push_back(m); });
+      盤.全手(v);
       if (v.empty()) return -(勝ち点 - ply);
     } else {
-      取る手列挙(盤.s, 盤.MAN手番, v);
+      盤.取る手(v);
     }
     for (const 指し手& m : v)
-      if (王取り(盤.s, m)) return 勝ち点 - ply;
+      if (王取り(盤, m)) return 勝ち点 - ply;
     int 最良 = -無限;
     int 静的 = -無限;
     if (!王手 || 深 >= 6) {
@@ -194,7 +172,7 @@ struct 深探索::実装 {
     並べる(ply, 0);
     for (std::size_t i = 0; i < v.size(); ++i) {
       const 指し手 m = 次(ply, i);
-      if (!王手 && !m.成る() && 静的 + 駒価値(盤.s.盤面[m.先X][m.先Y]) + 200 < α) continue;
+      if (!王手 && !m.成る() && 静的 + 駒価値(盤.駒(m.先X, m.先Y)) + 200 < α) continue;
       const int c = 指す(m);
       const int 点 = -静止(-β, -α, ply + 1, 深 + 1);
       戻す(m, c);
@@ -217,7 +195,6 @@ struct 深探索::実装 {
     if (深さ <= 0 || ply >= 最大手数) return 静止(α, β, ply, 0);
     if (止まるか()) return 0;
     const bool pv = β - α > 1;
-    盤.調べる();
     表項目& e = 表[盤.キー & 表印];
     std::uint32_t 表手 = 0;
     if (e.キー == 盤.キー) {
@@ -228,15 +205,14 @@ struct 深探索::実装 {
         return t;
     }
     auto& v = 手[ply];
-    v.clear();
-    合法手列挙(盤.s, 盤.MAN手番, [&](const 指し手& m) { v.push_back(m); });
+    盤.全手(v);
     if (v.empty()) return -(勝ち点 - ply);
     for (const 指し手& m : v)
-      if (王取り(盤.s, m)) {
+      if (王取り(盤, m)) {
         読み長[ply] = ply;
         return 勝ち点 - ply;
       }
-    const bool 王手 = 王手か(盤.s, 盤.MAN手番);
+    const bool 王手 = 盤.王手(盤.MAN手番);
     if (王手) ++深さ;  // a check has few answers: look one ply further
     if (!pv && 空手可 && !王手 && 深さ >= 3 && ply > 0 && 評価() >= β) {
       盤.手番交代();
@@ -253,7 +229,7 @@ struct 深探索::実装 {
     指し手 最善{};
     for (std::size_t i = 0; i < v.size(); ++i) {
       const 指し手 m = 次(ply, i);
-      const bool 静か = (m.打つ() || 盤.s.盤面[m.先X][m.先Y] == 0) && !m.成る();
+      const bool 静か = (m.打つ() || 盤.駒(m.先X, m.先Y) == 0) && !m.成る();
       const int c = 指す(m);
       int 点;
       if (i == 0) {
@@ -315,14 +291,13 @@ struct 深探索::実装 {
   q.経路.assign(1, q.盤.キー);
 
   深探索結果 r;
-  q.盤.調べる();
   std::vector<指し手> 根;
-  合法手列挙(q.盤.s, MAN手番, [&](const 指し手& m) { 根.push_back(m); });
+  q.盤.全手(根);
   if (根.empty()) return r;
   r.指し手あり = true;
   r.最善 = 根.front();
   for (const 指し手& m : 根)
-    if (王取り(q.盤.s, m)) {
+    if (王取り(q.盤, m)) {
       r.最善 = m;
       r.報告 = {1, 勝ち点 - 1, 1, q.経過ms(), {m}};
       if (条件.報告) 条件.報告(r.報告);

@@ -57,6 +57,16 @@ int 駒番号(int 駒) {
   return k;
 }
 
+void 手駒増減(持駒& h, int 側, int k, int d, 局面キー& キー) {
+  const auto& 乱 = ハッシュ乱数().持駒[側];
+  キー ^= 乱[k][h.枚数[k]];
+  if (d > 0)
+    h.加える(k);
+  else
+    h.減らす(k);
+  キー ^= 乱[k][h.枚数[k]];
+}
+
 局面キー 局面ハッシュ(const 局面& s, bool MAN手番) {
   const ハッシュ表& h = ハッシュ乱数();
   局面キー k = MAN手番 ? 0 : h.手番;

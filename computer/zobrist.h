@@ -25,6 +25,9 @@ int 駒番号(int 駒);
 // The key of the hand counts of one side.
 局面キー 持駒キー(const 持駒& h, int 側);
 
+// Changes hand slot k of one side by d (+1 or -1), keeping the key in step.
+void 手駒増減(持駒& h, int 側, int k, int d, 局面キー& キー);
+
 // The whole key, computed from scratch.
 局面キー 局面ハッシュ(const 局面& s, bool MAN手番);
 

@@ -1,0 +1,87 @@
+// The position the searching player walks, with the bearings of both sides
+// kept up to date move by move: for every square the number of pieces of
+// each side that bear on it (the counts 勢力調査 gives as 勢力_MAN and
+// 勢力_COM), so that frozen pieces, checks and the moves the move check
+// allows are read off without a survey. A move changes the counts only
+// along the lines it touches: the moving and the captured piece's own steps
+// and rays, and the rays through the squares it empties or fills.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "computer/zobrist.h"
+#include "rules/movegen.h"
+
+namespace qz {
+
+// A square as one number, x * 10 + y, the cell [x][y] of a 盤配列 read as
+// one row. Every other number of 0..升番号数 - 1 is a wall, so one step in
+// any of the eight directions from a board square lands on a square or a wall.
+constexpr int 升番号数 = 111;
+constexpr int 升番号(int x, int y) {
+  return x * 10 + y;
+}
+
+// Side indexes: 0 is MAN (the lower side), 1 is COM.
+constexpr int 側番号(bool MAN側) {
+  return MAN側 ? 0 : 1;
+}
+
+class 利き盤 {
+ public:
+  bool MAN手番 = true;
+  局面キー キー = 0;
+
+  // Takes the board and hands of s and counts every bearing afresh. At most
+  // one king of a side may stand on the board.
+  void 設定(const 局面& s, bool 手番);
+  // Makes a move that 合法手列挙 lists, other than a king capture; returns
+  // the captured code (0 for none).
+  int 指す(const 指し手& m);
+  // Takes back the last move 指す made, given what it captured.
+  void 戻す(const 指し手& m, int 取った駒);
+  // Passes the turn (the search's null move); its own inverse.
+  void 手番交代();
+
+  int 駒(int x, int y) const { return 盤_[升番号(x, y)]; }
+  // The number of pieces of the side that bear on (x, y).
+  int 勢力(bool MAN側, int x, int y) const { return 勢力_[側番号(MAN側)][升番号(x, y)]; }
+  // A piece on (x, y) that the enemy bears on: it cannot move.
+  bool 凍結(int x, int y) const {
+    const int c = 駒(x, y);
+    return c != 0 && 勢力(c > 0, x, y) > 0;
+  }
+  const 持駒& 手駒(bool MAN側) const { return 手駒_[側番号(MAN側)]; }
+  // The squares holding pieces of the side.
+  const 升集合& 占有(bool MAN側) const { return 占有_[側番号(MAN側)]; }
+
+  // True when the side's king stands on the board and an enemy piece may
+  // move onto its square (王手か of the rules' position).
+  bool 王手(bool MAN側) const;
+  // Every move of the side to move, as 合法手列挙 lists them, in its order.
+  void 全手(std::vector<指し手>& 手) const;
+  // The captures among them (a king capture included), in the same order.
+  void 取る手(std::vector<指し手>& 手) const;
+
+ private:
+  std::array<std::int16_t, 升番号数> 盤_{};
+  std::array<std::array<std::int8_t, 升番号数>, 2> 勢力_{};
+  std::array<升集合, 2> 占有_{};
+  std::array<持駒, 2> 手駒_{};
+  std::array<std::array<std::int8_t, 10>, 2> 歩の数_{};  // unpromoted pawns per column
+  std::array<int, 2> 王_{};                              // the king's square, 0 when none
+  std::vector<std::array<std::array<std::int8_t, 升番号数>, 2>> 控え_;  // counts before each move
+
+  void 置き換え(int p, int 新);
+  void 駒だけ置く(int p, int 新);
+  void 利き加算(int 駒, int p, int d);
+  void 線を直す(int p, int 旧, int 新);
+  void 線を延ばす(int 側, int p, int 向き, int d);
+  template <class F>
+  void 盤上の手(const 升集合& 先, F&& 訪問) const;
+  升集合 行き先(int 駒, int p) const;
+};
+
+}  // namespace qz
