@@ -124,7 +124,7 @@ void 利き盤::駒だけ置く(int p, int 新) {
 // Adds d to the count of every square the piece 駒 on p bears on: its single
 // steps, and its rays up to and including the first piece that stops them.
 void 利き盤::利き加算(int 駒, int p, int d) {
-  const int i = 番号(駒);
+  const int i = 駒番号(駒);
   assert(i >= 0);
   const int 側 = 駒 < 0 ? 0 : 1;
   auto& 数 = 勢力_[側];
@@ -154,7 +154,7 @@ void 利き盤::線を直す(int p, int 旧, int 新) {
       if (c == 壁 || (c < 0 ? 0 : 1) != 側) continue;
     }
     const int 側 = c < 0 ? 0 : 1;
-    if (d[側] != 0 && 走る(番号(c), k)) 線を延ばす(側, p, k, d[側]);
+    if (d[側] != 0 && 走る(駒番号(c), k)) 線を延ばす(側, p, k, d[側]);
   }
 }
 

@@ -79,9 +79,11 @@ class 利き盤 {
   void 利き加算(int 駒, int p, int d);
   void 線を直す(int p, int 旧, int 新);
   void 線を延ばす(int 側, int p, int 向き, int d);
-  template <class F>
+  template <bool 取るだけ, class F>
   void 盤上の手(const 升集合& 先, F&& 訪問) const;
+  template <bool 取るだけ>
   升集合 行き先(int 駒, int p) const;
+  int 攻め駒(int 側, int p, std::array<std::uint8_t, 10>& 元) const;
 };
 
 }  // namespace qz

@@ -2,6 +2,8 @@
 // square the enemy bears on is frozen, every other piece goes where its steps
 // and unblocked lines take it, and a hand piece to any empty square its kind
 // may stand on.
+#include <cassert>
+
 #include "computer/bearing_tables.h"
 
 namespace qz {
@@ -41,43 +43,93 @@ inline constexpr std::array<std::array<升集合, 8>, 2> 打てる升 = [] {
 }  // namespace
 
 // Where the piece 駒 on p may go by its movement alone: its steps, and its
-// lines up to and including the first occupied square.
+// lines up to and including the first occupied square (with 取るだけ only
+// that square of each line, the one a capture could go to).
+template <bool 取るだけ>
 升集合 利き盤::行き先(int 駒, int p) const {
-  const int i = 番号(駒);
+  const int i = 駒番号(駒);
   升集合 r = 一歩.集合[i][p];
   for (unsigned w = 走り表[i]; w != 0; w &= w - 1) {
     const int v = 向き[__builtin_ctz(w)];
-    for (int q = p + v; 盤_[q] != 壁; q += v) {
-      加える(r, q);
-      if (盤_[q] != 0) break;
-    }
+    int q = p + v;
+    for (; 盤_[q] == 0; q += v)
+      if (!取るだけ) 加える(r, q);
+    if (盤_[q] != 壁) 加える(r, q);
   }
   return r;
 }
 
+// [piece index][from row][to row]: 1 when the piece may arrive there
+// unpromoted, 2 when it may promote; the rules' own answers.
+const std::array<std::array<std::array<std::uint8_t, 10>, 10>, 種類数> 成り表 = [] {
+  std::array<std::array<std::array<std::uint8_t, 10>, 10>, 種類数> t{};
+  for (int i = 0; i < 種類数; ++i)
+    for (int fy = 1; fy <= 9; ++fy)
+      for (int ty = 1; ty <= 9; ++ty) {
+        const int c = 駒の符号(i);
+        t[i][fy][ty] = static_cast<std::uint8_t>((移動後チェック(ty, c) == はい ? 1 : 0) |
+                                                 (調査_駒成(5, fy, 5, ty, c) != 0 ? 2 : 0));
+      }
+  return t;
+}();
+
+// Calls 訪問 for the move of the piece 駒 from p to q, unpromoted and
+// promoted as the rules allow, the unpromoted one first.
+template <class F>
+void 成り分け(int p, int q, int 駒, F&& 訪問) {
+  const int fx = p / 10, fy = p % 10, tx = q / 10, ty = q % 10;
+  const int 可 = 成り表[駒番号(駒)][fy][ty];
+  if (可 & 1) 訪問(指し手::盤上の手(fx, fy, tx, ty, 駒, false));
+  if (可 & 2) 訪問(指し手::盤上の手(fx, fy, tx, ty, 駒, true));
+}
+
 // Calls 訪問 for every board move of the side to move whose destination is
 // in 先, in 合法手列挙's order.
-template <class F>
+template <bool 取るだけ, class F>
 void 利き盤::盤上の手(const 升集合& 先, F&& 訪問) const {
   const int 側 = 側番号(MAN手番);
   const auto& 敵勢力 = 勢力_[1 - 側];
   各升(占有_[側], [&](int p) {
     if (敵勢力[p] > 0) return;  // frozen
     const int c = 盤_[p];
-    const int fx = p / 10, fy = p % 10;
-    各升(積(差(行き先(c, p), 占有_[側]), 先), [&](int q) {
-      const int tx = q / 10, ty = q % 10;
-      if (移動後チェック(ty, c) == はい) 訪問(指し手::盤上の手(fx, fy, tx, ty, c, false));
-      if (調査_駒成(fx, fy, tx, ty, c) != 0) 訪問(指し手::盤上の手(fx, fy, tx, ty, c, true));
-    });
+    各升(積(行き先<取るだけ>(c, p), 先), [&](int q) { 成り分け(p, q, c, 訪問); });
   });
+}
+
+// The squares of the pieces of side 側 that may move onto p now: not
+// frozen, and reaching p by a step, a knight's jump or a clear line. At most
+// one comes from each direction, so there are never more than ten.
+int 利き盤::攻め駒(int 側, int p, std::array<std::uint8_t, 10>& 元) const {
+  const auto& 敵勢力 = 勢力_[1 - 側];
+  const auto 味方 = [側](int c) { return c != 0 && c != 壁 && (c < 0) == (側 == 0); };
+  int n = 0;
+  const int 自桂 = 側 == 0 ? -桂 : 桂;
+  const int 桂Y = p % 10 + (側 == 0 ? 2 : -2);  // a knight jumps two rows forward
+  for (const int x : {p / 10 - 1, p / 10 + 1}) {
+    if (!盤上(x, 桂Y)) continue;
+    const int q = 升番号(x, 桂Y);
+    if (盤_[q] == 自桂 && 敵勢力[q] == 0) 元[n++] = static_cast<std::uint8_t>(q);
+  }
+  for (int d = 0; d < 8; ++d) {
+    const int v = 向き[d];
+    int q = p + v;
+    const int c = 盤_[q];
+    if (味方(c) && 敵勢力[q] == 0 && 含む(一歩.集合[駒番号(c)][q], p))
+      元[n++] = static_cast<std::uint8_t>(q);
+    // The first piece along the line, if it slides towards p.
+    while (盤_[q] == 0) q += v;
+    const int e = 盤_[q];
+    if (味方(e) && 敵勢力[q] == 0 && 走る(駒番号(e), 逆向き[d])) 元[n++] = static_cast<std::uint8_t>(q);
+  }
+  assert(n <= 10);
+  return n;
 }
 
 void 利き盤::全手(std::vector<指し手>& 手) const {
   手.clear();
   const auto 入れる = [&手](const 指し手& m) { 手.push_back(m); };
-  盤上の手(全升, 入れる);
   const int 側 = 側番号(MAN手番);
+  盤上の手<false>(差(全升, 占有_[側]), 入れる);
   const 持駒& h = 手駒_[側];
   if (h.合計 <= 0) return;
   const 升集合 空き = 差(全升, 和(占有_[0], 占有_[1]));
@@ -92,36 +144,24 @@ void 利き盤::全手(std::vector<指し手>& 手) const {
   }
 }
 
+// Only the enemy pieces this side bears on can be taken.
 void 利き盤::取る手(std::vector<指し手>& 手) const {
   手.clear();
-  盤上の手(占有_[1 - 側番号(MAN手番)], [&手](const 指し手& m) { 手.push_back(m); });
+  const int 側 = 側番号(MAN手番);
+  升集合 的{};
+  各升(占有_[1 - 側], [&](int q) {
+    if (勢力_[側][q] > 0) 加える(的, q);
+  });
+  if ((的.前 | 的.後) == 0) return;
+  盤上の手<true>(的, [&手](const 指し手& m) { 手.push_back(m); });
 }
 
 bool 利き盤::王手(bool MAN側) const {
   const int 側 = 側番号(MAN側);
   const int k = 王_[側];
   if (k == 0 || 勢力_[1 - 側][k] == 0) return false;
-  const auto& 自勢力 = 勢力_[側];  // an enemy piece this side bears on is frozen
-  const auto 敵 = [MAN側](int c) { return MAN側 ? COM駒(c) : MAN駒(c); };
-  // Pieces one step away, and knights, that step onto the king's square.
-  const int kx = k / 10, ky = k % 10, f = MAN側 ? -1 : 1;  // f: towards the enemy
-  const int 桂の升[2][2] = {{kx - 1, ky + 2 * f}, {kx + 1, ky + 2 * f}};
-  for (const auto& xy : 桂の升) {
-    if (!盤上(xy[0], xy[1])) continue;
-    const int q = 升番号(xy[0], xy[1]);
-    if (盤_[q] == (MAN側 ? 桂 : -桂) && 自勢力[q] == 0) return true;
-  }
-  for (int d = 0; d < 8; ++d) {
-    const int v = 向き[d];
-    int q = k + v;
-    const int c = 盤_[q];
-    if (c != 壁 && 敵(c) && 自勢力[q] == 0 && 含む(一歩.集合[番号(c)][q], k)) return true;
-    // The first piece along the line, if it slides towards the king.
-    while (盤_[q] == 0) q += v;
-    const int e = 盤_[q];
-    if (e != 壁 && 敵(e) && 自勢力[q] == 0 && 走る(番号(e), 逆向き[d])) return true;
-  }
-  return false;
+  std::array<std::uint8_t, 10> 元;
+  return 攻め駒(1 - 側, k, 元) > 0;
 }
 
 }  // namespace qz

@@ -17,29 +17,13 @@ constexpr std::int16_t 壁 = 0x7FFF;
 // right (columns), then the four diagonals.
 inline constexpr std::array<int, 8> 向き = {-1, +1, -10, +10, -11, +9, -9, +11};
 
-// Every piece code by its index: 0..13 MAN's kinds, 14..27 COM's.
+// Every piece code by its index (駒番号): 0..13 MAN's kinds, 14..27 COM's.
 inline constexpr std::array<int, 14> 種類 = {歩, 成歩, 香, 成香, 桂, 成桂, 銀,
                                              成銀, 金, 角, 成角, 飛, 成飛, 王};
 constexpr int 種類数 = 28;
 constexpr int 駒の符号(int i) {
   return i < 14 ? -種類[i] : 種類[i - 14];
 }
-
-// The index of a piece code, read at [code + 王]; -1 where no piece has the code.
-inline constexpr std::array<std::int8_t, 2 * 王 + 1> 番号表 = [] {
-  std::array<std::int8_t, 2 * 王 + 1> t{};
-  t.fill(-1);
-  for (int i = 0; i < 種類数; ++i) t[駒の符号(i) + 王] = static_cast<std::int8_t>(i);
-  return t;
-}();
-inline int 番号(int 駒) {
-  return 番号表[駒 + 王];
-}
-
-constexpr bool 盤上番号(int p) {
-  return p >= 0 && p < 升番号数 && 盤上(p / 10, p % 10);
-}
-
 // The bit of a square number in a 升集合 (column by column, row by row), and back.
 inline constexpr std::array<std::int8_t, 升番号数> 位 = [] {
   std::array<std::int8_t, 升番号数> t{};

@@ -101,6 +101,9 @@ struct 深探索::実装 {
 
   int 評価() const { return 形勢評価(盤, *重み); }
 
+  // The side to move may take the enemy king: one of its moves is a king capture.
+  bool 王を取れる() const { return 盤.王手(!盤.MAN手番); }
+
   // The order value of a move: table move, captures by value, killers, history.
   int 順位(const 指し手& m, std::uint32_t 表手, int ply) const {
     if (表手 != 0 && 圧縮(m) == 表手) return 1 << 30;
@@ -157,11 +160,8 @@ struct 深探索::実装 {
     if (王手) {
       盤.全手(v);
       if (v.empty()) return -(勝ち点 - ply);
-    } else {
-      盤.取る手(v);
     }
-    for (const 指し手& m : v)
-      if (王取り(盤, m)) return 勝ち点 - ply;
+    if (王を取れる()) return 勝ち点 - ply;
     int 最良 = -無限;
     int 静的 = -無限;
     if (!王手 || 深 >= 6) {
@@ -169,6 +169,7 @@ struct 深探索::実装 {
       if (最良 >= β || 深 >= 6) return 最良;
       α = std::max(α, 最良);
     }
+    if (!王手) 盤.取る手(v);  // only now: a side that stands pat needs none
     並べる(ply, 0);
     for (std::size_t i = 0; i < v.size(); ++i) {
       const 指し手 m = 次(ply, i);
@@ -207,11 +208,7 @@ struct 深探索::実装 {
     auto& v = 手[ply];
     盤.全手(v);
     if (v.empty()) return -(勝ち点 - ply);
-    for (const 指し手& m : v)
-      if (王取り(盤, m)) {
-        読み長[ply] = ply;
-        return 勝ち点 - ply;
-      }
+    if (王を取れる()) return 勝ち点 - ply;
     const bool 王手 = 盤.王手(盤.MAN手番);
     if (王手) ++深さ;  // a check has few answers: look one ply further
     if (!pv && 空手可 && !王手 && 深さ >= 3 && ply > 0 && 評価() >= β) {
