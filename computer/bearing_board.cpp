@@ -23,6 +23,7 @@ void 利き盤::設定(const 局面& s, bool 手番) {
   歩の数_ = {};
   王_ = {};
   勢力_ = {};
+  線_ = {};
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
       const int c = s.盤面[x][y];
@@ -42,7 +43,7 @@ void 利き盤::設定(const 局面& s, bool 手番) {
 }
 
 int 利き盤::指す(const 指し手& m) {
-  控え_.push_back(勢力_);
+  控え_.push_back({勢力_, 線_});
   const ハッシュ表& 乱 = ハッシュ乱数();
   const int 側 = m.元駒 < 0 ? 0 : 1;
   const int t = 升番号(m.先X, m.先Y);
@@ -67,7 +68,8 @@ int 利き盤::指す(const 指し手& m) {
 
 void 利き盤::戻す(const 指し手& m, int 取った駒) {
   assert(!控え_.empty());
-  勢力_ = 控え_.back();
+  勢力_ = 控え_.back().勢力;
+  線_ = 控え_.back().線;
   控え_.pop_back();
   const ハッシュ表& 乱 = ハッシュ乱数();
   const int 側 = m.元駒 < 0 ? 0 : 1;
@@ -134,37 +136,27 @@ void 利き盤::利き加算(int 駒, int p, int d) {
 }
 
 // Square p changes from 旧 to 新: for each side whose rays p stopped and now
-// lets pass (or the other way round), the rays of that side's sliders that
-// reach p are lengthened (or cut) beyond it.
+// lets pass (or the other way round), the rays of that side that reach p are
+// lengthened (or cut) beyond it.
 void 利き盤::線を直す(int p, int 旧, int 新) {
-  const int d[2] = {遮る(0, 旧) - 遮る(0, 新), 遮る(1, 旧) - 遮る(1, 新)};
-  if (d[0] == 0 && d[1] == 0) return;
-  for (int k = 0; k < 8; ++k) {
-    const int v = 向き[k];
-    int q = p - v;
-    while (盤_[q] == 0) q -= v;
-    int c = 盤_[q];
-    if (c == 壁) continue;
-    if (c == 王 || c == -王) {
-      // A king stops its own side's rays; the other side's rays pass it.
-      const int 側 = c < 0 ? 1 : 0;
-      if (d[側] == 0) continue;
-      for (q -= v; 盤_[q] == 0;) q -= v;
-      c = 盤_[q];
-      if (c == 壁 || (c < 0 ? 0 : 1) != 側) continue;
-    }
-    const int 側 = c < 0 ? 0 : 1;
-    if (d[側] != 0 && 走る(駒番号(c), k)) 線を延ばす(側, p, k, d[側]);
+  for (int 側 = 0; 側 < 2; ++側) {
+    const int d = 遮る(側, 旧) - 遮る(側, 新);
+    if (d == 0) continue;
+    for (unsigned w = 線_[側][p]; w != 0; w &= w - 1) 線を延ばす(側, p, __builtin_ctz(w), d);
   }
 }
 
 // Adds d to the counts of side 側 along direction k beyond p, up to and
-// including the first piece that stops the side's rays.
+// including the first piece that stops the side's rays, and notes (d = 1) or
+// forgets (d = -1) the ray's arrival on each of those squares.
 void 利き盤::線を延ばす(int 側, int p, int k, int d) {
   const int v = 向き[k];
   auto& 数 = 勢力_[側];
+  auto& 線 = 線_[側];
+  const auto 印 = static_cast<std::uint8_t>(1u << k);
   for (int q = p + v; 盤_[q] != 壁; q += v) {
     数[q] += d;
+    線[q] ^= 印;
     if (遮る(側, 盤_[q])) break;
   }
 }

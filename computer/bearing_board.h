@@ -67,12 +67,19 @@ class 利き盤 {
 
  private:
   std::array<std::int16_t, 升番号数> 盤_{};
+  // Per side and square: the count, and the directions of 利き表::向き along
+  // which a ray of the side arrives (bit k: travelling in direction k).
   std::array<std::array<std::int8_t, 升番号数>, 2> 勢力_{};
+  std::array<std::array<std::uint8_t, 升番号数>, 2> 線_{};
   std::array<升集合, 2> 占有_{};
   std::array<持駒, 2> 手駒_{};
   std::array<std::array<std::int8_t, 10>, 2> 歩の数_{};  // unpromoted pawns per column
   std::array<int, 2> 王_{};                              // the king's square, 0 when none
-  std::vector<std::array<std::array<std::int8_t, 升番号数>, 2>> 控え_;  // counts before each move
+  struct 控え {
+    decltype(勢力_) 勢力;
+    decltype(線_) 線;
+  };
+  std::vector<控え> 控え_;  // counts and rays before each move
 
   void 置き換え(int p, int 新);
   void 駒だけ置く(int p, int 新);
@@ -83,7 +90,7 @@ class 利き盤 {
   void 盤上の手(const 升集合& 先, F&& 訪問) const;
   template <bool 取るだけ>
   升集合 行き先(int 駒, int p) const;
-  int 攻め駒(int 側, int p, std::array<std::uint8_t, 10>& 元) const;
+  bool 王に届く(int 側, int k) const;
 };
 
 }  // namespace qz

@@ -12,9 +12,6 @@ using namespace 利き表;
 
 namespace {
 
-// The direction opposite to 向き[k].
-constexpr std::array<int, 8> 逆向き = {1, 0, 3, 2, 7, 6, 5, 4};
-
 // Each column's squares.
 inline constexpr std::array<升集合, 10> 列 = [] {
   std::array<升集合, 10> t{};
@@ -96,33 +93,37 @@ void 利き盤::盤上の手(const 升集合& 先, F&& 訪問) const {
   });
 }
 
-// The squares of the pieces of side 側 that may move onto p now: not
-// frozen, and reaching p by a step, a knight's jump or a clear line. At most
-// one comes from each direction, so there are never more than ten.
-int 利き盤::攻め駒(int 側, int p, std::array<std::uint8_t, 10>& 元) const {
+// Whether a piece of side 側 that is not frozen may move onto the enemy
+// king's square k. Every bearing of 側 on k is a piece a step, a knight's
+// jump or a clear line away, so the search stops once the count is used up:
+// the steps from next to k first, then the knights, then the rays.
+bool 利き盤::王に届く(int 側, int k) const {
+  int 残り = 勢力_[側][k];
+  if (残り == 0) return false;
   const auto& 敵勢力 = 勢力_[1 - 側];
-  const auto 味方 = [側](int c) { return c != 0 && c != 壁 && (c < 0) == (側 == 0); };
-  int n = 0;
+  // One bearing found on q: true when its piece may move, else one fewer to find.
+  const auto 見つけた = [&](int q) { return 敵勢力[q] == 0 || --残り == 0; };
+  for (int d = 0; d < 8; ++d) {
+    const int q = k - 向き[d];
+    if ((一歩向き[側][盤_[q] + 王] >> d & 1) && 見つけた(q)) return 敵勢力[q] == 0;
+  }
   const int 自桂 = 側 == 0 ? -桂 : 桂;
-  const int 桂Y = p % 10 + (側 == 0 ? 2 : -2);  // a knight jumps two rows forward
-  for (const int x : {p / 10 - 1, p / 10 + 1}) {
+  const int 桂Y = k % 10 + (側 == 0 ? 2 : -2);  // a knight jumps two rows forward
+  for (const int x : {k / 10 - 1, k / 10 + 1}) {
     if (!盤上(x, 桂Y)) continue;
     const int q = 升番号(x, 桂Y);
-    if (盤_[q] == 自桂 && 敵勢力[q] == 0) 元[n++] = static_cast<std::uint8_t>(q);
+    if (盤_[q] == 自桂 && 見つけた(q)) return 敵勢力[q] == 0;
   }
-  for (int d = 0; d < 8; ++d) {
-    const int v = 向き[d];
-    int q = p + v;
-    const int c = 盤_[q];
-    if (味方(c) && 敵勢力[q] == 0 && 含む(一歩.集合[駒番号(c)][q], p))
-      元[n++] = static_cast<std::uint8_t>(q);
-    // The first piece along the line, if it slides towards p.
-    while (盤_[q] == 0) q += v;
-    const int e = 盤_[q];
-    if (味方(e) && 敵勢力[q] == 0 && 走る(駒番号(e), 逆向き[d])) 元[n++] = static_cast<std::uint8_t>(q);
+  // The rays: each comes from the first piece behind k along its direction.
+  for (unsigned w = 線_[側][k]; w != 0; w &= w - 1) {
+    const int v = 向き[__builtin_ctz(w)];
+    int q = k - v;
+    while (盤_[q] == 0) q -= v;
+    assert(盤_[q] != 壁 && (盤_[q] < 0) == (側 == 0));
+    if (見つけた(q)) return 敵勢力[q] == 0;
   }
-  assert(n <= 10);
-  return n;
+  assert(false);  // the count promised more bearings than there are
+  return false;
 }
 
 void 利き盤::全手(std::vector<指し手>& 手) const {
@@ -159,9 +160,7 @@ void 利き盤::取る手(std::vector<指し手>& 手) const {
 bool 利き盤::王手(bool MAN側) const {
   const int 側 = 側番号(MAN側);
   const int k = 王_[側];
-  if (k == 0 || 勢力_[1 - 側][k] == 0) return false;
-  std::array<std::uint8_t, 10> 元;
-  return 攻め駒(1 - 側, k, 元) > 0;
+  return k != 0 && 王に届く(1 - 側, k);
 }
 
 }  // namespace qz

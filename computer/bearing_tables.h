@@ -11,7 +11,7 @@
 namespace qz::利き表 {
 
 // What stands beyond the board: no piece code has this value.
-constexpr std::int16_t 壁 = 0x7FFF;
+constexpr std::int16_t 壁 = 王 + 1;
 
 // The eight directions as steps of a square number: up, down (rows), left,
 // right (columns), then the four diagonals.
@@ -146,9 +146,18 @@ inline constexpr 一歩表 一歩 = [] {
   return t;
 }();
 
-// Whether the piece of index i slides in direction 向き[d].
-inline bool 走る(int i, int d) {
-  return (走り表[i] >> d) & 1;
-}
+// [side][code + 王]: bit k set when a piece of that side and code steps one
+// square along 向き[k]; 0 for the other side's pieces, nothing and walls.
+inline constexpr std::array<std::array<std::uint8_t, 2 * 王 + 2>, 2> 一歩向き = [] {
+  std::array<std::array<std::uint8_t, 2 * 王 + 2>, 2> t{};
+  for (int i = 0; i < 種類数; ++i) {
+    const int 側 = i < 14 ? 0 : 1, f = 側 == 0 ? -1 : 1;
+    const 動き方 m = 動き方表(種類[i % 14]);
+    for (int s = 0; s < m.歩数; ++s)
+      for (int k = 0; k < 8; ++k)
+        if (向き[k] == m.歩[s][0] * 10 + m.歩[s][1] * f) t[側][駒の符号(i) + 王] |= 1u << k;
+  }
+  return t;
+}();
 
 }  // namespace qz::利き表
