@@ -24,6 +24,12 @@ constexpr int 升番号(int x, int y) {
   return x * 10 + y;
 }
 
+// A set of squares: bit p of the 128-bit row (下, 上) for square number p,
+// so that rising bits run column by column, row by row.
+struct 升組 {
+  std::uint64_t 下 = 0, 上 = 0;
+};
+
 // Side indexes: 0 is MAN (the lower side), 1 is COM.
 constexpr int 側番号(bool MAN側) {
   return MAN側 ? 0 : 1;
@@ -46,6 +52,9 @@ class 利き盤 {
   void 手番交代();
 
   int 駒(int x, int y) const { return 盤_[升番号(x, y)]; }
+  // The same by square number; beyond the board stands 利き表::壁.
+  int 升の駒(int p) const { return 盤_[p]; }
+  int 升の勢力(bool MAN側, int p) const { return 勢力_[側番号(MAN側)][p]; }
   // The number of pieces of the side that bear on (x, y).
   int 勢力(bool MAN側, int x, int y) const { return 勢力_[側番号(MAN側)][升番号(x, y)]; }
   // A piece on (x, y) that the enemy bears on: it cannot move.
@@ -55,7 +64,7 @@ class 利き盤 {
   }
   const 持駒& 手駒(bool MAN側) const { return 手駒_[側番号(MAN側)]; }
   // The squares holding pieces of the side.
-  const 升集合& 占有(bool MAN側) const { return 占有_[側番号(MAN側)]; }
+  const 升組& 占有(bool MAN側) const { return 占有_[側番号(MAN側)]; }
 
   // True when the side's king stands on the board and an enemy piece may
   // move onto its square (王手か of the rules' position).
@@ -71,7 +80,7 @@ class 利き盤 {
   // which a ray of the side arrives (bit k: travelling in direction k).
   std::array<std::array<std::int8_t, 升番号数>, 2> 勢力_{};
   std::array<std::array<std::uint8_t, 升番号数>, 2> 線_{};
-  std::array<升集合, 2> 占有_{};
+  std::array<升組, 2> 占有_{};
   std::array<持駒, 2> 手駒_{};
   std::array<std::array<std::int8_t, 10>, 2> 歩の数_{};  // unpromoted pawns per column
   std::array<int, 2> 王_{};                              // the king's square, 0 when none
@@ -87,9 +96,9 @@ class 利き盤 {
   void 線を直す(int p, int 旧, int 新);
   void 線を延ばす(int 側, int p, int 向き, int d);
   template <bool 取るだけ, class F>
-  void 盤上の手(const 升集合& 先, F&& 訪問) const;
+  void 盤上の手(const 升組& 先, F&& 訪問) const;
   template <bool 取るだけ>
-  升集合 行き先(int 駒, int p) const;
+  升組 行き先(int 駒, int p) const;
   bool 王に届く(int 側, int k) const;
 };
 

@@ -13,8 +13,8 @@ using namespace 利き表;
 namespace {
 
 // Each column's squares.
-inline constexpr std::array<升集合, 10> 列 = [] {
-  std::array<升集合, 10> t{};
+inline constexpr std::array<升組, 10> 列 = [] {
+  std::array<升組, 10> t{};
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) 加える(t[x], 升番号(x, y));
   return t;
@@ -22,8 +22,8 @@ inline constexpr std::array<升集合, 10> 列 = [] {
 
 // [side][hand slot]: the squares where a dropped piece of that kind could
 // still move: not a pawn or lance on the last row, nor a knight on the last two.
-inline constexpr std::array<std::array<升集合, 8>, 2> 打てる升 = [] {
-  std::array<std::array<升集合, 8>, 2> t{};
+inline constexpr std::array<std::array<升組, 8>, 2> 打てる升 = [] {
+  std::array<std::array<升組, 8>, 2> t{};
   for (int 側 = 0; 側 < 2; ++側)
     for (int k = 1; k <= 持駒種類数; ++k)
       for (int x = 1; x <= 9; ++x)
@@ -43,9 +43,9 @@ inline constexpr std::array<std::array<升集合, 8>, 2> 打てる升 = [] {
 // lines up to and including the first occupied square (with 取るだけ only
 // that square of each line, the one a capture could go to).
 template <bool 取るだけ>
-升集合 利き盤::行き先(int 駒, int p) const {
+升組 利き盤::行き先(int 駒, int p) const {
   const int i = 駒番号(駒);
-  升集合 r = 一歩.集合[i][p];
+  升組 r = 一歩.集合[i][p];
   for (unsigned w = 走り表[i]; w != 0; w &= w - 1) {
     const int v = 向き[__builtin_ctz(w)];
     int q = p + v;
@@ -83,7 +83,7 @@ void 成り分け(int p, int q, int 駒, F&& 訪問) {
 // Calls 訪問 for every board move of the side to move whose destination is
 // in 先, in 合法手列挙's order.
 template <bool 取るだけ, class F>
-void 利き盤::盤上の手(const 升集合& 先, F&& 訪問) const {
+void 利き盤::盤上の手(const 升組& 先, F&& 訪問) const {
   const int 側 = 側番号(MAN手番);
   const auto& 敵勢力 = 勢力_[1 - 側];
   各升(占有_[側], [&](int p) {
@@ -130,11 +130,11 @@ void 利き盤::全手(std::vector<指し手>& 手) const {
   手.clear();
   const auto 入れる = [&手](const 指し手& m) { 手.push_back(m); };
   const int 側 = 側番号(MAN手番);
-  盤上の手<false>(差(全升, 占有_[側]), 入れる);
+  盤上の手<false>(差(盤升, 占有_[側]), 入れる);
   const 持駒& h = 手駒_[側];
   if (h.合計 <= 0) return;
-  const 升集合 空き = 差(全升, 和(占有_[0], 占有_[1]));
-  升集合 歩のない升 = 空き;
+  const 升組 空き = 差(盤升, 和(占有_[0], 占有_[1]));
+  升組 歩のない升 = 空き;
   for (int x = 1; x <= 9; ++x)
     if (歩の数_[側][x] > 0) 歩のない升 = 差(歩のない升, 列[x]);
   for (int k = 1; k <= 持駒種類数; ++k) {
@@ -149,11 +149,11 @@ void 利き盤::全手(std::vector<指し手>& 手) const {
 void 利き盤::取る手(std::vector<指し手>& 手) const {
   手.clear();
   const int 側 = 側番号(MAN手番);
-  升集合 的{};
+  升組 的{};
   各升(占有_[1 - 側], [&](int q) {
     if (勢力_[側][q] > 0) 加える(的, q);
   });
-  if ((的.前 | 的.後) == 0) return;
+  if (空(的)) return;
   盤上の手<true>(的, [&手](const 指し手& m) { 手.push_back(m); });
 }
 

@@ -1,6 +1,6 @@
 // Fixed tables of 利き盤, made at compile time: for every piece code its
-// single steps from every square and the directions it slides in, and the
-// conversions between square numbers (x * 10 + y) and bits of a 升集合.
+// single steps from every square and the directions it slides in, and sets
+// of squares.
 #pragma once
 
 #include <array>
@@ -24,53 +24,47 @@ constexpr int 種類数 = 28;
 constexpr int 駒の符号(int i) {
   return i < 14 ? -種類[i] : 種類[i - 14];
 }
-// The bit of a square number in a 升集合 (column by column, row by row), and back.
-inline constexpr std::array<std::int8_t, 升番号数> 位 = [] {
-  std::array<std::int8_t, 升番号数> t{};
-  t.fill(-1);
+constexpr void 加える(升組& s, int p) {
+  if (p < 64)
+    s.下 |= std::uint64_t{1} << p;
+  else
+    s.上 |= std::uint64_t{1} << (p - 64);
+}
+constexpr void 除く(升組& s, int p) {
+  if (p < 64)
+    s.下 &= ~(std::uint64_t{1} << p);
+  else
+    s.上 &= ~(std::uint64_t{1} << (p - 64));
+}
+constexpr bool 含む(const 升組& s, int p) {
+  return p < 64 ? (s.下 >> p) & 1 : (s.上 >> (p - 64)) & 1;
+}
+constexpr 升組 積(const 升組& a, const 升組& b) {
+  return {a.下 & b.下, a.上 & b.上};
+}
+constexpr 升組 差(const 升組& a, const 升組& b) {
+  return {a.下 & ~b.下, a.上 & ~b.上};
+}
+constexpr 升組 和(const 升組& a, const 升組& b) {
+  return {a.下 | b.下, a.上 | b.上};
+}
+constexpr bool 空(const 升組& s) {
+  return (s.下 | s.上) == 0;
+}
+
+// Every square of the board.
+inline constexpr 升組 盤升 = [] {
+  升組 t{};
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) t[升番号(x, y)] = static_cast<std::int8_t>((x - 1) * 9 + y - 1);
-  return t;
-}();
-inline constexpr std::array<std::uint8_t, 81> 位の升 = [] {
-  std::array<std::uint8_t, 81> t{};
-  for (int i = 0; i < 81; ++i) t[i] = static_cast<std::uint8_t>(升番号(i / 9 + 1, i % 9 + 1));
+    for (int y = 1; y <= 9; ++y) 加える(t, 升番号(x, y));
   return t;
 }();
 
-constexpr void 加える(升集合& s, int p) {
-  const int i = 位[p];
-  if (i < 64)
-    s.前 |= std::uint64_t{1} << i;
-  else
-    s.後 |= std::uint64_t{1} << (i - 64);
-}
-constexpr void 除く(升集合& s, int p) {
-  const int i = 位[p];
-  if (i < 64)
-    s.前 &= ~(std::uint64_t{1} << i);
-  else
-    s.後 &= ~(std::uint64_t{1} << (i - 64));
-}
-constexpr bool 含む(const 升集合& s, int p) {
-  const int i = 位[p];
-  return i < 64 ? (s.前 >> i) & 1 : (s.後 >> (i - 64)) & 1;
-}
-constexpr 升集合 積(const 升集合& a, const 升集合& b) {
-  return {a.前 & b.前, a.後 & b.後};
-}
-constexpr 升集合 差(const 升集合& a, const 升集合& b) {
-  return {a.前 & ~b.前, a.後 & ~b.後};
-}
-constexpr 升集合 和(const 升集合& a, const 升集合& b) {
-  return {a.前 | b.前, a.後 | b.後};
-}
-
-// Calls f(p) for the square number of every member, in rising bit order.
+// Calls f(p) for every member p, in rising order.
 template <class F>
-inline void 各升(const 升集合& s, F&& f) {
-  for (std::uint64_t w = s.前; w != 0; w &= w - 1) f(位の升[__builtin_ctzll(w)]);
-  for (std::uint64_t w = s.後; w != 0; w &= w - 1) f(位の升[64 + __builtin_ctzll(w)]);
+inline void 各升(const 升組& s, F&& f) {
+  for (std::uint64_t w = s.下; w != 0; w &= w - 1) f(__builtin_ctzll(w));
+  for (std::uint64_t w = s.上; w != 0; w &= w - 1) f(64 + __builtin_ctzll(w));
 }
 
 // The single steps and slides of one kind, as (dx, dy) with dy > 0 towards
@@ -124,7 +118,9 @@ struct 一歩先 {
 };
 struct 一歩表 {
   std::array<std::array<一歩先, 升番号数>, 種類数> 先{};
-  std::array<std::array<升集合, 升番号数>, 種類数> 集合{};
+  std::array<std::array<升組, 升番号数>, 種類数> 集合{};
+  // The squares of a piece's first steps, its slides' included.
+  std::array<std::array<升組, 升番号数>, 種類数> 初歩{};
 };
 inline constexpr 一歩表 一歩 = [] {
   一歩表 t{};
@@ -141,6 +137,10 @@ inline constexpr 一歩表 一歩 = [] {
           s.升[s.数++] = static_cast<std::uint8_t>(升番号(tx, ty));
           加える(t.集合[i][p], 升番号(tx, ty));
         }
+        t.初歩[i][p] = t.集合[i][p];
+        for (int k = 0; k < 8; ++k)
+          if ((走り表[i] >> k & 1) && 盤上((p + 向き[k]) / 10, (p + 向き[k]) % 10))
+            加える(t.初歩[i][p], p + 向き[k]);
       }
   }
   return t;
