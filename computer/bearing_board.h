@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <vector>
 
@@ -28,6 +29,30 @@ constexpr int 升番号(int x, int y) {
 // so that rising bits run column by column, row by row.
 struct 升組 {
   std::uint64_t 下 = 0, 上 = 0;
+};
+
+// The moves of one position, in a list of fixed room: no position has more
+// than 手の列::容量 moves (all the board moves of a side's pieces and drops
+// of every kind in hand on every empty square stay below it).
+class 手の列 {
+ public:
+  static constexpr std::size_t 容量 = 1024;
+  void clear() { 数_ = 0; }
+  void push_back(const 指し手& m) {
+    assert(数_ < 容量);
+    手_[数_++] = m;
+  }
+  std::size_t size() const { return 数_; }
+  bool empty() const { return 数_ == 0; }
+  指し手& operator[](std::size_t i) { return 手_[i]; }
+  const 指し手& operator[](std::size_t i) const { return 手_[i]; }
+  const 指し手& front() const { return 手_[0]; }
+  const 指し手* begin() const { return 手_.data(); }
+  const 指し手* end() const { return 手_.data() + 数_; }
+
+ private:
+  std::array<指し手, 容量> 手_;
+  std::size_t 数_ = 0;
 };
 
 // Side indexes: 0 is MAN (the lower side), 1 is COM.
@@ -70,9 +95,9 @@ class 利き盤 {
   // move onto its square (王手か of the rules' position).
   bool 王手(bool MAN側) const;
   // Every move of the side to move, as 合法手列挙 lists them, in its order.
-  void 全手(std::vector<指し手>& 手) const;
+  void 全手(手の列& 手) const;
   // The captures among them (a king capture included), in the same order.
-  void 取る手(std::vector<指し手>& 手) const;
+  void 取る手(手の列& 手) const;
 
  private:
   std::array<std::int16_t, 升番号数> 盤_{};

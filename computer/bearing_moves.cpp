@@ -126,7 +126,7 @@ bool 利き盤::王に届く(int 側, int k) const {
   return false;
 }
 
-void 利き盤::全手(std::vector<指し手>& 手) const {
+void 利き盤::全手(手の列& 手) const {
   手.clear();
   const auto 入れる = [&手](const 指し手& m) { 手.push_back(m); };
   const int 側 = 側番号(MAN手番);
@@ -146,7 +146,7 @@ void 利き盤::全手(std::vector<指し手>& 手) const {
 }
 
 // Only the enemy pieces this side bears on can be taken.
-void 利き盤::取る手(std::vector<指し手>& 手) const {
+void 利き盤::取る手(手の列& 手) const {
   手.clear();
   const int 側 = 側番号(MAN手番);
   升組 的{};

@@ -1,15 +1,11 @@
 #include "computer/deep_search.h"
 
 #include <algorithm>
-#include <cassert>
 #include <chrono>
 #include <unordered_set>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
-
 #include "computer/bearing_board.h"
+#include "computer/move_order.h"
 
 namespace qz {
 
@@ -51,40 +47,6 @@ int 表から(int v, int ply) {
   return v >= 勝敗境 ? v - ply : v <= -勝敗境 ? v + ply : v;
 }
 
-// The position of the first largest of o[i..n), i < n.
-std::size_t 最大の位置(const int* o, std::size_t i, std::size_t n) {
-  assert(i < n);
-#if defined(__SSE2__)
-  // Four at a time: first the largest value, then where it first stands.
-  if (n - i >= 8) {
-    const auto 読む = [o](std::size_t j) {
-      return _mm_loadu_si128(reinterpret_cast<const __m128i*>(o + j));
-    };
-    __m128i m = 読む(i);
-    std::size_t j = i + 4;
-    for (; j + 4 <= n; j += 4) {
-      const __m128i x = 読む(j), 大 = _mm_cmpgt_epi32(x, m);
-      m = _mm_or_si128(_mm_and_si128(大, x), _mm_andnot_si128(大, m));
-    }
-    alignas(16) int 四[4];
-    _mm_store_si128(reinterpret_cast<__m128i*>(四), m);
-    int 最大 = std::max(std::max(四[0], 四[1]), std::max(四[2], 四[3]));
-    for (; j < n; ++j) 最大 = std::max(最大, o[j]);
-    const __m128i 目 = _mm_set1_epi32(最大);
-    for (j = i; j + 4 <= n; j += 4) {
-      const int 印 = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(読む(j), 目)));
-      if (印 != 0) return j + static_cast<std::size_t>(__builtin_ctz(static_cast<unsigned>(印)));
-    }
-    while (o[j] != 最大) ++j;
-    return j;
-  }
-#endif
-  std::size_t b = i;
-  for (std::size_t j = i + 1; j < n; ++j)
-    if (o[j] > o[b]) b = j;
-  return b;
-}
-
 bool 王取り(const 利き盤& b, const 指し手& m) {
   return !m.打つ() && std::abs(b.駒(m.先X, m.先Y)) == 王;
 }
@@ -99,8 +61,10 @@ struct 深探索::実装 {
   const 評価重み* 重み = nullptr;
   std::unordered_set<局面キー> 既出;
   std::vector<局面キー> 経路;
-  std::vector<指し手> 手[最大手数 + 1];
-  std::vector<int> 順[最大手数 + 1];
+  手の列 手[最大手数 + 1];
+  手の列 根手;
+  std::array<int, 手の列::容量> 順[最大手数 + 1];
+  順番取り 取り[最大手数 + 1];
   指し手 キラー[最大手数 + 1][2]{};
   int 履歴[28][10][10]{};
   指し手 読み[最大手数 + 1][最大手数 + 1]{};
@@ -109,10 +73,7 @@ struct 深探索::実装 {
   bool 打切 = false;
   Clock::time_point 開始;
 
-  explicit 実装(int ビット) : 表(std::size_t{1} << ビット), 表印((std::size_t{1} << ビット) - 1) {
-    for (auto& v : 手) v.reserve(256);
-    for (auto& v : 順) v.reserve(256);
-  }
+  explicit 実装(int ビット) : 表(std::size_t{1} << ビット), 表印((std::size_t{1} << ビット) - 1) {}
 
   std::int64_t 経過ms() const {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - 開始).count();
@@ -156,15 +117,16 @@ struct 深探索::実装 {
 
   // Gives every move of 手[ply] its order value in 順[ply].
   void 並べる(int ply, std::uint32_t 表手) {
-    順[ply].clear();
-    for (const 指し手& m : 手[ply]) 順[ply].push_back(順位(m, 表手, ply));
+    const 手の列& v = 手[ply];
+    for (std::size_t i = 0; i < v.size(); ++i) 順[ply][i] = 順位(v[i], 表手, ply);
+    取り[ply].始める();
   }
 
   // Moves the best remaining move to position i and returns it.
   const 指し手& 次(int ply, std::size_t i) {
     auto& v = 手[ply];
     auto& o = 順[ply];
-    const std::size_t b = 最大の位置(o.data(), i, o.size());
+    const std::size_t b = 取り[ply].次の位置(o.data(), i, v.size());
     std::swap(v[i], v[b]);
     std::swap(o[i], o[b]);
     return v[i];
@@ -325,7 +287,7 @@ struct 深探索::実装 {
   q.経路.assign(1, q.盤.キー);
 
   深探索結果 r;
-  std::vector<指し手> 根;
+  手の列& 根 = q.根手;
   q.盤.全手(根);
   if (根.empty()) return r;
   r.指し手あり = true;

@@ -82,9 +82,12 @@ std::string 違い(const 利き盤& b, const 基準& r, bool 手も) {
   const 評価重み w;
   if (形勢評価(b, w) != 形勢評価(s, r.MAN手番, w)) o << "evaluation; ";
   if (手も) {
-    std::vector<指し手> all, caps, expected = r.手(), expected_caps;
-    b.全手(all);
-    b.取る手(caps);
+    手の列 all_list, caps_list;
+    b.全手(all_list);
+    b.取る手(caps_list);
+    const std::vector<指し手> all(all_list.begin(), all_list.end());
+    const std::vector<指し手> caps(caps_list.begin(), caps_list.end());
+    std::vector<指し手> expected = r.手(), expected_caps;
     for (const 指し手& m : expected)
       if (!m.打つ() && s.盤面[m.先X][m.先Y] != 0) expected_caps.push_back(m);
     if (all != expected) o << "moves (" << all.size() << " not " << expected.size() << "); ";
