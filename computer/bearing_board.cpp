@@ -1,6 +1,10 @@
 // Setting up 利き盤 and keeping its counts in step with each move.
 #include <cassert>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include "computer/bearing_tables.h"
 
 namespace qz {
@@ -8,6 +12,19 @@ namespace qz {
 using namespace 利き表;
 
 namespace {
+
+// Copies the counts and rays whole, sixteen bytes at a time.
+template <class T>
+inline void 写す(T& 先, const T& 元) {
+#if defined(__SSE2__)
+  static_assert(sizeof(T) % 16 == 0 && alignof(T) == 16);
+  auto* d = reinterpret_cast<__m128i*>(&先);
+  const auto* s = reinterpret_cast<const __m128i*>(&元);
+  for (std::size_t i = 0; i < sizeof(T) / 16; ++i) _mm_store_si128(d + i, _mm_load_si128(s + i));
+#else
+  先 = 元;
+#endif
+}
 
 // Whether a piece of code c stops the rays of side 側 (0 MAN, 1 COM): every
 // piece does but the enemy king, which rays pass.
@@ -22,8 +39,7 @@ void 利き盤::設定(const 局面& s, bool 手番) {
   占有_ = {};
   歩の数_ = {};
   王_ = {};
-  勢力_ = {};
-  線_ = {};
+  利き_ = {};
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
       const int c = s.盤面[x][y];
@@ -38,12 +54,12 @@ void 利き盤::設定(const 局面& s, bool 手番) {
   手駒_ = {s.持駒_MAN, s.持駒_COM};
   MAN手番 = 手番;
   キー = 局面ハッシュ(s, 手番);
-  控え_.clear();
-  控え_.reserve(128);
+  指した数_ = 0;
 }
 
 int 利き盤::指す(const 指し手& m) {
-  控え_.push_back({勢力_, 線_});
+  if (指した数_ == 控え_.size()) 控え_.emplace_back();
+  写す(控え_[指した数_++], 利き_);
   const ハッシュ表& 乱 = ハッシュ乱数();
   const int 側 = m.元駒 < 0 ? 0 : 1;
   const int t = 升番号(m.先X, m.先Y);
@@ -67,10 +83,8 @@ int 利き盤::指す(const 指し手& m) {
 }
 
 void 利き盤::戻す(const 指し手& m, int 取った駒) {
-  assert(!控え_.empty());
-  勢力_ = 控え_.back().勢力;
-  線_ = 控え_.back().線;
-  控え_.pop_back();
+  assert(指した数_ > 0);
+  写す(利き_, 控え_[--指した数_]);
   const ハッシュ表& 乱 = ハッシュ乱数();
   const int 側 = m.元駒 < 0 ? 0 : 1;
   キー ^= 乱.駒[駒番号(m.先駒)][m.先X][m.先Y] ^ 乱.手番;
@@ -129,7 +143,7 @@ void 利き盤::利き加算(int 駒, int p, int d) {
   const int i = 駒番号(駒);
   assert(i >= 0);
   const int 側 = 駒 < 0 ? 0 : 1;
-  auto& 数 = 勢力_[側];
+  auto& 数 = 利き_.数[側];
   const 一歩先& s = 一歩.先[i][p];
   for (int k = 0; k < s.数; ++k) 数[s.升[k]] += d;
   for (unsigned w = 走り表[i]; w != 0; w &= w - 1) 線を延ばす(側, p, __builtin_ctz(w), d);
@@ -142,7 +156,7 @@ void 利き盤::線を直す(int p, int 旧, int 新) {
   for (int 側 = 0; 側 < 2; ++側) {
     const int d = 遮る(側, 旧) - 遮る(側, 新);
     if (d == 0) continue;
-    for (unsigned w = 線_[側][p]; w != 0; w &= w - 1) 線を延ばす(側, p, __builtin_ctz(w), d);
+    for (unsigned w = 利き_.線[側][p]; w != 0; w &= w - 1) 線を延ばす(側, p, __builtin_ctz(w), d);
   }
 }
 
@@ -151,8 +165,8 @@ void 利き盤::線を直す(int p, int 旧, int 新) {
 // forgets (d = -1) the ray's arrival on each of those squares.
 void 利き盤::線を延ばす(int 側, int p, int k, int d) {
   const int v = 向き[k];
-  auto& 数 = 勢力_[側];
-  auto& 線 = 線_[側];
+  auto& 数 = 利き_.数[側];
+  auto& 線 = 利き_.線[側];
   const auto 印 = static_cast<std::uint8_t>(1u << k);
   for (int q = p + v; 盤_[q] != 壁; q += v) {
     数[q] += d;

@@ -79,9 +79,9 @@ class 利き盤 {
   int 駒(int x, int y) const { return 盤_[升番号(x, y)]; }
   // The same by square number; beyond the board stands 利き表::壁.
   int 升の駒(int p) const { return 盤_[p]; }
-  int 升の勢力(bool MAN側, int p) const { return 勢力_[側番号(MAN側)][p]; }
+  int 升の勢力(bool MAN側, int p) const { return 利き_.数[側番号(MAN側)][p]; }
   // The number of pieces of the side that bear on (x, y).
-  int 勢力(bool MAN側, int x, int y) const { return 勢力_[側番号(MAN側)][升番号(x, y)]; }
+  int 勢力(bool MAN側, int x, int y) const { return 利き_.数[側番号(MAN側)][升番号(x, y)]; }
   // A piece on (x, y) that the enemy bears on: it cannot move.
   bool 凍結(int x, int y) const {
     const int c = 駒(x, y);
@@ -101,19 +101,19 @@ class 利き盤 {
 
  private:
   std::array<std::int16_t, 升番号数> 盤_{};
-  // Per side and square: the count, and the directions of 利き表::向き along
-  // which a ray of the side arrives (bit k: travelling in direction k).
-  std::array<std::array<std::int8_t, 升番号数>, 2> 勢力_{};
-  std::array<std::array<std::uint8_t, 升番号数>, 2> 線_{};
+  // Per side and square number: the count, and the directions of 利き表::向き
+  // along which a ray of the side arrives (bit k: travelling in direction k).
+  struct alignas(16) 利き {
+    std::array<std::array<std::int8_t, 升番号数 + 1>, 2> 数{};
+    std::array<std::array<std::uint8_t, 升番号数 + 1>, 2> 線{};
+  };
+  利き 利き_;
   std::array<升組, 2> 占有_{};
   std::array<持駒, 2> 手駒_{};
   std::array<std::array<std::int8_t, 10>, 2> 歩の数_{};  // unpromoted pawns per column
   std::array<int, 2> 王_{};                              // the king's square, 0 when none
-  struct 控え {
-    decltype(勢力_) 勢力;
-    decltype(線_) 線;
-  };
-  std::vector<控え> 控え_;  // counts and rays before each move
+  std::vector<利き> 控え_;  // 利き_ before each move still made
+  std::size_t 指した数_ = 0;
 
   void 置き換え(int p, int 新);
   void 駒だけ置く(int p, int 新);

@@ -85,7 +85,7 @@ void 成り分け(int p, int q, int 駒, F&& 訪問) {
 template <bool 取るだけ, class F>
 void 利き盤::盤上の手(const 升組& 先, F&& 訪問) const {
   const int 側 = 側番号(MAN手番);
-  const auto& 敵勢力 = 勢力_[1 - 側];
+  const auto& 敵勢力 = 利き_.数[1 - 側];
   各升(占有_[側], [&](int p) {
     if (敵勢力[p] > 0) return;  // frozen
     const int c = 盤_[p];
@@ -98,9 +98,9 @@ void 利き盤::盤上の手(const 升組& 先, F&& 訪問) const {
 // jump or a clear line away, so the search stops once the count is used up:
 // the steps from next to k first, then the knights, then the rays.
 bool 利き盤::王に届く(int 側, int k) const {
-  int 残り = 勢力_[側][k];
+  int 残り = 利き_.数[側][k];
   if (残り == 0) return false;
-  const auto& 敵勢力 = 勢力_[1 - 側];
+  const auto& 敵勢力 = 利き_.数[1 - 側];
   // One bearing found on q: true when its piece may move, else one fewer to find.
   const auto 見つけた = [&](int q) { return 敵勢力[q] == 0 || --残り == 0; };
   for (int d = 0; d < 8; ++d) {
@@ -115,7 +115,7 @@ bool 利き盤::王に届く(int 側, int k) const {
     if (盤_[q] == 自桂 && 見つけた(q)) return 敵勢力[q] == 0;
   }
   // The rays: each comes from the first piece behind k along its direction.
-  for (unsigned w = 線_[側][k]; w != 0; w &= w - 1) {
+  for (unsigned w = 利き_.線[側][k]; w != 0; w &= w - 1) {
     const int v = 向き[__builtin_ctz(w)];
     int q = k - v;
     while (盤_[q] == 0) q -= v;
@@ -151,7 +151,7 @@ void 利き盤::取る手(手の列& 手) const {
   const int 側 = 側番号(MAN手番);
   升組 的{};
   各升(占有_[1 - 側], [&](int q) {
-    if (勢力_[側][q] > 0) 加える(的, q);
+    if (利き_.数[側][q] > 0) 加える(的, q);
   });
   if (空(的)) return;
   盤上の手<true>(的, [&手](const 指し手& m) { 手.push_back(m); });
