@@ -71,6 +71,8 @@ class 利き盤 {
   // Makes a move that 合法手列挙 lists, other than a king capture; returns
   // the captured code (0 for none).
   int 指す(const 指し手& m);
+  // The key of the position after the move, which is not made.
+  局面キー 後のキー(const 指し手& m) const;
   // Takes back the last move 指す made, given what it captured.
   void 戻す(const 指し手& m, int 取った駒);
   // Passes the turn (the search's null move); its own inverse.
