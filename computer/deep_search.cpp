@@ -1,7 +1,9 @@
 #include "computer/deep_search.h"
 
 #include <algorithm>
+#include <cassert>
 #include <chrono>
+#include <optional>
 #include <unordered_set>
 
 #include "computer/bearing_board.h"
@@ -67,6 +69,7 @@ struct 深探索::実装 {
   順番取り 取り[最大手数 + 1];
   指し手 キラー[最大手数 + 1][2]{};
   int 履歴[28][10][10]{};
+  int 最大履歴 = 0;  // the largest of 履歴
   指し手 読み[最大手数 + 1][最大手数 + 1]{};
   int 読み長[最大手数 + 1]{};
   std::uint64_t 節点 = 0;
@@ -189,6 +192,44 @@ struct 深探索::実装 {
     return 最良;
   }
 
+  // The capture a frontier node without a table move would search first,
+  // found without listing its other moves: the first of the best order value
+  // among the captures, which is first in the whole list too when no
+  // history value reaches it (killers and promotions never do). Nothing
+  // when there is no capture or history might reach it. A frontier node's
+  // children change no history or killer, so the whole list, made later,
+  // orders its moves as it would have before the capture was searched.
+  std::optional<指し手> 先に取る(int ply) {
+    手の列& v = 手[ply];
+    盤.取る手(v);
+    int 最高 = -無限;
+    std::size_t b = 0;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+      const int o = 順位(v[i], 0, ply);
+      if (o > 最高) 最高 = o, b = i;
+    }
+    if (v.empty() || 最高 <= 最大履歴) return std::nullopt;
+    return v[b];
+  }
+
+  // The score of m searched as the i-th move of a node: the first with the
+  // node's window, the others with a null window, reduced when 減らせる and
+  // late, and searched again when they beat α.
+  int 子を探す(const 指し手& m, std::size_t i, bool 減らせる, int 深さ, int α, int β, int ply) {
+    const int c = 指す(m);
+    int 点;
+    if (i == 0) {
+      点 = -節(深さ - 1, -β, -α, ply + 1, true);
+    } else {
+      const int 減 = (深さ >= 3 && i >= 3 && 減らせる) ? (i >= 10 ? 2 : 1) : 0;
+      点 = -節(深さ - 1 - 減, -α - 1, -α, ply + 1, true);
+      if (点 > α && 減 > 0) 点 = -節(深さ - 1, -α - 1, -α, ply + 1, true);
+      if (点 > α && 点 < β) 点 = -節(深さ - 1, -β, -α, ply + 1, true);
+    }
+    戻す(m, c);
+    return 点;
+  }
+
   int 節(int 深さ, int α, int β, int ply, bool 空手可) {
     読み長[ply] = ply;
     if (ply > 0 && 繰り返し()) return 0;
@@ -205,8 +246,14 @@ struct 深探索::実装 {
         return t;
     }
     auto& v = 手[ply];
-    盤.全手(v);
-    if (v.empty()) return -(勝ち点 - ply);
+    // A frontier node lists its moves only when its best capture has not
+    // refuted it already (see 先に取る); a side with no move has no capture
+    // of the king either, so the order of the two tests does not matter.
+    const bool 前線 = 深さ == 1 && ply > 0 && 表手 == 0;
+    if (!前線) {
+      盤.全手(v);
+      if (v.empty()) return -(勝ち点 - ply);
+    }
     if (王を取れる()) return 勝ち点 - ply;
     const bool 王手 = 盤.王手(盤.MAN手番);
     if (王手) ++深さ;  // a check has few answers: look one ply further
@@ -219,41 +266,49 @@ struct 深探索::実装 {
       if (打切) return 0;
       if (点 >= β) return 点 >= 勝敗境 ? β : 点;
     }
-    並べる(ply, 表手);
     const int 元α = α;
     int 最良 = -無限;
     指し手 最善{};
-    for (std::size_t i = 0; i < v.size(); ++i) {
-      const 指し手 m = 次(ply, i);
-      const bool 静か = (m.打つ() || 盤.駒(m.先X, m.先Y) == 0) && !m.成る();
-      const int c = 指す(m);
-      int 点;
-      if (i == 0) {
-        点 = -節(深さ - 1, -β, -α, ply + 1, true);
-      } else {
-        const int 減 = (深さ >= 3 && i >= 3 && 静か && !王手) ? (i >= 10 ? 2 : 1) : 0;
-        点 = -節(深さ - 1 - 減, -α - 1, -α, ply + 1, true);
-        if (点 > α && 減 > 0) 点 = -節(深さ - 1, -α - 1, -α, ply + 1, true);
-        if (点 > α && 点 < β) 点 = -節(深さ - 1, -β, -α, ply + 1, true);
+    // Notes the score of a move just searched; true when it refutes the node.
+    const auto 記す = [&](const 指し手& m, bool 静か, int 点) {
+      if (点 <= 最良) return false;
+      最良 = 点;
+      最善 = m;
+      if (点 <= α) return false;
+      α = 点;
+      読み更新(ply, m);
+      if (ply == 0) 根最善 = m, 根点 = 点, 根あり = true;
+      if (点 < β) return false;
+      if (静か) {
+        if (!(m == キラー[ply][0])) キラー[ply][1] = キラー[ply][0], キラー[ply][0] = m;
+        int& h = 履歴[駒番号(m.先駒)][m.先X][m.先Y];
+        h += 深さ * 深さ;
+        最大履歴 = std::max(最大履歴, h);
       }
-      戻す(m, c);
+      return true;
+    };
+    std::optional<指し手> 先 = 前線 && !王手 ? 先に取る(ply) : std::nullopt;
+    bool 済み = false;
+    if (先) {
+      const int 点 = 子を探す(*先, 0, false, 深さ, α, β, ply);
       if (打切) return 0;
-      if (点 > 最良) {
-        最良 = 点;
-        最善 = m;
-        if (点 > α) {
-          α = 点;
-          読み更新(ply, m);
-          if (ply == 0) 根最善 = m, 根点 = 点, 根あり = true;
-          if (点 >= β) {
-            if (静か) {
-              if (!(m == キラー[ply][0])) キラー[ply][1] = キラー[ply][0], キラー[ply][0] = m;
-              履歴[駒番号(m.先駒)][m.先X][m.先Y] += 深さ * 深さ;
-            }
-            break;
-          }
-        }
+      済み = 記す(*先, false, 点);
+    }
+    if (前線 && !済み) {
+      盤.全手(v);
+      if (v.empty()) return -(勝ち点 - ply);
+    }
+    if (!済み) 並べる(ply, 表手);
+    for (std::size_t i = 0; !済み && i < v.size(); ++i) {
+      const 指し手 m = 次(ply, i);
+      if (i == 0 && 先) {
+        assert(m == *先);  // the list puts first what was searched first
+        continue;
       }
+      const bool 静か = (m.打つ() || 盤.駒(m.先X, m.先Y) == 0) && !m.成る();
+      const int 点 = 子を探す(m, i, 静か && !王手, 深さ, α, β, ply);
+      if (打切) return 0;
+      if (記す(m, 静か, 点)) break;
     }
     e.キー = 盤.キー;
     e.手 = 圧縮(最善);
@@ -276,6 +331,7 @@ struct 深探索::実装 {
   実装& q = *p;
   std::fill(q.表.begin(), q.表.end(), 表項目{});
   std::fill(&q.履歴[0][0][0], &q.履歴[0][0][0] + sizeof(q.履歴) / sizeof(int), 0);
+  q.最大履歴 = 0;
   for (auto& k : q.キラー) k[0] = k[1] = 指し手{};
   q.条件 = &条件;
   q.重み = &重み;
