@@ -1,5 +1,6 @@
 // Setting up 利き盤 and keeping its counts in step with each move.
 #include <cassert>
+#include <utility>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -13,14 +14,20 @@ using namespace 利き表;
 
 namespace {
 
+#if defined(__SSE2__)
+template <std::size_t... I>
+inline void 十六ずつ(__m128i* d, const __m128i* s, std::index_sequence<I...>) {
+  (_mm_store_si128(d + I, _mm_load_si128(s + I)), ...);
+}
+#endif
+
 // Copies the counts and rays whole, sixteen bytes at a time.
 template <class T>
 inline void 写す(T& 先, const T& 元) {
 #if defined(__SSE2__)
   static_assert(sizeof(T) % 16 == 0 && alignof(T) == 16);
-  auto* d = reinterpret_cast<__m128i*>(&先);
-  const auto* s = reinterpret_cast<const __m128i*>(&元);
-  for (std::size_t i = 0; i < sizeof(T) / 16; ++i) _mm_store_si128(d + i, _mm_load_si128(s + i));
+  十六ずつ(reinterpret_cast<__m128i*>(&先), reinterpret_cast<const __m128i*>(&元),
+           std::make_index_sequence<sizeof(T) / 16>{});
 #else
   先 = 元;
 #endif
