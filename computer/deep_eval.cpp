@@ -66,11 +66,12 @@ struct 局面の読み {
   };
   const 局面& s;
 
-  template <class F>
+  // Calls f(c, q) for every piece c of the side on its square q.
+  template <bool MAN側, class F>
   void 各駒(F&& f) const {
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y)
-        if (s.盤面[x][y] != 0) f(s.盤面[x][y], 升{x, y});
+        if (MAN側 ? MAN駒(s.盤面[x][y]) : COM駒(s.盤面[x][y])) f(s.盤面[x][y], 升{x, y});
   }
   int 駒(升 q) const { return s.盤面[q.x][q.y]; }
   int 勢力(bool MAN側, 升 q) const { return (MAN側 ? s.表.勢力_MAN : s.表.勢力_COM)[q.x][q.y]; }
@@ -100,9 +101,9 @@ struct 局面の読み {
 struct 利き盤の読み {
   const 利き盤& b;
 
-  template <class F>
+  template <bool MAN側, class F>
   void 各駒(F&& f) const {
-    for (const bool MAN側 : {true, false}) 利き表::各升(b.占有(MAN側), [&](int p) { f(b.升の駒(p), p); });
+    利き表::各升(b.占有(MAN側), [&](int p) { f(b.升の駒(p), p); });
   }
   int 駒(int p) const { return b.升の駒(p); }
   int 勢力(bool MAN側, int p) const { return b.升の勢力(MAN側, p); }
@@ -135,25 +136,30 @@ int 手駒の価値(const 持駒& h) {
   return r;
 }
 
+// The sum of the terms of one side's pieces on the board.
+template <bool MAN側, class 読み>
+int 駒の点(const 読み& r, const 評価重み& w) {
+  int 点 = 0;
+  r.template 各駒<MAN側>([&](int c, auto q) {
+    const int a = MAN側 ? -c : c;
+    const int v = 価値表[a];
+    点 += v;
+    if (a == 王) {
+      点 += 玉の項(r, q, MAN側, w);
+    } else if (r.勢力(!MAN側, q) > 0) {
+      点 -= w.凍結;
+      if (r.勢力(MAN側, q) == 0) 点 -= v * w.無援凍結 / 100;
+    } else if (!r.動ける(c, q)) {
+      点 -= w.動けない;
+    }
+  });
+  return 点;
+}
+
 // The score for the side to move of the position r reads.
 template <class 読み>
 int 評価する(const 読み& r, bool MAN手番, const 評価重み& w) {
-  int 点 = 0;  // the lower side's (MAN's) point of view
-  r.各駒([&](int c, auto q) {
-    const bool MAN側 = c < 0;
-    const int a = std::abs(c);
-    const int v = 価値表[a];
-    int t = v;
-    if (a == 王) {
-      t += 玉の項(r, q, MAN側, w);
-    } else if (r.勢力(!MAN側, q) > 0) {
-      t -= w.凍結;
-      if (r.勢力(MAN側, q) == 0) t -= v * w.無援凍結 / 100;
-    } else if (!r.動ける(c, q)) {
-      t -= w.動けない;
-    }
-    点 += MAN側 ? t : -t;
-  });
+  int 点 = 駒の点<true>(r, w) - 駒の点<false>(r, w);  // the lower side's (MAN's) point of view
   点 += (手駒の価値(r.手駒(true)) - 手駒の価値(r.手駒(false))) * (100 + w.持駒割増) / 100;
   return (MAN手番 ? 点 : -点) + w.手番;
 }
