@@ -94,15 +94,23 @@ void 利き盤::盤上の手(const 升組& 先, F&& 訪問) const {
 }
 
 // Whether a piece of side 側 that is not frozen may move onto the enemy
-// king's square k. Every bearing of 側 on k is a piece a step, a knight's
-// jump or a clear line away, so the search stops once the count is used up:
-// the steps from next to k first, then the knights, then the rays.
+// king's square k. Every bearing of 側 on k is a piece a clear line, a step
+// or a knight's jump away, so the search stops once the count is used up:
+// the rays first, which the ray directions name, then the steps.
 bool 利き盤::王に届く(int 側, int k) const {
   int 残り = 利き_.数[側][k];
   if (残り == 0) return false;
   const auto& 敵勢力 = 利き_.数[1 - 側];
   // One bearing found on q: true when its piece may move, else one fewer to find.
   const auto 見つけた = [&](int q) { return 敵勢力[q] == 0 || --残り == 0; };
+  // Each ray comes from the first piece behind k along its direction.
+  for (unsigned w = 利き_.線[側][k]; w != 0; w &= w - 1) {
+    const int v = 向き[__builtin_ctz(w)];
+    int q = k - v;
+    while (盤_[q] == 0) q -= v;
+    assert(盤_[q] != 壁 && (盤_[q] < 0) == (側 == 0));
+    if (見つけた(q)) return 敵勢力[q] == 0;
+  }
   for (int d = 0; d < 8; ++d) {
     const int q = k - 向き[d];
     if ((一歩向き[側][盤_[q] + 王] >> d & 1) && 見つけた(q)) return 敵勢力[q] == 0;
@@ -113,14 +121,6 @@ bool 利き盤::王に届く(int 側, int k) const {
     if (!盤上(x, 桂Y)) continue;
     const int q = 升番号(x, 桂Y);
     if (盤_[q] == 自桂 && 見つけた(q)) return 敵勢力[q] == 0;
-  }
-  // The rays: each comes from the first piece behind k along its direction.
-  for (unsigned w = 利き_.線[側][k]; w != 0; w &= w - 1) {
-    const int v = 向き[__builtin_ctz(w)];
-    int q = k - v;
-    while (盤_[q] == 0) q -= v;
-    assert(盤_[q] != 壁 && (盤_[q] < 0) == (側 == 0));
-    if (見つけた(q)) return 敵勢力[q] == 0;
   }
   assert(false);  // the count promised more bearings than there are
   return false;
