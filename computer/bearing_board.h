@@ -115,6 +115,7 @@ class 利き盤 {
   std::array<std::array<std::int8_t, 10>, 2> 歩の数_{};  // unpromoted pawns per column
   std::array<int, 2> 王_{};                              // the king's square, 0 when none
   std::vector<利き> 控え_;  // 利き_ before each move still made
+  std::vector<局面キー> 前のキー_;  // and the key
   std::size_t 指した数_ = 0;
 
   void 置き換え(int p, int 新);
