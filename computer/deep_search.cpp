@@ -1,6 +1,7 @@
 #include "computer/deep_search.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cassert>
 #include <chrono>
 #include <optional>
@@ -62,6 +63,9 @@ struct 深探索::実装 {
   const 探索条件* 条件 = nullptr;
   const 評価重み* 重み = nullptr;
   std::unordered_set<局面キー> 既出;
+  // One bit for each value of a key's low bits that some key of 既出 has:
+  // most keys are told absent without a look into the set.
+  std::bitset<4096> 既出の印;
   std::vector<局面キー> 経路;
   手の列 手[最大手数 + 1];
   手の列 根手;
@@ -99,7 +103,7 @@ struct 深探索::実装 {
     const 局面キー k = 盤.キー;
     for (std::size_t i = 経路.size() - 1; i-- > 0;)
       if (経路[i] == k) return true;
-    return 既出.count(k) != 0;
+    return 既出の印[k & 4095] && 既出.count(k) != 0;
   }
 
   int 評価() const { return 形勢評価(盤, *重み); }
@@ -340,6 +344,8 @@ struct 深探索::実装 {
   q.開始 = Clock::now();
   q.盤.設定(s, MAN手番);
   q.既出 = std::unordered_set<局面キー>(既出.begin(), 既出.end());
+  q.既出の印.reset();
+  for (const 局面キー k : 既出) q.既出の印.set(k & 4095);
   q.経路.assign(1, q.盤.キー);
 
   深探索結果 r;
