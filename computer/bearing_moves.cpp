@@ -37,25 +37,6 @@ inline constexpr std::array<std::array<升組, 8>, 2> 打てる升 = [] {
   return t;
 }();
 
-}  // namespace
-
-// Where the piece 駒 on p may go by its movement alone: its steps, and its
-// lines up to and including the first occupied square (with 取るだけ only
-// that square of each line, the one a capture could go to).
-template <bool 取るだけ>
-升組 利き盤::行き先(int 駒, int p) const {
-  const int i = 駒番号(駒);
-  升組 r = 一歩.集合[i][p];
-  for (unsigned w = 走り表[i]; w != 0; w &= w - 1) {
-    const int v = 向き[__builtin_ctz(w)];
-    int q = p + v;
-    for (; 盤_[q] == 0; q += v)
-      if (!取るだけ) 加える(r, q);
-    if (盤_[q] != 壁) 加える(r, q);
-  }
-  return r;
-}
-
 // [piece index][from row][to row]: 1 when the piece may arrive there
 // unpromoted, 2 when it may promote; the rules' own answers.
 const std::array<std::array<std::array<std::uint8_t, 10>, 10>, 種類数> 成り表 = [] {
@@ -78,6 +59,25 @@ void 成り分け(int p, int q, int 駒, F&& 訪問) {
   const int 可 = 成り表[駒番号(駒)][fy][ty];
   if (可 & 1) 訪問(指し手::盤上の手(fx, fy, tx, ty, 駒, false));
   if (可 & 2) 訪問(指し手::盤上の手(fx, fy, tx, ty, 駒, true));
+}
+
+}  // namespace
+
+// Where the piece 駒 on p may go by its movement alone: its steps, and its
+// lines up to and including the first occupied square (with 取るだけ only
+// that square of each line, the one a capture could go to).
+template <bool 取るだけ>
+升組 利き盤::行き先(int 駒, int p) const {
+  const int i = 駒番号(駒);
+  升組 r = 一歩.集合[i][p];
+  for (unsigned w = 走り表[i]; w != 0; w &= w - 1) {
+    const int v = 向き[__builtin_ctz(w)];
+    int q = p + v;
+    for (; 盤_[q] == 0; q += v)
+      if (!取るだけ) 加える(r, q);
+    if (盤_[q] != 壁) 加える(r, q);
+  }
+  return r;
 }
 
 // Calls 訪問 for every board move of the side to move whose destination is

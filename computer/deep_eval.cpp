@@ -16,10 +16,12 @@ constexpr std::array<short, 王 + 1> 価値表 = [] {
   return t;
 }();
 
-// A piece that shelters its king when it stands next to it.
-bool 守り駒(int a) {
-  return a == 金 || a == 銀 || a == 成銀 || a == 成歩 || a == 成香 || a == 成桂;
-}
+// The kinds that shelter their king when they stand next to it.
+constexpr std::array<bool, 王 + 1> 守り駒 = [] {
+  std::array<bool, 王 + 1> t{};
+  t[金] = t[銀] = t[成銀] = t[成歩] = t[成香] = t[成桂] = true;
+  return t;
+}();
 
 // The first steps of each kind, forward being dy = +1 (towards the enemy):
 // a piece that cannot take one of them cannot move at all.
@@ -122,11 +124,13 @@ struct 利き盤の読み {
 template <class 読み, class 升>
 int 玉の項(const 読み& r, 升 q, bool MAN側, const 評価重み& w) {
   int 点 = 0;
+  int 利かれ = 0, 守り = 0;
   r.周り(q, [&](升 t) {
-    if (r.勢力(!MAN側, t) > 0) 点 -= w.玉周り利き;
+    利かれ += r.勢力(!MAN側, t) > 0;
     const int v = r.駒(t);
-    if ((MAN側 ? MAN駒(v) : COM駒(v)) && 守り駒(std::abs(v))) 点 += w.玉守り;
+    守り += (MAN側 ? MAN駒(v) : COM駒(v)) & 守り駒[std::abs(v)];
   });
+  点 += 守り * w.玉守り - 利かれ * w.玉周り利き;
   return 点;
 }
 
