@@ -128,7 +128,8 @@ int 玉の項(const 読み& r, 升 q, bool MAN側, const 評価重み& w) {
   r.周り(q, [&](升 t) {
     利かれ += r.勢力(!MAN側, t) > 0;
     const int v = r.駒(t);
-    守り += (MAN側 ? MAN駒(v) : COM駒(v)) & 守り駒[std::abs(v)];
+    const int 味方 = MAN側 ? MAN駒(v) : COM駒(v);
+    守り += 味方 & static_cast<int>(守り駒[std::abs(v)]);
   });
   点 += 守り * w.玉守り - 利かれ * w.玉周り利き;
   return 点;
