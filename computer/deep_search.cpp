@@ -35,7 +35,7 @@ struct 表項目 {
   std::uint8_t 種類 = 0;
 };
 
-// A move in 21 bits; never 0 since the destination column is at least 1. A
+// A move in 17 bits; never 0 since the destination column is at least 1. A
 // drop is told by its kind: column 10 and the hand slot stand for its source.
 std::uint32_t 圧縮(const 指し手& m) {
   const int 元 = m.打つ() ? (10 << 4) | 持駒番号(m.元駒) : (m.元X << 4) | m.元Y;
