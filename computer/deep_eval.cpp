@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "computer/bearing_tables.h"
+
 namespace qz {
 namespace {
 
@@ -14,10 +16,12 @@ constexpr std::array<short, 王 + 1> 価値表 = [] {
   return t;
 }();
 
-// A piece that shelters its king when it stands next to it.
-bool 守り駒(int a) {
-  return a == 金 || a == 銀 || a == 成銀 || a == 成歩 || a == 成香 || a == 成桂;
-}
+// The kinds that shelter their king when they stand next to it.
+constexpr std::array<bool, 王 + 1> 守り駒 = [] {
+  std::array<bool, 王 + 1> t{};
+  t[金] = t[銀] = t[成銀] = t[成歩] = t[成香] = t[成桂] = true;
+  return t;
+}();
 
 // The first steps of each kind, forward being dy = +1 (towards the enemy):
 // a piece that cannot take one of them cannot move at all.
@@ -55,39 +59,114 @@ const 歩幅& 歩幅表(int a) {
   }
 }
 
-// True when the piece on (x, y) has a first step to a square on the board
-// that its own side does not hold.
-bool 動ける(const 盤配列& b, int c, int x, int y) {
-  const 歩幅& t = 歩幅表(std::abs(c));
-  const int f = c < 0 ? -1 : 1;  // MAN moves towards row 1
-  for (int i = 0; i < t.n; ++i) {
-    const int tx = x + t.d[i][0], ty = y + t.d[i][1] * f;
-    if (!盤上(tx, ty)) continue;
-    const int v = b[tx][ty];
-    if (c < 0 ? !MAN駒(v) : !COM駒(v)) return true;
-  }
-  return false;
-}
+// The evaluation reads a position through one of two readers, which name a
+// square each in their own way: a rules' position with its surveyed counts,
+// or the search's 利き盤 with its own.
+struct 局面の読み {
+  struct 升 {
+    int x, y;
+  };
+  const 局面& s;
 
-// The king terms of one king on (x, y): enemy-borne neighbours and shelter.
-int 玉の項(const 局面& s, int x, int y, bool MAN側, const 評価重み& w) {
-  const 盤配列& 敵勢力 = MAN側 ? s.表.勢力_COM : s.表.勢力_MAN;
-  int r = 0;
-  for (int dx = -1; dx <= 1; ++dx)
-    for (int dy = -1; dy <= 1; ++dy) {
-      const int tx = x + dx, ty = y + dy;
-      if ((dx == 0 && dy == 0) || !盤上(tx, ty)) continue;
-      if (敵勢力[tx][ty] > 0) r -= w.玉周り利き;
+  // Calls f(c, q) for every piece c of the side on its square q.
+  template <bool MAN側, class F>
+  void 各駒(F&& f) const {
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y)
+        if (MAN側 ? MAN駒(s.盤面[x][y]) : COM駒(s.盤面[x][y])) f(s.盤面[x][y], 升{x, y});
+  }
+  int 駒(升 q) const { return s.盤面[q.x][q.y]; }
+  int 勢力(bool MAN側, 升 q) const { return (MAN側 ? s.表.勢力_MAN : s.表.勢力_COM)[q.x][q.y]; }
+  const 持駒& 手駒(bool MAN側) const { return MAN側 ? s.持駒_MAN : s.持駒_COM; }
+  // Calls f for every square next to q.
+  template <class F>
+  void 周り(升 q, F&& f) const {
+    for (int dx = -1; dx <= 1; ++dx)
+      for (int dy = -1; dy <= 1; ++dy)
+        if ((dx != 0 || dy != 0) && 盤上(q.x + dx, q.y + dy)) f(升{q.x + dx, q.y + dy});
+  }
+  // True when the piece c on q has a first step to a square on the board
+  // that its own side does not hold.
+  bool 動ける(int c, 升 q) const {
+    const 歩幅& t = 歩幅表(std::abs(c));
+    const int f = c < 0 ? -1 : 1;  // MAN moves towards row 1
+    for (int i = 0; i < t.n; ++i) {
+      const int tx = q.x + t.d[i][0], ty = q.y + t.d[i][1] * f;
+      if (!盤上(tx, ty)) continue;
       const int v = s.盤面[tx][ty];
-      if ((MAN側 ? MAN駒(v) : COM駒(v)) && 守り駒(std::abs(v))) r += w.玉守り;
+      if (c < 0 ? !MAN駒(v) : !COM駒(v)) return true;
     }
-  return r;
+    return false;
+  }
+};
+
+struct 利き盤の読み {
+  const 利き盤& b;
+
+  template <bool MAN側, class F>
+  void 各駒(F&& f) const {
+    利き表::各升(b.占有(MAN側), [&](int p) { f(b.升の駒(p), p); });
+  }
+  int 駒(int p) const { return b.升の駒(p); }
+  int 勢力(bool MAN側, int p) const { return b.升の勢力(MAN側, p); }
+  const 持駒& 手駒(bool MAN側) const { return b.手駒(MAN側); }
+  template <class F>
+  void 周り(int p, F&& f) const {
+    for (const int v : 利き表::向き)
+      if (b.升の駒(p + v) != 利き表::壁) f(p + v);
+  }
+  bool 動ける(int c, int p) const {
+    return !利き表::空(利き表::差(利き表::一歩.初歩[駒番号(c)][p], b.占有(c < 0)));
+  }
+};
+
+// The king terms of one king on q: enemy-borne neighbours and shelter.
+template <class 読み, class 升>
+int 玉の項(const 読み& r, 升 q, bool MAN側, const 評価重み& w) {
+  int 点 = 0;
+  int 利かれ = 0, 守り = 0;
+  r.周り(q, [&](升 t) {
+    利かれ += r.勢力(!MAN側, t) > 0;
+    const int v = r.駒(t);
+    const int 味方 = MAN側 ? MAN駒(v) : COM駒(v);
+    守り += 味方 & static_cast<int>(守り駒[std::abs(v)]);
+  });
+  点 += 守り * w.玉守り - 利かれ * w.玉周り利き;
+  return 点;
 }
 
 int 手駒の価値(const 持駒& h) {
   int r = 0;
   for (int i = 1; i <= 持駒種類数; ++i) r += h.枚数[i] * 価値表[持駒番号の駒[i]];
   return r;
+}
+
+// The sum of the terms of one side's pieces on the board.
+template <bool MAN側, class 読み>
+int 駒の点(const 読み& r, const 評価重み& w) {
+  int 点 = 0;
+  r.template 各駒<MAN側>([&](int c, auto q) {
+    const int a = MAN側 ? -c : c;
+    const int v = 価値表[a];
+    点 += v;
+    if (a == 王) {
+      点 += 玉の項(r, q, MAN側, w);
+    } else if (r.勢力(!MAN側, q) > 0) {
+      点 -= w.凍結;
+      if (r.勢力(MAN側, q) == 0) 点 -= v * w.無援凍結 / 100;
+    } else if (!r.動ける(c, q)) {
+      点 -= w.動けない;
+    }
+  });
+  return 点;
+}
+
+// The score for the side to move of the position r reads.
+template <class 読み>
+int 評価する(const 読み& r, bool MAN手番, const 評価重み& w) {
+  int 点 = 駒の点<true>(r, w) - 駒の点<false>(r, w);  // the lower side's (MAN's) point of view
+  点 += (手駒の価値(r.手駒(true)) - 手駒の価値(r.手駒(false))) * (100 + w.持駒割増) / 100;
+  return (MAN手番 ? 点 : -点) + w.手番;
 }
 
 }  // namespace
@@ -97,29 +176,11 @@ int 駒価値(int 駒) {
 }
 
 int 形勢評価(const 局面& s, bool MAN手番, const 評価重み& w) {
-  const 盤配列& b = s.盤面;
-  int 点 = 0;  // the lower side's (MAN's) point of view
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      const int c = b[x][y];
-      if (c == 0) continue;
-      const bool MAN側 = c < 0;
-      const int sg = MAN側 ? 1 : -1;
-      const int a = std::abs(c);
-      const int v = 価値表[a];
-      int t = v;
-      if (a == 王) {
-        t += 玉の項(s, x, y, MAN側, w);
-      } else if ((MAN側 ? s.表.勢力_COM : s.表.勢力_MAN)[x][y] > 0) {
-        t -= w.凍結;
-        if ((MAN側 ? s.表.勢力_MAN : s.表.勢力_COM)[x][y] == 0) t -= v * w.無援凍結 / 100;
-      } else if (!動ける(b, c, x, y)) {
-        t -= w.動けない;
-      }
-      点 += sg * t;
-    }
-  点 += (手駒の価値(s.持駒_MAN) - 手駒の価値(s.持駒_COM)) * (100 + w.持駒割増) / 100;
-  return (MAN手番 ? 点 : -点) + w.手番;
+  return 評価する(局面の読み{s}, MAN手番, w);
+}
+
+int 形勢評価(const 利き盤& b, const 評価重み& w) {
+  return 評価する(利き盤の読み{b}, b.MAN手番, w);
 }
 
 bool 重みを設定(評価重み& w, std::string_view 名, int 値) {

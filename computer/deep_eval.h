@@ -9,6 +9,8 @@
 
 namespace qz {
 
+class 利き盤;
+
 // The weights of the evaluation, chosen by self-play matches. Each is one
 // number so that the match tool can try another value for it.
 struct 評価重み {
@@ -26,6 +28,8 @@ int 駒価値(int 駒);
 
 // The score of s for the side to move. Needs the influence counts of s.
 int 形勢評価(const 局面& s, bool MAN手番, const 評価重み& w);
+// The same score of the searching player's position, from its own counts.
+int 形勢評価(const 利き盤& b, const 評価重み& w);
 
 // Sets one weight by its name; false for an unknown name.
 bool 重みを設定(評価重み& w, std::string_view 名, int 値);

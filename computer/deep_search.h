@@ -1,10 +1,10 @@
 // The searching player of levels 4 and 5, and of the hint: iterative
 // deepening principal variation search with a transposition table, a capture
 // search at the leaves, and a stop by time, depth, node count or request.
-// Moves come from the rules' own move check; taking the king wins, a side
-// with no legal move has lost, and a position met before in the game or the
-// line being searched is worth 0. The one-move player of levels 1-3 is
-// untouched by it.
+// It walks a 利き盤, whose moves are those the rules' move check allows;
+// taking the king wins, a side with no legal move has lost, and a position
+// met before in the game or the line being searched is worth 0. The
+// one-move player of levels 1-3 is untouched by it.
 #pragma once
 
 #include <atomic>
@@ -73,13 +73,5 @@ class 深探索 {
   struct 実装;
   std::unique_ptr<実装> p;
 };
-
-// Every capture of one side that 移動チェック allows (a king capture
-// included), in 合法手列挙's order. Needs the map and double-pawn flags.
-void 取る手列挙(const 局面& s, bool MAN側, std::vector<指し手>& 手);
-
-// True when the side's king stands on the board and an enemy piece may
-// legally move to its square. Needs the map of s.
-bool 王手か(const 局面& s, bool MAN側);
 
 }  // namespace qz

@@ -9,21 +9,6 @@ void 探索盤::設定(const 局面& 元, bool 手番) {
   キー = 局面ハッシュ(s, 手番);
 }
 
-namespace {
-
-// Changes one hand slot by d, keeping the key in step.
-void 手駒増減(持駒& h, int 側, int k, int d, 局面キー& キー) {
-  const auto& 乱 = ハッシュ乱数().持駒[側];
-  キー ^= 乱[k][h.枚数[k]];
-  if (d > 0)
-    h.加える(k);
-  else
-    h.減らす(k);
-  キー ^= 乱[k][h.枚数[k]];
-}
-
-}  // namespace
-
 int 探索盤::指す(const 指し手& m) {
   const ハッシュ表& 乱 = ハッシュ乱数();
   const bool man = m.元駒 < 0;

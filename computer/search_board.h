@@ -1,7 +1,8 @@
-// The position the searching player walks: the rules' position, the side to
-// move and its key. A move is made and taken back in place (a few squares and
-// a hand slot), not by copying the whole position with its influence map;
-// the map is rebuilt by 調べる when a node needs it.
+// A rules' position with its side to move and key, on which a move is made
+// and taken back in place (a few squares and a hand slot); the map is
+// rebuilt by 調べる when asked. The game's moves are taken back on it to find
+// the keys of earlier positions; the search itself walks a 利き盤, which
+// keeps its bearings move by move.
 #pragma once
 
 #include "computer/zobrist.h"

@@ -1,6 +1,7 @@
 // Speed of the searching player (levels 4 and 5): nodes per second, the
 // depth reached in 2 s, the time to find a forced king capture in 3, and
-// making a move in place against copying the position.
+// making a move on the board with bearings against making it in place with
+// a survey or on a copy.
 //   build/bench/computer/deep_bench --benchmark_repetitions=5
 //   --benchmark_report_aggregates_only=true
 #include <benchmark/benchmark.h>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "bench/positions.h"
+#include "computer/bearing_board.h"
 #include "computer/deep_search.h"
 #include "computer/search_board.h"
 
@@ -63,7 +65,26 @@ void BM_KingCaptureIn3(benchmark::State& state) {
 }
 BENCHMARK(BM_KingCaptureIn3)->Unit(benchmark::kMillisecond);
 
-// Making and taking back a move in place, with the map rebuilt as a node does.
+// Making and taking back a move on the searching player's board, whose
+// bearings follow each move.
+void BM_MakeUnmakeBearings(benchmark::State& state) {
+  const 開始 p = 読む(kBusy);
+  利き盤 b;
+  b.設定(p.s, p.MAN手番);
+  手の列 v;
+  b.全手(v);
+  std::size_t i = 0;
+  for (auto _ : state) {
+    const 指し手& m = v[i++ % v.size()];
+    const int c = b.指す(m);
+    b.戻す(m, c);
+    benchmark::DoNotOptimize(b.キー);
+  }
+}
+BENCHMARK(BM_MakeUnmakeBearings);
+
+// Making and taking back a move in place, with the map rebuilt as a node did
+// before the bearings were kept move by move.
 void BM_MakeUnmakeInPlace(benchmark::State& state) {
   const 開始 p = 読む(kBusy);
   探索盤 b;
