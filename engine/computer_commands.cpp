@@ -6,7 +6,7 @@
 
 #include "computer/search.h"
 #include "engine/engine.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {

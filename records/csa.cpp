@@ -5,6 +5,7 @@
 
 #include "records/record_text.h"
 #include "records/stepping.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {

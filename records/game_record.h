@@ -92,10 +92,6 @@ std::string 手の不整合(const 記録局面& p, const 記録手& m);
 // hand unpromoted (a king to no hand), and the other side is to move.
 void 手を指す(記録局面& p, 記録手& m);
 
-// The pieces of a kind in a full set, by hand slot (歩 18 ... 飛 2): a hand
-// at the start of a record never holds more.
-constexpr std::array<int, 8> 一組の枚数 = {0, 18, 4, 4, 4, 4, 2, 2};
-
 // A number of seconds read, kept within what the clocks can add up.
 constexpr long long 秒上限 = 100'000'000;
 inline int 秒数(long long 秒) {

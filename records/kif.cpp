@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "records/record_text.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {

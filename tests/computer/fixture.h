@@ -11,8 +11,8 @@
 #include "computer/danger.h"
 #include "computer/evaluate.h"
 #include "computer/search.h"
-#include "engine/sfen.h"
 #include "rules/rules.h"
+#include "rules/sfen.h"
 
 namespace qz::testing {
 
@@ -30,11 +30,8 @@ inline 局面 配置(std::initializer_list<駒置き> pieces) {
 // A position from SFEN text ("<board> <side> <hands> [n]"); the side to move
 // is not used (the computer is the upper side). Fixed cases only.
 inline 局面 局面読込(std::string_view sfen) {
-  std::string reason;
-  const auto p = SFEN読込(sfen, reason);
   局面 s;
-  if (!p) return s;
-  局面に置く(*p, s);
+  if (const auto p = SFEN読込(sfen)) 局面に置く(*p, s);
   return s;
 }
 

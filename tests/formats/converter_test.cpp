@@ -7,7 +7,10 @@
 #include <filesystem>
 #include <sstream>
 
+#include "engine/engine.h"
+#include "records/formats.h"
 #include "records/kifu.h"
+#include "rules/sfen.h"
 #include "tests/test_files.h"
 
 namespace qz {
@@ -83,6 +86,30 @@ TEST(Converter, FailuresAreOneLineAndExitOne) {
     EXPECT_EQ(r.出力, "");
   }
   EXPECT_EQ(実行({"a"}).エラー.find("qzshogi-kifu: 使い方"), 0u);
+}
+
+// A position no game can reach: the engine, the converter and the window's
+// reading refuse it for the one reason the codec gives.
+TEST(UnreachableSfen, RefusedEverywhereForTheSameReason) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"4k4/9/9/9/9/9/9/9/K7K b - 1", "a side has more than one king"},
+      {"P3k4/9/9/9/9/9/9/9/4K4 b - 1", "a pawn on the last rank could never move"},
+  };
+  for (const auto& [sfen, reason] : cases) {
+    SFEN不備 why;
+    ASSERT_FALSE(SFEN読込(sfen, &why));
+    EXPECT_EQ(SFEN不備の英文(why), reason);
+    EngineState st;
+    std::ostringstream engine;
+    handleCommand(st, "position sfen " + sfen, engine);
+    EXPECT_EQ(engine.str(), "info string bad sfen: " + reason + "; the position is unchanged\n");
+    const std::string 文 = "1行目が読めません（" + SFEN不備の文(why) + "）。0手目まで読みました";
+    EXPECT_EQ(実行({"--final", "-"}, sfen).エラー, "qzshogi-kifu: 標準入力 の " + 文 + "\n");
+    const 窓の読込 w = 窓に読む(棋譜形式::不明, sfen, "クリップボード");
+    ASSERT_FALSE(w.知らせ.empty());
+    EXPECT_NE(w.知らせ[0].文言.find("（" + SFEN不備の文(why) + "）"), std::string::npos);
+    EXPECT_TRUE(w.対局.手.empty());
+  }
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include <random>
 #include <sstream>
 
-#include "engine/sfen.h"
 #include "fakes.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
