@@ -43,8 +43,9 @@ void Form1::com_ban() {
     終了(QZ_TR("あなた"));
     return;
   }
-  const 候補手& 手 = 結果.最善;
-  COMの手を指す(手.移動元X, 手.移動元Y, 手.移動先X, 手.移動先Y, 手.移動駒, 手.置く駒);
+  const qz::指し手& 手 = 結果.最善.手;
+  const 升 元 = 移動元の升(手);
+  COMの手を指す(元.x, 元.y, 手.先X, 手.先Y, 手.元駒, 手.先駒);
 }
 
 // Plays the chosen move, announces what it did to MAN's king and hands the

@@ -37,7 +37,7 @@ inline 局面 局面読込(std::string_view sfen) {
 
 // A candidate of the upper side in USI notation ("3c3d", "8b2h+", "P*5e").
 inline std::string USI(const 候補手& c) {
-  return USI表記(指し手{c.移動元X, c.移動元Y, c.移動先X, c.移動先Y, c.移動駒, c.置く駒});
+  return USI表記(c.手);
 }
 
 // A whole search with every evaluated version kept.
