@@ -315,19 +315,18 @@ class CSA読込 {
     }
     const bool 下 = s[0] == '+';
     if (下 != 組.局面.下の番) return 組.中止(行番号, "手番でない側の指し手です");
-    記録手 m;
     const int 駒 = CSA名の駒(s.substr(5, 2));
-    if (!升を読む(s.substr(1), m.元X, m.元Y) || !升を読む(s.substr(3), m.先X, m.先Y) ||
-        m.先X == 0 || 駒 == 0 || s.size() != 7)
+    int fx = 0, fy = 0, tx = 0, ty = 0;
+    if (!升を読む(s.substr(1), fx, fy) || !升を読む(s.substr(3), tx, ty) || tx == 0 || 駒 == 0 ||
+        s.size() != 7)
       return 組.中止(行番号, "指し手が読めません");
     const int 符号 = 下 ? -1 : 1;
-    m.元駒 = m.先駒 = 符号 * 駒;
-    if (!m.打つ()) {
-      // The piece is named as it stands after the move: a promotion names
-      // the promoted kind of the piece on the origin.
-      const int 元 = 組.局面.盤面[m.元X][m.元Y];
-      if (std::abs(元) + 1 == 駒 && 駒 != 成金) m.元駒 = 符号 * std::abs(元);
-    }
+    // The piece is named as it stands after the move: a promotion names
+    // the promoted kind of the piece on the origin.
+    const int 元 = fx == 0 ? 0 : std::abs(組.局面.盤面[fx][fy]);
+    const int 元駒 = 元 + 1 == 駒 && 駒 != 成金 ? 元 : 駒;
+    記録手 m{fx == 0 ? qz::指し手::打つ手(符号 * 駒, tx, ty)
+                     : qz::指し手{fx, fy, tx, ty, 符号 * 元駒, 符号 * 駒}};
     m.累計秒 = 下 ? 累計_下 : 累計_上;
     組.追加(m, 行番号);
   }

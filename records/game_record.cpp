@@ -175,17 +175,7 @@ bool 駒落ちか(const 記録局面& p) {
 }
 
 記録手 反転手(const 記録手& m) {
-  記録手 r = m;
-  if (!m.打つ()) {
-    r.元X = 10 - m.元X;
-    r.元Y = 10 - m.元Y;
-  }
-  r.先X = 10 - m.先X;
-  r.先Y = 10 - m.先Y;
-  r.元駒 = -m.元駒;
-  r.先駒 = -m.先駒;
-  r.取駒 = -m.取駒;
-  return r;
+  return {反転手(static_cast<const 指し手&>(m)), -m.取駒, m.消費秒, m.累計秒};
 }
 
 std::span<const std::string_view> 手合割名一覧() {
@@ -262,6 +252,13 @@ std::pair<int, int> 記録組立::直前の先() const {
 
 // --- The program's history ------------------------------------------------------
 
+指し手 手順の指し手(const 手順& h) {
+  if (h.元X != MAN持駒X && h.元X != COM持駒X) return {h.元X, h.元Y, h.先X, h.先Y, h.元駒, h.先駒};
+  指し手 m = 指し手::打つ手(h.元駒, h.先X, h.先Y);
+  m.先駒 = h.先駒;
+  return m;
+}
+
 履歴の対局 履歴から対局(const 局面& s, const 手順記録& 記録, bool 今MANの番, int 最後) {
   履歴の対局 r;
   r.開始.盤面 = s.盤面;
@@ -302,8 +299,7 @@ bool 標準の向きに反転するか(const 局面& 開始, bool MAN先) {
   組立.開始設定(反転 ? 反転局面(p) : p);
   for (std::size_t i = 0; i < 対局.手.size() && !組立.終了(); ++i) {
     const 手順& h = 対局.手[i];
-    const bool 打 = h.元X == MAN持駒X || h.元X == COM持駒X;
-    記録手 m{打 ? 0 : h.元X, 打 ? 0 : h.元Y, h.先X, h.先Y, h.元駒, h.先駒, h.取駒};
+    記録手 m{手順の指し手(h), h.取駒};
     const bool MAN = MAN駒(h.元駒);
     const double 前 = MAN ? h.前秒M : h.前秒C, 後 = MAN ? h.後秒M : h.後秒C;
     m.累計秒 = 秒(後);
@@ -337,14 +333,9 @@ bool 標準の向きに反転するか(const 局面& 開始, bool MAN先) {
     const 記録手 m = 記録.反転 ? 反転手(元) : 元;
     const bool MAN = m.元駒 < 0;
     手順 h;
-    if (m.打つ()) {
-      const 升 台 = 打ち元(m.元駒);
-      h.元X = 台.x;
-      h.元Y = 台.y;
-    } else {
-      h.元X = m.元X;
-      h.元Y = m.元Y;
-    }
+    const 升 台 = 移動元の升(m);
+    h.元X = 台.x;
+    h.元Y = 台.y;
     h.先X = m.先X;
     h.先Y = m.先Y;
     h.取駒 = m.取駒;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "records/history.h"
+#include "rules/move.h"
 #include "rules/position.h"
 
 namespace qz {
@@ -31,17 +32,12 @@ struct 記録局面 {
 // The initial position with the lower side to move.
 記録局面 平手局面();
 
-// One move. A drop has 元X = 0; 元駒 is then the dropped piece.
-struct 記録手 {
-  int 元X = 0, 元Y = 0;
-  int 先X = 0, 先Y = 0;
-  int 元駒 = 0;    // the mover's code before the move (its sign is the mover)
-  int 先駒 = 0;    // the code on the destination after it (promoted if it promoted)
+// One move of a record: the program's move and what the record keeps
+// beside it.
+struct 記録手 : 指し手 {
   int 取駒 = 0;    // what stood on the destination, filled in when the move is checked
   int 消費秒 = 0;  // the seconds the move took
   int 累計秒 = 0;  // the mover's seconds in all after the move
-  bool 打つ() const { return 元X == 0; }
-  bool 成る() const { return 先駒 != 元駒; }
   bool operator==(const 記録手&) const = default;
 };
 
@@ -141,6 +137,10 @@ class 記録組立 {
 };
 
 // --- The program's history ----------------------------------------------------------
+
+// A move of the history as the program's move: a drop by the stand it
+// names, the codes as recorded (a record checks them).
+指し手 手順の指し手(const 手順& h);
 
 // A game of the program: the position before move 1 and the moves.
 struct 履歴の対局 {

@@ -452,19 +452,16 @@ class KIF読込 {
       終わり = true;
       return;
     }
-    記録手 m;
-    if (!目的地(s, m)) return 組.中止(行番号, "指し手が読めません");
+    int fx = 0, fy = 0, tx = 0, ty = 0;
+    if (!目的地(s, tx, ty)) return 組.中止(行番号, "指し手が読めません");
     const int 種類 = 駒名を読む(s);
     if (種類 == 0) return 組.中止(行番号, "駒の名前が読めません");
-    const int 符号 = 組.局面.下の番 ? -1 : 1;
-    m.元駒 = m.先駒 = 符号 * 種類;
+    const int 駒 = 組.局面.下の番 ? -種類 : 種類;
     bool 打 = 取る(s, "打");
-    if (取る(s, "不成") || 取る(s, "生")) {
-    } else if (取る(s, "成")) {
-      m.先駒 = 成り駒(m.元駒);
-    }
-    if (!打) 打 = !元の升(s, m);
-    if (打) m.元X = m.元Y = 0;
+    const bool 成 = !(取る(s, "不成") || 取る(s, "生")) && 取る(s, "成");
+    if (!打) 打 = !元の升(s, fx, fy);
+    記録手 m{打 ? qz::指し手::打つ手(駒, tx, ty) : qz::指し手{fx, fy, tx, ty, 駒, 駒}};
+    if (成) m.先駒 = 成り駒(駒);
     s = 前後の空白除去(s);
     std::optional<int> 累計;
     時間を読む(s, m.消費秒, 累計);
@@ -474,28 +471,28 @@ class KIF読込 {
     組.追加(m, 行番号);
   }
 
-  bool 目的地(std::string_view& s, 記録手& m) {
+  bool 目的地(std::string_view& s, int& x, int& y) {
     if (取る(s, "同")) {
       取る(s, "　") || 取る(s, " ");
-      std::tie(m.先X, m.先Y) = 組.直前の先();
-      return m.先X != 0;
+      std::tie(x, y) = 組.直前の先();
+      return x != 0;
     }
     const int 筋 = 数字を読む(s), 段 = 数字を読む(s);
     if (筋 == 0 || 段 == 0) return false;
-    m.先X = 10 - 筋;
-    m.先Y = 段;
+    x = 10 - 筋;
+    y = 段;
     取る(s, "同") && (取る(s, "　") || 取る(s, " "));  // `２四同　歩`
     return true;
   }
 
   // The origin `(77)`; false when there is none.
-  static bool 元の升(std::string_view& s, 記録手& m) {
+  static bool 元の升(std::string_view& s, int& x, int& y) {
     std::string_view t = s;
     if (!取る(t, "(") || t.size() < 3 || t[0] < '1' || t[0] > '9' || t[1] < '1' || t[1] > '9' ||
         t[2] != ')')
       return false;
-    m.元X = 10 - (t[0] - '0');
-    m.元Y = t[1] - '0';
+    x = 10 - (t[0] - '0');
+    y = t[1] - '0';
     s = t.substr(3);
     return true;
   }

@@ -6,15 +6,6 @@
 #include "rules/sfen.h"
 
 namespace qz {
-namespace {
-
-// The record's move as the program's (a record's drop has 元X = 0).
-指し手 プログラムの手(const 記録手& m) {
-  if (m.打つ()) return 指し手::打つ手(m.元駒, m.先X, m.先Y);
-  return {m.元X, m.元Y, m.先X, m.先Y, m.元駒, m.先駒};
-}
-
-}  // namespace
 
 std::string SFEN文(const 記録局面& p, int 手数) {
   return SFEN書出(p.盤面, p.持駒_下, p.持駒_上, p.下の番, 手数);
@@ -23,7 +14,7 @@ std::string SFEN文(const 記録局面& p, int 手数) {
 std::string USI文書(const 対局記録& r) {
   std::string s = r.開始 == 平手局面() ? "position startpos" : "position sfen " + SFEN文(r.開始);
   if (!r.手.empty()) s += " moves";
-  for (const 記録手& m : r.手) s += " " + USI表記(プログラムの手(m));
+  for (const 記録手& m : r.手) s += " " + USI表記(m);
   if (r.結末 == 終局::投了) s += " resign";
   return s;
 }
@@ -68,14 +59,8 @@ bool 指し手を読む(std::string_view w, const 記録局面& p, 記録手& m)
   if (t.size() == 4 && t[1] == '*' && t[0] >= 'a' && t[0] <= 'z')
     t[0] = static_cast<char>(t[0] - 'a' + 'A');
   const auto u = USI指し手読込(t, p.盤面, p.下の番);
-  if (!u) return false;
-  m.元X = u->打つ() ? 0 : u->元X;
-  m.元Y = u->打つ() ? 0 : u->元Y;
-  m.先X = u->先X;
-  m.先Y = u->先Y;
-  m.元駒 = u->元駒;
-  m.先駒 = u->先駒;
-  return true;
+  if (u) m = {*u};
+  return u.has_value();
 }
 
 }  // namespace
