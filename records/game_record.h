@@ -69,6 +69,9 @@ struct 対局記録 {
   bool 反転 = false;
 };
 
+// A game whose last move took a king ended there, the mover having won.
+void 王取りで終局(対局記録& r);
+
 // What a reader gives back: the record up to the first line it could not
 // take, and that line's number and the reason (0 and "" when none).
 struct 記録読込結果 {

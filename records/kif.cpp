@@ -5,6 +5,7 @@
 #include <optional>
 #include <tuple>
 
+#include "records/record_reader.h"
 #include "records/record_text.h"
 #include "rules/sfen.h"
 
@@ -343,31 +344,12 @@ void 時間を読む(std::string_view s, int& 消費, std::optional<int>& 累計
   累計 = 秒数((時 * 60 + m) * 60 + 秒2);
 }
 
-class KIF読込 {
- public:
-  記録読込結果 読む(std::string_view 内容) {
-    const auto 行 = 行に分ける(内容);
-    for (std::size_t i = 0; i < 行.size() && !組.終了() && !終わり; ++i) {
-      行番号 = static_cast<int>(i + 1);
-      if (行[i].読めない) {
-        組.中止(行番号, "文字コードとして読めないバイトがあります");
-        break;
-      }
-      一行(前後の空白除去(行[i].文));
-    }
-    if (!開始済) 開始する();
-    組.結果.記録.結末 = 結末;
-    組.結果.記録.勝者 = 勝者;
-    const auto& 手 = 組.結果.記録.手;
-    if (!手.empty() && std::abs(手.back().取駒) == 王) {
-      組.結果.記録.結末 = 終局::王取り;
-      組.結果.記録.勝者 = 手.back().元駒 < 0 ? 1 : -1;
-    }
-    return std::move(組.結果);
-  }
+class KIF読込 : public 記録読込<KIF読込> {
+  friend class 記録読込<KIF読込>;
 
  private:
-  void 一行(std::string_view s) {
+  void 一行(std::string_view 行) {
+    const std::string_view s = 前後の空白除去(行);
     if (s == "#QZ:反転") 組.結果.記録.反転 = true;
     if (s.empty() || s[0] == '#' || s[0] == '*' || s[0] == '&') return;
     if (s.starts_with("変化")) {
@@ -390,6 +372,8 @@ class KIF読込 {
     組.中止(行番号, "指し手の行ではありません");
   }
 
+  void 終端() { 開始する(); }
+
   void 見出し(std::string_view s) {
     std::size_t p = s.find("：");
     std::size_t w = 3;
@@ -409,7 +393,6 @@ class KIF読込 {
 
   void 持駒(std::string_view 値, 持駒& h) {
     if (!持駒を読む(値, h)) 組.中止(行番号, "持駒が読めません");
-    盤図あり = true;
   }
 
   void 盤の段(std::string_view s) {
@@ -417,7 +400,6 @@ class KIF読込 {
     // A diagram replaces the handicap's board; the lower side moves first
     // unless a line after it says otherwise.
     if (段数 == 0) 開始局面.下の番 = true;
-    盤図あり = true;
     std::array<std::int16_t, 10> 段{};
     if (段数 >= 9 || !盤の段を読む(s, 段)) return 組.中止(行番号, "盤面図の段が読めません");
     ++段数;
@@ -446,9 +428,7 @@ class KIF読込 {
     取る(s, "▲") || 取る(s, "△") || 取る(s, "☗") || 取る(s, "☖");
     for (const 終局語& e : 終局語表) {
       if (!s.starts_with(e.語)) continue;
-      結末 = e.結末;
-      const int 手番側 = 組.局面.下の番 ? 1 : -1;
-      勝者 = e.手番側の勝ち * 手番側;
+      手番側で終局(e.結末, e.手番側の勝ち);
       終わり = true;
       return;
     }
@@ -497,14 +477,11 @@ class KIF読込 {
     return true;
   }
 
-  記録組立 組;
   記録局面 開始局面 = 平手局面();
-  bool 開始済 = false, 盤図あり = false, 終わり = false;
+  bool 開始済 = false;
   std::string 不明な手合割;
-  int 段数 = 0, 行番号 = 0;
+  int 段数 = 0;
   int 累計_下 = 0, 累計_上 = 0;
-  終局 結末 = 終局::なし;
-  int 勝者 = 0;
 };
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "records/usi.h"
 
-#include <cstdlib>
+#include <array>
+#include <vector>
 
+#include "records/record_reader.h"
 #include "records/record_text.h"
 #include "rules/sfen.h"
 
@@ -32,100 +34,96 @@ std::string 最終局面SFEN(const 対局記録& r) {
 
 namespace {
 
-struct 語 {
-  std::string_view 文;
-  int 行;
-};
+// The words of the whole text are read once every line is in (the words
+// point into the lines, which the reading keeps until 終端 returns): an SFEN
+// and its moves may be spread over several lines.
+class USI読込 : public 記録読込<USI読込> {
+  friend class 記録読込<USI読込>;
 
-std::vector<語> 語に分ける(const std::vector<文書行>& 行) {
-  std::vector<語> r;
-  for (std::size_t n = 0; n < 行.size(); ++n) {
-    const std::string_view s = 行[n].文;
+ private:
+  struct 語 {
+    std::string_view 文;
+    int 行;
+  };
+
+  void 一行(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
       while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
       const std::size_t 始 = i;
       while (i < s.size() && s[i] != ' ' && s[i] != '\t') ++i;
-      if (i > 始) r.push_back({s.substr(始, i - 始), static_cast<int>(n + 1)});
+      if (i > 始) 語列.push_back({s.substr(始, i - 始), 行番号});
     }
   }
-  return r;
-}
 
-// A USI move on p: "7g7f", "8h2b+", "P*5e" (a drop's letter in either
-// case); false when the text is none.
-bool 指し手を読む(std::string_view w, const 記録局面& p, 記録手& m) {
-  std::string t(w);
-  if (t.size() == 4 && t[1] == '*' && t[0] >= 'a' && t[0] <= 'z')
-    t[0] = static_cast<char>(t[0] - 'a' + 'A');
-  const auto u = USI指し手読込(t, p.盤面, p.下の番);
-  if (u) m = {*u};
-  return u.has_value();
-}
-
-}  // namespace
-
-記録読込結果 USI解読(std::string_view 内容) {
-  記録組立 組;
-  const auto 行 = 行に分ける(内容);
-  for (std::size_t i = 0; i < 行.size(); ++i)
-    if (行[i].読めない) {
-      組.中止(static_cast<int>(i + 1), "文字コードとして読めないバイトがあります");
-      return std::move(組.結果);
+  void 終端() {
+    if (組.終了() || !開始を読む()) return;
+    if (次("moves")) ++i;
+    for (; i < 語列.size() && !組.終了(); ++i) {
+      if (次("resign")) return 手番側で終局(終局::投了, -1);
+      指し手を読む(語列[i]);
     }
-  const std::vector<語> 語列 = 語に分ける(行);
-  std::size_t i = 0;
-  auto 次 = [&](std::string_view w) { return i < 語列.size() && 語列[i].文 == w; };
-  auto 行番号 = [&] { return i < 語列.size() ? 語列[i].行 : (語列.empty() ? 1 : 語列.back().行); };
-  if (次("position")) ++i;
-  記録局面 p;
-  if (次("startpos")) {
-    p = 平手局面();
-    ++i;
-  } else {
+  }
+
+  bool 次(std::string_view w) const { return i < 語列.size() && 語列[i].文 == w; }
+
+  // `[position] startpos` or `[position] [sfen] <board> <side> <hands> [<n>]`.
+  bool 開始を読む() {
+    if (次("position")) ++i;
+    if (次("startpos")) {
+      ++i;
+      組.開始設定(平手局面());
+      return true;
+    }
     if (次("sfen")) ++i;
     if (i + 3 > 語列.size()) {
-      組.中止(行番号(), SFEN不備の文({SFEN不備種類::欄の数}));
-      return std::move(組.結果);
+      const int 行 = i < 語列.size() ? 語列[i].行 : 語列.empty() ? 1 : 語列.back().行;
+      組.中止(行, SFEN不備の文({SFEN不備種類::欄の数}));
+      return false;
     }
     const std::string 欄 = std::string(語列[i].文) + ' ' + std::string(語列[i + 1].文) + ' ' +
                            std::string(語列[i + 2].文);
     SFEN不備 不備;
-    const auto q = SFEN読込(欄, &不備);
-    if (!q) {
+    const auto p = SFEN読込(欄, &不備);
+    if (!p) {
       組.中止(語列[i].行, SFEN不備の文(不備));
-      return std::move(組.結果);
+      return false;
     }
-    p.盤面 = q->盤面;
-    p.持駒_下 = q->持駒_MAN;
-    p.持駒_上 = q->持駒_COM;
-    p.下の番 = q->MAN手番;
     i += 3;
     std::string_view n = i < 語列.size() ? 語列[i].文 : "";
-    if (先頭の数(n) >= 0 && n.empty()) ++i;
+    if (先頭の数(n) >= 0 && n.empty()) ++i;  // the move number, not used
+    記録局面 開始;
+    開始.盤面 = p->盤面;
+    開始.持駒_下 = p->持駒_MAN;
+    開始.持駒_上 = p->持駒_COM;
+    開始.下の番 = p->MAN手番;
+    組.開始設定(開始);
+    return true;
   }
-  組.開始設定(p);
-  if (次("moves")) ++i;
-  for (; i < 語列.size() && !組.終了(); ++i) {
-    if (次("resign")) {
-      組.結果.記録.結末 = 終局::投了;
-      組.結果.記録.勝者 = 組.局面.下の番 ? -1 : 1;
-      break;
+
+  // A move, checked on the position reached; some writers put a drop's
+  // letter in lower case for the upper side.
+  void 指し手を読む(const 語& w) {
+    std::string_view t = w.文;
+    std::array<char, 4> 打ち{};
+    if (t.size() == 4 && t[1] == '*' && t[0] >= 'a' && t[0] <= 'z') {
+      t.copy(打ち.data(), 4);
+      打ち[0] = static_cast<char>(t[0] - 'a' + 'A');
+      t = {打ち.data(), 4};
     }
-    記録手 m;
-    if (!指し手を読む(語列[i].文, 組.局面, m)) {
-      組.中止(語列[i].行, "指し手「" + std::string(語列[i].文) + "」が読めません");
-      break;
-    }
-    if (!組.追加(m, 語列[i].行))
-      組.結果.不正理由 = std::string(語列[i].文) + "：" + 組.結果.不正理由;
+    const auto m = USI指し手読込(t, 組.局面.盤面, 組.局面.下の番);
+    if (!m) return 組.中止(w.行, "指し手「" + std::string(w.文) + "」が読めません");
+    if (!組.追加({*m}, w.行)) 組.結果.不正理由 = std::string(w.文) + "：" + 組.結果.不正理由;
   }
-  const auto& 手 = 組.結果.記録.手;
-  if (!手.empty() && std::abs(手.back().取駒) == 王) {
-    組.結果.記録.結末 = 終局::王取り;
-    組.結果.記録.勝者 = 手.back().元駒 < 0 ? 1 : -1;
-  }
-  return std::move(組.結果);
+
+  std::vector<語> 語列;
+  std::size_t i = 0;
+};
+
+}  // namespace
+
+記録読込結果 USI解読(std::string_view 内容) {
+  return USI読込{}.読む(内容);
 }
 
 }  // namespace qz
