@@ -269,14 +269,16 @@ std::string SFEN書出(const 盤配列& 盤面, const 持駒& 持駒_MAN, const 
     int 空き = 0;
     for (int x = 1; x <= 9; ++x) {
       const int c = 盤面[x][y];
-      if (!駒コード(c)) {
+      if (c == 0) {
         ++空き;
         continue;
       }
       if (空き > 0) s += static_cast<char>('0' + 空き);
       空き = 0;
       if (std::abs(c) % 10 == 1) s += '+';
-      s += c < 0 ? 駒文字(c) : 小文字に(駒文字(c));
+      // A code that is no piece (a broken record may leave one) is written as '?'.
+      const char l = 駒コード(c) ? 駒文字(c) : '?';
+      s += c < 0 ? l : 小文字に(l);
     }
     if (空き > 0) s += static_cast<char>('0' + 空き);
     if (y < 9) s += '/';
