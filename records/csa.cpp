@@ -288,7 +288,7 @@ class CSA読込 : public 記録読込<CSA読込> {
   void 開始する() {
     if (開始済) return;
     開始済 = true;
-    組.開始設定(開始局面);
+    組.開始設定(開始局面, 行番号);
   }
 
   void 指し手(std::string_view s) {

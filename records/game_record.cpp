@@ -7,6 +7,7 @@
 
 #include "records/stepping.h"
 #include "rules/rules.h"
+#include "rules/sfen.h"
 #include "rules/translatable.h"
 
 namespace qz {
@@ -228,9 +229,14 @@ bool 平手から除いた駒(const 記録局面& p, std::vector<std::pair<int, 
 
 // --- 記録組立 ---------------------------------------------------------------
 
-void 記録組立::開始設定(const 記録局面& p) {
+bool 記録組立::開始設定(const 記録局面& p, int 行) {
+  if (const SFEN不備 f = 局面の無理(p.盤面, p.持駒_下, p.持駒_上); f.種類 != SFEN不備種類::なし) {
+    中止(行, SFEN不備の文(f));
+    return false;
+  }
   局面 = p;
   結果.記録.開始 = p;
+  return true;
 }
 
 bool 記録組立::追加(記録手 m, int 行) {
@@ -302,7 +308,7 @@ bool 標準の向きに反転するか(const 局面& 開始, bool MAN先) {
   p.持駒_上 = 対局.開始.持駒_COM;
   p.下の番 = 対局.MAN先;
   記録組立 組立;
-  組立.開始設定(反転 ? 反転局面(p) : p);
+  組立.開始設定(反転 ? 反転局面(p) : p, 1);
   for (std::size_t i = 0; i < 対局.手.size() && !組立.終了(); ++i) {
     const 手順& h = 対局.手[i];
     記録手 m{手順の指し手(h), h.取駒};

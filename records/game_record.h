@@ -127,8 +127,9 @@ class 記録組立 {
   記録読込結果 結果;
   記録局面 局面 = 平手局面();
 
-  // Sets the start (before the first move).
-  void 開始設定(const 記録局面& p);
+  // Sets the start (before the first move), read by line 行; false (and
+  // reading ended) when no game could reach it.
+  bool 開始設定(const 記録局面& p, int 行);
   // Checks and makes the move read on line 行; false (and reading ended)
   // when it cannot be made.
   bool 追加(記録手 m, int 行);

@@ -72,8 +72,7 @@ class USI読込 : public 記録読込<USI読込> {
     if (次("position")) ++i;
     if (次("startpos")) {
       ++i;
-      組.開始設定(平手局面());
-      return true;
+      return 組.開始設定(平手局面(), 語列[i - 1].行);
     }
     if (次("sfen")) ++i;
     if (i + 3 > 語列.size()) {
@@ -81,12 +80,13 @@ class USI読込 : public 記録読込<USI読込> {
       組.中止(行, SFEN不備の文({SFEN不備種類::欄の数}));
       return false;
     }
+    const int 盤の行 = 語列[i].行;
     const std::string 欄 = std::string(語列[i].文) + ' ' + std::string(語列[i + 1].文) + ' ' +
                            std::string(語列[i + 2].文);
     SFEN不備 不備;
     const auto p = SFEN読込(欄, &不備);
     if (!p) {
-      組.中止(語列[i].行, SFEN不備の文(不備));
+      組.中止(盤の行, SFEN不備の文(不備));
       return false;
     }
     i += 3;
@@ -97,8 +97,7 @@ class USI読込 : public 記録読込<USI読込> {
     開始.持駒_下 = p->持駒_MAN;
     開始.持駒_上 = p->持駒_COM;
     開始.下の番 = p->MAN手番;
-    組.開始設定(開始);
-    return true;
+    return 組.開始設定(開始, 盤の行);
   }
 
   // A move, checked on the position reached; some writers put a drop's

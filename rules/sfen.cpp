@@ -125,33 +125,6 @@ SFEN不備 手数を読む(std::string_view n, int& 手数) {
   return {};
 }
 
-// Why no game could reach this position (なし when one could): an
-// unpromoted pawn, lance or knight where it could never move again, two
-// kings of one side, or more pieces of a kind than a set has.
-SFEN不備 局面の無理(const SFEN局面& p) {
-  using enum SFEN不備種類;
-  std::array<int, 9> 枚数{};
-  std::array<int, 2> 王の数{};
-  for (int x = 1; x <= 9; ++x) {
-    for (int y = 1; y <= 9; ++y) {
-      const int c = p.盤面[x][y];
-      if (c == 0) continue;
-      ++枚数[文字番号(c)];
-      if (std::abs(c) == 王) ++王の数[c < 0 ? 0 : 1];
-      // The lower side moves towards rank a (y = 1), the upper side towards rank i.
-      const int 奥行 = c < 0 ? y - 1 : 9 - y;  // ranks left in front of the piece
-      const int a = std::abs(c);
-      if (((a == 歩 || a == 香) && 奥行 == 0) || (a == 桂 && 奥行 < 2))
-        return 誤り(動けない駒, 0, '\0', a);
-    }
-  }
-  for (int k = 1; k <= 持駒種類数; ++k) 枚数[k] += p.持駒_MAN.枚数[k] + p.持駒_COM.枚数[k];
-  if (王の数[0] > 1 || 王の数[1] > 1) return 誤り(王が二枚);
-  for (int k = 1; k <= 王の番号; ++k)
-    if (枚数[k] > 一組の枚数[k]) return 誤り(一組より多い, 0, '\0', 番号の駒[k]);
-  return {};
-}
-
 SFEN不備 SFENを読む(std::string_view text, SFEN局面& p) {
   using enum SFEN不備種類;
   const auto f = 語に分ける(text);
@@ -162,7 +135,7 @@ SFEN不備 SFENを読む(std::string_view text, SFEN局面& p) {
   if (SFEN不備 e = 持駒を読む(f[2], p.持駒_MAN, p.持駒_COM); e.種類 != なし) return e;
   if (f.size() == 4)
     if (SFEN不備 e = 手数を読む(f[3], p.手数); e.種類 != なし) return e;
-  return 局面の無理(p);
+  return 局面の無理(p.盤面, p.持駒_MAN, p.持駒_COM);
 }
 
 // The reason in the record readers' words and in the engine protocol's.
@@ -242,6 +215,32 @@ std::string SFEN不備の文(const SFEN不備& f) {
 
 std::string SFEN不備の英文(const SFEN不備& f) {
   return 理由(f).second;
+}
+
+// An unpromoted pawn, lance or knight where it could never move again, two
+// kings of one side, or more pieces of a kind than a set has.
+SFEN不備 局面の無理(const 盤配列& 盤面, const 持駒& 持駒_MAN, const 持駒& 持駒_COM) {
+  using enum SFEN不備種類;
+  std::array<int, 9> 枚数{};
+  std::array<int, 2> 王の数{};
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) {
+      const int c = 盤面[x][y];
+      if (c == 0) continue;
+      ++枚数[文字番号(c)];
+      if (std::abs(c) == 王) ++王の数[c < 0 ? 0 : 1];
+      // The lower side moves towards rank a (y = 1), the upper side towards rank i.
+      const int 奥行 = c < 0 ? y - 1 : 9 - y;  // ranks left in front of the piece
+      const int a = std::abs(c);
+      if (((a == 歩 || a == 香) && 奥行 == 0) || (a == 桂 && 奥行 < 2))
+        return 誤り(動けない駒, 0, '\0', a);
+    }
+  }
+  for (int k = 1; k <= 持駒種類数; ++k) 枚数[k] += 持駒_MAN.枚数[k] + 持駒_COM.枚数[k];
+  if (王の数[0] > 1 || 王の数[1] > 1) return 誤り(王が二枚);
+  for (int k = 1; k <= 王の番号; ++k)
+    if (枚数[k] > 一組の枚数[k]) return 誤り(一組より多い, 0, '\0', 番号の駒[k]);
+  return {};
 }
 
 void 局面に置く(const SFEN局面& p, 局面& s) {

@@ -68,6 +68,10 @@ std::string SFEN不備の英文(const SFEN不備& f);
 // or knight where it could never move again.
 std::optional<SFEN局面> SFEN読込(std::string_view text, SFEN不備* 不備 = nullptr);
 
+// Why no game could reach the position (なし when one could): the same
+// check as SFEN読込's, for a position read in another way.
+SFEN不備 局面の無理(const 盤配列& 盤面, const 持駒& 持駒_MAN, const 持駒& 持駒_COM);
+
 // Puts the board and hands of an SFEN on s; its tables, its sides' values
 // and the rest are left as they were.
 void 局面に置く(const SFEN局面& p, 局面& s);

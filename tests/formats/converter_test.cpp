@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 #include <sstream>
 
@@ -89,13 +90,14 @@ TEST(Converter, FailuresAreOneLineAndExitOne) {
 }
 
 // A position no game can reach: the engine, the converter and the window's
-// reading refuse it for the one reason the codec gives.
+// reading refuse it for the one reason the codec gives, and so does another
+// format's reader for the same fault (here on the initial position).
 TEST(UnreachableSfen, RefusedEverywhereForTheSameReason) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"4k4/9/9/9/9/9/9/9/K7K b - 1", "a side has more than one king"},
-      {"P3k4/9/9/9/9/9/9/9/4K4 b - 1", "a pawn on the last rank could never move"},
+  const std::array<std::string, 3> cases[] = {
+      {"4k4/9/9/9/9/9/9/9/K7K b - 1", "a side has more than one king", "P+11OU\n+\n"},
+      {"P3k4/9/9/9/9/9/9/9/4K4 b - 1", "a pawn on the last rank could never move", "P+91FU\n+\n"},
   };
-  for (const auto& [sfen, reason] : cases) {
+  for (const auto& [sfen, reason, csa] : cases) {
     SFEN不備 why;
     ASSERT_FALSE(SFEN読込(sfen, &why));
     EXPECT_EQ(SFEN不備の英文(why), reason);
@@ -109,6 +111,7 @@ TEST(UnreachableSfen, RefusedEverywhereForTheSameReason) {
     ASSERT_FALSE(w.知らせ.empty());
     EXPECT_NE(w.知らせ[0].文言.find("（" + SFEN不備の文(why) + "）"), std::string::npos);
     EXPECT_TRUE(w.対局.手.empty());
+    EXPECT_EQ(棋譜を読む(棋譜形式::CSA, csa).不正理由, SFEN不備の文(why));
   }
 }
 

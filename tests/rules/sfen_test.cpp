@@ -7,19 +7,9 @@
 namespace qz {
 namespace {
 
-TEST(Sfen, StartPositionIsTheProgramsInitialPosition) {
-  const auto p = SFEN読込(開始SFEN);
-  ASSERT_TRUE(p);
-  局面 s;
-  初期配置(s);
-  EXPECT_EQ(p->盤面, s.盤面);
-  EXPECT_TRUE(p->MAN手番);
-  EXPECT_EQ(p->手数, 1);
-  EXPECT_EQ(SFEN書出(p->盤面, p->持駒_MAN, p->持駒_COM, true, 1), 開始SFEN);
-}
-
 TEST(Sfen, RoundTripsPromotedPiecesHandsAndSides) {
   const std::string texts[] = {
+      std::string(開始SFEN),
       "l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40",
       "+p+l+n+s+b+r3/9/9/9/4k4/9/9/9/+P+L+N+S+B+R2K b 4G2S2N2L16P 1",
       "9/9/9/9/9/9/9/9/9 b - 7",
@@ -29,7 +19,10 @@ TEST(Sfen, RoundTripsPromotedPiecesHandsAndSides) {
     ASSERT_TRUE(p) << t;
     EXPECT_EQ(SFEN書出(p->盤面, p->持駒_MAN, p->持駒_COM, p->MAN手番, p->手数), t);
   }
-  const auto p = SFEN読込(texts[0]);
+  局面 s;
+  初期配置(s);
+  EXPECT_EQ(SFEN読込(開始SFEN)->盤面, s.盤面);  // the program's initial position
+  const auto p = SFEN読込(texts[1]);
   EXPECT_EQ(p->盤面[6][2], -成飛);  // "+R" after five empty squares: file 4, rank b
   EXPECT_EQ(p->盤面[8][2], 王);
   EXPECT_EQ(p->盤面[2][8], 成角);
