@@ -4,10 +4,6 @@
 
 namespace qz {
 
-bool utf8として正しい(std::string_view 内容) {
-  return コードポイントからutf8(utf8からコードポイント(内容)) == 内容;
-}
-
 std::vector<文書行> 行に分ける(std::string_view 内容) {
   内容 = 内容.substr(0, 内容.find('\x1a'));
   const bool bom = 内容.starts_with("\xEF\xBB\xBF");
