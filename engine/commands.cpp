@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "engine/engine.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
@@ -31,23 +31,22 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
 
 // Turns checked move text into the program's move, or nothing if illegal.
 std::optional<指し手> 指し手にする(const 局面& s, bool MAN手番, std::string_view text) {
-  const auto u = USI指し手読込(text);
-  if (!u) return std::nullopt;
-  if (u->打つ) {
+  const auto m = USI指し手読込(text, s.盤面, MAN手番);
+  if (!m) return std::nullopt;
+  const 升 元 = 移動元の升(*m);
+  if (m->打つ()) {
     const 持駒& 手駒 = MAN手番 ? s.持駒_MAN : s.持駒_COM;
-    if (手駒.枚数[u->持駒番号] <= 0) return std::nullopt;
-    const int c = 持駒番号の駒[u->持駒番号];
-    const 指し手 m = 指し手::打つ手(MAN手番 ? -c : c, u->先X, u->先Y);
-    if (移動チェック(s, m.元X, m.元Y, m.先X, m.先Y, m.元駒) == いいえ) return std::nullopt;
+    if (手駒.枚数[持駒番号(m->元駒)] <= 0) return std::nullopt;  // slot 0 (a king) is always empty
+    if (移動チェック(s, 元.x, 元.y, m->先X, m->先Y, m->元駒) == いいえ) return std::nullopt;
     return m;
   }
-  const int c = s.盤面[u->元X][u->元Y];
+  const int c = m->元駒;
   if (MAN手番 ? !MAN駒(c) : !COM駒(c)) return std::nullopt;
-  if (移動チェック(s, u->元X, u->元Y, u->先X, u->先Y, c) == いいえ) return std::nullopt;
+  if (移動チェック(s, 元.x, 元.y, m->先X, m->先Y, c) == いいえ) return std::nullopt;
   const bool 可 =
-      u->成 ? 調査_駒成(u->元X, u->元Y, u->先X, u->先Y, c) != 0 : 移動後チェック(u->先Y, c) == はい;
+      m->成る() ? 調査_駒成(元.x, 元.y, m->先X, m->先Y, c) != 0 : 移動後チェック(m->先Y, c) == はい;
   if (!可) return std::nullopt;
-  return 指し手::盤上の手(u->元X, u->元Y, u->先X, u->先Y, c, u->成);
+  return m;
 }
 
 void 表を書く(std::ostream& out, std::string_view 名, const 盤配列& a) {
@@ -59,13 +58,7 @@ void 表を書く(std::ostream& out, std::string_view 名, const 盤配列& a) {
 }
 
 std::string 手駒の文字(const 持駒& h, bool 上) {
-  std::string s;
-  for (int k = 持駒種類数; k >= 1; --k) {
-    if (h.枚数[k] <= 0) continue;
-    if (h.枚数[k] > 1) s += std::to_string(h.枚数[k]);
-    const char l = 駒文字(持駒番号の駒[k]);
-    s += 上 ? l : static_cast<char>(l - 'A' + 'a');
-  }
+  const std::string s = 持駒のSFEN(h, 上);
   return s.empty() ? "-" : s;
 }
 
@@ -154,18 +147,18 @@ void commandPosition(EngineState& st, const CommandLine& c, std::ostream& out) {
   const auto& w = c.words;
   std::size_t i = 2;
   std::optional<SFEN局面> p;
-  std::string 理由;
+  SFEN不備 不備;
   if (w.size() >= 2 && w[1] == "startpos") {
-    p = SFEN読込(開始SFEN, 理由);
+    p = SFEN読込(開始SFEN);
   } else if (w.size() >= 2 && w[1] == "sfen") {
     while (i < w.size() && w[i] != "moves") ++i;
     const std::string_view 先頭 = w.size() > 2 ? w[2] : std::string_view{};
     const char* 末尾 = i < w.size() ? w[i].data() : c.text.data() + c.text.size();
     const std::string_view fields =
         先頭.empty() ? std::string_view{} : std::string_view(先頭.data(), 末尾 - 先頭.data());
-    p = SFEN読込(fields, 理由);
+    p = SFEN読込(fields, &不備);
     if (!p) {
-      out << "info string bad sfen: " << printable(理由) << "; the position is unchanged\n";
+      out << "info string bad sfen: " << printable(SFEN不備の英文(不備)) << "; the position is unchanged\n";
       return;
     }
   } else {

@@ -6,29 +6,15 @@
 
 #include "computer/search.h"
 #include "engine/engine.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
 
-// A candidate of the search as a move of the side to move: squares turned
-// back half a turn and codes given back to the lower side when reversed.
+// A candidate of the search as a move of the side to move: turned back
+// half a turn with the sides exchanged when the board was reversed.
 指し手 元の向き(const 候補手& c, bool reversed) {
-  指し手 m{c.移動元X, c.移動元Y, c.移動先X, c.移動先Y, c.移動駒, c.置く駒};
-  if (!reversed) return m;
-  if (c.移動元X == COM持駒X) {
-    const 升 元 = 打ち元(-c.移動駒);
-    m.元X = 元.x;
-    m.元Y = 元.y;
-  } else {
-    m.元X = 10 - c.移動元X;
-    m.元Y = 10 - c.移動元Y;
-  }
-  m.先X = 10 - c.移動先X;
-  m.先Y = 10 - c.移動先Y;
-  m.元駒 = -c.移動駒;
-  m.先駒 = -c.置く駒;
-  return m;
+  return reversed ? 反転手(c.手) : c.手;
 }
 
 // Searches for the side to move, bringing the map of the searched position up

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "engine/engine.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {

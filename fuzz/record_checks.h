@@ -19,9 +19,7 @@ inline bool SameMoves(const 対局記録& a, const 対局記録& b) {
   if (a.手.size() != b.手.size() || !(a.開始 == b.開始)) return false;
   for (std::size_t i = 0; i < a.手.size(); ++i) {
     const 記録手 &x = a.手[i], &y = b.手[i];
-    if (x.元X != y.元X || x.元Y != y.元Y || x.先X != y.先X || x.先Y != y.先Y || x.元駒 != y.元駒 ||
-        x.先駒 != y.先駒 || x.取駒 != y.取駒)
-      return false;
+    if (!(static_cast<const 指し手&>(x) == y) || x.取駒 != y.取駒) return false;
   }
   return true;
 }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "computer/search_board.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 #include "sample_positions.h"
 
 namespace qz {
@@ -18,9 +18,9 @@ struct 盤と手番 {
 };
 
 盤と手番 読む(std::string_view sfen) {
-  std::string why;
-  const auto p = SFEN読込(sfen, why);
-  EXPECT_TRUE(p) << why;
+  SFEN不備 why;
+  const auto p = SFEN読込(sfen, &why);
+  EXPECT_TRUE(p) << SFEN不備の英文(why);
   局面 s;
   局面に置く(*p, s);
   勢力調査(s);

@@ -28,17 +28,7 @@ std::optional<指し手> 最善手(局面& s, bool MAN番, COM記憶& 記憶, in
   const 探索結果 r = COM探索(s, 記憶, レベル);
   if (MAN番) 局面反転(s);
   if (!r.指し手あり) return std::nullopt;
-  const 候補手& c = r.最善;
-  指し手 m{c.移動元X, c.移動元Y, c.移動先X, c.移動先Y, c.移動駒, c.置く駒};
-  if (!MAN番) return m;
-  const 升 元 = c.移動元X == COM持駒X ? 打ち元(-c.移動駒) : 升{10 - c.移動元X, 10 - c.移動元Y};
-  m.元X = 元.x;
-  m.元Y = 元.y;
-  m.先X = 10 - c.移動先X;
-  m.先Y = 10 - c.移動先Y;
-  m.元駒 = -c.移動駒;
-  m.先駒 = -c.置く駒;
-  return m;
+  return MAN番 ? 反転手(r.最善.手) : r.最善.手;
 }
 
 struct 自己対局 {

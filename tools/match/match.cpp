@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
@@ -131,8 +131,8 @@ int 対局(const 設定& 先, const 設定& 後, const std::string& 序盤, int 
     const std::string m = (先番 ? p0 : p1).選ぶ(moves);
     最新化(審判);
     if (m == "resign") return 先番 ? 0 : 1;  // no legal move: the side to move has lost
-    const auto u = USI指し手読込(m);
-    const bool 王取り = u && !u->打つ && std::abs(審判.現局面.盤面[u->先X][u->先Y]) == 王;
+    const auto u = USI指し手読込(m, 審判.現局面.盤面, 審判.MAN手番);
+    const bool 王取り = u && !u->打つ() && std::abs(審判.現局面.盤面[u->先X][u->先Y]) == 王;
     if (!applyMoveText(審判, m)) {
       std::cerr << "illegal move " << m << " after" << moves << '\n';
       return 先番 ? 0 : 1;
