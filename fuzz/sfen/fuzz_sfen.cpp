@@ -57,21 +57,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                 again->手数) == written);
 
   qz::EngineState st;
-  qz::局面に置く(*p, st.現局面);
-  st.MAN手番 = p->MAN手番;
-  auto before = Counts(st.現局面);
+  st.対局値.局面から始める(p->盤面, p->持駒_MAN, p->持駒_COM, p->MAN手番, p->手数 - 1);
+  auto before = Counts(st.現局面());
   std::string_view rest = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
   while (!rest.empty()) {
     const std::size_t gap = rest.find_first_of(" \n");
     const std::string_view word = rest.substr(0, gap);
     rest = gap == std::string_view::npos ? std::string_view{} : rest.substr(gap + 1);
-    const bool over = st.現局面.勝者 != 0;
-    const auto read = qz::USI指し手読込(word, st.現局面.盤面, st.MAN手番);
+    const bool over = st.現局面().勝者 != 0;
+    const auto read = qz::USI指し手読込(word, st.現局面().盤面, st.MAN手番());
     const bool made = qz::applyMoveText(st, word);
     Require(!(made && over));
     Require(!made || (read && qz::USI表記(*read) == word));
-    const auto after = Counts(st.現局面);
-    if (made && st.現局面.勝者 != 0 && !over) before[0]--;  // the king just taken
+    const auto after = Counts(st.現局面());
+    if (made && st.現局面().勝者 != 0 && !over) before[0]--;  // the king just taken
     Require(after == before);
   }
   return 0;
