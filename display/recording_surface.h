@@ -28,9 +28,8 @@ class RecordingSurface : public Surface {
   void box(int colour, double x1, double y1, double x2, double y2) override {
     ops.push_back({Kind::Box, Picture::KARA_MASU, x1, y1, x2, y2, colour, {}, 0, false});
   }
-  void text(double x, double y, std::string_view s, int colour, int points, bool bold) override {
-    ops.push_back(
-        {Kind::Text, Picture::KARA_MASU, x, y, 0, 0, colour, std::string(s), points, bold});
+  void text(double x, double y, const 文面& s, int colour, int points, bool bold) override {
+    ops.push_back({Kind::Text, Picture::KARA_MASU, x, y, 0, 0, colour, s.日本語(), points, bold});
   }
   void refresh() override {
     Op op;

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "rules/message.h"
+
 namespace qz {
 
 // The standard 16-colour palette as 0xRRGGBB, indexed by colour number.
@@ -94,8 +96,9 @@ class Surface {
   virtual void picture(Picture p, double x, double y) = 0;
   // Draws the unfilled box with corners (x1, y1) and (x2, y2), both edges included.
   virtual void box(int colour, double x1, double y1, double x2, double y2) = 0;
-  // Prints UTF-8 text with its top-left corner at (x, y) on a transparent background.
-  virtual void text(double x, double y, std::string_view s, int colour, int points, bool bold) = 0;
+  // Prints a text with its top-left corner at (x, y) on a transparent
+  // background, in the window's language.
+  virtual void text(double x, double y, const 文面& s, int colour, int points, bool bold) = 0;
   // Makes everything drawn so far visible at once.
   virtual void refresh() = 0;
 };

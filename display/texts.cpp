@@ -5,7 +5,7 @@
 #include <string>
 
 #include "display/screen.h"
-#include "rules/translatable.h"
+#include "rules/message.h"
 
 namespace qz {
 namespace {

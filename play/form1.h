@@ -22,7 +22,7 @@
 #include "game/session.h"
 #include "play/platform.h"
 #include "records/formats.h"
-#include "rules/translatable.h"
+#include "rules/message.h"
 
 namespace qz {
 

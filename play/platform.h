@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "rules/message.h"
+
 #include "display/surface.h"
 
 namespace qz {
@@ -61,8 +63,7 @@ enum class Answer { OK, Yes, No };
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;
-  virtual Answer ask(const std::string& prompt, const std::string& title, Buttons buttons,
-                     Icon icon) = 0;
+  virtual Answer ask(const 文面& prompt, const 文面& title, Buttons buttons, Icon icon) = 0;
 };
 
 // The sound layer: the procedures of Module1 and the library's play

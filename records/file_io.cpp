@@ -8,7 +8,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "rules/translatable.h"
+#include "rules/message.h"
 
 namespace qz {
 

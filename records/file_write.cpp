@@ -14,7 +14,7 @@
 #include <system_error>
 
 #include "records/file_io.h"
-#include "rules/translatable.h"
+#include "rules/message.h"
 
 namespace qz {
 namespace {

@@ -8,7 +8,7 @@
 #include "records/stepping.h"
 #include "rules/rules.h"
 #include "rules/sfen.h"
-#include "rules/translatable.h"
+#include "rules/message.h"
 
 namespace qz {
 namespace {

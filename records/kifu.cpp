@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "records/sjis.h"
-#include "rules/translatable.h"
+#include "rules/message.h"
 
 namespace qz {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "records/file_io.h"
 #include "records/file_write.h"
-#include "rules/translatable.h"
+#include "rules/message.h"
 
 namespace qz {
 namespace {

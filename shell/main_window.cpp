@@ -22,7 +22,7 @@ namespace {
 constexpr double twipsPerPixel = 15.0;
 
 // The window's own line breaks are carriage returns; a label wants "\n".
-QString boxText(const std::string& s) {
+QString boxText(const 文面& s) {
   QString t = shown(s);
   t.replace("\r\n", "\n");
   t.replace('\r', '\n');
@@ -259,7 +259,7 @@ void MainWindow::setItemChecked(MenuItem item, bool on) {
   a->setChecked(on);
 }
 
-Answer MainWindow::ask(const std::string& prompt, const std::string& title, Buttons buttons,
+Answer MainWindow::ask(const 文面& prompt, const 文面& title, Buttons buttons,
                        Icon icon) {
   QMessageBox box(this);
   box.setWindowTitle(shown(title));

@@ -95,7 +95,7 @@ class MainWindow : public QMainWindow,
   bool itemChecked(MenuItem item) const override;
   void setItemChecked(MenuItem item, bool on) override;
   // MessageBoxes
-  Answer ask(const std::string& prompt, const std::string& title, Buttons buttons,
+  Answer ask(const 文面& prompt, const 文面& title, Buttons buttons,
              Icon icon) override;
   // Window
   void setBackColour(int paletteIndex) override;

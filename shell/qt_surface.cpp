@@ -231,7 +231,7 @@ void QtSurface::box(int colour, double x1, double y1, double x2, double y2) {
   changed(covered);
 }
 
-void QtSurface::text(double x, double y, std::string_view s, int colour, int points, bool bold) {
+void QtSurface::text(double x, double y, const 文面& s, int colour, int points, bool bold) {
   QPainter& g = painter();
   const QFont font = minchoFont(points, bold);
   g.setFont(font);
@@ -241,8 +241,7 @@ void QtSurface::text(double x, double y, std::string_view s, int colour, int poi
   const QPointF at(snap(x), snap(y));
   g.drawText(QPointF(at.x(), at.y() + m.ascent()), str);
   const QRectF covered(at, QSizeF(m.horizontalAdvance(str) + 2, m.height() + 2));
-  record({Operation::Kind::Text, Picture{}, colour, points, bold, x, y, 0, 0, std::string(s),
-          covered});
+  record({Operation::Kind::Text, Picture{}, colour, points, bold, x, y, 0, 0, s, covered});
   changed(covered);
 }
 

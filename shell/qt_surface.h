@@ -25,7 +25,7 @@ class QtSurface : public Surface {
 
   void picture(Picture p, double x, double y) override;
   void box(int colour, double x1, double y1, double x2, double y2) override;
-  void text(double x, double y, std::string_view s, int colour, int points, bool bold) override;
+  void text(double x, double y, const 文面& s, int colour, int points, bool bold) override;
   void refresh() override;
 
   // The canvas with everything drawn so far (device pixels, ratio set).
@@ -61,7 +61,7 @@ class QtSurface : public Surface {
     int colour, points;
     bool bold;
     double x1, y1, x2, y2;
-    std::string text;
+    文面 text;
     QRectF covered;
   };
   void record(Operation op);

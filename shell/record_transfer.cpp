@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 
-#include "rules/translatable.h"
+#include "rules/message.h"
 #include "shell/main_window.h"
 #include "shell/translation.h"
 

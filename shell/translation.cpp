@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QTranslator>
 #include <algorithm>
 #include <memory>
@@ -17,90 +16,28 @@
 namespace qz {
 namespace {
 
-// The marked templates (texts with %1, %2 ...), collected from the
-// translation source when the program is built.
-const char* const templateTexts[] = {
-#include "translation_templates.inc"
-    nullptr};
-
 Language language = Language::Japanese;
 std::unique_ptr<QTranslator> translator;
 
-struct Template {
-  QString text;
-  QRegularExpression pattern;  // the Japanese text with a group for each %N
-  std::vector<int> groups;     // the %N of each capture group, in order
-};
-
-// A template as a pattern: the first %N becomes a group, a repeated %N must
-// match the same text again.
-Template compile(const QString& text) {
-  Template t{text, {}, {}};
-  QString pattern = "^";
-  static const QRegularExpression place("%([1-9])");
-  qsizetype at = 0;
-  for (auto it = place.globalMatch(text); it.hasNext();) {
-    const auto m = it.next();
-    pattern += QRegularExpression::escape(text.mid(at, m.capturedStart() - at));
-    const int n = m.captured(1).toInt();
-    const auto seen = std::find(t.groups.begin(), t.groups.end(), n);
-    if (seen == t.groups.end()) {
-      t.groups.push_back(n);
-      pattern += "(.+)";
-    } else {
-      pattern += QString("\\%1").arg(seen - t.groups.begin() + 1);
-    }
-    at = m.capturedEnd();
-  }
-  pattern += QRegularExpression::escape(text.mid(at)) + "$";
-  t.pattern.setPattern(pattern);
-  t.pattern.setPatternOptions(QRegularExpression::DotMatchesEverythingOption);
-  return t;
+QString lookUp(const std::string& id, const std::string& japanese) {
+  const QString out = qtTrId(id.c_str());
+  return out == QString::fromUtf8(id) ? QString::fromUtf8(japanese) : out;
 }
 
-const std::vector<Template>& templates() {
-  static const std::vector<Template> all = [] {
-    std::vector<Template> v;
-    for (const char* const* t = templateTexts; *t != nullptr; ++t)
-      v.push_back(compile(QString::fromUtf8(*t)));
-    // The template with the most fixed text is tried first, so that a text
-    // made from a longer template is not taken for a shorter one's.
-    std::stable_sort(v.begin(), v.end(), [](const Template& a, const Template& b) {
-      return a.text.size() - qsizetype(a.groups.size()) * 2 >
-             b.text.size() - qsizetype(b.groups.size()) * 2;
-    });
-    return v;
-  }();
-  return all;
-}
-
-bool lookUp(const QString& text, QString& out) {
-  const QByteArray id = text.toUtf8();
-  out = qtTrId(id.constData());
-  return out != text || text.isEmpty();
-}
-
-QString translated(const QString& text) {
+// Fills %1 .. %9 of a template in one pass, so that a value's own % signs stay.
+QString filled(const QString& t, const std::vector<QString>& values) {
   QString out;
-  if (lookUp(text, out)) return out;
-  for (const Template& t : templates()) {
-    const auto m = t.pattern.match(text);
-    if (!m.hasMatch() || !lookUp(t.text, out)) continue;
-    for (std::size_t g = 0; g < t.groups.size(); ++g)
-      out.replace(QString("%%1").arg(t.groups[g]), translated(m.captured(int(g) + 1)));
-    return out;
+  for (qsizetype i = 0; i < t.size(); ++i) {
+    const QChar c = i + 1 < t.size() ? t[i + 1] : QChar();
+    const int n = c.digitValue();
+    if (t[i] == '%' && n >= 1 && n <= 9 && std::size_t(n) <= values.size()) {
+      out += values[std::size_t(n - 1)];
+      ++i;
+    } else {
+      out += t[i];
+    }
   }
-  // A text of several lines: each line on its own.
-  static const QRegularExpression breaks("[\r\n]+");
-  if (!text.contains(breaks)) return text;
-  QString joined;
-  qsizetype at = 0;
-  for (auto it = breaks.globalMatch(text); it.hasNext();) {
-    const auto m = it.next();
-    joined += translated(text.mid(at, m.capturedStart() - at)) + m.captured();
-    at = m.capturedEnd();
-  }
-  return joined + translated(text.mid(at));
+  return out;
 }
 
 }  // namespace
@@ -150,9 +87,13 @@ Language currentLanguage() {
   return language;
 }
 
-QString shown(std::string_view japanese) {
-  const QString text = QString::fromUtf8(japanese.data(), qsizetype(japanese.size()));
-  return language == Language::Japanese ? text : translated(text);
+QString shown(const 文面& m) {
+  const bool english = language != Language::Japanese;
+  const QString t = english && m.訳す ? lookUp(m.訳語鍵(), m.型) : QString::fromUtf8(m.型);
+  if (m.値.empty()) return t;
+  std::vector<QString> values;
+  for (const 文面& v : m.値) values.push_back(shown(v));
+  return filled(t, values);
 }
 
 }  // namespace qz

@@ -1,12 +1,14 @@
 // The window's language. Every text the window shows goes through shown():
-// in Japanese it is the text itself; in English it is looked up in the
-// translation (qzshogi_en.qm), whole, then as a marked template with its
-// parts, then line by line. A text with no translation shows as it is.
+// in Japanese it is the text itself; in English its template is looked up
+// in the translation (qzshogi_en.qm) and filled with its values, each
+// shown the same way. A text with no translation shows as it is.
 #pragma once
 
 #include <QString>
 #include <string>
 #include <string_view>
+
+#include "rules/message.h"
 
 class QTranslator;
 
@@ -27,8 +29,8 @@ bool languageFromName(std::string_view name, Language& language);
 bool setLanguage(Language language);
 Language currentLanguage();
 
-// The text as the window shows it in the current language.
-QString shown(std::string_view japanese);
+// The message as the window shows it in the current language.
+QString shown(const 文面& message);
 
 // The folder of the translation files: beside the build tree's programs, or
 // share/qzshogi/translations when installed; empty when none is found.

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVariant>
 
-#include "rules/translatable.h"
+#include "rules/message.h"
 #include "shell/main_window.h"
 #include "shell/settings_file.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "rules/translatable.h"
+#include "rules/message.h"
 
 namespace qz {
 

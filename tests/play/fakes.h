@@ -56,8 +56,9 @@ class FakeMenu : public Menu {
 class FakeMessages : public MessageBoxes {
  public:
   explicit FakeMessages(std::vector<Event>& events) : events_(events) {}
-  Answer ask(const std::string& prompt, const std::string& title, Buttons buttons, Icon) override {
-    events_.push_back(box(prompt, title));
+  Answer ask(const 文面& 問い, const 文面& 題, Buttons buttons, Icon) override {
+    const std::string prompt = 問い.日本語();
+    events_.push_back(box(prompt, 題.日本語()));
     lastButtons = buttons;
     // Something that happens while the box is open (a timer tick, a click).
     if (whileOpen) whileOpen();
