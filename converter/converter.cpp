@@ -93,13 +93,13 @@ int 変換実行(const std::vector<std::string>& 引数列, std::istream& in, st
       a.入力形式.value_or(a.入力 == "-" ? 棋譜形式::不明 : 拡張子の形式(a.入力));
   const 記録読込結果 r = 棋譜を読む(入力形式, 内容);
   const std::string 名前 = a.入力 == "-" ? "標準入力" : a.入力;
-  if (r.不正行 != 0) return 失敗(err, 読込中止の文言(r, 名前));
+  if (r.不正行 != 0) return 失敗(err, 読込中止の文言(r, 名前).日本語());
   if (a.最終局面) return 標準出力へ(out, err, 最終局面SFEN(r.記録) + '\n');
   const 棋譜形式 出力形式 = a.出力形式.value_or(拡張子の形式(a.出力));
   if (出力形式 == 棋譜形式::不明)
     return 失敗(err, a.出力 + " の形式が分かりません（--to で指定して下さい）");
   const 棋譜書出結果 w = 棋譜を書く(出力形式, r.記録);
-  if (!w.文言.empty()) return 失敗(err, a.出力 + " に書けません（" + w.文言 + "）");
+  if (!w.文言.empty()) return 失敗(err, a.出力 + " に書けません（" + w.文言.日本語() + "）");
   if (a.出力 == "-") return 標準出力へ(out, err, w.内容);
   // Like any command-line tool, a FIFO is written once something reads it.
   const 書込方針 方針{.読み手を待つ = true};

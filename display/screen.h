@@ -68,12 +68,12 @@ class 画面 {
   // other mode prints its kanji numeral, and nothing outside 1..9.
   void 描画_数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ);
   // Mode 0 prints the text as it is; any other mode prints nothing for a text.
-  void 描画_数値(double 入力X, double 入力Y, std::string_view 文字, int 色, int モード,
+  void 描画_数値(double 入力X, double 入力Y, const 文面& 文字, int 色, int モード,
                  int フォントサイズ);
   void 描画_文字列(double 入力X, double 入力Y, int 数値, int 色, int サイズ);
   void 描画_移動駒種類(double 入力X, double 入力Y, std::string_view 駒文字, int 色);
   // Prints a text with its top-left corner at (X, Y) in twips (a record's title and names).
-  void 描画_テキスト(double X, double Y, std::string_view 文字, int 色, int サイズ);
+  void 描画_テキスト(double X, double Y, const 文面& 文字, int 色, int サイズ);
   void 描画_桝_数値();
   void 描画_レベル(int IN_LEVEL);
   void 描画_ハンデレベル(int IN_ハンデレベル);
@@ -82,7 +82,7 @@ class 画面 {
   void 消去_移動結果(int IN_手番);
   // The status line below the board: why a click was refused and whose turn
   // it is; an empty text clears it.
-  void 描画_状態行(std::string_view 文);
+  void 描画_状態行(const 文面& 文);
   // Marks the square of the last move (最終手升) with a two-colour inner
   // frame that reads on the light board and on the frozen pictures alike.
   void 描画_最終手();
@@ -104,7 +104,7 @@ class 画面 {
   Surface& 描画面() { return 面; }
 
  private:
-  void 文字(double セルx, double セルy, std::string_view s, int 色, int サイズ);
+  void 文字(double セルx, double セルy, const 文面& s, int 色, int サイズ);
   void 持駒描画(int 駒, int 枚数, double x, double y, double 数x);
 
   Surface& 面;

@@ -79,18 +79,18 @@ std::string 変換_数字から文字(long long I_数字) {
   return {};
 }
 
-void 画面::文字(double セルx, double セルy, std::string_view s, int 色, int サイズ) {
+void 画面::文字(double セルx, double セルy, const 文面& s, int 色, int サイズ) {
   if (!s.empty()) 面.text(セルX(セルx), セルY(セルy), s, 色, サイズ, 太字);
 }
 
 void 画面::描画_数値(double 入力X, double 入力Y, int 数値, int 色, int モード, int フォントサイズ) {
   if (モード == 0)
-    文字(入力X, 入力Y, 数値文字(数値), 色, フォントサイズ);
+    文字(入力X, 入力Y, 文面::そのまま(数値文字(数値)), 色, フォントサイズ);
   else
     文字(入力X, 入力Y, 漢数字(数値), 色, フォントサイズ);
 }
 
-void 画面::描画_数値(double 入力X, double 入力Y, std::string_view 文字列, int 色, int モード,
+void 画面::描画_数値(double 入力X, double 入力Y, const 文面& 文字列, int 色, int モード,
                      int フォントサイズ) {
   if (モード == 0) 文字(入力X, 入力Y, 文字列, 色, フォントサイズ);
 }
@@ -104,7 +104,7 @@ void 画面::描画_移動駒種類(double 入力X, double 入力Y, std::string_
   文字(入力X, 入力Y, 駒文字, 色, 12);
 }
 
-void 画面::描画_テキスト(double X, double Y, std::string_view 文字, int 色, int サイズ) {
+void 画面::描画_テキスト(double X, double Y, const 文面& 文字, int 色, int サイズ) {
   if (!文字.empty()) 面.text(X, Y, 文字, 色, サイズ, 太字);
 }
 
@@ -172,7 +172,7 @@ void 画面::描画_移動結果(int IN_手番, int 移動先X, int 移動先Y, 
   if (IN_手番 == 対局値.局.手番値_COM) 描画_桝輪郭(色_桝輪郭, 1, 8);
 }
 
-void 画面::描画_状態行(std::string_view 文) {
+void 画面::描画_状態行(const 文面& 文) {
   for (int x = -3; x <= 15; ++x) 描画_絵(背景_現在, x, 11);
   if (文.empty()) return;
   描画_数値(-1.9, 11.3, 文, 色_黒, 0, 11);

@@ -143,7 +143,7 @@ class Form1 {
   void 描画_メッセージ(int IN_メッセージ番号);
   // Ends a game naming the winner ("あなた", "ｺﾝﾋﾟｭｰﾀ", "先手", "後手"); a new
   // board on Yes, the end of the program on No.
-  void 終了(const std::string& 勝手);
+  void 終了(const 文面& 勝手);
   // The computer's turn: its move chosen by the game, played, check or
   // mate announced (form1_com.cpp).
   void com_ban();
@@ -184,7 +184,7 @@ class Form1 {
   bool チェック(MenuItem item) const { return p.menu.itemChecked(item); }
   void チェック(MenuItem item, bool on) { p.menu.setItemChecked(item, on); }
   // A message box.
-  Answer メッセージ(const std::string& prompt, const std::string& title,
+  Answer メッセージ(const 文面& prompt, const 文面& title,
                     Buttons buttons = Buttons::OK, Icon icon = Icon::None) {
     return p.messages.ask(prompt, title, buttons, icon);
   }
@@ -235,9 +235,9 @@ class Form1 {
   // True while a game is being played (started, not finished, no record).
   bool 対局中() const { return 対局値.対局中() && !終局保存待ち; }
   // Outside a game true; during one, asks the question (Yes goes on).
-  bool 破棄確認(const std::string& 問い);
+  bool 破棄確認(const 文面& 問い);
   // The status line: a refusal's reason and whose turn it is.
-  void 状態表示(const std::string& 理由);
+  void 状態表示(const 文面& 理由);
   void 最終手更新();
   void 盤面を描き直す();
   void 棋譜一覧更新();
@@ -249,7 +249,7 @@ class Form1 {
   // The game over, or the computer to move, after a human's move.
   void 手番交代(const 着手結果& r);
   void 人間の手を指す(int Button);
-  void 手を断る(const std::string& 理由);
+  void 手を断る(const 文面& 理由);
   // Whose turn a start or a resumption announces, in a box titled 題.
   void 知らせる(手番の知らせ 知らせ, const char* 題);
   void 勝敗表示(const 勝敗& r);

@@ -8,18 +8,18 @@
 
 namespace qz {
 
-bool Form1::破棄確認(const std::string& 問い) {
+bool Form1::破棄確認(const 文面& 問い) {
   if (!対局中()) return true;
   return メッセージ(問い, "対局", Buttons::YesNo) == Answer::Yes;
 }
 
-void Form1::状態表示(const std::string& 理由) {
-  std::string 手番文;
+void Form1::状態表示(const 文面& 理由) {
+  const char* 手番文 = nullptr;
   if (対局値.手番 != 0 && 対局値.対局モード == 1)
     手番文 = 対局値.MANの番() ? QZ_TR("あなたの番です") : QZ_TR("ｺﾝﾋﾟｭｰﾀの番です");
   else if (対局値.手番 != 0)
     手番文 = 対局値.手番 == 対局値.先手値 ? QZ_TR("先手の番です") : QZ_TR("後手の番です");
-  画.描画_状態行(手番文.empty() ? 理由 : 差込(QZ_TR("%1　%2"), {理由, 手番文}));
+  画.描画_状態行(手番文 == nullptr ? 理由 : 文面(QZ_TR("%1　%2"), {理由, 手番文}));
 }
 
 // The square the history's current move went to, marked on the board.
@@ -49,7 +49,7 @@ void Form1::TORYO_Click() {
 void Form1::MATTA_Click() {
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
-  std::string 理由;
+  const char* 理由 = nullptr;
   switch (対局値.待った()) {
     case 待った拒否::なし:
       break;
@@ -66,9 +66,9 @@ void Form1::MATTA_Click() {
       理由 = QZ_TR("戻す手がありません");
       break;
   }
-  if (!理由.empty()) {
+  if (理由 != nullptr) {
     p.sound.dsPlay(音_禁止);
-    return 状態表示(差込(QZ_TR("待った：%1"), {理由}));
+    return 状態表示(文面(QZ_TR("待った：%1"), {理由}));
   }
   選択状態 = 0;
   盤面を描き直す();
@@ -108,7 +108,7 @@ void Form1::棋譜一覧更新() {
                  文字列変換(10 - 手.先X) + 文字列変換(1000 + 手.先Y) + 文字列変換(手.先駒) +
                  (打 ? "打" : ""));
   }
-  棋譜一覧->setMoves(文, 手順.手順_現在);
+  棋譜一覧->setMoves(QZ_TR("開始"), 文, 手順.手順_現在);
 }
 
 void Form1::棋譜一覧選択(int n) {

@@ -43,7 +43,7 @@ void Form1::棋譜ファイルを開く(const std::filesystem::path& パス) {
 void Form1::棋譜ファイルを読む(const std::filesystem::path& パス) {
   std::string 内容;
   if (const std::string 何故 = ファイル読込(パス, 内容); !何故.empty()) {
-    メッセージ(std::string(QZ_TR("棋譜ﾌｧｲﾙを読み込めませんでした")) + "\n" + 何故, "棋譜");
+    メッセージ(文面::並べ("%1\n%2", {QZ_TR("棋譜ﾌｧｲﾙを読み込めませんでした"), 何故}), "棋譜");
     return;
   }
   const std::string 名前 = utf8名(パス.filename());
@@ -76,8 +76,8 @@ void Form1::記録を読み込む(const 窓の読込& w, bool 読めなければ
 std::optional<対局記録> Form1::窓の記録() {
   記録読込結果 r = 対局値.記録();
   if (r.不正行 != 0) {
-    メッセージ(差込(QZ_TR("%1手目が正しくないので棋譜にできません（%2）"),
-                    {std::to_string(r.不正行), r.不正理由}),
+    メッセージ(文面(QZ_TR("%1手目が正しくないので棋譜にできません（%2）"),
+                    {文面::数値(r.不正行), r.不正理由}),
                "棋譜保存");
     return std::nullopt;
   }
@@ -98,7 +98,7 @@ void Form1::記録を保存(const std::string& 形式名) {
   const std::string 何故 = ファイル置換書込(パス, w.内容);
   if (!何故.empty())
     return void(
-        メッセージ(std::string(QZ_TR("棋譜を書き込めませんでした")) + "\n" + 何故, "棋譜保存"));
+        メッセージ(文面::並べ("%1\n%2", {QZ_TR("棋譜を書き込めませんでした"), 何故}), "棋譜保存"));
   メッセージ(QZ_TR("棋譜を書き込みました"), "  ");
 }
 
@@ -128,7 +128,7 @@ void Form1::PASTE_Click() {
   棋譜パネルを閉じる();
   const std::string 文 = p.recordPanel.clipboardText();
   if (文.empty()) return void(メッセージ(QZ_TR("貼り付ける棋譜がありません"), "貼り付け"));
-  記録を読み込む(窓に読む(棋譜形式::不明, 文, "クリップボード"));
+  記録を読み込む(貼り付けを読む(文));
 }
 
 }  // namespace qz

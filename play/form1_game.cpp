@@ -79,9 +79,9 @@ void Form1::勝敗表示(const 勝敗& r) {
   終了(r.勝者 == 側::MAN ? QZ_TR("先手") : QZ_TR("後手"));
 }
 
-void Form1::終了(const std::string& 勝手) {
+void Form1::終了(const 文面& 勝手) {
   画.描画_状態行("");
-  メッセージ(差込(QZ_TR("%1の勝ちです"), {勝手}), QZ_TR("終了"));
+  メッセージ(文面(QZ_TR("%1の勝ちです"), {勝手}), QZ_TR("終了"));
   // The finished game can be saved first: the save panel opens on the final
   // position, and "続けますか？" follows the save (or the next command).
   const bool 書ける =

@@ -105,7 +105,7 @@ void Form1::盤上クリック(int Button, int m, int l) {
 }
 
 // An illegal destination: the reason on the status line and the pick dropped.
-void Form1::手を断る(const std::string& 理由) {
+void Form1::手を断る(const 文面& 理由) {
   p.sound.dsPlay(音_禁止);
   状態表示(理由);
   選択状態 = 0;

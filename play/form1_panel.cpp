@@ -14,7 +14,7 @@ void Form1::描画_棋譜_IO(int フラグ) {
 }
 
 void Form1::描画_メッセージ(int IN_メッセージ番号) {
-  std::string 理由;
+  const char* 理由 = "";
   switch (IN_メッセージ番号) {
     case 1:
       理由 = QZ_TR("棋譜ﾓｰﾄﾞではできません");
@@ -28,7 +28,8 @@ void Form1::描画_メッセージ(int IN_メッセージ番号) {
     default:
       break;
   }
-  メッセージ(理由 + "\r\r" + QZ_TR("局面→最初にして下さい"), QZ_TR("ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"));
+  メッセージ(文面::並べ("%1\r\r%2", {理由, QZ_TR("局面→最初にして下さい")}),
+             QZ_TR("ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"));
 }
 
 }  // namespace qz

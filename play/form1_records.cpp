@@ -23,7 +23,8 @@ void Form1::断り表示(手順結果 r, const char* 題) {
       メッセージ(QZ_TR("「対局」で始めて下さい"), QZ_TR("開始"));
       return;
     case 手順結果::終わり:
-      メッセージ(QZ_TR("終わり"), 題);
+      // The end of the record, not the menu's 終わり (quit).
+      メッセージ(文面::別鍵(QZ_TR("棋譜の終わり"), "終わり"), 題);
       return;
     case 手順結果::できない:
       p.sound.dsPlay(音_禁止);
@@ -153,7 +154,8 @@ void Form1::Command1_Click() {
   std::error_code ec;
   if (!名前.empty() && 対局値.手順.手順_現在 >= 1 &&
       std::filesystem::exists(棋譜パス(盤.fileListPath(), 名前), ec) &&
-      メッセージ(差込(QZ_TR("「%1」はすでにあります。上書きしますか？"), {名前 + ".棋譜"}),
+      メッセージ(文面(QZ_TR("「%1」はすでにあります。上書きしますか？"),
+                      {文面::そのまま(名前 + ".棋譜")}),
                  "棋譜保存", Buttons::YesNo) == Answer::No)
     return;
   const 棋譜ファイル結果 r = 棋譜書込(盤.fileListPath(), 名前, 見出し, 対局値.手順);
@@ -173,7 +175,7 @@ double Form1::取得_棋譜のX座標(const std::string& IN_文字列) {
 // Prints a header line of a loaded record at (X, Y) twips, size 12; a long
 // title starts at the window's left edge rather than beyond it.
 void Form1::見出し表示(const std::string& 文字列, int 色, double X, double Y) {
-  画.描画_テキスト(std::max(X, 0.0), Y, 文字列, 色, 12);
+  画.描画_テキスト(std::max(X, 0.0), Y, 文面::そのまま(文字列), 色, 12);
 }
 
 // A file name clicked: the record is read into the history and the board

@@ -130,11 +130,12 @@ void Form1::VER_Click() {
   描画_棋譜_IO(1);
   p.sound.dsPlay(音_その他);
   // One line at a time, so that each is a text of its own to translate.
-  メッセージ(std::string(QZ_TR("QZ 氷結将棋")) + "\n" + 差込(QZ_TR("バージョン %1"), {QZ_VERSION}) +
-                 "\n\n" +
-                 QZ_TR("敵の駒が利いている升にある駒は氷結して動けず、王手された王も氷結するので、"
-                       "王手は王手した駒を取るか合駒をして防ぐしかありません。"),
-             QZ_TR("その他"), Buttons::OK, Icon::About);
+  メッセージ(
+      文面::並べ("%1\n%2\n\n%3",
+                 {QZ_TR("QZ 氷結将棋"), 文面(QZ_TR("バージョン %1"), {文面::そのまま(QZ_VERSION)}),
+                  QZ_TR("敵の駒が利いている升にある駒は氷結して動けず、王手された王も氷結するので、"
+                        "王手は王手した駒を取るか合駒をして防ぐしかありません。")}),
+      QZ_TR("その他"), Buttons::OK, Icon::About);
 }
 
 void Form1::初期設定() {

@@ -176,7 +176,9 @@ class Window {
 class MoveList {
  public:
   virtual ~MoveList() = default;
-  virtual void setMoves(const std::vector<std::string>& moves, int current) = 0;
+  // The first row (the start, before move 1), then one row per move.
+  virtual void setMoves(const 文面& start, const std::vector<std::string>& moves,
+                        int current) = 0;
   virtual void setListVisible(bool on) = 0;
 };
 

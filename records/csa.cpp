@@ -197,12 +197,12 @@ class CSA読込 : public 記録読込<CSA読込> {
     else if (s[0] == '%')
       終局文(s);
     else
-      組.中止(行番号, "CSA形式の行ではありません");
+      組.中止(行番号, QZ_TR("CSA形式の行ではありません"));
   }
 
   bool 局面の行か() {
     if (!開始済) return true;
-    組.中止(行番号, "指し手の後に局面の行があります");
+    組.中止(行番号, QZ_TR("指し手の後に局面の行があります"));
     return false;
   }
 
@@ -212,10 +212,10 @@ class CSA読込 : public 記録読込<CSA読込> {
     for (; s.size() >= 4; s.remove_prefix(4)) {
       int x = 0, y = 0;
       if (!升を読む(s, x, y) || x == 0 || CSA名の駒(s.substr(2, 2)) == 0)
-        return 組.中止(行番号, "PIの駒落ちが読めません");
+        return 組.中止(行番号, QZ_TR("PIの駒落ちが読めません"));
       開始局面.盤面[x][y] = 0;
     }
-    if (!s.empty()) 組.中止(行番号, "PIの駒落ちが読めません");
+    if (!s.empty()) 組.中止(行番号, QZ_TR("PIの駒落ちが読めません"));
   }
 
   void 段(std::string_view s) {
@@ -231,7 +231,7 @@ class CSA読込 : public 記録読込<CSA読込> {
         continue;
       }
       const int 駒 = CSA名の駒(欄.substr(1));
-      if ((欄[0] != '+' && 欄[0] != '-') || 駒 == 0) return 組.中止(行番号, "盤面の行が読めません");
+      if ((欄[0] != '+' && 欄[0] != '-') || 駒 == 0) return 組.中止(行番号, QZ_TR("盤面の行が読めません"));
       開始局面.盤面[x][y] = static_cast<std::int16_t>(欄[0] == '+' ? -駒 : 駒);
     }
   }
@@ -243,26 +243,26 @@ class CSA読込 : public 記録読込<CSA読込> {
     for (s.remove_prefix(2); s.size() >= 4; s.remove_prefix(4)) {
       int x = 0, y = 0;
       const std::string_view 名 = s.substr(2, 2);
-      if (!升を読む(s, x, y)) return 組.中止(行番号, "駒の位置が読めません");
+      if (!升を読む(s, x, y)) return 組.中止(行番号, QZ_TR("駒の位置が読めません"));
       if (名 == "AL" && x == 0) {
         残りを持駒に(下);
         continue;
       }
       const int 駒 = CSA名の駒(名);
-      if (駒 == 0) return 組.中止(行番号, "駒の名前が読めません");
+      if (駒 == 0) return 組.中止(行番号, QZ_TR("駒の名前が読めません"));
       if (x != 0) {
         開始局面.盤面[x][y] = static_cast<std::int16_t>(下 ? -駒 : 駒);
         continue;
       }
       const int k = 持駒番号(駒);
       if (k == 0 || 持駒番号の駒[static_cast<std::size_t>(k)] != 駒)
-        return 組.中止(行番号, "持駒にできない駒です");
+        return 組.中止(行番号, QZ_TR("持駒にできない駒です"));
       持駒& h = 下 ? 開始局面.持駒_下 : 開始局面.持駒_上;
       if (h.枚数[static_cast<std::size_t>(k)] >= 一組の枚数[static_cast<std::size_t>(k)])
-        return 組.中止(行番号, "持駒の数が多すぎます");
+        return 組.中止(行番号, QZ_TR("持駒の数が多すぎます"));
       h.加える(k);
     }
-    if (!s.empty()) 組.中止(行番号, "駒の位置が読めません");
+    if (!s.empty()) 組.中止(行番号, QZ_TR("駒の位置が読めません"));
   }
 
   // The pieces of a full set not on the board or in a hand go to one hand.
@@ -297,12 +297,12 @@ class CSA読込 : public 記録読込<CSA読込> {
       開始する();
     }
     const bool 下 = s[0] == '+';
-    if (下 != 組.局面.下の番) return 組.中止(行番号, "手番でない側の指し手です");
+    if (下 != 組.局面.下の番) return 組.中止(行番号, QZ_TR("手番でない側の指し手です"));
     const int 駒 = CSA名の駒(s.substr(5, 2));
     int fx = 0, fy = 0, tx = 0, ty = 0;
     if (!升を読む(s.substr(1), fx, fy) || !升を読む(s.substr(3), tx, ty) || tx == 0 || 駒 == 0 ||
         s.size() != 7)
-      return 組.中止(行番号, "指し手が読めません");
+      return 組.中止(行番号, QZ_TR("指し手が読めません"));
     const int 符号 = 下 ? -1 : 1;
     // The piece is named as it stands after the move: a promotion names
     // the promoted kind of the piece on the origin.

@@ -15,20 +15,20 @@ namespace qz {
 std::string システムエラー文(int 番号) {
   switch (番号) {
     case ENAMETOOLONG:
-      return "ﾌｧｲﾙ名が長すぎます";
+      return QZ_TR("ﾌｧｲﾙ名が長すぎます");
     case ENOSPC:
     case EDQUOT:
-      return "ﾃﾞｨｽｸがいっぱいです";
+      return QZ_TR("ﾃﾞｨｽｸがいっぱいです");
     case EROFS:
-      return "書き込み禁止のﾃﾞｨｽｸです";
+      return QZ_TR("書き込み禁止のﾃﾞｨｽｸです");
     case EACCES:
     case EPERM:
-      return "許可されていません";
+      return QZ_TR("許可されていません");
     case ENOENT:
     case ENOTDIR:
-      return "見つかりません";
+      return QZ_TR("見つかりません");
     case EISDIR:
-      return "ﾌｫﾙﾀﾞです";
+      return QZ_TR("ﾌｫﾙﾀﾞです");
     default:
       return std::strerror(番号);
   }

@@ -83,7 +83,7 @@ bool USIの始め(std::string_view s) {
   局面 初期;
   初期配置(初期);
   if (対局.開始.盤面 != 初期.盤面 || 対局.開始.持駒_MAN.合計 != 0 || 対局.開始.持駒_COM.合計 != 0)
-    return {"", "棋譜ﾌｧｲﾙには初期配置から始まる対局しか書けません"};
+    return {"", QZ_TR("棋譜ﾌｧｲﾙには初期配置から始まる対局しか書けません")};
   棋譜見出し 見出し;
   見出し.対局名 = r.棋戦;
   見出し.上側名 = r.反転 ? r.下手名 : r.上手名;
@@ -92,10 +92,11 @@ bool USIの始め(std::string_view s) {
   return {f.内容, f.文言};
 }
 
-棋譜書出結果 sjisで(const std::string& 文書, std::string_view 形式) {
+棋譜書出結果 sjisで(const std::string& 文書, const char* 形式) {
   const std::string 書けない = sjisに書けない文字(文書);
   if (!書けない.empty())
-    return {"", std::string(形式) + "（Shift-JIS）に書けない文字があります：" + 書けない};
+    return {"", 文面(QZ_TR("%1（Shift-JIS）に書けない文字があります：%2"),
+                     {形式, 文面::そのまま(書けない)})};
   std::vector<char32_t> 不要;
   return {utf8からsjis(文書, 不要), ""};
 }
@@ -149,7 +150,7 @@ bool USIの始め(std::string_view s) {
   }
   記録読込結果 r;
   r.不正行 = 1;
-  r.不正理由 = "KIF・CSA・SFEN・USIのどれとも分かりません";
+  r.不正理由 = QZ_TR("KIF・CSA・SFEN・USIのどれとも分かりません");
   return r;
 }
 
@@ -158,12 +159,12 @@ bool USIの始め(std::string_view s) {
     case 棋譜形式::棋譜:
       return 棋譜ファイルに(r);
     case 棋譜形式::KIF:
-      return sjisで(KIF文書(r), "KIFファイル");
+      return sjisで(KIF文書(r), QZ_TR("KIFファイル"));
     case 棋譜形式::KIFU:
       return {KIF文書(r), ""};
     case 棋譜形式::CSA: {
       const std::string v2 = CSA文書(r);
-      if (sjisに書けない文字(v2).empty()) return sjisで(v2, "CSAファイル");
+      if (sjisに書けない文字(v2).empty()) return sjisで(v2, QZ_TR("CSAファイル"));
       return {CSA文書V3(r), ""};
     }
     case 棋譜形式::USI:
@@ -171,12 +172,14 @@ bool USIの始め(std::string_view s) {
     case 棋譜形式::不明:
       break;
   }
-  return {"", "書き出す形式が分かりません"};
+  return {"", QZ_TR("書き出す形式が分かりません")};
 }
 
-窓の読込 棋譜の窓の読込(const 棋譜読込結果& f, const std::string& 名前) {
+namespace {
+
+窓の読込 棋譜の窓の読込(const 棋譜読込結果& f, const std::string& 名前, bool 貼り付け) {
   窓の読込 w;
-  w.知らせ = 読込メッセージ(f, 名前);
+  w.知らせ = 読込メッセージ(f, 名前, 貼り付け);
   初期配置(w.対局.開始);
   w.対局.手 = f.手;
   w.対局.MAN先 = w.対局.手.empty() || MAN駒(w.対局.手[0].元駒);
@@ -185,12 +188,12 @@ bool USIの始め(std::string_view s) {
   return w;
 }
 
-窓の読込 窓に読む(棋譜形式 形式, std::string_view 内容, const std::string& 名前) {
+窓の読込 窓に読む(棋譜形式 形式, std::string_view 内容, const std::string& 名前, bool 貼り付け) {
   if (形式 == 棋譜形式::不明) 形式 = 内容の形式(内容);
   窓の読込 w;
   if (形式 == 棋譜形式::棋譜) {
     // A .棋譜 is read as the record panel reads it.
-    return 棋譜の窓の読込(棋譜解読(内容), 名前);
+    return 棋譜の窓の読込(棋譜解読(内容), 名前, 貼り付け);
   }
   const 記録読込結果 r = 棋譜を読む(形式, 内容);
   w.記録 = r.記録;
@@ -202,13 +205,28 @@ bool USIの始め(std::string_view s) {
   f.手 = w.対局.手;
   f.不正行 = r.不正行;
   f.不正理由 = r.不正理由;
-  w.知らせ = 読込メッセージ(f, 名前);
+  w.知らせ = 読込メッセージ(f, 名前, 貼り付け);
   return w;
 }
 
-std::string 読込中止の文言(const 記録読込結果& r, std::string_view 名前) {
-  return std::string(名前) + " の " + std::to_string(r.不正行) + "行目が読めません（" + r.不正理由 +
-         "）。" + std::to_string(r.記録.手.size()) + "手目まで読みました";
+}  // namespace
+
+窓の読込 棋譜の窓の読込(const 棋譜読込結果& f, const std::string& 名前) {
+  return 棋譜の窓の読込(f, 名前, false);
+}
+
+窓の読込 窓に読む(棋譜形式 形式, std::string_view 内容, const std::string& 名前) {
+  return 窓に読む(形式, 内容, 名前, false);
+}
+
+窓の読込 貼り付けを読む(std::string_view 内容) {
+  return 窓に読む(棋譜形式::不明, 内容, QZ_TR("クリップボード"), true);
+}
+
+文面 読込中止の文言(const 記録読込結果& r, std::string_view 名前) {
+  return 文面(QZ_TR("%1 の %2行目が読めません（%3）。%4手目まで読みました"),
+              {文面::そのまま(名前), 文面::数値(r.不正行), r.不正理由,
+               文面::数値(static_cast<long long>(r.記録.手.size()))});
 }
 
 }  // namespace qz

@@ -28,7 +28,7 @@ enum class 棋譜形式 { 不明, 棋譜, KIF, KIFU, CSA, USI };
 
 struct 棋譜書出結果 {
   std::string 内容;  // the bytes, when 文言 is empty
-  std::string 文言;  // why the record cannot be written in that format
+  文面 文言;         // why the record cannot be written in that format
 };
 // Writes the record in the format given: .kif in Shift-JIS (refused, the
 // characters named, when the names or title hold one it cannot encode),
@@ -48,10 +48,13 @@ struct 窓の読込 {
   対局記録 記録;
 };
 窓の読込 窓に読む(棋譜形式 形式, std::string_view 内容, const std::string& 名前);
+// The same for the clipboard's text, its messages the clipboard's.
+窓の読込 貼り付けを読む(std::string_view 内容);
 // The same for a .棋譜 file already read and decoded.
 窓の読込 棋譜の窓の読込(const 棋譜読込結果& f, const std::string& 名前);
 
-// The message for a reading that stopped: "<名前> の N 行目：理由".
-std::string 読込中止の文言(const 記録読込結果& r, std::string_view 名前);
+// The message for a reading that stopped: "<名前> の N行目が読めません（理由）。
+// M手目まで読みました".
+文面 読込中止の文言(const 記録読込結果& r, std::string_view 名前);
 
 }  // namespace qz

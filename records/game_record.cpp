@@ -117,7 +117,7 @@ void 王取りで終局(対局記録& r) {
   return p;
 }
 
-std::string 手の不整合(const 記録局面& p, const 記録手& m) {
+文面 手の不整合(const 記録局面& p, const 記録手& m) {
   if (!盤上(m.先X, m.先Y)) return QZ_TR("移動先が盤の外です");
   if (!m.打つ() && !盤上(m.元X, m.元Y)) return QZ_TR("移動元が盤の外です");
   if (!m.打つ() && p.盤面[m.元X][m.元Y] == 0) return QZ_TR("移動元に駒がありません");
@@ -246,9 +246,9 @@ bool 記録組立::開始設定(const 記録局面& p, int 行) {
 
 bool 記録組立::追加(記録手 m, int 行) {
   if (終了()) return false;
-  const std::string 理由 = 手の不整合(局面, m);
+  文面 理由 = 手の不整合(局面, m);
   if (!理由.empty()) {
-    中止(行, 理由);
+    中止(行, std::move(理由));
     return false;
   }
   手を指す(局面, m);
@@ -256,7 +256,7 @@ bool 記録組立::追加(記録手 m, int 行) {
   return true;
 }
 
-void 記録組立::中止(int 行, std::string 理由) {
+void 記録組立::中止(int 行, 文面 理由) {
   if (終了()) return;
   結果.不正行 = 行 > 0 ? 行 : 1;
   結果.不正理由 = std::move(理由);

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "records/history.h"
+#include "rules/message.h"
 #include "rules/move.h"
 #include "rules/position.h"
 
@@ -77,7 +78,7 @@ void 王取りで終局(対局記録& r);
 struct 記録読込結果 {
   対局記録 記録;
   int 不正行 = 0;
-  std::string 不正理由;
+  文面 不正理由;
 };
 
 // --- Positions and moves --------------------------------------------------------
@@ -86,7 +87,7 @@ struct 記録読込結果 {
 // piece of the side to move of that kind (a drop: the piece is in its hand),
 // the destination is on the board and holds no piece of the mover's, a
 // promotion is of a kind that promotes, from or into the far three ranks.
-std::string 手の不整合(const 記録局面& p, const 記録手& m);
+文面 手の不整合(const 記録局面& p, const 記録手& m);
 // Makes a consistent move on p: fills m.取駒, a capture goes to the mover's
 // hand unpromoted (a king to no hand), and the other side is to move.
 void 手を指す(記録局面& p, 記録手& m);
@@ -139,7 +140,7 @@ class 記録組立 {
   // when it cannot be made.
   bool 追加(記録手 m, int 行);
   // Ends the reading at line 行 for the reason given.
-  void 中止(int 行, std::string 理由);
+  void 中止(int 行, 文面 理由);
   bool 終了() const { return 結果.不正行 != 0; }
   // The destination of the last move (for a recapture), or 0, 0.
   std::pair<int, int> 直前の先() const;

@@ -369,7 +369,7 @@ class KIF読込 : public 記録読込<KIF読込> {
     取る(t, "▲") || 取る(t, "△") || 取る(t, "☗") || 取る(t, "☖");
     if (!t.empty() && t[0] >= '0' && t[0] <= '9') return 指し手(t);
     if (!開始済) return 見出し(s);
-    組.中止(行番号, "指し手の行ではありません");
+    組.中止(行番号, QZ_TR("指し手の行ではありません"));
   }
 
   void 終端() { 開始する(); }
@@ -392,31 +392,31 @@ class KIF読込 : public 記録読込<KIF読込> {
   }
 
   void 持駒(std::string_view 値, 持駒& h) {
-    if (!持駒を読む(値, h)) 組.中止(行番号, "持駒が読めません");
+    if (!持駒を読む(値, h)) 組.中止(行番号, QZ_TR("持駒が読めません"));
   }
 
   void 盤の段(std::string_view s) {
-    if (開始済) return 組.中止(行番号, "指し手の後に盤面図があります");
+    if (開始済) return 組.中止(行番号, QZ_TR("指し手の後に盤面図があります"));
     // A diagram replaces the handicap's board; the lower side moves first
     // unless a line after it says otherwise.
     if (段数 == 0) 開始局面.下の番 = true;
     std::array<std::int16_t, 10> 段{};
-    if (段数 >= 9 || !盤の段を読む(s, 段)) return 組.中止(行番号, "盤面図の段が読めません");
+    if (段数 >= 9 || !盤の段を読む(s, 段)) return 組.中止(行番号, QZ_TR("盤面図の段が読めません"));
     ++段数;
     for (int x = 1; x <= 9; ++x) 開始局面.盤面[x][段数] = 段[static_cast<std::size_t>(x)];
   }
 
   void 番を決める(bool 下) {
-    if (開始済) return 組.中止(行番号, "指し手の後に手番の行があります");
+    if (開始済) return 組.中止(行番号, QZ_TR("指し手の後に手番の行があります"));
     開始局面.下の番 = 下;
   }
 
   void 開始する() {
     if (開始済) return;
     開始済 = true;
-    if (段数 != 0 && 段数 != 9) return 組.中止(行番号, "盤面図が9段ありません");
+    if (段数 != 0 && 段数 != 9) return 組.中止(行番号, QZ_TR("盤面図が9段ありません"));
     if (段数 == 0 && !不明な手合割.empty())
-      return 組.中止(行番号, "手合割「" + 不明な手合割 + "」が分かりません");
+      return 組.中止(行番号, 文面(QZ_TR("手合割「%1」が分かりません"), {引用(不明な手合割)}));
     組.開始設定(開始局面, 行番号);
   }
 
@@ -433,9 +433,9 @@ class KIF読込 : public 記録読込<KIF読込> {
       return;
     }
     int fx = 0, fy = 0, tx = 0, ty = 0;
-    if (!目的地(s, tx, ty)) return 組.中止(行番号, "指し手が読めません");
+    if (!目的地(s, tx, ty)) return 組.中止(行番号, QZ_TR("指し手が読めません"));
     const int 種類 = 駒名を読む(s);
-    if (種類 == 0) return 組.中止(行番号, "駒の名前が読めません");
+    if (種類 == 0) return 組.中止(行番号, QZ_TR("駒の名前が読めません"));
     const int 駒 = 組.局面.下の番 ? -種類 : 種類;
     bool 打 = 取る(s, "打");
     const bool 成 = !(取る(s, "不成") || 取る(s, "生")) && 取る(s, "成");

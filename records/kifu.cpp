@@ -45,10 +45,6 @@ long long 時計欄値(double 秒) {
   return static_cast<long long>(整数部);
 }
 
-std::string 数(long long v) {
-  return std::to_string(v);
-}
-
 bool 行末文字(char c) {
   return c == '\r' || c == '\n';
 }
@@ -115,10 +111,11 @@ std::string 見出し解読(std::string_view 行) {
 }
 
 // Parses one move line; 理由 says why it is not a move ("" when it is).
-手順 棋譜行解読(std::string_view 行, std::string& 理由) {
+手順 棋譜行解読(std::string_view 行, 文面& 理由) {
   const std::u32string 文字 = 先頭の文字(行, 棋譜行文字数);
   if (文字.size() < static_cast<std::size_t>(棋譜行文字数)) {
-    理由 = 差込(QZ_TR("37文字に足りません（%1文字）"), {数(static_cast<long long>(文字.size()))});
+    理由 = 文面(QZ_TR("37文字に足りません（%1文字）"),
+                {文面::数値(static_cast<long long>(文字.size()))});
     return {};
   }
   std::array<int, 11> 値{};
@@ -142,26 +139,26 @@ std::string 見出し解読(std::string_view 行) {
   return 手;
 }
 
-// Lists the characters a header line cannot hold, in 「」, or "" when none.
-std::string 書けない文字一覧(const std::string& 行) {
+// Lists the characters a header line cannot hold, in 「」, or nothing when
+// none; the line breaks among them as one 「改行」 where the first one is.
+文面 書けない文字一覧(const std::string& 行) {
   std::vector<char32_t> 文字;
   utf8からsjis(行, 文字);
   for (char32_t c : utf8からコードポイント(行)) {
     if ((c == U'\r' || c == U'\n') && std::find(文字.begin(), 文字.end(), c) == 文字.end())
       文字.push_back(c);
   }
-  std::string 一覧;
+  std::string 前, 後;
   bool 改行済 = false;
   for (char32_t c : 文字) {
     if (c == U'\r' || c == U'\n') {
-      if (改行済) continue;
       改行済 = true;
-      一覧 += QZ_TR("「改行」");
     } else {
-      一覧 += "「" + コードポイントからutf8(std::u32string(1, c)) + "」";
+      (改行済 ? 後 : 前) += "「" + コードポイントからutf8(std::u32string(1, c)) + "」";
     }
   }
-  return 一覧;
+  if (!改行済) return 文面::そのまま(前);
+  return 文面::並べ("%1%2%3", {文面::そのまま(前), QZ_TR("「改行」"), 文面::そのまま(後)});
 }
 
 }  // namespace
@@ -188,21 +185,21 @@ std::string 棋譜行作成(const 手順& 手) {
       {&見出し.下側名, 見出し.下側欄},
   }};
   for (const auto& [文, 欄] : 行) {
-    std::string 理由;
-    if (const std::string 一覧 = 書けない文字一覧(*文); !一覧.empty())
-      理由 = 差込(QZ_TR("%1に棋譜ﾌｧｲﾙに書けない文字があります：%2"), {欄, 一覧});
+    文面 理由;
+    if (文面 一覧 = 書けない文字一覧(*文); !一覧.empty())
+      理由 = 文面(QZ_TR("%1に棋譜ﾌｧｲﾙに書けない文字があります：%2"), {欄, std::move(一覧)});
     else if (utf8からコードポイント(*文).size() > 名前最大文字数)
-      理由 = 欄 + "が長すぎます（" + 数(名前最大文字数) + "文字まで）";
+      理由 = 文面(QZ_TR("%1が長すぎます（%2文字まで）"), {欄, 文面::数値(名前最大文字数)});
     if (理由.empty()) continue;
-    if (!結果.文言.empty()) 結果.文言 += "\n";
-    結果.文言 += 理由;
+    結果.文言 = 結果.文言.empty() ? std::move(理由)
+                                  : 文面::並べ("%1\n%2", {std::move(結果.文言), std::move(理由)});
   }
   if (!結果.文言.empty()) return 結果;
   for (std::size_t i = 0; i < 手.size(); ++i) {
-    const std::string 理由 = 手順検査(手[i]);
+    文面 理由 = 手順検査(手[i]);
     if (!理由.empty()) {
-      結果.文言 = 差込(QZ_TR("%1手目の記録が正しくありません（%2）"),
-                       {数(static_cast<long long>(i + 1)), 理由});
+      結果.文言 = 文面(QZ_TR("%1手目の記録が正しくありません（%2）"),
+                       {文面::数値(static_cast<long long>(i + 1)), std::move(理由)});
       return 結果;
     }
   }
@@ -225,18 +222,18 @@ int 先頭数値(std::u32string_view 欄) {
   return static_cast<int>(負 ? -値 : 値);
 }
 
-std::string 手順検査(const 手順& 手) {
+文面 手順検査(const 手順& 手) {
   const bool 駒台から = 手.元X == MAN持駒X || 手.元X == COM持駒X;
   if (!(盤上(手.元X, 手.元Y) || (駒台から && 手.元Y >= 1 && 手.元Y <= 9)))
-    return 差込(QZ_TR("移動元（%1, %2）が盤にも駒台にもありません"), {数(手.元X), 数(手.元Y)});
+    return 文面(QZ_TR("移動元（%1, %2）が盤にも駒台にもありません"), {文面::数値(手.元X), 文面::数値(手.元Y)});
   if (!盤上(手.先X, 手.先Y))
-    return 差込(QZ_TR("移動先（%1, %2）が盤の外です"), {数(手.先X), 数(手.先Y)});
+    return 文面(QZ_TR("移動先（%1, %2）が盤の外です"), {文面::数値(手.先X), 文面::数値(手.先Y)});
   if (!駒コード(手.先駒))
-    return 差込(QZ_TR("移動後の駒（%1）が駒コードではありません"), {数(手.先駒)});
+    return 文面(QZ_TR("移動後の駒（%1）が駒コードではありません"), {文面::数値(手.先駒)});
   if (!駒コード(手.元駒))
-    return 差込(QZ_TR("移動前の駒（%1）が駒コードではありません"), {数(手.元駒)});
+    return 文面(QZ_TR("移動前の駒（%1）が駒コードではありません"), {文面::数値(手.元駒)});
   if (手.取駒 != 0 && !駒コード(手.取駒))
-    return 差込(QZ_TR("取った駒（%1）が駒コードではありません"), {数(手.取駒)});
+    return 文面(QZ_TR("取った駒（%1）が駒コードではありません"), {文面::数値(手.取駒)});
   return "";
 }
 
@@ -278,7 +275,7 @@ static bool 見出しらしい(const std::string& 行) {
   結果.手.reserve(std::min(行末数 + 1, 手の部分.size() / 棋譜行文字数 + 1));
   行読み 手の行(手の部分);
   for (int 行番号 = 4; 手の行.次(一行); ++行番号) {
-    std::string 理由;
+    文面 理由;
     const 手順 手 = 棋譜行解読(一行, 理由);
     if (!理由.empty()) {
       結果.不正行 = 行番号;
@@ -290,22 +287,26 @@ static bool 見出しらしい(const std::string& 行) {
   return 結果;
 }
 
-std::vector<棋譜メッセージ> 読込メッセージ(const 棋譜読込結果& 結果,
-                                           const std::string& ファイル名) {
+std::vector<棋譜メッセージ> 読込メッセージ(const 棋譜読込結果& 結果, const std::string& ファイル名,
+                                           bool 貼り付け) {
   std::vector<棋譜メッセージ> 一覧;
   if (結果.不正行 > 0) {
-    const std::string n = 数(結果.不正行);
-    一覧.push_back(
-        {差込(QZ_TR("棋譜ﾌｧｲﾙの%1行目が正しくありません（%2）。%1行目から先は読み込みません"),
-              {n, 結果.不正理由}),
-         QZ_TR("棋譜")});
+    文面 m = 貼り付け ? 文面::別鍵(QZ_TR("貼り付けた棋譜の%1行目が正しくありません（%2）。%1行目から先は読み込みません"),
+                                   "棋譜ﾌｧｲﾙの%1行目が正しくありません（%2）。%1行目から先は読み込みません")
+                      : 文面(QZ_TR("棋譜ﾌｧｲﾙの%1行目が正しくありません（%2）。%1行目から先は読み込みません"));
+    m.値 = {文面::数値(結果.不正行), 結果.不正理由};
+    一覧.push_back({std::move(m), QZ_TR("棋譜")});
   }
   if (結果.手.empty()) {
-    一覧.push_back({QZ_TR("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), QZ_TR("棋譜")});
+    一覧.push_back({貼り付け ? 文面::別鍵(QZ_TR("貼り付けた棋譜にﾃﾞｰﾀがありません"),
+                                          "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません")
+                             : 文面(QZ_TR("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません")),
+                    QZ_TR("棋譜")});
     return 一覧;
   }
-  一覧.push_back({差込(QZ_TR("%1 %2手 読み込みました"),
-                       {ファイル名, 数(static_cast<long long>(結果.手.size()))}),
+  const 文面 名前 = 貼り付け ? 文面(QZ_TR("クリップボード")) : 文面::そのまま(ファイル名);
+  一覧.push_back({文面(QZ_TR("%1 %2手 読み込みました"),
+                       {名前, 文面::数値(static_cast<long long>(結果.手.size()))}),
                   QZ_TR("棋譜")});
   一覧.push_back({QZ_TR("棋譜を '進 'で進めて下さい"), QZ_TR("棋譜")});
   return 一覧;

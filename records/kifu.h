@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "records/history.h"
+#include "rules/message.h"
 
 namespace qz {
 
@@ -56,7 +57,7 @@ std::string 棋譜行作成(const 手順& 手);
 
 struct 棋譜符号化結果 {
   std::string 内容;  // the file's bytes when 文言 is empty
-  std::string 文言;  // why the record cannot be written (the message to show)
+  文面 文言;         // why the record cannot be written (the message to show)
 };
 // The whole file: three header lines and one line per move of 手 (move 1
 // first), CR LF after every line. Refused, with a message saying which
@@ -74,13 +75,13 @@ int 先頭数値(std::u32string_view 欄);
 // Why the fields of a move cannot be a move, or "" when they can: both
 // squares in range (the source on the board or a stand), the pieces before
 // and after real piece codes, the captured piece 0 or a piece code.
-std::string 手順検査(const 手順& 手);
+文面 手順検査(const 手順& 手);
 
 struct 棋譜読込結果 {
   棋譜見出し 見出し;     // 上側欄 / 下側欄 keep their defaults
   std::vector<手順> 手;  // the moves read, move 1 first
   int 不正行 = 0;        // line number of the move line that ended the reading, 0 if none
-  std::string 不正理由;  // what was wrong with it
+  文面 不正理由;         // what was wrong with it
   // A header line is no text (bytes that are no Shift-JIS, control
   // characters, or longer than 名前最大文字数): the file is no record.
   bool 記録でない = false;
@@ -101,14 +102,17 @@ constexpr std::size_t 名前最大文字数 = 64;
 // --- What the window shows ----------------------------------------------------
 
 struct 棋譜メッセージ {
-  std::string 文言;
-  std::string 題;
+  文面 文言;
+  文面 題;
 };
 // The message boxes to show, in order, after a record has been read from
 // the file named ファイル名 (as listed): the line that ended the reading, if
 // any, then either "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません" or the load message and
-// "棋譜を '進 'で進めて下さい". All titled "棋譜".
-std::vector<棋譜メッセージ> 読込メッセージ(const 棋譜読込結果& 結果, const std::string& ファイル名);
+// "棋譜を '進 'で進めて下さい". All titled "棋譜". A record pasted from the
+// clipboard (貼り付け) is named "クリップボード"; its messages read the same
+// in Japanese but are translated as the clipboard's.
+std::vector<棋譜メッセージ> 読込メッセージ(const 棋譜読込結果& 結果, const std::string& ファイル名,
+                                           bool 貼り付け = false);
 
 // Who moved first in a loaded record, decided by its first move's piece:
 // an upper piece (>= 10) means the computer's side moved first.

@@ -18,8 +18,8 @@ constexpr std::uintmax_t 棋譜最大バイト数 = 64u << 20;  // larger files 
 // What the window shows after a file operation: 文言 titled 題.
 struct 棋譜ファイル結果 {
   bool 成功 = false;
-  std::string 文言;
-  std::string 題;
+  文面 文言;
+  文面 題;
 };
 
 struct 棋譜ファイル読込結果 : 棋譜ファイル結果 {

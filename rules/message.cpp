@@ -14,6 +14,10 @@ namespace qz {
   return r;
 }
 
+文面 文面::数値(long long n) {
+  return そのまま(std::to_string(n));
+}
+
 文面 文面::別鍵(const char* 鍵, const char* 日本語) {
   文面 r(日本語);
   r.鍵 = 鍵;

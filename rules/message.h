@@ -36,6 +36,8 @@ struct 文面 {
   static 文面 そのまま(std::string_view s);
   // A layout of other messages ("%1\n%2"), itself not translated.
   static 文面 並べ(std::string_view 型, std::vector<文面> 値);
+  // A number, shown as it is.
+  static 文面 数値(long long n);
   // A text whose translation is looked up under 鍵 (marked), shown as 日本語.
   static 文面 別鍵(const char* 鍵, const char* 日本語);
 
@@ -46,6 +48,9 @@ struct 文面 {
   bool empty() const { return 型.empty() && 値.empty(); }
   bool operator==(const 文面&) const = default;
 };
+
+// The same type under an ASCII name, for the Qt classes of the window.
+using Message = 文面;
 
 // Fills %1 .. %9 of 型 with the texts given, in one pass: a value's own %
 // signs are kept as they are.

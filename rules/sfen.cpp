@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "rules/message.h"
+
 namespace qz {
 namespace {
 
@@ -139,50 +141,50 @@ SFEN不備 SFENを読む(std::string_view text, SFEN局面& p) {
 }
 
 // The reason in the record readers' words and in the engine protocol's.
-std::pair<std::string, std::string> 理由(const SFEN不備& f) {
+std::pair<文面, std::string> 理由(const SFEN不備& f) {
   using enum SFEN不備種類;
   const std::string 段 = std::string("rank ") + static_cast<char>('a' + f.段 - 1);
-  const std::string 名(駒の名[文字番号(f.駒)]);
+  const 文面 名(駒の名[文字番号(f.駒)]);
   const std::string 枚数 = std::to_string(一組の枚数[文字番号(f.駒)]);
   switch (f.種類) {
     case なし:
       return {};
     case 欄の数:
-      return {"SFENには盤面・手番・持駒が要ります",
+      return {QZ_TR("SFENには盤面・手番・持駒が要ります"),
               "an sfen has 4 fields: board, side to move, hands, move number"};
     case 段の数:
-      return {"盤面が9段ありません", "the board needs 9 ranks separated by '/'"};
+      return {QZ_TR("盤面が9段ありません"), "the board needs 9 ranks separated by '/'"};
     case 升が多い:
-      return {"盤面の段の升の数が9ではありません", 段 + " has more than 9 squares"};
+      return {QZ_TR("盤面の段の升の数が9ではありません"), 段 + " has more than 9 squares"};
     case 升が少ない:
-      return {"盤面の段の升の数が9ではありません", 段 + " has fewer than 9 squares"};
+      return {QZ_TR("盤面の段の升の数が9ではありません"), 段 + " has fewer than 9 squares"};
     case 分からない駒:
-      return {"盤面に分からない駒の文字があります", 段 + " has an unknown piece"};
+      return {QZ_TR("盤面に分からない駒の文字があります"), 段 + " has an unknown piece"};
     case 成れない駒:
-      return {"金と王は成れません", 段 + ": a gold or king cannot be promoted"};
+      return {QZ_TR("金と王は成れません"), 段 + ": a gold or king cannot be promoted"};
     case 手番:
-      return {"手番は b か w です", "the side to move must be b or w"};
+      return {QZ_TR("手番は b か w です"), "the side to move must be b or w"};
     case 数で終わる:
-      return {"持駒が数で終わっています", "the hands end with a number"};
+      return {QZ_TR("持駒が数で終わっています"), "the hands end with a number"};
     case 持駒の数:
-      return {"持駒の数が多すぎます", "a hand count must be 1 to 99"};
+      return {QZ_TR("持駒の数が多すぎます"), "a hand count must be 1 to 99"};
     case 持駒にならない駒:
-      return {"持駒に分からない駒の文字があります",
+      return {QZ_TR("持駒に分からない駒の文字があります"),
               std::string("'") + f.文字 + "' cannot be in a hand"};
     case 手数:
-      return {"手数は1から999999999までの数です",
+      return {QZ_TR("手数は1から999999999までの数です"),
               "the move number must be a number from 1 to 999999999"};
     case 一組より多い:
       return {
-          名 + "が盤と持駒に合わせて" + 枚数 + "枚より多くあります",
+          文面(QZ_TR("%1が盤と持駒に合わせて%2枚より多くあります"), {名, 文面::そのまま(枚数)}),
           "more than " + 枚数 + " pieces of kind " + 駒文字(f.駒) + " (board and hands together)"};
     case 王が二枚:
-      return {"王が二枚ある側があります", "a side has more than one king"};
+      return {QZ_TR("王が二枚ある側があります"), "a side has more than one king"};
     case 動けない駒:
       if (f.駒 == 桂)
-        return {"奥の二段の桂は二度と動けません",
+        return {QZ_TR("奥の二段の桂は二度と動けません"),
                 "a knight on the last two ranks could never move"};
-      return {"最奥の段の" + 名 + "は二度と動けません", std::string("a ") +
+      return {文面(QZ_TR("最奥の段の%1は二度と動けません"), {名}), std::string("a ") +
                                                             (f.駒 == 歩 ? "pawn" : "lance") +
                                                             " on the last rank could never move"};
   }
@@ -209,7 +211,7 @@ std::optional<SFEN局面> SFEN読込(std::string_view text, SFEN不備* 不備) 
   return p;
 }
 
-std::string SFEN不備の文(const SFEN不備& f) {
+文面 SFEN不備の文(const SFEN不備& f) {
   return 理由(f).first;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "rules/message.h"
 #include "rules/move.h"
 #include "rules/position.h"
 
@@ -58,7 +59,7 @@ struct SFEN不備 {
 };
 // The reason in the record readers' words (Japanese), and in the engine
 // protocol's (English).
-std::string SFEN不備の文(const SFEN不備& f);
+文面 SFEN不備の文(const SFEN不備& f);
 std::string SFEN不備の英文(const SFEN不備& f);
 
 // Reads "<board> <side> <hands> [<move number>]" (blank separated). Returns

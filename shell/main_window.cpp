@@ -22,7 +22,7 @@ namespace {
 constexpr double twipsPerPixel = 15.0;
 
 // The window's own line breaks are carriage returns; a label wants "\n".
-QString boxText(const 文面& s) {
+QString boxText(const Message& s) {
   QString t = shown(s);
   t.replace("\r\n", "\n");
   t.replace('\r', '\n');
@@ -259,7 +259,7 @@ void MainWindow::setItemChecked(MenuItem item, bool on) {
   a->setChecked(on);
 }
 
-Answer MainWindow::ask(const 文面& prompt, const 文面& title, Buttons buttons,
+Answer MainWindow::ask(const Message& prompt, const Message& title, Buttons buttons,
                        Icon icon) {
   QMessageBox box(this);
   box.setWindowTitle(shown(title));
@@ -332,8 +332,9 @@ void MainWindow::buildMoveList() {
   });
 }
 
-void MainWindow::setMoves(const std::vector<std::string>& moves, int current) {
-  QStringList rows{"開始"};
+void MainWindow::setMoves(const Message& start, const std::vector<std::string>& moves,
+                          int current) {
+  QStringList rows{shown(start)};
   for (const std::string& m : moves) rows << QString::fromStdString(m);
   bool same = moveList_->count() == rows.size();
   for (int i = 0; same && i < rows.size(); ++i) same = moveList_->item(i)->text() == rows[i];

@@ -95,8 +95,7 @@ class MainWindow : public QMainWindow,
   bool itemChecked(MenuItem item) const override;
   void setItemChecked(MenuItem item, bool on) override;
   // MessageBoxes
-  Answer ask(const 文面& prompt, const 文面& title, Buttons buttons,
-             Icon icon) override;
+  Answer ask(const Message& prompt, const Message& title, Buttons buttons, Icon icon) override;
   // Window
   void setBackColour(int paletteIndex) override;
   bool maximized() const override;
@@ -120,7 +119,8 @@ class MainWindow : public QMainWindow,
   void setClipboardText(const std::string& text) override;
   RecordFilePanel& recordFilePanel() { return *panel_; }
   // MoveList: a list right of the board, "開始" and then one row per move.
-  void setMoves(const std::vector<std::string>& moves, int current) override;
+  void setMoves(const Message& start, const std::vector<std::string>& moves,
+                int current) override;
   void setListVisible(bool on) override;
   QListWidget& moveList() { return *moveList_; }
 

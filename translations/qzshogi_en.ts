@@ -839,5 +839,201 @@
         <source></source>
         <translation>It is not a regular file</translation>
     </message>
+    <message id="SFENには盤面・手番・持駒が要ります">
+        <source></source>
+        <translation>An SFEN needs the board, the side to move and the hands</translation>
+    </message>
+    <message id="盤面が9段ありません">
+        <source></source>
+        <translation>The board does not have 9 ranks</translation>
+    </message>
+    <message id="盤面の段の升の数が9ではありません">
+        <source></source>
+        <translation>A rank of the board does not have 9 squares</translation>
+    </message>
+    <message id="盤面に分からない駒の文字があります">
+        <source></source>
+        <translation>The board has an unknown piece letter</translation>
+    </message>
+    <message id="金と王は成れません">
+        <source></source>
+        <translation>A gold or a king cannot promote</translation>
+    </message>
+    <message id="手番は b か w です">
+        <source></source>
+        <translation>The side to move is b or w</translation>
+    </message>
+    <message id="持駒が数で終わっています">
+        <source></source>
+        <translation>The hands end with a number</translation>
+    </message>
+    <message id="持駒の数が多すぎます">
+        <source></source>
+        <translation>Too many pieces in hand</translation>
+    </message>
+    <message id="持駒に分からない駒の文字があります">
+        <source></source>
+        <translation>The hands have an unknown piece letter</translation>
+    </message>
+    <message id="手数は1から999999999までの数です">
+        <source></source>
+        <translation>The move number is a number from 1 to 999999999</translation>
+    </message>
+    <message id="%1が盤と持駒に合わせて%2枚より多くあります">
+        <source></source>
+        <translation>More than %2 of %1 on the board and in the hands together</translation>
+    </message>
+    <message id="王が二枚ある側があります">
+        <source></source>
+        <translation>A side has two kings</translation>
+    </message>
+    <message id="奥の二段の桂は二度と動けません">
+        <source></source>
+        <translation>A knight on the last two ranks could never move again</translation>
+    </message>
+    <message id="最奥の段の%1は二度と動けません">
+        <source></source>
+        <translation>%1 on the last rank could never move again</translation>
+    </message>
+    <message id="CSA形式の行ではありません">
+        <source></source>
+        <translation>Not a line of the CSA format</translation>
+    </message>
+    <message id="指し手の後に局面の行があります">
+        <source></source>
+        <translation>A position line after the moves</translation>
+    </message>
+    <message id="PIの駒落ちが読めません">
+        <source></source>
+        <translation>The pieces taken off after PI cannot be read</translation>
+    </message>
+    <message id="盤面の行が読めません">
+        <source></source>
+        <translation>The board line cannot be read</translation>
+    </message>
+    <message id="駒の位置が読めません">
+        <source></source>
+        <translation>The square of a piece cannot be read</translation>
+    </message>
+    <message id="駒の名前が読めません">
+        <source></source>
+        <translation>The name of a piece cannot be read</translation>
+    </message>
+    <message id="持駒にできない駒です">
+        <source></source>
+        <translation>That piece cannot be in hand</translation>
+    </message>
+    <message id="手番でない側の指し手です">
+        <source></source>
+        <translation>A move of the side not to move</translation>
+    </message>
+    <message id="指し手が読めません">
+        <source></source>
+        <translation>The move cannot be read</translation>
+    </message>
+    <message id="ﾌｧｲﾙ名が長すぎます">
+        <source></source>
+        <translation>The file name is too long</translation>
+    </message>
+    <message id="許可されていません">
+        <source></source>
+        <translation>Not permitted</translation>
+    </message>
+    <message id="見つかりません">
+        <source></source>
+        <translation>Not found</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙには初期配置から始まる対局しか書けません">
+        <source></source>
+        <translation>A record file can only hold a game from the initial position</translation>
+    </message>
+    <message id="%1（Shift-JIS）に書けない文字があります：%2">
+        <source></source>
+        <translation>%1 (Shift-JIS) cannot hold these characters: %2</translation>
+    </message>
+    <message id="KIF・CSA・SFEN・USIのどれとも分かりません">
+        <source></source>
+        <translation>Not recognised as KIF, CSA, SFEN or USI</translation>
+    </message>
+    <message id="KIFファイル">
+        <source></source>
+        <translation>A KIF file</translation>
+    </message>
+    <message id="CSAファイル">
+        <source></source>
+        <translation>A CSA file</translation>
+    </message>
+    <message id="書き出す形式が分かりません">
+        <source></source>
+        <translation>Unknown format to write</translation>
+    </message>
+    <message id="クリップボード">
+        <source></source>
+        <translation>Clipboard</translation>
+    </message>
+    <message id="%1 の %2行目が読めません（%3）。%4手目まで読みました">
+        <source></source>
+        <translation>Line %2 of %1 cannot be read (%3). Read up to move %4</translation>
+    </message>
+    <message id="指し手の行ではありません">
+        <source></source>
+        <translation>Not a move line</translation>
+    </message>
+    <message id="持駒が読めません">
+        <source></source>
+        <translation>The hands cannot be read</translation>
+    </message>
+    <message id="指し手の後に盤面図があります">
+        <source></source>
+        <translation>A board diagram after the moves</translation>
+    </message>
+    <message id="盤面図の段が読めません">
+        <source></source>
+        <translation>A rank of the board diagram cannot be read</translation>
+    </message>
+    <message id="指し手の後に手番の行があります">
+        <source></source>
+        <translation>A side-to-move line after the moves</translation>
+    </message>
+    <message id="盤面図が9段ありません">
+        <source></source>
+        <translation>The board diagram does not have 9 ranks</translation>
+    </message>
+    <message id="手合割「%1」が分かりません">
+        <source></source>
+        <translation>Unknown handicap “%1”</translation>
+    </message>
+    <message id="%1が長すぎます（%2文字まで）">
+        <source></source>
+        <translation>%1 is too long (%2 characters at most)</translation>
+    </message>
+    <message id="貼り付けた棋譜の%1行目が正しくありません（%2）。%1行目から先は読み込みません">
+        <source></source>
+        <translation>Line %1 of the pasted record is not valid (%2). Nothing from line %1 on is read.</translation>
+    </message>
+    <message id="貼り付けた棋譜にﾃﾞｰﾀがありません">
+        <source></source>
+        <translation>The pasted text holds no moves</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙではありません">
+        <source></source>
+        <translation>Not a record file</translation>
+    </message>
+    <message id="文字コードとして読めないバイトがあります">
+        <source></source>
+        <translation>Bytes that are no characters</translation>
+    </message>
+    <message id="指し手「%1」が読めません">
+        <source></source>
+        <translation>The move “%1” cannot be read</translation>
+    </message>
+    <message id="%1：%2">
+        <source></source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="棋譜の終わり">
+        <source></source>
+        <translation>The end</translation>
+    </message>
 </context>
 </TS>

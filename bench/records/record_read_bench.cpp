@@ -70,7 +70,7 @@ void BM_ReadRecord(benchmark::State& state) {
   const fs::path p = File(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     const 棋譜ファイル読込結果 r = 棋譜ファイル読込(p);
-    if (!r.成功) state.SkipWithError(r.文言.c_str());
+    if (!r.成功) state.SkipWithError(r.文言.日本語().c_str());
     state.counters["moves"] = static_cast<double>(r.内容.手.size());
   }
 }
@@ -96,7 +96,7 @@ void BM_ReadFormat(benchmark::State& state) {
   const std::string& text = FormatText(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     const 記録読込結果 r = 棋譜を読む(棋譜形式::不明, text);
-    if (r.不正行 != 0) state.SkipWithError(r.不正理由.c_str());
+    if (r.不正行 != 0) state.SkipWithError(r.不正理由.日本語().c_str());
     state.counters["moves"] = static_cast<double>(r.記録.手.size());
   }
 }

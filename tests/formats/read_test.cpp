@@ -67,7 +67,7 @@ constexpr std::string_view 盤図の記録 =
 
 TEST(ReadByHand, KifFromADiagramStepsEveryKindOfMove) {
   const 記録読込結果 r = KIF解読(盤図の記録);
-  ASSERT_EQ(r.不正行, 0) << r.不正理由;
+  ASSERT_EQ(r.不正行, 0) << r.不正理由.日本語();
   EXPECT_EQ(r.記録.下手名, "Alice");
   EXPECT_EQ(r.記録.上手名, "Bob");
   ASSERT_EQ(r.記録.手.size(), 27u);
@@ -85,7 +85,7 @@ TEST(ReadByHand, HandicapNamesStartWithTheUpperSide) {
   const 記録読込結果 r = KIF解読(
       "手合割：香落ち\n上手：A\n下手：B\n手数----指手---------消費時間--\n"
       "   1 ３四歩(33)\n   2 ７六歩(77)\n");
-  ASSERT_EQ(r.不正行, 0) << r.不正理由;
+  ASSERT_EQ(r.不正行, 0) << r.不正理由.日本語();
   EXPECT_EQ(最終局面SFEN(r.記録),
             "lnsgkgsn1/1r5b1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 3");
   for (std::string_view 名 : 手合割名一覧()) {
@@ -100,7 +100,7 @@ TEST(ReadByHand, CsaWithHandicapCommasCommentsAndTimes) {
   const 記録読込結果 r = CSA解読(
       "'comment\r\nV2.2\r\nN+Alice\r\nN-Bob\r\n$EVENT:test\r\nPI82HI22KA\r\n-\r\n"
       "-3334FU,T3\r\n+7776FU\r\nT5\r\n-4132KI\r\n+8822UM\r\n%TORYO\r\n");
-  ASSERT_EQ(r.不正行, 0) << r.不正理由;
+  ASSERT_EQ(r.不正行, 0) << r.不正理由.日本語();
   EXPECT_EQ(r.記録.棋戦, "test");
   EXPECT_EQ(最終局面SFEN(r.記録),
             "lnsgk1snl/6g+B1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/7R1/LNSGKGSNL w - 5");
@@ -114,7 +114,7 @@ TEST(ReadByHand, CsaBoardWithTheRestInAHand) {
   const 記録読込結果 r = CSA解読(
       "V3.0\nP1 *  *  *  * -OU *  *  *  * \nP9 *  *  *  * +OU\nP2\nP3\nP4\nP5\nP6\nP7\nP8\n"
       "P+00KI\nP-00AL\n+\n+0052KI\n%TSUMI\n");
-  ASSERT_EQ(r.不正行, 0) << r.不正理由;
+  ASSERT_EQ(r.不正行, 0) << r.不正理由.日本語();
   EXPECT_EQ(最終局面SFEN(r.記録), "4k4/4G4/9/9/9/9/9/9/4K4 w 2r2b3g4s4n4l18p 2");
   EXPECT_EQ(r.記録.結末, 終局::詰み);
 }
@@ -126,7 +126,7 @@ TEST(ReadByHand, UsiWithAndWithoutItsKeywords) {
                                 "sfen " + std::string(後手番) + " moves 3c3d 7g7f",
                                 std::string(後手番) + "\nmoves 3c3d\n7g7f\n"}) {
     const 記録読込結果 r = USI解読(文);
-    ASSERT_EQ(r.不正行, 0) << 文 << ": " << r.不正理由;
+    ASSERT_EQ(r.不正行, 0) << 文 << ": " << r.不正理由.日本語();
     EXPECT_EQ(最終局面SFEN(r.記録), 期待) << 文;
   }
   EXPECT_EQ(USI解読("position startpos moves 7g7f resign").記録.結末, 終局::投了);
@@ -168,9 +168,21 @@ TEST(ReadBroken, TheFirstBadLineEndsTheReadingAndKeepsWhatCameBefore) {
   for (const Case& c : cases) {
     const 記録読込結果 r = 棋譜を読む(c.形式, c.内容);
     EXPECT_EQ(r.不正行, c.行) << c.内容;
-    EXPECT_EQ(r.不正理由, c.理由) << c.内容;
+    EXPECT_EQ(r.不正理由.日本語(), c.理由) << c.内容;
     EXPECT_EQ(r.記録.手.size(), c.手数) << c.内容;
   }
+}
+
+// A name or a move quoted in a reason is cut short, however long its line.
+TEST(ReadBroken, AQuotedNameOrMoveIsCutShort) {
+  const std::string 長い(50'000'000, 'x');
+  const std::string 短く = std::string(24, 'x') + "…";
+  EXPECT_EQ(棋譜を読む(棋譜形式::KIF, "手合割：" + 長い + "\n").不正理由.日本語(),
+            "手合割「" + 短く + "」が分かりません");
+  EXPECT_EQ(棋譜を読む(棋譜形式::USI, "position startpos moves " + 長い).不正理由.日本語(),
+            "指し手「" + 短く + "」が読めません");
+  EXPECT_EQ(棋譜を読む(棋譜形式::KIF, "手合割：三枚落ち\n").不正理由.日本語(),
+            "手合割「三枚落ち」が分かりません");
 }
 
 TEST(ReadFormats, FoundFromTheContentAndTheName) {

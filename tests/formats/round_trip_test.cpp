@@ -96,15 +96,15 @@ void 同じ対局(const 履歴の対局& a, const 履歴の対局& b, bool 時�
 void 往復する(const 自己対局& g, const std::string& 名) {
   const 履歴の対局 対局 = 履歴から対局(g.s, g.記録, true);
   const 記録読込結果 r = 対局から記録(対局, 標準の向きに反転するか(対局.開始, 対局.MAN先));
-  ASSERT_EQ(r.不正行, 0) << r.不正理由;
+  ASSERT_EQ(r.不正行, 0) << r.不正理由.日本語();
   for (棋譜形式 f : {棋譜形式::KIF, 棋譜形式::KIFU, 棋譜形式::CSA, 棋譜形式::USI, 棋譜形式::棋譜}) {
     const bool 平手から = 対局.開始.盤面 == 平手局面().盤面;
     if (f == 棋譜形式::棋譜 && !平手から) continue;
     const 棋譜書出結果 w = 棋譜を書く(f, r.記録);
-    ASSERT_EQ(w.文言, "");
+    ASSERT_EQ(w.文言.日本語(), "");
     const 記録読込結果 back = 棋譜を読む(棋譜形式::不明, w.内容);
     const std::string 何 = 名 + " format " + std::to_string(static_cast<int>(f));
-    ASSERT_EQ(back.不正行, 0) << 何 << ": " << back.不正理由;
+    ASSERT_EQ(back.不正行, 0) << 何 << ": " << back.不正理由.日本語();
     if (f == 棋譜形式::USI) {
       // No comments in USI: the record comes back in the standard orientation.
       EXPECT_EQ(back.記録.開始, r.記録.開始) << 何;

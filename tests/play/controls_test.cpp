@@ -204,7 +204,7 @@ TEST(Confirm, ThrowingAGameAwayAsksFirst) {
 
 class FakeList : public MoveList {
  public:
-  void setMoves(const std::vector<std::string>& m, int c) override {
+  void setMoves(const 文面&, const std::vector<std::string>& m, int c) override {
     moves = m;
     current = c;
   }

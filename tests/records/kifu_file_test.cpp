@@ -41,8 +41,8 @@ class KifuFile : public TempFolderTest {
 TEST_F(KifuFile, SavesOnlyTheMovesUpToTheCurrentOne) {
   const 棋譜ファイル結果 r = 棋譜書込(folder, "game", header_, History(20, 17));
   EXPECT_TRUE(r.成功);
-  EXPECT_EQ(r.文言, "棋譜を書き込みました");
-  EXPECT_EQ(r.題, "  ");
+  EXPECT_EQ(r.文言.日本語(), "棋譜を書き込みました");
+  EXPECT_EQ(r.題.日本語(), "  ");
   EXPECT_EQ(Listing(), std::vector<std::string>{"game.棋譜"});
   const std::string bytes = readBytes(folder / "game.棋譜");
   EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 3 + 17);
@@ -70,8 +70,8 @@ TEST_F(KifuFile, ChecksComeInTheirOrderAndWriteNothing) {
   for (const Case& c : cases) {
     const 棋譜ファイル結果 r = 棋譜書込(folder, c.name, c.header, History(3, c.現在));
     EXPECT_FALSE(r.成功);
-    EXPECT_EQ(r.文言, c.文言);
-    EXPECT_EQ(r.題, c.題);
+    EXPECT_EQ(r.文言.日本語(), c.文言);
+    EXPECT_EQ(r.題.日本語(), c.題);
   }
   EXPECT_TRUE(Listing().empty());
 }
@@ -79,8 +79,8 @@ TEST_F(KifuFile, ChecksComeInTheirOrderAndWriteNothing) {
 TEST_F(KifuFile, MissingFolderGivesTheReason) {
   const 棋譜ファイル結果 r = 棋譜書込(folder / "nowhere", "a", header_, History(2, 2));
   EXPECT_FALSE(r.成功);
-  EXPECT_EQ(r.文言, "棋譜を書き込めませんでした\nﾌｫﾙﾀﾞがありません");
-  EXPECT_EQ(r.題, "棋譜保存");
+  EXPECT_EQ(r.文言.日本語(), "棋譜を書き込めませんでした\nﾌｫﾙﾀﾞがありません");
+  EXPECT_EQ(r.題.日本語(), "棋譜保存");
   EXPECT_TRUE(Listing().empty());
 }
 
@@ -89,7 +89,7 @@ TEST_F(KifuFile, TargetThatIsAFolderStaysAndNoTemporaryIsLeft) {
   writeBytes(folder / "a.棋譜" / "inside", "x");
   const 棋譜ファイル結果 r = 棋譜書込(folder, "a", header_, History(2, 2));
   EXPECT_FALSE(r.成功);
-  EXPECT_EQ(r.文言, "棋譜を書き込めませんでした\n同じ名前のﾌｫﾙﾀﾞがあります");
+  EXPECT_EQ(r.文言.日本語(), "棋譜を書き込めませんでした\n同じ名前のﾌｫﾙﾀﾞがあります");
   EXPECT_EQ(Listing(), std::vector<std::string>{"a.棋譜"});
   EXPECT_EQ(readBytes(folder / "a.棋譜" / "inside"), "x");
 }
@@ -102,7 +102,7 @@ TEST_F(KifuFile, FailedWriteLeavesTheOldRecordIntact) {
   const 棋譜ファイル結果 r =
       withFileSizeLimit(1000, [&] { return 棋譜書込(folder, "a", header_, History(600, 600)); });
   EXPECT_FALSE(r.成功);
-  EXPECT_EQ(r.文言.rfind("棋譜を書き込めませんでした\n", 0), 0u) << r.文言;
+  EXPECT_EQ(r.文言.日本語().rfind("棋譜を書き込めませんでした\n", 0), 0u) << r.文言.日本語();
   EXPECT_EQ(readBytes(folder / "a.棋譜"), old);
   EXPECT_EQ(Listing(), std::vector<std::string>{"a.棋譜"});
 }
@@ -134,8 +134,8 @@ TEST_F(KifuFile, UnreadableFilesAreRefusedWithTheReason) {
   for (const Case& c : cases) {
     const 棋譜ファイル読込結果 r = 棋譜ファイル読込(c.path);
     EXPECT_FALSE(r.成功);
-    EXPECT_EQ(r.文言, c.文言);
-    EXPECT_EQ(r.題, "棋譜");
+    EXPECT_EQ(r.文言.日本語(), c.文言);
+    EXPECT_EQ(r.題.日本語(), "棋譜");
   }
 }
 
@@ -147,7 +147,7 @@ TEST_F(KifuFile, ReadOnlyRecordIsRefusedAndAReplacedOneKeepsItsMode) {
   fs::permissions(a, fs::perms::owner_read | fs::perms::group_read);
   const 棋譜ファイル結果 r = 棋譜書込(folder, "a", header_, History(1, 1));
   EXPECT_FALSE(r.成功);
-  EXPECT_EQ(r.文言, "棋譜を書き込めませんでした\n書き込み禁止のﾌｧｲﾙです");
+  EXPECT_EQ(r.文言.日本語(), "棋譜を書き込めませんでした\n書き込み禁止のﾌｧｲﾙです");
   EXPECT_EQ(readBytes(a), "old");
 
   fs::permissions(a, fs::perms::owner_read | fs::perms::owner_write);

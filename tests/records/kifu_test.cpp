@@ -45,7 +45,7 @@ TEST(KifuWrite, WholeFileIsByteExactShiftJisWithCrLf) {
   const 棋譜見出し 見出し{"第1局表示", "ｿﾌﾄ", "山田", "後手", "先手"};
   const 手順 手[] = {例の手, {7, 3, 7, 4, 0, 歩, 歩, 20.9, 20.9, 0, 5.5}};
   const 棋譜符号化結果 r = 棋譜符号化(見出し, 手);
-  ASSERT_EQ(r.文言, "");
+  ASSERT_EQ(r.文言.日本語(), "");
   const std::string expected =
       "\x91\xe6"
       "1\x8b\xc7\x95\x5c\x8e\xa6\r\n"  // 第1局表示 (表 ends in 0x5C)
@@ -60,22 +60,22 @@ TEST(KifuWrite, RefusesHeadersShiftJisCannotHoldNamingTheCharacters) {
   const 手順 手[] = {例の手};
   棋譜符号化結果 r = 棋譜符号化({"対局😀€😀", "ok", "山田"}, 手);
   EXPECT_EQ(r.内容, "");
-  EXPECT_EQ(r.文言, "対局名に棋譜ﾌｧｲﾙに書けない文字があります：「😀」「€」");
+  EXPECT_EQ(r.文言.日本語(), "対局名に棋譜ﾌｧｲﾙに書けない文字があります：「😀」「€」");
 
   r = 棋譜符号化(見出し作成("t", "a\r\nb", "c", 先手, 先手), 手);
-  EXPECT_EQ(r.文言, "先手に棋譜ﾌｧｲﾙに書けない文字があります：「改行」");
+  EXPECT_EQ(r.文言.日本語(), "先手に棋譜ﾌｧｲﾙに書けない文字があります：「改行」");
   EXPECT_EQ(r.内容, "");
 
   // Characters that come from other keyboards but have a Shift-JIS form pass.
   r = 棋譜符号化({"〜−‖¢£¬—", "～", "髙"}, 手);
-  EXPECT_EQ(r.文言, "");
+  EXPECT_EQ(r.文言.日本語(), "");
 }
 
 TEST(KifuWrite, RefusesAMoveItCouldNotReadBack) {
   const 手順 手[] = {例の手, {3, 6, 3, 0, 0, -歩, -歩, 0, 0, 0, 0}};
   const 棋譜符号化結果 r = 棋譜符号化({}, 手);
   EXPECT_EQ(r.内容, "");
-  EXPECT_EQ(r.文言, "2手目の記録が正しくありません（移動先（3, 0）が盤の外です）");
+  EXPECT_EQ(r.文言.日本語(), "2手目の記録が正しくありません（移動先（3, 0）が盤の外です）");
 }
 
 TEST(KifuHeader, UpperSideIsTheSecondPlayerWhenManMovesFirst) {
@@ -210,7 +210,7 @@ TEST(KifuRead, AFileWhoseHeaderIsNoTextIsNoRecord) {
   for (const auto& c : cases) EXPECT_EQ(棋譜解読(c.file).記録でない, c.refused) << c.file;
   // The writer refuses what the reader would.
   const 棋譜符号化結果 r = 棋譜符号化(見出し作成(長い + "a", "a", "b", 先手, 先手), {});
-  EXPECT_EQ(r.文言, "対局名が長すぎます（64文字まで）");
+  EXPECT_EQ(r.文言.日本語(), "対局名が長すぎます（64文字まで）");
 }
 
 // Every kind of malformed move line ends the reading at its line number and
@@ -245,7 +245,7 @@ TEST(KifuRead, MalformedMoveLineEndsReadingAndNamesItsLine) {
       continue;
     }
     EXPECT_EQ(r.不正行, 6) << line;
-    EXPECT_EQ(r.不正理由, reason) << line;
+    EXPECT_EQ(r.不正理由.日本語(), reason) << line;
     EXPECT_EQ(r.手.size(), 2u) << line;
   }
 }
@@ -254,18 +254,18 @@ TEST(KifuRead, MessagesAfterReading) {
   棋譜読込結果 r;
   auto m = 読込メッセージ(r, "a.棋譜");
   ASSERT_EQ(m.size(), 1u);
-  EXPECT_EQ(m[0].文言, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
-  EXPECT_EQ(m[0].題, "棋譜");
+  EXPECT_EQ(m[0].文言.日本語(), "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+  EXPECT_EQ(m[0].題.日本語(), "棋譜");
 
   r.手.resize(2);
   r.不正行 = 6;
   r.不正理由 = "理由";
   m = 読込メッセージ(r, "a.棋譜");
   ASSERT_EQ(m.size(), 3u);
-  EXPECT_EQ(m[0].文言, "棋譜ﾌｧｲﾙの6行目が正しくありません（理由）。6行目から先は読み込みません");
-  EXPECT_EQ(m[1].文言, "a.棋譜 2手 読み込みました");
-  EXPECT_EQ(m[2].文言, "棋譜を '進 'で進めて下さい");
-  for (const auto& x : m) EXPECT_EQ(x.題, "棋譜");
+  EXPECT_EQ(m[0].文言.日本語(), "棋譜ﾌｧｲﾙの6行目が正しくありません（理由）。6行目から先は読み込みません");
+  EXPECT_EQ(m[1].文言.日本語(), "a.棋譜 2手 読み込みました");
+  EXPECT_EQ(m[2].文言.日本語(), "棋譜を '進 'で進めて下さい");
+  for (const auto& x : m) EXPECT_EQ(x.題.日本語(), "棋譜");
 }
 
 TEST(KifuRead, FirstMoveDecidesWhoMovedFirst) {
@@ -283,7 +283,7 @@ TEST(KifuRoundTrip, ThousandsOfMovesComeBackAsWritten) {
                   -成飛, i * 1.5, i * 1.5 + 1, i * 2.0, i * 2.0 + 0.9});
   }
   const 棋譜符号化結果 w = 棋譜符号化({"対局", "上", "下"}, 手);
-  ASSERT_EQ(w.文言, "");
+  ASSERT_EQ(w.文言.日本語(), "");
   EXPECT_EQ(w.内容.size(), 14u + 1500u * 39);
   const 棋譜読込結果 r = 棋譜解読(w.内容);
   EXPECT_EQ(r.不正行, 0);
