@@ -46,7 +46,7 @@ struct Program::Parts {
   QtTimer1 timer1;
   SystemClock clock;
   SettingsFile settings{settingsPath(surroundings)};
-  SoundPort sound{[this](const std::string& text, const std::string& caption) {
+  SoundPort sound{[this](const Message& text, const std::string& caption) {
                     window.ask(text, caption, Buttons::OK, Icon::Exclamation);
                   },
                   static_cast<std::intptr_t>(window.winId())};

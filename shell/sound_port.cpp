@@ -19,7 +19,7 @@ struct SoundPort::Impl {
   std::intptr_t window;
 };
 
-SoundPort::SoundPort(std::function<void(const std::string&, const std::string&)> warn,
+SoundPort::SoundPort(std::function<void(const Message&, const std::string&)> warn,
                      std::intptr_t window)
     : impl_(std::make_unique<Impl>(std::move(warn), window)) {}
 SoundPort::~SoundPort() {

@@ -14,7 +14,7 @@ class SoundPort : public Sound {
  public:
   // warn shows a warning box (text and caption, with an exclamation icon);
   // window is the main window's native handle.
-  SoundPort(std::function<void(const std::string& text, const std::string& caption)> warn,
+  SoundPort(std::function<void(const Message& text, const std::string& caption)> warn,
             std::intptr_t window);
   // Closes the sound system if the program did not.
   ~SoundPort() override;

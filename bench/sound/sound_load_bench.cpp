@@ -58,7 +58,7 @@ fs::path MakeWav(const std::string& name, std::uint32_t rate, std::uint32_t data
 
 void Load(benchmark::State& state, std::uint32_t rate, bool loads) {
   const fs::path p = MakeWav("qz_sound_bench_", rate, std::uint32_t{kMaxDecodedSound} - 64);
-  Module1 m([](const std::string&, const std::string&) {});
+  Module1 m([](const 文面&, const std::string&) {});
   m.初期化_サウンド(0);
   if (m.サウンド_ハンドル == 0) state.SkipWithError("no sound system (set SDL_AUDIODRIVER=dummy)");
   for (auto _ : state) {

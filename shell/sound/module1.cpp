@@ -15,7 +15,7 @@ namespace {
 constexpr std::size_t kMaxSoundFile = std::size_t{64} << 20;
 
 // The reason, in words for the player, why a file could not be read.
-std::string describe_errno(int err) {
+文面 describe_errno(int err) {
   switch (err) {
     case EACCES:
     case EPERM:
@@ -25,13 +25,13 @@ std::string describe_errno(int err) {
     case ENOENT:
       return QZ_TR("ファイルが見つかりません。");
     default:
-      return 差込(QZ_TR("読み込み中にエラーが発生しました（%1）。"), {システムエラー文(err)});
+      return 文面(QZ_TR("読み込み中にエラーが発生しました（%1）。"), {システムエラー文(err)});
   }
 }
 
 // Reads the whole file, only if it is a regular one; on failure leaves the
 // reason in `reason`.
-bool read_whole_file(const std::filesystem::path& path, std::string& bytes, std::string& reason) {
+bool read_whole_file(const std::filesystem::path& path, std::string& bytes, 文面& reason) {
   通常ファイル読込結果 r = 通常ファイル読込(path, kMaxSoundFile);
   if (r.通常ファイルでない) {
     std::error_code ec;
@@ -76,16 +76,16 @@ std::int32_t Module1::読込_サウンド(const std::string& file_name, std::int
   const auto path = find_sound_file(file_name);
   if (path.empty()) return 0;
   std::string image;
-  std::string reason;
+  文面 reason;
   if (!read_whole_file(path, image, reason)) {
-    表示_サウンド警告(差込(QZ_TR("「%1」を読み込めません。%2"), {file_name, reason}));
+    表示_サウンド警告(文面(QZ_TR("「%1」を読み込めません。%2"), {文面::そのまま(file_name), reason}));
     return 0;
   }
   const std::int32_t buffer = dsCreateDSB(
       サウンド_ハンドル, reinterpret_cast<const std::uint8_t*>(image.data()), image.size(), count);
   if (buffer == 0)
-    表示_サウンド警告(差込(QZ_TR("「%1」を読み込めません。再生できる WAV 形式の音ではありません。"),
-                           {file_name}));
+    表示_サウンド警告(文面(QZ_TR("「%1」を読み込めません。再生できる WAV 形式の音ではありません。"),
+                           {文面::そのまま(file_name)}));
   return buffer;
 }
 
@@ -94,7 +94,7 @@ void Module1::終了_サウンド() {
   サウンド_ハンドル = 0;
 }
 
-void Module1::表示_サウンド警告(const std::string& text) {
+void Module1::表示_サウンド警告(const 文面& text) {
   if (warn_) warn_(text, サウンド警告見出し);
 }
 

@@ -15,7 +15,7 @@
 namespace qz {
 
 // Shows a warning: the text and the caption of an exclamation box.
-using サウンド警告関数 = std::function<void(const std::string& text, const std::string& caption)>;
+using サウンド警告関数 = std::function<void(const 文面& text, const std::string& caption)>;
 
 inline constexpr const char* サウンド警告見出し = "QZ氷結将棋.dll";
 inline constexpr const char* サウンド初期化失敗文 =
@@ -35,7 +35,7 @@ class Module1 {
   // Closes the sound system if it is open.
   void 終了_サウンド();
   // The exclamation box with the sound library's caption.
-  void 表示_サウンド警告(const std::string& text);
+  void 表示_サウンド警告(const 文面& text);
 
   std::int32_t サウンド_ハンドル = 0;
 

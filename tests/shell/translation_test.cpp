@@ -30,6 +30,11 @@ TEST_F(English, MessagesAsTheWindowShowsThem) {
             {文面::数値(5), 短い}),
        "Line 5 of the record file is not valid (shorter than 37 characters (3 characters)). "
        "Nothing from line 5 on is read."},
+      {文面("「%1」を読み込めません。再生できる WAV 形式の音ではありません。",
+            {文面::そのまま("BGM.wav")}),
+       "“BGM.wav” cannot be read. It is not a WAV sound that can be played."},
+      {文面("「%1」を読み込めません。%2", {文面::そのまま("x.wav"), "ファイルが空です。"}),
+       "“x.wav” cannot be read. The file is empty."},
       {文面::並べ("%1\r\r%2", {"対局途中ではできません", "局面→最初にして下さい"}),
        "Not possible during a game\r\rChoose Position → Start position first"},
       {文面::並べ("%1\n%2", {"棋譜ﾌｧｲﾙを読み込めませんでした", "No such file"}),

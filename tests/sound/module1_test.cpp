@@ -45,8 +45,8 @@ class Module1Sound : public testing::Test {
 
   fs::path root_, old_cwd_;
   std::vector<Warning> warnings_;
-  Module1 module_{[this](const std::string& text, const std::string& caption) {
-                    warnings_.push_back({text, caption});
+  Module1 module_{[this](const 文面& text, const std::string& caption) {
+                    warnings_.push_back({text.日本語(), caption});
                   },
                   fs::path()};
 
