@@ -158,7 +158,9 @@ class CSA読込 : public 記録読込<CSA読込> {
       if (前後の空白除去(s) == "'QZ:反転") 組.結果.記録.反転 = true;
       return;
     }
-    // Statements may share a line, joined by commas.
+    // A name or a game's information takes its whole line, commas and all;
+    // other statements may share a line, joined by commas.
+    if (s.starts_with("N") || s.starts_with("$")) return 文(前後の空白除去(s));
     while (!s.empty() && !組.終了() && !終わり) {
       const std::size_t p = s.find(',');
       文(前後の空白除去(s.substr(0, p)));
@@ -173,13 +175,13 @@ class CSA読込 : public 記録読込<CSA読込> {
     対局記録& r = 組.結果.記録;
     if (s[0] == 'V') return;
     if (s.starts_with("N+"))
-      r.下手名 = s.substr(2);
+      r.下手名 = 前後の空白除去(s.substr(2));
     else if (s.starts_with("N-"))
-      r.上手名 = s.substr(2);
+      r.上手名 = 前後の空白除去(s.substr(2));
     else if (s.starts_with("$EVENT:"))
-      r.棋戦 = s.substr(7);
+      r.棋戦 = 前後の空白除去(s.substr(7));
     else if (s.starts_with("$START_TIME:"))
-      r.開始日時 = s.substr(12);
+      r.開始日時 = 前後の空白除去(s.substr(12));
     else if (s[0] == '$')
       return;
     else if (s.starts_with("PI"))
