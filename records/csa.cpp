@@ -316,13 +316,17 @@ class CSA読込 : public 記録読込<CSA読込> {
     組.追加(m, 行番号);
   }
 
+  // `T12` (V3.0 may add a fraction, `T12.345`, of which the seconds are kept).
   void 時間(std::string_view s) {
     auto& 手 = 組.結果.記録.手;
     const long long 秒 = 先頭の数(s);
-    if (手.empty() || 秒 < 0) return;
+    if (取る(s, ".")) 先頭の数(s);
+    if (秒 < 0 || !s.empty()) return 組.中止(行番号, "消費時間が読めません");
+    if (手.empty()) return;
     int& 累計 = 手.back().元駒 < 0 ? 累計_下 : 累計_上;
-    累計 = 秒数(static_cast<long long>(累計) + 秒);
-    手.back().消費秒 = 秒数(秒);
+    if (秒 > 秒上限 || 累計 + 秒 > 秒上限) return 組.中止(行番号, "消費時間が長すぎます");
+    累計 = static_cast<int>(累計 + 秒);
+    手.back().消費秒 = static_cast<int>(秒);
     手.back().累計秒 = 累計;
   }
 
@@ -335,7 +339,10 @@ class CSA読込 : public 記録読込<CSA読込> {
       return;
     }
     for (const CSA終局& e : CSA終局表)
-      if (e.文 == s) 手番側で終局(e.結末, e.手番側の勝ち);
+      if (e.文 == s) return 手番側で終局(e.結末, e.手番側の勝ち);
+    // An ending this reader does not know: the moves after it would be lost.
+    終わり = false;
+    組.中止(行番号, "終局の文が読めません");
   }
 
   記録局面 開始局面 = 平手局面();

@@ -91,11 +91,9 @@ std::string 手の不整合(const 記録局面& p, const 記録手& m);
 // hand unpromoted (a king to no hand), and the other side is to move.
 void 手を指す(記録局面& p, 記録手& m);
 
-// A number of seconds read, kept within what the clocks can add up.
+// The most seconds a move or a side's total may take in a record read: more
+// is refused, so that the clocks can add them up.
 constexpr long long 秒上限 = 100'000'000;
-inline int 秒数(long long 秒) {
-  return static_cast<int>(秒 < 0 ? 0 : 秒 > 秒上限 ? 秒上限 : 秒);
-}
 
 // The pieces of each side, board and hand: lower, upper.
 std::pair<int, int> 駒数(const 記録局面& p);
