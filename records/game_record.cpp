@@ -132,6 +132,7 @@ std::string 手の不整合(const 記録局面& p, const 記録手& m) {
     if ((下 ? p.持駒_下 : p.持駒_上).枚数[k] <= 0) return QZ_TR("打つ駒を持っていません");
     if (先 != 0) return QZ_TR("打つ升に駒があります");
     if (m.先駒 != m.元駒) return QZ_TR("打った駒は成れません");
+    if (!移動後チェック(m.先Y, m.先駒)) return QZ_TR("行き所のない升に打つ手です");
     return "";
   }
   if (m.元X == m.先X && m.元Y == m.先Y) return QZ_TR("移動元と移動先が同じ升です");
@@ -143,6 +144,8 @@ std::string 手の不整合(const 記録局面& p, const 記録手& m) {
     if (!成れる種類(m.元駒) || m.先駒 != 成り駒(m.元駒)) return QZ_TR("成れない駒です");
     if (!敵陣(m.元駒, m.元Y) && !敵陣(m.元駒, m.先Y)) return QZ_TR("敵陣の外では成れません");
   }
+  if (!駒の動きか(p.盤面, m.元X, m.元Y, m.先X, m.先Y, m.元駒)) return QZ_TR("その駒の動きではありません");
+  if (!移動後チェック(m.先Y, m.先駒)) return QZ_TR("行き所のない升への不成です");
   return "";
 }
 

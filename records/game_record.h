@@ -85,7 +85,9 @@ struct 記録読込結果 {
 // Why the move cannot be made on p ("" when it can): the origin holds a
 // piece of the side to move of that kind (a drop: the piece is in its hand),
 // the destination is on the board and holds no piece of the mover's, a
-// promotion is of a kind that promotes, from or into the far three ranks.
+// promotion is of a kind that promotes, from or into the far three ranks,
+// the piece moves so by its own movement, and it can move again from where
+// it lands. The freeze rule is not consulted, so standard games read.
 std::string 手の不整合(const 記録局面& p, const 記録手& m);
 // Makes a consistent move on p: fills m.取駒, a capture goes to the mover's
 // hand unpromoted (a king to no hand), and the other side is to move.
