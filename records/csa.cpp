@@ -158,7 +158,9 @@ class CSA読込 : public 記録読込<CSA読込> {
       if (前後の空白除去(s) == "'QZ:反転") 組.結果.記録.反転 = true;
       return;
     }
-    // Statements may share a line, joined by commas.
+    // A name or a game's information takes its whole line, commas and all;
+    // other statements may share a line, joined by commas.
+    if (s.starts_with("N") || s.starts_with("$")) return 文(前後の空白除去(s));
     while (!s.empty() && !組.終了() && !終わり) {
       const std::size_t p = s.find(',');
       文(前後の空白除去(s.substr(0, p)));
@@ -173,13 +175,13 @@ class CSA読込 : public 記録読込<CSA読込> {
     対局記録& r = 組.結果.記録;
     if (s[0] == 'V') return;
     if (s.starts_with("N+"))
-      r.下手名 = s.substr(2);
+      r.下手名 = 前後の空白除去(s.substr(2));
     else if (s.starts_with("N-"))
-      r.上手名 = s.substr(2);
+      r.上手名 = 前後の空白除去(s.substr(2));
     else if (s.starts_with("$EVENT:"))
-      r.棋戦 = s.substr(7);
+      r.棋戦 = 前後の空白除去(s.substr(7));
     else if (s.starts_with("$START_TIME:"))
-      r.開始日時 = s.substr(12);
+      r.開始日時 = 前後の空白除去(s.substr(12));
     else if (s[0] == '$')
       return;
     else if (s.starts_with("PI"))
@@ -314,13 +316,17 @@ class CSA読込 : public 記録読込<CSA読込> {
     組.追加(m, 行番号);
   }
 
+  // `T12` (V3.0 may add a fraction, `T12.345`, of which the seconds are kept).
   void 時間(std::string_view s) {
     auto& 手 = 組.結果.記録.手;
     const long long 秒 = 先頭の数(s);
-    if (手.empty() || 秒 < 0) return;
+    if (取る(s, ".")) 先頭の数(s);
+    if (秒 < 0 || !s.empty()) return 組.中止(行番号, QZ_TR("消費時間が読めません"));
+    if (手.empty()) return;
     int& 累計 = 手.back().元駒 < 0 ? 累計_下 : 累計_上;
-    累計 = 秒数(static_cast<long long>(累計) + 秒);
-    手.back().消費秒 = 秒数(秒);
+    if (秒 > 秒上限 || 累計 + 秒 > 秒上限) return 組.中止(行番号, QZ_TR("消費時間が長すぎます"));
+    累計 = static_cast<int>(累計 + 秒);
+    手.back().消費秒 = static_cast<int>(秒);
     手.back().累計秒 = 累計;
   }
 
@@ -333,7 +339,10 @@ class CSA読込 : public 記録読込<CSA読込> {
       return;
     }
     for (const CSA終局& e : CSA終局表)
-      if (e.文 == s) 手番側で終局(e.結末, e.手番側の勝ち);
+      if (e.文 == s) return 手番側で終局(e.結末, e.手番側の勝ち);
+    // An ending this reader does not know: the moves after it would be lost.
+    終わり = false;
+    組.中止(行番号, QZ_TR("終局の文が読めません"));
   }
 
   記録局面 開始局面 = 平手局面();

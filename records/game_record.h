@@ -86,17 +86,17 @@ struct 記録読込結果 {
 // Why the move cannot be made on p ("" when it can): the origin holds a
 // piece of the side to move of that kind (a drop: the piece is in its hand),
 // the destination is on the board and holds no piece of the mover's, a
-// promotion is of a kind that promotes, from or into the far three ranks.
+// promotion is of a kind that promotes, from or into the far three ranks,
+// the piece moves so by its own movement, and it can move again from where
+// it lands. The freeze rule is not consulted, so standard games read.
 文面 手の不整合(const 記録局面& p, const 記録手& m);
 // Makes a consistent move on p: fills m.取駒, a capture goes to the mover's
 // hand unpromoted (a king to no hand), and the other side is to move.
 void 手を指す(記録局面& p, 記録手& m);
 
-// A number of seconds read, kept within what the clocks can add up.
+// The most seconds a move or a side's total may take in a record read: more
+// is refused, so that the clocks can add them up.
 constexpr long long 秒上限 = 100'000'000;
-inline int 秒数(long long 秒) {
-  return static_cast<int>(秒 < 0 ? 0 : 秒 > 秒上限 ? 秒上限 : 秒);
-}
 
 // The pieces of each side, board and hand: lower, upper.
 std::pair<int, int> 駒数(const 記録局面& p);

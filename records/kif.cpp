@@ -232,12 +232,6 @@ int 先頭一致(std::string_view& s, const std::array<std::string_view, N>& 候
   return -1;
 }
 
-bool 取る(std::string_view& s, std::string_view 語) {
-  if (!s.starts_with(語)) return false;
-  s.remove_prefix(語.size());
-  return true;
-}
-
 int 駒名を読む(std::string_view& s) {
   for (const 読む名& n : 読む駒名)
     if (取る(s, n.名)) return n.駒;
@@ -327,21 +321,24 @@ constexpr std::array<終局語, 12> 終局語表 = {{{"投了", 終局::投了, 
                                               {"不戦敗", 終局::反則負け, -1},
                                               {"封じ手", 終局::中断, 0}}};
 
-// The time field `( 0:16/00:00:16)`: the move's seconds and the total.
-void 時間を読む(std::string_view s, int& 消費, std::optional<int>& 累計) {
-  if (!取る(s, "(")) return;
+// The time field `( 0:16/00:00:16)`: the move's seconds and the total; a
+// field of another shape is passed over. False when a time is past the
+// clocks' limit.
+bool 時間を読む(std::string_view s, long long& 消費, std::optional<long long>& 累計) {
+  if (!取る(s, "(")) return true;
   s = 前後の空白除去(s);
   long long 分 = 先頭の数(s), 秒 = 0;
-  if (分 < 0 || !取る(s, ":") || (秒 = 先頭の数(s)) < 0) return;
-  消費 = 秒数(分 * 60 + 秒);
-  if (!取る(s, "/")) return;
+  if (分 < 0 || !取る(s, ":") || (秒 = 先頭の数(s)) < 0) return true;
+  消費 = 分 * 60 + 秒;
+  if (消費 > 秒上限) return false;
+  if (!取る(s, "/")) return true;
   long long 時 = 先頭の数(s), m = 0, 秒2 = 0;
-  if (時 < 0 || !取る(s, ":") || (m = 先頭の数(s)) < 0) return;
-  if (!取る(s, ":") || (秒2 = 先頭の数(s)) < 0) {
-    累計 = 秒数(時 * 60 + m);  // mm:ss
-    return;
-  }
-  累計 = 秒数((時 * 60 + m) * 60 + 秒2);
+  if (時 < 0 || !取る(s, ":") || (m = 先頭の数(s)) < 0) return true;
+  if (!取る(s, ":") || (秒2 = 先頭の数(s)) < 0)
+    累計 = 時 * 60 + m;  // mm:ss
+  else
+    累計 = (時 * 60 + m) * 60 + 秒2;
+  return *累計 <= 秒上限;
 }
 
 class KIF読込 : public 記録読込<KIF読込> {
@@ -443,10 +440,13 @@ class KIF読込 : public 記録読込<KIF読込> {
     記録手 m{打 ? qz::指し手::打つ手(駒, tx, ty) : qz::指し手{fx, fy, tx, ty, 駒, 駒}};
     if (成) m.先駒 = 成り駒(駒);
     s = 前後の空白除去(s);
-    std::optional<int> 累計;
-    時間を読む(s, m.消費秒, 累計);
+    long long 消費 = 0;
+    std::optional<long long> 累計;
     int& 持ち時間 = 組.局面.下の番 ? 累計_下 : 累計_上;
-    持ち時間 = 累計 ? *累計 : 秒数(static_cast<long long>(持ち時間) + m.消費秒);
+    if (!時間を読む(s, 消費, 累計) || (!累計 && 持ち時間 + 消費 > 秒上限))
+      return 組.中止(行番号, QZ_TR("消費時間が長すぎます"));
+    m.消費秒 = static_cast<int>(消費);
+    持ち時間 = static_cast<int>(累計 ? *累計 : 持ち時間 + 消費);
     m.累計秒 = 持ち時間;
     組.追加(m, 行番号);
   }

@@ -1,5 +1,7 @@
 #include "records/record_text.h"
 
+#include <algorithm>
+
 #include "records/sjis.h"
 
 namespace qz {
@@ -29,6 +31,8 @@ std::vector<文書行> 行に分ける(std::string_view 内容) {
       l.文 = sjisからutf8(生);
       l.読めない = l.文.find("\xEF\xBF\xBD") != std::string::npos;
     }
+    // A NUL is no character of any text, and a file of them is no record.
+    if (生.find('\0') != std::string_view::npos) l.読めない = true;
     行.push_back(std::move(l));
     if (i + 1 < 内容.size() && 内容[i] == '\r' && 内容[i + 1] == '\n') ++i;
     始 = i + 1;
@@ -52,7 +56,8 @@ std::string_view 前後の空白除去(std::string_view s) {
 long long 先頭の数(std::string_view& s) {
   long long v = 0;
   std::size_t i = 0;
-  while (i < s.size() && i < 9 && s[i] >= '0' && s[i] <= '9') v = v * 10 + (s[i++] - '0');
+  constexpr long long 上限 = 1'000'000'000'000;
+  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i) v = std::min(上限, v * 10 + (s[i] - '0'));
   if (i == 0) return -1;
   s.remove_prefix(i);
   return v;

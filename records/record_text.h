@@ -21,8 +21,16 @@ std::vector<文書行> 行に分ける(std::string_view 内容);
 // Leading and trailing blanks (ASCII and full-width) removed.
 std::string_view 前後の空白除去(std::string_view s);
 
-// The number written at the front of s in ASCII digits, removed from s; -1
-// when s does not start with a digit (at most 9 digits are taken).
+// Takes 語 off the front of s when s starts with it.
+inline bool 取る(std::string_view& s, std::string_view 語) {
+  if (!s.starts_with(語)) return false;
+  s.remove_prefix(語.size());
+  return true;
+}
+
+// The number written at the front of s in ASCII digits, all of them removed
+// from s; -1 when s does not start with a digit. A number past 10^12 reads
+// as 10^12, which is past every limit its callers check.
 long long 先頭の数(std::string_view& s);
 
 // Characters that Shift-JIS cannot hold in s, each once as 「x」; "" when none.

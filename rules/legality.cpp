@@ -100,6 +100,10 @@ int 移動チェック(const 局面& s, int 移動元X, int 移動元Y, int 移�
   return 動き(盤面, 移動元X, 移動元Y, 移動先X, 移動先Y, std::abs(移動駒種類), f, 打つ);
 }
 
+bool 駒の動きか(const 盤配列& 盤面, int 元X, int 元Y, int 先X, int 先Y, int 駒) {
+  return 動き(盤面, 元X, 元Y, 先X, 先Y, std::abs(駒), 駒 < 0 ? -1 : +1, false) == はい;
+}
+
 int 移動チェック飛車(const 盤配列& 盤面, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y) {
   if (移動元X != 移動先X && 移動元Y != 移動先Y) return いいえ;
   if (移動元Y != 移動先Y && !縦が空き(盤面, 移動元X, 移動元Y, 移動先Y)) return いいえ;

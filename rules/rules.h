@@ -41,6 +41,9 @@ void 初期配置(局面& s);
 // or a stand (11 / -1) with its row or slot — to (移動先X, 移動先Y), else 0.
 // A piece on a square the enemy bears on is frozen and never moves.
 int 移動チェック(const 局面& s, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y, int 移動駒種類);
+// True if the piece of code 駒 goes from one square to the other by its own
+// movement, its line unblocked; the freeze rule is not consulted.
+bool 駒の動きか(const 盤配列& 盤面, int 元X, int 元Y, int 先X, int 先Y, int 駒);
 int 移動チェック飛車(const 盤配列& 盤面, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 int 移動チェック角(const 盤配列& 盤面, int 移動元X, int 移動元Y, int 移動先X, int 移動先Y);
 

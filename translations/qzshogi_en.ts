@@ -1035,5 +1035,33 @@
         <source></source>
         <translation>The end</translation>
     </message>
+    <message id="消費時間が読めません">
+        <source></source>
+        <translation>The time taken cannot be read</translation>
+    </message>
+    <message id="消費時間が長すぎます">
+        <source></source>
+        <translation>The time taken is too long</translation>
+    </message>
+    <message id="終局の文が読めません">
+        <source></source>
+        <translation>The ending cannot be read</translation>
+    </message>
+    <message id="行き所のない升に打つ手です">
+        <source></source>
+        <translation>A drop where the piece could never move</translation>
+    </message>
+    <message id="その駒の動きではありません">
+        <source></source>
+        <translation>The piece does not move so</translation>
+    </message>
+    <message id="行き所のない升への不成です">
+        <source></source>
+        <translation>An unpromoted move where the piece could never move again</translation>
+    </message>
+    <message id="投了の後に指し手があります">
+        <source></source>
+        <translation>A move after the resignation</translation>
+    </message>
 </context>
 </TS>

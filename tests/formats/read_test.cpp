@@ -164,6 +164,28 @@ TEST(ReadBroken, TheFirstBadLineEndsTheReadingAndKeepsWhatCameBefore) {
        "2h2g：移動先に自分の駒があります"},
       {棋譜形式::USI, "lnsgkgsnl/9 b - 1", 1, 0, "盤面が9段ありません"},
       {棋譜形式::不明, "hello", 1, 0, "KIF・CSA・SFEN・USIのどれとも分かりません"},
+      // Nothing after an ending the reader does not know, or after a
+      // resignation, is dropped in silence; NULs are no text.
+      {棋譜形式::CSA, "PI\n+\n+7776FU\n%FOOBAR\n-3334FU\n", 4, 1, "終局の文が読めません"},
+      {棋譜形式::USI, "position startpos moves 7g7f resign 3c3d", 1, 1, "投了の後に指し手があります"},
+      {棋譜形式::KIF, std::string(100, '\0'), 1, 0, "文字コードとして読めないバイトがあります"},
+      // A move no piece makes, or after which the piece could never move.
+      {棋譜形式::USI, "position startpos moves 7g1a", 1, 0, "7g1a：その駒の動きではありません"},
+      {棋譜形式::CSA, "PI\n+\n+5911OU\n", 3, 0, "その駒の動きではありません"},
+      {棋譜形式::CSA, "PI\n+\n+8822KA\n", 3, 0, "その駒の動きではありません"},
+      {棋譜形式::USI, "position sfen 4k4/9/9/9/9/9/9/9/4K4 b P 1 moves P*4a", 1, 0,
+       "P*4a：行き所のない升に打つ手です"},
+      {棋譜形式::USI, "position sfen 4k4/P8/9/9/9/9/9/9/4K4 b - 1 moves 9b9a", 1, 0,
+       "9b9a：行き所のない升への不成です"},
+      {棋譜形式::USI, "position sfen 4k4/9/9/9/9/9/9/9/4K4 b 19P 1", 1, 0,
+       "歩が盤と持駒に合わせて18枚より多くあります"},
+      // Times: past the clocks' limit (a move's or the total), or not a number.
+      {棋譜形式::CSA, "PI\n+\n+7776FU\nT100000001\n", 4, 1, "消費時間が長すぎます"},
+      {棋譜形式::CSA, "PI\n+\n+7776FU\nT99999999\n-3334FU\nT1\n+2726FU\nT2\n", 8, 3,
+       "消費時間が長すぎます"},
+      {棋譜形式::CSA, "PI\n+\n+7776FU\nT-5\n", 4, 1, "消費時間が読めません"},
+      {棋譜形式::KIF, 始め + "   2 ３四歩(33) ( 99999999999999999999:16/00:00:16)\n", 4, 1,
+       "消費時間が長すぎます"},
   };
   for (const Case& c : cases) {
     const 記録読込結果 r = 棋譜を読む(c.形式, c.内容);

@@ -199,3 +199,28 @@ TEST(RoundTrip, TheEndingSaysHowTheGameEnded) {
 
 }  // namespace
 }  // namespace qz
+
+namespace qz {
+namespace {
+
+TEST(RoundTrip, NamesAndTitlesWithCommasComeBackExactly) {
+  // A CSA statement ends at a comma, but a name's line is the name's alone.
+  for (const std::string 名 : {"Smith, John", "x,%TORYO", "x,PI,+,+7776FU", "x,'c", "x,-"}) {
+    対局記録 r;
+    r.下手名 = 名;
+    r.上手名 = "上手," + 名;
+    r.棋戦 = "Cup, 2026";
+    r.手.push_back({{3, 7, 3, 6, -歩, -歩}, 0, 0});
+    for (棋譜形式 f : {棋譜形式::KIF, 棋譜形式::KIFU, 棋譜形式::CSA}) {
+      const 記録読込結果 back = 棋譜を読む(f, 棋譜を書く(f, r).内容);
+      EXPECT_EQ(back.不正行, 0) << 名 << ": " << back.不正理由.日本語();
+      EXPECT_EQ(back.記録.下手名, r.下手名);
+      EXPECT_EQ(back.記録.上手名, r.上手名);
+      EXPECT_EQ(back.記録.棋戦, r.棋戦);
+      EXPECT_EQ(back.記録.手.size(), 1u) << 名;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace qz
