@@ -184,8 +184,8 @@ class Form1 {
   bool チェック(MenuItem item) const { return p.menu.itemChecked(item); }
   void チェック(MenuItem item, bool on) { p.menu.setItemChecked(item, on); }
   // A message box.
-  Answer メッセージ(const 文面& prompt, const 文面& title,
-                    Buttons buttons = Buttons::OK, Icon icon = Icon::None) {
+  Answer メッセージ(const 文面& prompt, const 文面& title, Buttons buttons = Buttons::OK,
+                    Icon icon = Icon::None) {
     return p.messages.ask(prompt, title, buttons, icon);
   }
   // Ends the program at once; nothing after it runs.

@@ -35,10 +35,10 @@ void Form1::読込_環境設定ファイル() {
   const auto lines = p.settings.readLines();
   if (const std::string 理由 = lines ? "" : p.settings.readFailure(); !理由.empty()) {
     設定ファイルを守る = true;
-    メッセージ(文面::並べ("%1\n%2\n%3",
-                          {QZ_TR("設定ﾌｧｲﾙを読み込めませんでした"), 理由,
-                           QZ_TR("今回は既定の設定を使います（設定ﾌｧｲﾙは書き換えません）")}),
-               "ｵﾌﾟｼｮﾝ");
+    メッセージ(
+        文面::並べ("%1\n%2\n%3", {QZ_TR("設定ﾌｧｲﾙを読み込めませんでした"), 理由,
+                                  QZ_TR("今回は既定の設定を使います（設定ﾌｧｲﾙは書き換えません）")}),
+        "ｵﾌﾟｼｮﾝ");
   }
   // A missing file or one of fewer than four lines takes the defaults; the
   // lines before the missing one have been applied by then, as they are read.

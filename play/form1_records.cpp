@@ -154,9 +154,9 @@ void Form1::Command1_Click() {
   std::error_code ec;
   if (!名前.empty() && 対局値.手順.手順_現在 >= 1 &&
       std::filesystem::exists(棋譜パス(盤.fileListPath(), 名前), ec) &&
-      メッセージ(文面(QZ_TR("「%1」はすでにあります。上書きしますか？"),
-                      {文面::そのまま(名前 + ".棋譜")}),
-                 "棋譜保存", Buttons::YesNo) == Answer::No)
+      メッセージ(
+          文面(QZ_TR("「%1」はすでにあります。上書きしますか？"), {文面::そのまま(名前 + ".棋譜")}),
+          "棋譜保存", Buttons::YesNo) == Answer::No)
     return;
   const 棋譜ファイル結果 r = 棋譜書込(盤.fileListPath(), 名前, 見出し, 対局値.手順);
   if (r.成功) {

@@ -11,9 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "rules/message.h"
-
 #include "display/surface.h"
+#include "rules/message.h"
 
 namespace qz {
 
@@ -177,8 +176,7 @@ class MoveList {
  public:
   virtual ~MoveList() = default;
   // The first row (the start, before move 1), then one row per move.
-  virtual void setMoves(const 文面& start, const std::vector<std::string>& moves,
-                        int current) = 0;
+  virtual void setMoves(const 文面& start, const std::vector<std::string>& moves, int current) = 0;
   virtual void setListVisible(bool on) = 0;
 };
 

@@ -233,7 +233,8 @@ class CSA読込 : public 記録読込<CSA読込> {
         continue;
       }
       const int 駒 = CSA名の駒(欄.substr(1));
-      if ((欄[0] != '+' && 欄[0] != '-') || 駒 == 0) return 組.中止(行番号, QZ_TR("盤面の行が読めません"));
+      if ((欄[0] != '+' && 欄[0] != '-') || 駒 == 0)
+        return 組.中止(行番号, QZ_TR("盤面の行が読めません"));
       開始局面.盤面[x][y] = static_cast<std::int16_t>(欄[0] == '+' ? -駒 : 駒);
     }
   }

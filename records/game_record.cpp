@@ -6,9 +6,9 @@
 #include <cstdlib>
 
 #include "records/stepping.h"
+#include "rules/message.h"
 #include "rules/rules.h"
 #include "rules/sfen.h"
-#include "rules/message.h"
 
 namespace qz {
 namespace {

@@ -62,7 +62,8 @@ class USI読込 : public 記録読込<USI読込> {
     for (; i < 語列.size() && !組.終了(); ++i) {
       if (次("resign")) {
         // The game ends with the resignation: a move after it is no part of it.
-        if (i + 1 < 語列.size()) return 組.中止(語列[i + 1].行, QZ_TR("投了の後に指し手があります"));
+        if (i + 1 < 語列.size())
+          return 組.中止(語列[i + 1].行, QZ_TR("投了の後に指し手があります"));
         return 手番側で終局(終局::投了, -1);
       }
       指し手を読む(語列[i]);

@@ -27,7 +27,7 @@ struct 文面 {
   std::string 鍵;    // the translation's id, when one Japanese text has two meanings
 
   文面() = default;
-  文面(const char* s) : 型(s) {}  // NOLINT: a marked text is a message
+  文面(const char* s) : 型(s) {}             // NOLINT: a marked text is a message
   文面(std::string s) : 型(std::move(s)) {}  // NOLINT
   文面(std::string_view s) : 型(s) {}        // NOLINT
   文面(std::string_view 型_, std::vector<文面> 値_) : 型(型_), 値(std::move(値_)) {}

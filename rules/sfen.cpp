@@ -184,9 +184,9 @@ std::pair<文面, std::string> 理由(const SFEN不備& f) {
       if (f.駒 == 桂)
         return {QZ_TR("奥の二段の桂は二度と動けません"),
                 "a knight on the last two ranks could never move"};
-      return {文面(QZ_TR("最奥の段の%1は二度と動けません"), {名}), std::string("a ") +
-                                                            (f.駒 == 歩 ? "pawn" : "lance") +
-                                                            " on the last rank could never move"};
+      return {文面(QZ_TR("最奥の段の%1は二度と動けません"), {名}),
+              std::string("a ") + (f.駒 == 歩 ? "pawn" : "lance") +
+                  " on the last rank could never move"};
   }
   return {};
 }

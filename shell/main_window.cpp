@@ -259,8 +259,7 @@ void MainWindow::setItemChecked(MenuItem item, bool on) {
   a->setChecked(on);
 }
 
-Answer MainWindow::ask(const Message& prompt, const Message& title, Buttons buttons,
-                       Icon icon) {
+Answer MainWindow::ask(const Message& prompt, const Message& title, Buttons buttons, Icon icon) {
   QMessageBox box(this);
   box.setWindowTitle(shown(title));
   box.setText(boxText(prompt));

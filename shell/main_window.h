@@ -119,8 +119,7 @@ class MainWindow : public QMainWindow,
   void setClipboardText(const std::string& text) override;
   RecordFilePanel& recordFilePanel() { return *panel_; }
   // MoveList: a list right of the board, "開始" and then one row per move.
-  void setMoves(const Message& start, const std::vector<std::string>& moves,
-                int current) override;
+  void setMoves(const Message& start, const std::vector<std::string>& moves, int current) override;
   void setListVisible(bool on) override;
   QListWidget& moveList() { return *moveList_; }
 

@@ -78,7 +78,8 @@ std::int32_t Module1::読込_サウンド(const std::string& file_name, std::int
   std::string image;
   文面 reason;
   if (!read_whole_file(path, image, reason)) {
-    表示_サウンド警告(文面(QZ_TR("「%1」を読み込めません。%2"), {文面::そのまま(file_name), reason}));
+    表示_サウンド警告(
+        文面(QZ_TR("「%1」を読み込めません。%2"), {文面::そのまま(file_name), reason}));
     return 0;
   }
   const std::int32_t buffer = dsCreateDSB(

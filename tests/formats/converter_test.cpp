@@ -179,11 +179,13 @@ TEST(UnreachableSfen, RefusedEverywhereForTheSameReason) {
     std::ostringstream engine;
     handleCommand(st, "position sfen " + sfen, engine);
     EXPECT_EQ(engine.str(), "info string bad sfen: " + reason + "; the position is unchanged\n");
-    const std::string 文 = "1行目が読めません（" + SFEN不備の文(why).日本語() + "）。0手目まで読みました";
+    const std::string 文 =
+        "1行目が読めません（" + SFEN不備の文(why).日本語() + "）。0手目まで読みました";
     EXPECT_EQ(実行({"--final", "-"}, sfen).エラー, "qzshogi-kifu: 標準入力 の " + 文 + "\n");
     const 窓の読込 w = 窓に読む(棋譜形式::不明, sfen, "クリップボード");
     ASSERT_FALSE(w.知らせ.empty());
-    EXPECT_NE(w.知らせ[0].文言.日本語().find("（" + SFEN不備の文(why).日本語() + "）"), std::string::npos);
+    EXPECT_NE(w.知らせ[0].文言.日本語().find("（" + SFEN不備の文(why).日本語() + "）"),
+              std::string::npos);
     EXPECT_TRUE(w.対局.手.empty());
     EXPECT_EQ(棋譜を読む(棋譜形式::CSA, csa).不正理由, SFEN不備の文(why));
   }

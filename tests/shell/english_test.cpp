@@ -91,7 +91,7 @@ TEST_F(EnglishAtRunTime, EveryReasonARecordIsRefusedFor) {
        }) {
     panel.clipboard = pasted;
     form.PASTE_Click();
-      EXPECT_EQ(stillJapanese(), std::vector<std::string>{}) << pasted;
+    EXPECT_EQ(stillJapanese(), std::vector<std::string>{}) << pasted;
   }
 }
 
