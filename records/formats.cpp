@@ -6,6 +6,7 @@
 #include "records/csa.h"
 #include "records/kif.h"
 #include "records/kifu.h"
+#include "records/kifu_file.h"
 #include "records/record_text.h"
 #include "records/sjis.h"
 #include "records/usi.h"
@@ -154,7 +155,9 @@ bool USIの始め(std::string_view s) {
   return r;
 }
 
-棋譜書出結果 棋譜を書く(棋譜形式 形式, const 対局記録& r) {
+namespace {
+
+棋譜書出結果 形式で書く(棋譜形式 形式, const 対局記録& r) {
   switch (形式) {
     case 棋譜形式::棋譜:
       return 棋譜ファイルに(r);
@@ -173,6 +176,15 @@ bool USIの始め(std::string_view s) {
       break;
   }
   return {"", QZ_TR("書き出す形式が分かりません")};
+}
+
+}  // namespace
+
+棋譜書出結果 棋譜を書く(棋譜形式 形式, const 対局記録& r) {
+  棋譜書出結果 w = 形式で書く(形式, r);
+  // What the readers would refuse is not written.
+  if (w.内容.size() > 棋譜最大バイト数) return {"", QZ_TR("棋譜ﾌｧｲﾙが大きすぎます")};
+  return w;
 }
 
 namespace {

@@ -249,6 +249,10 @@ bool 記録組立::開始設定(const 記録局面& p, int 行) {
 
 bool 記録組立::追加(記録手 m, int 行) {
   if (終了()) return false;
+  if (結果.記録.手.size() >= 記録最大手数) {
+    中止(行, QZ_TR("手数が100万手を超えています"));
+    return false;
+  }
   文面 理由 = 手の不整合(局面, m);
   if (!理由.empty()) {
     中止(行, std::move(理由));

@@ -128,6 +128,11 @@ bool 平手から除いた駒(const 記録局面& p, std::vector<std::pair<int, 
 
 // Builds a record move by move for a reader: each move is checked against
 // the position reached and the first inconsistent one ends the reading.
+// The most moves a record read may hold: every format writes that many
+// within the largest file the readers take, so nothing is written that
+// could not be read back.
+constexpr std::size_t 記録最大手数 = 1'000'000;
+
 class 記録組立 {
  public:
   記録読込結果 結果;

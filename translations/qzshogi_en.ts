@@ -1063,5 +1063,9 @@
         <source></source>
         <translation>A move after the resignation</translation>
     </message>
+    <message id="手数が100万手を超えています">
+        <source></source>
+        <translation>More than a million moves</translation>
+    </message>
 </context>
 </TS>

@@ -222,3 +222,23 @@ TEST(ReadFormats, FoundFromTheContentAndTheName) {
 
 }  // namespace
 }  // namespace qz
+
+namespace qz {
+namespace {
+
+TEST(ReadBroken, ARecordLongerThanAnyFileHoldsIsRefusedBeforeItIsWritten) {
+  // Kings stepping to and fro: 1,000,001 moves, 5 MB of USI.
+  std::string usi = "position startpos moves";
+  const char* 往復[] = {" 5i5h", " 5a5b", " 5h5i", " 5b5a"};
+  for (std::size_t i = 0; i <= 記録最大手数; ++i) usi += 往復[i % 4];
+  const 記録読込結果 r = 棋譜を読む(棋譜形式::USI, usi);
+  EXPECT_EQ(r.不正理由.日本語(), "5i5h：手数が100万手を超えています");
+  ASSERT_EQ(r.記録.手.size(), 記録最大手数);
+  // What was read is the most a record holds, and every format writes it
+  // within the size the readers take.
+  for (棋譜形式 f : {棋譜形式::KIFU, 棋譜形式::CSA, 棋譜形式::USI})
+    EXPECT_EQ(棋譜を書く(f, r.記録).文言.日本語(), "") << static_cast<int>(f);
+}
+
+}  // namespace
+}  // namespace qz
