@@ -5,7 +5,7 @@
 #include <ostream>
 #include <vector>
 
-#include "computer/search.h"
+#include "computer/one_move_player.h"
 #include "engine/engine.h"
 #include "rules/sfen.h"
 
