@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/sfen.h"
 #include "rules/rules.h"
+#include "rules/sfen.h"
 
 namespace qz::bench {
 
@@ -21,8 +21,7 @@ struct 開始 {
 
 // The text must be a valid SFEN: benchmarks use fixed texts only.
 inline 開始 読む(std::string_view sfen) {
-  std::string why;
-  const auto p = SFEN読込(sfen, why);
+  const auto p = SFEN読込(sfen);
   開始 r;
   局面に置く(*p, r.s);
   勢力調査(r.s);

@@ -47,12 +47,14 @@ struct 探索 {
     if (時計) 時計();
   }
 
-  // Surveys the candidate now on the working board and scores it.
-  点数 評価(int 取得駒, int 移動駒, int fx, int fy, int tx, int ty, int 元移動駒) {
+  // Surveys the candidate now on the working board and scores it; 盤評価
+  // takes a drop's source as the stand square 移動チェック names.
+  点数 評価(const 指し手& m, int 取得駒) {
     勢力調査(作業.盤面, 作業.表);
-    評価文脈 文脈{作業, 記憶.開始, 元移動駒, 記憶.王距離, COMレベル};
-    const 点数 v = 盤評価(文脈, 取得駒, 移動駒, fx, fy, tx, ty);
-    if (一覧) 一覧->push_back({fx, fy, tx, ty, 移動駒, 元移動駒, v});
+    評価文脈 文脈{作業, 記憶.開始, m.元駒, 記憶.王距離, COMレベル};
+    const 升 元 = 移動元の升(m);
+    const 点数 v = 盤評価(文脈, 取得駒, m.先駒, 元.x, 元.y, m.先X, m.先Y);
+    if (一覧) 一覧->push_back({m, v});
     return v;
   }
 
@@ -73,21 +75,23 @@ struct 探索 {
     const int captured = 盤[tx][ty];
     盤[fx][fy] = 0;
     盤[tx][ty] = static_cast<std::int16_t>(piece);
-    候補手 c{fx, fy, tx, ty, piece, piece, 0};
+    const 指し手 そのまま = 指し手::盤上の手(fx, fy, tx, ty, piece, false);
+    const 指し手 成り = 指し手::盤上の手(fx, fy, tx, ty, piece, true);
+    候補手 c{そのまま, 0};
     const int 成駒 = 調査_駒成(fx, fy, tx, ty, piece);
     if (成駒 == 0) {
-      c.評価値 = 評価(captured, piece, fx, fy, tx, ty, piece);
+      c.評価値 = 評価(そのまま, captured);
     } else {
       if (移動後チェック(ty, piece) != いいえ) {
-        const 点数 plain = 評価(captured, piece, fx, fy, tx, ty, piece);
+        const 点数 plain = 評価(そのまま, captured);
         盤[tx][ty] = static_cast<std::int16_t>(成駒);
-        const 点数 promoted = 評価(captured, 成駒, fx, fy, tx, ty, piece);
+        const 点数 promoted = 評価(成り, captured);
         c.評価値 = std::max(plain, promoted);
-        if (promoted > plain || piece == 歩 || piece == 角 || piece == 飛) c.置く駒 = 成駒;
+        if (promoted > plain || piece == 歩 || piece == 角 || piece == 飛) c.手 = 成り;
       } else {
         盤[tx][ty] = static_cast<std::int16_t>(成駒);
-        c.評価値 = 評価(captured, 成駒, fx, fy, tx, ty, piece);
-        c.置く駒 = 成駒;
+        c.評価値 = 評価(成り, captured);
+        c.手 = 成り;
       }
     }
     盤[tx][ty] = static_cast<std::int16_t>(captured);
@@ -124,11 +128,13 @@ struct 探索 {
       const int piece = 持駒番号の駒[k];
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
-          if (移動チェック(実, COM持駒X, k, tx, ty, piece) != はい) continue;
+          const 指し手 m = 指し手::打つ手(piece, tx, ty);
+          const 升 元 = 移動元の升(m);
+          if (移動チェック(実, 元.x, 元.y, tx, ty, piece) != はい) continue;
           作業.盤面[tx][ty] = static_cast<std::int16_t>(piece);
-          const 点数 v = 評価(0, piece, COM持駒X, k, tx, ty, piece);
+          const 点数 v = 評価(m, 0);
           作業.盤面[tx][ty] = 0;
-          if (比較({COM持駒X, k, tx, ty, piece, piece, v}) && 結果.最高評価値 >= 詰め点) return;
+          if (比較({m, v}) && 結果.最高評価値 >= 詰め点) return;
         }
     }
   }

@@ -10,15 +10,13 @@
 
 #include "computer/score.h"
 #include "computer/state.h"
+#include "rules/move.h"
 
 namespace qz {
 
-// One evaluated candidate, or the chosen move. A drop has 移動元X = -1 and
-// 移動元Y = the hand index (1 歩 .. 7 飛).
+// One evaluated candidate, or the chosen move.
 struct 候補手 {
-  int 移動元X = 0, 移動元Y = 0, 移動先X = 0, 移動先Y = 0;
-  int 置く駒 = 0;  // the code that ends on the destination
-  int 移動駒 = 0;  // the moving piece as it stood (the dropped piece for a drop)
+  指し手 手;
   点数 評価値 = 0;
 };
 

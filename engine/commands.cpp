@@ -6,7 +6,7 @@
 #include <ostream>
 
 #include "engine/engine.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
@@ -29,27 +29,6 @@ bool equalsIgnoreCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-// Turns checked move text into the program's move, or nothing if illegal.
-std::optional<指し手> 指し手にする(const 局面& s, bool MAN手番, std::string_view text) {
-  const auto u = USI指し手読込(text);
-  if (!u) return std::nullopt;
-  if (u->打つ) {
-    const 持駒& 手駒 = MAN手番 ? s.持駒_MAN : s.持駒_COM;
-    if (手駒.枚数[u->持駒番号] <= 0) return std::nullopt;
-    const int c = 持駒番号の駒[u->持駒番号];
-    const 指し手 m = 指し手::打つ手(MAN手番 ? -c : c, u->先X, u->先Y);
-    if (移動チェック(s, m.元X, m.元Y, m.先X, m.先Y, m.元駒) == いいえ) return std::nullopt;
-    return m;
-  }
-  const int c = s.盤面[u->元X][u->元Y];
-  if (MAN手番 ? !MAN駒(c) : !COM駒(c)) return std::nullopt;
-  if (移動チェック(s, u->元X, u->元Y, u->先X, u->先Y, c) == いいえ) return std::nullopt;
-  const bool 可 =
-      u->成 ? 調査_駒成(u->元X, u->元Y, u->先X, u->先Y, c) != 0 : 移動後チェック(u->先Y, c) == はい;
-  if (!可) return std::nullopt;
-  return 指し手::盤上の手(u->元X, u->元Y, u->先X, u->先Y, c, u->成);
-}
-
 void 表を書く(std::ostream& out, std::string_view 名, const 盤配列& a) {
   out << 名 << '\n';
   for (int y = 1; y <= 9; ++y) {
@@ -59,27 +38,27 @@ void 表を書く(std::ostream& out, std::string_view 名, const 盤配列& a) {
 }
 
 std::string 手駒の文字(const 持駒& h, bool 上) {
-  std::string s;
-  for (int k = 持駒種類数; k >= 1; --k) {
-    if (h.枚数[k] <= 0) continue;
-    if (h.枚数[k] > 1) s += std::to_string(h.枚数[k]);
-    const char l = 駒文字(持駒番号の駒[k]);
-    s += 上 ? l : static_cast<char>(l - 'A' + 'a');
-  }
+  const std::string s = 持駒のSFEN(h, 上);
   return s.empty() ? "-" : s;
 }
 
 }  // namespace
 
 void 最新化(EngineState& st) {
-  勢力調査(st.現局面);
-  調査_2歩フラグ設定(st.現局面);
+  勢力調査(st.現局面());
+  調査_2歩フラグ設定(st.現局面());
 }
 
 局面 開始局面() {
   局面 s;
   初期配置(s);
   return s;
+}
+
+対局 開始時の対局() {
+  対局 g;
+  g.初期化();
+  return g;
 }
 
 void resetEngine(EngineState& state) {
@@ -99,20 +78,15 @@ void resetEngine(EngineState& state) {
 }
 
 std::string 勝った側(const EngineState& st) {
-  const 局面& s = st.現局面;
+  const 局面& s = st.現局面();
   if (s.勝者 == 0) return "";
   return s.勝者 == s.手番値_MAN ? "b (lower, MAN)" : "w (upper, COM)";
 }
 
 bool applyMoveText(EngineState& st, std::string_view text) {
-  if (st.現局面.勝者 != 0) return false;  // the game ended with the king's capture
-  最新化(st);
-  const auto m = 指し手にする(st.現局面, st.MAN手番, text);
-  if (!m) return false;
-  st.既出局面.push_back(局面ハッシュ(st.現局面, st.MAN手番));
-  手を指す(st.現局面, *m);
-  st.MAN手番 = !st.MAN手番;
-  if (st.手数 < 999999999) ++st.手数;
+  const auto m = USI指し手読込(text, st.現局面().盤面, st.MAN手番());
+  if (!m || st.対局値.指し手検査(*m) != 着手拒否::なし) return false;
+  st.対局値.指す(*m);
   return true;
 }
 
@@ -154,18 +128,19 @@ void commandPosition(EngineState& st, const CommandLine& c, std::ostream& out) {
   const auto& w = c.words;
   std::size_t i = 2;
   std::optional<SFEN局面> p;
-  std::string 理由;
+  SFEN不備 不備;
   if (w.size() >= 2 && w[1] == "startpos") {
-    p = SFEN読込(開始SFEN, 理由);
+    p = SFEN読込(開始SFEN);
   } else if (w.size() >= 2 && w[1] == "sfen") {
     while (i < w.size() && w[i] != "moves") ++i;
     const std::string_view 先頭 = w.size() > 2 ? w[2] : std::string_view{};
     const char* 末尾 = i < w.size() ? w[i].data() : c.text.data() + c.text.size();
     const std::string_view fields =
         先頭.empty() ? std::string_view{} : std::string_view(先頭.data(), 末尾 - 先頭.data());
-    p = SFEN読込(fields, 理由);
+    p = SFEN読込(fields, &不備);
     if (!p) {
-      out << "info string bad sfen: " << printable(理由) << "; the position is unchanged\n";
+      out << "info string bad sfen: " << printable(SFEN不備の英文(不備))
+          << "; the position is unchanged\n";
       return;
     }
   } else {
@@ -180,12 +155,7 @@ void commandPosition(EngineState& st, const CommandLine& c, std::ostream& out) {
   }
   // The map (with the cells a survey keeps) and the king squares carry over,
   // as they do in the game; the board, hands and turn are the new ones.
-  局面& s = st.現局面;
-  局面に置く(*p, s);
-  s.勝者 = 0;
-  st.MAN手番 = p->MAN手番;
-  st.手数 = p->手数;
-  st.既出局面.clear();
+  st.対局値.局面から始める(p->盤面, p->持駒_MAN, p->持駒_COM, p->MAN手番, p->手数 - 1);
   for (++i; i < w.size(); ++i) {
     if (!applyMoveText(st, w[i])) {
       out << "info string illegal move " << printable(w[i]) << '\n';
@@ -196,7 +166,7 @@ void commandPosition(EngineState& st, const CommandLine& c, std::ostream& out) {
 }
 
 void commandDiagram(EngineState& st, const CommandLine&, std::ostream& out) {
-  const 局面& s = st.現局面;
+  const 局面& s = st.現局面();
   out << "   ";
   for (int x = 1; x <= 9; ++x) out << "  " << 10 - x;
   out << '\n';
@@ -218,18 +188,18 @@ void commandDiagram(EngineState& st, const CommandLine&, std::ostream& out) {
     out << "game over: " << 勝 << " has taken the king and won\n";
   out << "hand b (lower, MAN): " << 手駒の文字(s.持駒_MAN, true) << '\n'
       << "hand w (upper, COM): " << 手駒の文字(s.持駒_COM, false) << '\n'
-      << "to move: " << (st.MAN手番 ? "b (lower, MAN)" : "w (upper, COM)") << '\n'
-      << "sfen " << SFEN書出(s.盤面, s.持駒_MAN, s.持駒_COM, st.MAN手番, st.手数) << '\n';
+      << "to move: " << (st.MAN手番() ? "b (lower, MAN)" : "w (upper, COM)") << '\n'
+      << "sfen " << SFEN書出(s.盤面, s.持駒_MAN, s.持駒_COM, st.MAN手番(), st.SFEN手数()) << '\n';
 }
 
 void commandLegal(EngineState& st, const CommandLine&, std::ostream& out) {
   最新化(st);
   int n = 0;
-  if (st.現局面.勝者 != 0) {
+  if (st.現局面().勝者 != 0) {
     out << "legal 0\n";  // the game is over
     return;
   }
-  合法手列挙(st.現局面, st.MAN手番, [&](const 指し手& m) {
+  合法手列挙(st.現局面(), st.MAN手番(), [&](const 指し手& m) {
     out << USI表記(m) << '\n';
     ++n;
   });
@@ -238,7 +208,7 @@ void commandLegal(EngineState& st, const CommandLine&, std::ostream& out) {
 
 void commandInfluence(EngineState& st, const CommandLine&, std::ostream& out) {
   最新化(st);
-  const 勢力表& t = st.現局面.表;
+  const 勢力表& t = st.現局面().表;
   表を書く(out, "勢力_MAN", t.勢力_MAN);
   表を書く(out, "勢力_COM", t.勢力_COM);
   表を書く(out, "守駒_MAN", t.守駒_MAN);
@@ -252,7 +222,7 @@ void commandInfluence(EngineState& st, const CommandLine&, std::ostream& out) {
 void commandMated(EngineState& st, const CommandLine&, std::ostream& out) {
   最新化(st);
   // The side whose king has been taken has lost: it counts as mated.
-  局面& s = st.現局面;
+  局面& s = st.現局面();
   const int man = s.勝者 == s.手番値_COM ? 1 : s.勝者 != 0 ? 0 : 詰めかMAN(s);
   const int com = s.勝者 == s.手番値_MAN ? 1 : s.勝者 != 0 ? 0 : 詰めかCOM(s);
   out << "mated man " << man << " com " << com << '\n';
@@ -277,7 +247,7 @@ void commandPerft(EngineState& st, const CommandLine& c, std::ostream& out) {
       理由 = 止め::要求;
     return 理由 != 止め::なし;
   };
-  const auto n = perft(st.現局面, st.MAN手番, *d, st.perft局面上限, 打ち切る);
+  const auto n = perft(st.現局面(), st.MAN手番(), *d, st.perft局面上限, 打ち切る);
   if (n) {
     out << "perft " << *d << ' ' << *n << '\n';
   } else if (理由 == 止め::要求) {

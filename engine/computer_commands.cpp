@@ -1,50 +1,19 @@
-// The computer player's commands: `go` and `evals`. The computer plays the
-// upper side; for the lower side the position is reversed, searched as the
-// upper side, and the moves are mapped back.
+// The computer player's commands: `go` and `evals`, through the game's
+// choice for the side to move (the one-move player searches the lower
+// side's position turned round, as the upper side, and the moves come back
+// turned the right way).
 #include <ostream>
 #include <vector>
 
 #include "computer/search.h"
 #include "engine/engine.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
 
-// A candidate of the search as a move of the side to move: squares turned
-// back half a turn and codes given back to the lower side when reversed.
-指し手 元の向き(const 候補手& c, bool reversed) {
-  指し手 m{c.移動元X, c.移動元Y, c.移動先X, c.移動先Y, c.移動駒, c.置く駒};
-  if (!reversed) return m;
-  if (c.移動元X == COM持駒X) {
-    const 升 元 = 打ち元(-c.移動駒);
-    m.元X = 元.x;
-    m.元Y = 元.y;
-  } else {
-    m.元X = 10 - c.移動元X;
-    m.元Y = 10 - c.移動元Y;
-  }
-  m.先X = 10 - c.移動先X;
-  m.先Y = 10 - c.移動先Y;
-  m.元駒 = -c.移動駒;
-  m.先駒 = -c.置く駒;
-  return m;
-}
-
-// Searches for the side to move, bringing the map of the searched position up
-// to date first; the engine's position is as before afterwards.
-探索結果 探索する(EngineState& st, std::vector<候補手>* 一覧) {
-  局面& s = st.現局面;
-  if (!st.MAN手番) return COM探索(s, st.COM記憶値, st.COMレベル, 一覧);
-  局面反転(s);
-  const 探索結果 r = COM探索(s, st.COM記憶値, st.COMレベル, 一覧);
-  局面反転(s);
-  最新化(st);
-  return r;
-}
-
-void 最善手を書く(const 探索結果& r, bool reversed, std::ostream& out) {
-  out << "bestmove " << (r.指し手あり ? USI表記(元の向き(r.最善, reversed)) : "resign") << '\n';
+void 最善手を書く(const std::optional<指し手>& m, std::ostream& out) {
+  out << "bestmove " << (m ? USI表記(*m) : "resign") << '\n';
 }
 
 // True, after saying so, when a king has been taken: nothing is left to play.
@@ -60,17 +29,16 @@ bool 対局終了(const EngineState& st, std::ostream& out) {
 void commandGo(EngineState& st, const CommandLine& line, std::ostream& out) {
   if (対局終了(st, out)) return;
   if (st.COMレベル >= 4) return commandDeepGo(st, line, out);
-  最善手を書く(探索する(st, nullptr), st.MAN手番, out);
+  最善手を書く(st.対局値.一手読みの手(st.対局値.COM記憶値, st.COMレベル), out);
 }
 
 void commandEvals(EngineState& st, const CommandLine&, std::ostream& out) {
   if (対局終了(st, out)) return;
   std::vector<候補手> 一覧;
   一覧.reserve(1024);
-  const 探索結果 r = 探索する(st, &一覧);
-  for (const 候補手& c : 一覧)
-    out << USI表記(元の向き(c, st.MAN手番)) << ' ' << 点数表記(c.評価値) << '\n';
-  最善手を書く(r, st.MAN手番, out);
+  const auto m = st.対局値.一手読みの手(st.対局値.COM記憶値, st.COMレベル, &一覧);
+  for (const 候補手& c : 一覧) out << USI表記(c.手) << ' ' << 点数表記(c.評価値) << '\n';
+  最善手を書く(m, out);
 }
 
 }  // namespace qz

@@ -1,6 +1,6 @@
-// qzshogi-engine: the line protocol over the rules (and later the computer
-// player). The whole engine state is one struct; every command is a handler
-// in one table, so a new command is one function and one table row.
+// qzshogi-engine: the line protocol over the game session, the rules and the
+// computer player. The whole engine state is one struct; every command is a
+// handler in one table, so a new command is one function and one table row.
 #pragma once
 
 #include <atomic>
@@ -10,12 +10,12 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "computer/deep_search.h"
-#include "computer/state.h"
+#include "game/session.h"
 #include "rules/movegen.h"
 #include "rules/rules.h"
 
@@ -33,15 +33,24 @@ constexpr double 既定停止猶予秒 = 1;
 
 // The initial position of the program, the lower side to move.
 局面 開始局面();
+// The game of a fresh engine: the initial position, the lower side to move,
+// nothing played.
+対局 開始時の対局();
 
 // Everything the engine keeps between commands. `usinewgame` returns all of
 // it to these start values except the level (and the perft limits and the
 // stop request).
 struct EngineState {
-  局面 現局面 = 開始局面();  // board, hands, influence map, double-pawn flags
-  bool MAN手番 = true;       // the lower side (MAN, "b") is to move
-  int 手数 = 1;              // the SFEN move number: kept and counted on, never used
-  int COMレベル = 3;         // Level 1..3, read by the computer player
+  // The game the commands play: the position (board, hands, influence map,
+  // double-pawn flags), the side to move, the moves since `position` and
+  // what the computer keeps between its turns.
+  対局 対局値 = 開始時の対局();
+  局面& 現局面() { return 対局値.局; }
+  const 局面& 現局面() const { return 対局値.局; }
+  bool MAN手番() const { return 対局値.MAN手番(); }  // the lower side (MAN, "b") is to move
+  // The SFEN move number: kept and counted on, never used.
+  int SFEN手数() const { return 対局値.手数 + 1; }
+  int COMレベル = 3;  // Level 1..5, read by the computer player
   int perft上限 = 既定perft上限;
   std::uint64_t perft局面上限 = 既定perft局面上限;
   double perft秒上限 = 既定perft秒上限;
@@ -55,16 +64,11 @@ struct EngineState {
   // limit but `stop` ends then.
   std::function<bool()> 入力終了;
 
-  // ---- The computer player's values kept between turns go below; a new ----
-  // ---- member returns to its initial value on `usinewgame` by itself. ----
-  COM記憶 COM記憶値;  // start-of-turn tables and 王距離
-  std::vector<局面キー> 既出局面;  // keys of the positions before the current one in the game
-
   // ---- The searching player's settings, kept by `usinewgame`. ----
-  std::uint64_t 探索節点上限 = 0;  // caps every search's nodes (0: no cap)
+  std::uint64_t 探索節点上限 = 0;   // caps every search's nodes (0: no cap)
   std::int64_t 探索時間上限ms = 0;  // caps every search's time (0: no cap)
-  int 探索表ビット = 20;           // transposition table of 2^n entries
-  std::shared_ptr<深探索> 探索器;  // made at the first search
+  int 探索表ビット = 20;            // transposition table of 2^n entries
+  std::shared_ptr<深探索> 探索器;   // made at the first search
 };
 
 // One command line split into words (words[0] is the command).

@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "engine/engine.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
@@ -57,9 +57,9 @@ enum class 止め方 { 時間, 量, 停止のみ };
     c.節点上限 = st.探索節点上限;
   if (st.探索時間上限ms != 0 && (c.時間上限ms == 0 || c.時間上限ms > st.探索時間上限ms))
     c.時間上限ms = st.探索時間上限ms;
-  止め = c.時間上限ms != 0                   ? 止め方::時間
+  止め = c.時間上限ms != 0             ? 止め方::時間
          : c.節点上限 != 0 || 深さ指定 ? 止め方::量
-                                           : 止め方::停止のみ;
+                                       : 止め方::停止のみ;
   return c;
 }
 
@@ -107,7 +107,8 @@ void commandDeepGo(EngineState& st, const CommandLine& line, std::ostream& out) 
            (止め == 止め方::停止のみ && st.入力終了 && st.入力終了());
   };
   if (!st.探索器) st.探索器 = std::make_shared<深探索>(st.探索表ビット);
-  探して書く(*st.探索器, st.現局面, st.MAN手番, st.既出局面, c, out);
+  const 思考依頼 依頼 = st.対局値.手番側の思考依頼(c);
+  探して書く(*st.探索器, 依頼.写し, 依頼.MAN手番, 依頼.既出, c, out);
 }
 
 }  // namespace qz

@@ -17,16 +17,6 @@ double 調査_経過秒(double I_開始, double I_終了) {
   return NAN;
 }
 
-namespace {
-
-// The square or stand cell a move takes its piece from, in the numbers the
-// move check and the history use: a drop names its owner's stand.
-升 元の升(const 指し手& m) {
-  return m.打つ() ? 打ち元(m.元駒) : 升{m.元X, m.元Y};
-}
-
-}  // namespace
-
 double 対局::経過秒() {
   一手経過秒 = 調査_経過秒(開始時刻, 時刻());
   return 一手経過秒;
@@ -214,8 +204,7 @@ std::optional<指し手> 対局::COMの手を選ぶ(const std::function<void()>&
   const 探索結果 結果 = COM探索(局, COM記憶値, COMレベル, nullptr, 時計);
   前 = COM記憶値.開始;  // the snapshot part of the turn's record
   if (!結果.指し手あり) return std::nullopt;
-  const 候補手& c = 結果.最善;
-  return 指し手{c.移動元X, c.移動元Y, c.移動先X, c.移動先Y, c.移動駒, c.置く駒};
+  return 結果.最善.手;
 }
 
 思考依頼 対局::COMの思考依頼() {
@@ -238,8 +227,7 @@ std::optional<思考依頼> 対局::ヒント依頼() const {
 
 std::vector<局面キー> 対局::既出キー(bool MAN手番) const {
   std::vector<済み手> 手;
-  for (const qz::手順& t : 手順.手順範囲(手順.手順_現在))
-    手.push_back({指し手{t.元X, t.元Y, t.先X, t.先Y, t.元駒, t.先駒}, t.取駒});
+  for (const qz::手順& t : 手順.手順範囲(手順.手順_現在)) 手.push_back({手順の指し手(t), t.取駒});
   return 遡ったキー(局, MAN手番, 手);
 }
 
@@ -247,7 +235,7 @@ std::vector<局面キー> 対局::既出キー(bool MAN手番) const {
   const double 秒 = 経過秒();
   if (手順.手順_現在 <= 0) 開始局面 = 局;
   COMの秒 = 秒;
-  const 升 元 = 元の升(m);
+  const 升 元 = 移動元の升(m);
   手順.手順保存(局.盤面, 元.x, 元.y, m.先X, m.先Y, m.元駒, m.先駒, 時間_MAN, 時間_MAN, 時間_COM,
                 時間_COM + 秒);
   ++手数;

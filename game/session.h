@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "computer/deep_search.h"
+#include "computer/search.h"
 #include "computer/state.h"
 #include "records/formats.h"
 #include "records/game_record.h"
@@ -76,6 +77,10 @@ struct ハンデ結果 {
   int 拒否 = 0;
   std::optional<升> 変わった升;
 };
+
+// The most moves a game counts: an SFEN's move number (one more) stays below
+// a billion.
+constexpr int 最大手数 = 999'999'998;
 
 class 対局 {
  public:
@@ -179,6 +184,29 @@ class 対局 {
   bool 反転();
   // One step up (+1) or down (-1) the handicap ladder.
   ハンデ結果 ハンデ変更(int 向き);
+
+  // --- Positions and moves from outside (the engine, the match tool) ----------------------
+  // Starts from a position given from outside: its board and hands on the
+  // game's position (the influence tables stay, as they do while a game
+  // goes on), no history, the lower (MAN手番) or upper side to move, and 前の手数
+  // moves made before it.
+  void 局面から始める(const 盤配列& 盤面, const 持駒& 持駒_MAN, const 持駒& 持駒_COM, bool MAN手番,
+                      int 前の手数);
+  bool MAN手番() const { return 手番 != 局.手番値_COM; }
+  // Whether the side to move may make m, by the move check and the
+  // promotion rules: なし, or why not. A move after a king was taken never is.
+  着手拒否 指し手検査(const 指し手& m);
+  // Makes a move 指し手検査 allowed; the game ends when it took a king.
+  着手結果 指す(const 指し手& m);
+  // The one-move player's choice (levels 1-3) for the side to move, with
+  // the memory 記憶 kept between that player's turns: the lower side's
+  // position is turned round, searched as the upper side's and the move
+  // turned back. 一覧 gets every candidate evaluated, turned back the same
+  // way. Nothing when the side has no legal move.
+  std::optional<指し手> 一手読みの手(COM記憶& 記憶, int レベル,
+                                     std::vector<候補手>* 一覧 = nullptr);
+  // The searching player's request for the side to move.
+  思考依頼 手番側の思考依頼(const 探索条件& 条件);
 
   // --- Records --------------------------------------------------------------------------
   // Puts a record read on the board for stepping through it with "進".

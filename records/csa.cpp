@@ -3,8 +3,10 @@
 #include <array>
 #include <cstdlib>
 
+#include "records/record_reader.h"
 #include "records/record_text.h"
 #include "records/stepping.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
@@ -147,28 +149,8 @@ bool 升を読む(std::string_view s, int& x, int& y) {
   return true;
 }
 
-class CSA読込 {
- public:
-  記録読込結果 読む(std::string_view 内容) {
-    const auto 行 = 行に分ける(内容);
-    for (std::size_t i = 0; i < 行.size() && !組.終了() && !終わり; ++i) {
-      行番号 = static_cast<int>(i + 1);
-      if (行[i].読めない) {
-        組.中止(行番号, "文字コードとして読めないバイトがあります");
-        break;
-      }
-      一行(行[i].文);
-    }
-    開始する();
-    対局記録& r = 組.結果.記録;
-    r.結末 = 結末;
-    r.勝者 = 勝者;
-    if (!r.手.empty() && std::abs(r.手.back().取駒) == 王) {
-      r.結末 = 終局::王取り;
-      r.勝者 = r.手.back().元駒 < 0 ? 1 : -1;
-    }
-    return std::move(組.結果);
-  }
+class CSA読込 : public 記録読込<CSA読込> {
+  friend class 記録読込<CSA読込>;
 
  private:
   void 一行(std::string_view s) {
@@ -176,7 +158,9 @@ class CSA読込 {
       if (前後の空白除去(s) == "'QZ:反転") 組.結果.記録.反転 = true;
       return;
     }
-    // Statements may share a line, joined by commas.
+    // A name or a game's information takes its whole line, commas and all;
+    // other statements may share a line, joined by commas.
+    if (s.starts_with("N") || s.starts_with("$")) return 文(前後の空白除去(s));
     while (!s.empty() && !組.終了() && !終わり) {
       const std::size_t p = s.find(',');
       文(前後の空白除去(s.substr(0, p)));
@@ -184,18 +168,20 @@ class CSA読込 {
     }
   }
 
+  void 終端() { 開始する(); }
+
   void 文(std::string_view s) {
     if (s.empty()) return;
     対局記録& r = 組.結果.記録;
     if (s[0] == 'V') return;
     if (s.starts_with("N+"))
-      r.下手名 = s.substr(2);
+      r.下手名 = 前後の空白除去(s.substr(2));
     else if (s.starts_with("N-"))
-      r.上手名 = s.substr(2);
+      r.上手名 = 前後の空白除去(s.substr(2));
     else if (s.starts_with("$EVENT:"))
-      r.棋戦 = s.substr(7);
+      r.棋戦 = 前後の空白除去(s.substr(7));
     else if (s.starts_with("$START_TIME:"))
-      r.開始日時 = s.substr(12);
+      r.開始日時 = 前後の空白除去(s.substr(12));
     else if (s[0] == '$')
       return;
     else if (s.starts_with("PI"))
@@ -304,7 +290,7 @@ class CSA読込 {
   void 開始する() {
     if (開始済) return;
     開始済 = true;
-    組.開始設定(開始局面);
+    組.開始設定(開始局面, 行番号);
   }
 
   void 指し手(std::string_view s) {
@@ -314,19 +300,18 @@ class CSA読込 {
     }
     const bool 下 = s[0] == '+';
     if (下 != 組.局面.下の番) return 組.中止(行番号, "手番でない側の指し手です");
-    記録手 m;
     const int 駒 = CSA名の駒(s.substr(5, 2));
-    if (!升を読む(s.substr(1), m.元X, m.元Y) || !升を読む(s.substr(3), m.先X, m.先Y) ||
-        m.先X == 0 || 駒 == 0 || s.size() != 7)
+    int fx = 0, fy = 0, tx = 0, ty = 0;
+    if (!升を読む(s.substr(1), fx, fy) || !升を読む(s.substr(3), tx, ty) || tx == 0 || 駒 == 0 ||
+        s.size() != 7)
       return 組.中止(行番号, "指し手が読めません");
     const int 符号 = 下 ? -1 : 1;
-    m.元駒 = m.先駒 = 符号 * 駒;
-    if (!m.打つ()) {
-      // The piece is named as it stands after the move: a promotion names
-      // the promoted kind of the piece on the origin.
-      const int 元 = 組.局面.盤面[m.元X][m.元Y];
-      if (std::abs(元) + 1 == 駒 && 駒 != 成金) m.元駒 = 符号 * std::abs(元);
-    }
+    // The piece is named as it stands after the move: a promotion names
+    // the promoted kind of the piece on the origin.
+    const int 元 = fx == 0 ? 0 : std::abs(組.局面.盤面[fx][fy]);
+    const int 元駒 = 元 + 1 == 駒 && 駒 != 成金 ? 元 : 駒;
+    記録手 m{fx == 0 ? qz::指し手::打つ手(符号 * 駒, tx, ty)
+                     : qz::指し手{fx, fy, tx, ty, 符号 * 元駒, 符号 * 駒}};
     m.累計秒 = 下 ? 累計_下 : 累計_上;
     組.追加(m, 行番号);
   }
@@ -344,25 +329,18 @@ class CSA読込 {
   void 終局文(std::string_view s) {
     終わり = true;
     開始する();
-    const int 手番側 = 組.局面.下の番 ? 1 : -1;
     if (s == "%+ILLEGAL_ACTION" || s == "%-ILLEGAL_ACTION") {
       結末 = (s[1] == '+') == 組.局面.下の番 ? 終局::反則負け : 終局::反則勝ち;
       勝者 = s[1] == '+' ? -1 : 1;
       return;
     }
-    for (const CSA終局& e : CSA終局表) {
-      if (e.文 != s) continue;
-      結末 = e.結末;
-      勝者 = e.手番側の勝ち * 手番側;
-    }
+    for (const CSA終局& e : CSA終局表)
+      if (e.文 == s) 手番側で終局(e.結末, e.手番側の勝ち);
   }
 
-  記録組立 組;
   記録局面 開始局面 = 平手局面();
-  bool 開始済 = false, 終わり = false;
-  int 行番号 = 0, 累計_下 = 0, 累計_上 = 0;
-  終局 結末 = 終局::なし;
-  int 勝者 = 0;
+  bool 開始済 = false;
+  int 累計_下 = 0, 累計_上 = 0;
 };
 
 }  // namespace

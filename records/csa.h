@@ -19,7 +19,8 @@ std::string CSA文書(const 対局記録& r);
 std::string CSA文書V3(const 対局記録& r);
 
 // Reads CSA V2, V2.1, V2.2 or V3.0 bytes (UTF-8 or Shift-JIS); statements
-// joined by commas and `'` comments are taken.
+// joined by commas and `'` comments are taken, but a name (`N+`, `N-`) or an
+// information line (`$`) is its whole line, so a comma in a name survives.
 記録読込結果 CSA解読(std::string_view 内容);
 
 }  // namespace qz

@@ -7,6 +7,7 @@
 
 #include "records/stepping.h"
 #include "rules/rules.h"
+#include "rules/sfen.h"
 #include "rules/translatable.h"
 
 namespace qz {
@@ -102,6 +103,12 @@ int 秒(double t) {
   return 段級 > 0 ? 升{x, y} : 升{10 - x, 10 - y};
 }
 
+void 王取りで終局(対局記録& r) {
+  if (r.手.empty() || std::abs(r.手.back().取駒) != 王) return;
+  r.結末 = 終局::王取り;
+  r.勝者 = r.手.back().元駒 < 0 ? 1 : -1;
+}
+
 記録局面 平手局面() {
   局面 s;
   初期配置(s);
@@ -180,17 +187,7 @@ bool 駒落ちか(const 記録局面& p) {
 }
 
 記録手 反転手(const 記録手& m) {
-  記録手 r = m;
-  if (!m.打つ()) {
-    r.元X = 10 - m.元X;
-    r.元Y = 10 - m.元Y;
-  }
-  r.先X = 10 - m.先X;
-  r.先Y = 10 - m.先Y;
-  r.元駒 = -m.元駒;
-  r.先駒 = -m.先駒;
-  r.取駒 = -m.取駒;
-  return r;
+  return {反転手(static_cast<const 指し手&>(m)), -m.取駒, m.消費秒, m.累計秒};
 }
 
 std::span<const std::string_view> 手合割名一覧() {
@@ -237,9 +234,14 @@ bool 平手から除いた駒(const 記録局面& p, std::vector<std::pair<int, 
 
 // --- 記録組立 ---------------------------------------------------------------
 
-void 記録組立::開始設定(const 記録局面& p) {
+bool 記録組立::開始設定(const 記録局面& p, int 行) {
+  if (const SFEN不備 f = 局面の無理(p.盤面, p.持駒_下, p.持駒_上); f.種類 != SFEN不備種類::なし) {
+    中止(行, SFEN不備の文(f));
+    return false;
+  }
   局面 = p;
   結果.記録.開始 = p;
+  return true;
 }
 
 bool 記録組立::追加(記録手 m, int 行) {
@@ -266,6 +268,13 @@ std::pair<int, int> 記録組立::直前の先() const {
 }
 
 // --- The program's history ------------------------------------------------------
+
+指し手 手順の指し手(const 手順& h) {
+  if (h.元X != MAN持駒X && h.元X != COM持駒X) return {h.元X, h.元Y, h.先X, h.先Y, h.元駒, h.先駒};
+  指し手 m = 指し手::打つ手(h.元駒, h.先X, h.先Y);
+  m.先駒 = h.先駒;
+  return m;
+}
 
 履歴の対局 履歴から対局(const 局面& s, const 手順記録& 記録, bool 今MANの番, int 最後) {
   履歴の対局 r;
@@ -304,11 +313,10 @@ bool 標準の向きに反転するか(const 局面& 開始, bool MAN先) {
   p.持駒_上 = 対局.開始.持駒_COM;
   p.下の番 = 対局.MAN先;
   記録組立 組立;
-  組立.開始設定(反転 ? 反転局面(p) : p);
+  組立.開始設定(反転 ? 反転局面(p) : p, 1);
   for (std::size_t i = 0; i < 対局.手.size() && !組立.終了(); ++i) {
     const 手順& h = 対局.手[i];
-    const bool 打 = h.元X == MAN持駒X || h.元X == COM持駒X;
-    記録手 m{打 ? 0 : h.元X, 打 ? 0 : h.元Y, h.先X, h.先Y, h.元駒, h.先駒, h.取駒};
+    記録手 m{手順の指し手(h), h.取駒};
     const bool MAN = MAN駒(h.元駒);
     const double 前 = MAN ? h.前秒M : h.前秒C, 後 = MAN ? h.後秒M : h.後秒C;
     m.累計秒 = 秒(後);
@@ -318,15 +326,11 @@ bool 標準の向きに反転するか(const 局面& 開始, bool MAN先) {
   記録読込結果 結果 = std::move(組立.結果);
   対局記録& r = 結果.記録;
   r.反転 = 反転;
-  if (!r.手.empty() && std::abs(r.手.back().取駒) == 王) {
-    r.結末 = 終局::王取り;
-    r.勝者 = r.手.back().元駒 < 0 ? 1 : -1;
-  } else if (!r.手.empty() && 結果.不正行 == 0 && COM王詰み(対局)) {
-    r.結末 = 終局::詰み;
-    r.勝者 = r.手.back().元駒 < 0 ? 1 : -1;
-  } else if (!r.手.empty()) {
-    r.結末 = 終局::中断;
-  }
+  王取りで終局(r);
+  if (r.手.empty() || r.結末 == 終局::王取り) return 結果;
+  const bool 詰み = 結果.不正行 == 0 && COM王詰み(対局);
+  r.結末 = 詰み ? 終局::詰み : 終局::中断;
+  if (詰み) r.勝者 = r.手.back().元駒 < 0 ? 1 : -1;
   return 結果;
 }
 
@@ -342,14 +346,9 @@ bool 標準の向きに反転するか(const 局面& 開始, bool MAN先) {
     const 記録手 m = 記録.反転 ? 反転手(元) : 元;
     const bool MAN = m.元駒 < 0;
     手順 h;
-    if (m.打つ()) {
-      const 升 台 = 打ち元(m.元駒);
-      h.元X = 台.x;
-      h.元Y = 台.y;
-    } else {
-      h.元X = m.元X;
-      h.元Y = m.元Y;
-    }
+    const 升 台 = 移動元の升(m);
+    h.元X = 台.x;
+    h.元Y = 台.y;
     h.先X = m.先X;
     h.先Y = m.先Y;
     h.取駒 = m.取駒;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "records/history.h"
+#include "rules/move.h"
 #include "rules/position.h"
 
 namespace qz {
@@ -31,17 +32,12 @@ struct 記録局面 {
 // The initial position with the lower side to move.
 記録局面 平手局面();
 
-// One move. A drop has 元X = 0; 元駒 is then the dropped piece.
-struct 記録手 {
-  int 元X = 0, 元Y = 0;
-  int 先X = 0, 先Y = 0;
-  int 元駒 = 0;    // the mover's code before the move (its sign is the mover)
-  int 先駒 = 0;    // the code on the destination after it (promoted if it promoted)
+// One move of a record: the program's move and what the record keeps
+// beside it.
+struct 記録手 : 指し手 {
   int 取駒 = 0;    // what stood on the destination, filled in when the move is checked
   int 消費秒 = 0;  // the seconds the move took
   int 累計秒 = 0;  // the mover's seconds in all after the move
-  bool 打つ() const { return 元X == 0; }
-  bool 成る() const { return 先駒 != 元駒; }
   bool operator==(const 記録手&) const = default;
 };
 
@@ -73,6 +69,9 @@ struct 対局記録 {
   bool 反転 = false;
 };
 
+// A game whose last move took a king ended there, the mover having won.
+void 王取りで終局(対局記録& r);
+
 // What a reader gives back: the record up to the first line it could not
 // take, and that line's number and the reason (0 and "" when none).
 struct 記録読込結果 {
@@ -91,10 +90,6 @@ std::string 手の不整合(const 記録局面& p, const 記録手& m);
 // Makes a consistent move on p: fills m.取駒, a capture goes to the mover's
 // hand unpromoted (a king to no hand), and the other side is to move.
 void 手を指す(記録局面& p, 記録手& m);
-
-// The pieces of a kind in a full set, by hand slot (歩 18 ... 飛 2): a hand
-// at the start of a record never holds more.
-constexpr std::array<int, 8> 一組の枚数 = {0, 18, 4, 4, 4, 4, 2, 2};
 
 // A number of seconds read, kept within what the clocks can add up.
 constexpr long long 秒上限 = 100'000'000;
@@ -137,8 +132,9 @@ class 記録組立 {
   記録読込結果 結果;
   記録局面 局面 = 平手局面();
 
-  // Sets the start (before the first move).
-  void 開始設定(const 記録局面& p);
+  // Sets the start (before the first move), read by line 行; false (and
+  // reading ended) when no game could reach it.
+  bool 開始設定(const 記録局面& p, int 行);
   // Checks and makes the move read on line 行; false (and reading ended)
   // when it cannot be made.
   bool 追加(記録手 m, int 行);
@@ -150,6 +146,10 @@ class 記録組立 {
 };
 
 // --- The program's history ----------------------------------------------------------
+
+// A move of the history as the program's move: a drop by the stand it
+// names, the codes as recorded (a record checks them).
+指し手 手順の指し手(const 手順& h);
 
 // A game of the program: the position before move 1 and the moves.
 struct 履歴の対局 {

@@ -5,7 +5,9 @@
 #include <optional>
 #include <tuple>
 
+#include "records/record_reader.h"
 #include "records/record_text.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
@@ -342,31 +344,12 @@ void 時間を読む(std::string_view s, int& 消費, std::optional<int>& 累計
   累計 = 秒数((時 * 60 + m) * 60 + 秒2);
 }
 
-class KIF読込 {
- public:
-  記録読込結果 読む(std::string_view 内容) {
-    const auto 行 = 行に分ける(内容);
-    for (std::size_t i = 0; i < 行.size() && !組.終了() && !終わり; ++i) {
-      行番号 = static_cast<int>(i + 1);
-      if (行[i].読めない) {
-        組.中止(行番号, "文字コードとして読めないバイトがあります");
-        break;
-      }
-      一行(前後の空白除去(行[i].文));
-    }
-    if (!開始済) 開始する();
-    組.結果.記録.結末 = 結末;
-    組.結果.記録.勝者 = 勝者;
-    const auto& 手 = 組.結果.記録.手;
-    if (!手.empty() && std::abs(手.back().取駒) == 王) {
-      組.結果.記録.結末 = 終局::王取り;
-      組.結果.記録.勝者 = 手.back().元駒 < 0 ? 1 : -1;
-    }
-    return std::move(組.結果);
-  }
+class KIF読込 : public 記録読込<KIF読込> {
+  friend class 記録読込<KIF読込>;
 
  private:
-  void 一行(std::string_view s) {
+  void 一行(std::string_view 行) {
+    const std::string_view s = 前後の空白除去(行);
     if (s == "#QZ:反転") 組.結果.記録.反転 = true;
     if (s.empty() || s[0] == '#' || s[0] == '*' || s[0] == '&') return;
     if (s.starts_with("変化")) {
@@ -389,6 +372,8 @@ class KIF読込 {
     組.中止(行番号, "指し手の行ではありません");
   }
 
+  void 終端() { 開始する(); }
+
   void 見出し(std::string_view s) {
     std::size_t p = s.find("：");
     std::size_t w = 3;
@@ -408,7 +393,6 @@ class KIF読込 {
 
   void 持駒(std::string_view 値, 持駒& h) {
     if (!持駒を読む(値, h)) 組.中止(行番号, "持駒が読めません");
-    盤図あり = true;
   }
 
   void 盤の段(std::string_view s) {
@@ -416,7 +400,6 @@ class KIF読込 {
     // A diagram replaces the handicap's board; the lower side moves first
     // unless a line after it says otherwise.
     if (段数 == 0) 開始局面.下の番 = true;
-    盤図あり = true;
     std::array<std::int16_t, 10> 段{};
     if (段数 >= 9 || !盤の段を読む(s, 段)) return 組.中止(行番号, "盤面図の段が読めません");
     ++段数;
@@ -434,7 +417,7 @@ class KIF読込 {
     if (段数 != 0 && 段数 != 9) return 組.中止(行番号, "盤面図が9段ありません");
     if (段数 == 0 && !不明な手合割.empty())
       return 組.中止(行番号, "手合割「" + 不明な手合割 + "」が分かりません");
-    組.開始設定(開始局面);
+    組.開始設定(開始局面, 行番号);
   }
 
   void 指し手(std::string_view s) {
@@ -445,25 +428,20 @@ class KIF読込 {
     取る(s, "▲") || 取る(s, "△") || 取る(s, "☗") || 取る(s, "☖");
     for (const 終局語& e : 終局語表) {
       if (!s.starts_with(e.語)) continue;
-      結末 = e.結末;
-      const int 手番側 = 組.局面.下の番 ? 1 : -1;
-      勝者 = e.手番側の勝ち * 手番側;
+      手番側で終局(e.結末, e.手番側の勝ち);
       終わり = true;
       return;
     }
-    記録手 m;
-    if (!目的地(s, m)) return 組.中止(行番号, "指し手が読めません");
+    int fx = 0, fy = 0, tx = 0, ty = 0;
+    if (!目的地(s, tx, ty)) return 組.中止(行番号, "指し手が読めません");
     const int 種類 = 駒名を読む(s);
     if (種類 == 0) return 組.中止(行番号, "駒の名前が読めません");
-    const int 符号 = 組.局面.下の番 ? -1 : 1;
-    m.元駒 = m.先駒 = 符号 * 種類;
+    const int 駒 = 組.局面.下の番 ? -種類 : 種類;
     bool 打 = 取る(s, "打");
-    if (取る(s, "不成") || 取る(s, "生")) {
-    } else if (取る(s, "成")) {
-      m.先駒 = 成り駒(m.元駒);
-    }
-    if (!打) 打 = !元の升(s, m);
-    if (打) m.元X = m.元Y = 0;
+    const bool 成 = !(取る(s, "不成") || 取る(s, "生")) && 取る(s, "成");
+    if (!打) 打 = !元の升(s, fx, fy);
+    記録手 m{打 ? qz::指し手::打つ手(駒, tx, ty) : qz::指し手{fx, fy, tx, ty, 駒, 駒}};
+    if (成) m.先駒 = 成り駒(駒);
     s = 前後の空白除去(s);
     std::optional<int> 累計;
     時間を読む(s, m.消費秒, 累計);
@@ -473,40 +451,37 @@ class KIF読込 {
     組.追加(m, 行番号);
   }
 
-  bool 目的地(std::string_view& s, 記録手& m) {
+  bool 目的地(std::string_view& s, int& x, int& y) {
     if (取る(s, "同")) {
       取る(s, "　") || 取る(s, " ");
-      std::tie(m.先X, m.先Y) = 組.直前の先();
-      return m.先X != 0;
+      std::tie(x, y) = 組.直前の先();
+      return x != 0;
     }
     const int 筋 = 数字を読む(s), 段 = 数字を読む(s);
     if (筋 == 0 || 段 == 0) return false;
-    m.先X = 10 - 筋;
-    m.先Y = 段;
+    x = 10 - 筋;
+    y = 段;
     取る(s, "同") && (取る(s, "　") || 取る(s, " "));  // `２四同　歩`
     return true;
   }
 
   // The origin `(77)`; false when there is none.
-  static bool 元の升(std::string_view& s, 記録手& m) {
+  static bool 元の升(std::string_view& s, int& x, int& y) {
     std::string_view t = s;
     if (!取る(t, "(") || t.size() < 3 || t[0] < '1' || t[0] > '9' || t[1] < '1' || t[1] > '9' ||
         t[2] != ')')
       return false;
-    m.元X = 10 - (t[0] - '0');
-    m.元Y = t[1] - '0';
+    x = 10 - (t[0] - '0');
+    y = t[1] - '0';
     s = t.substr(3);
     return true;
   }
 
-  記録組立 組;
   記録局面 開始局面 = 平手局面();
-  bool 開始済 = false, 盤図あり = false, 終わり = false;
+  bool 開始済 = false;
   std::string 不明な手合割;
-  int 段数 = 0, 行番号 = 0;
+  int 段数 = 0;
   int 累計_下 = 0, 累計_上 = 0;
-  終局 結末 = 終局::なし;
-  int 勝者 = 0;
 };
 
 }  // namespace

@@ -4,15 +4,14 @@
 
 namespace qz {
 
-bool utf8として正しい(std::string_view 内容) {
-  return コードポイントからutf8(utf8からコードポイント(内容)) == 内容;
-}
-
 std::vector<文書行> 行に分ける(std::string_view 内容) {
   内容 = 内容.substr(0, 内容.find('\x1a'));
   const bool bom = 内容.starts_with("\xEF\xBB\xBF");
   if (bom) 内容.remove_prefix(3);
-  const bool utf8 = bom || utf8として正しい(内容);
+  // Text that is valid UTF-8 as a whole is so line by line: its lines are
+  // taken as they are.
+  const bool 正しい = utf8として正しい(内容);
+  const bool utf8 = bom || 正しい;
   std::vector<文書行> 行;
   std::size_t 始 = 0;
   for (std::size_t i = 0; i <= 内容.size(); ++i) {
@@ -20,7 +19,9 @@ std::vector<文書行> 行に分ける(std::string_view 内容) {
     if (i == 内容.size() && 始 == i) break;
     const std::string_view 生 = 内容.substr(始, i - 始);
     文書行 l;
-    if (utf8) {
+    if (正しい) {
+      l.文 = 生;
+    } else if (utf8) {
       l.文 = コードポイントからutf8(utf8からコードポイント(生));
       // A U+FFFD that was not written as such marks a byte that is no character.
       l.読めない = l.文 != 生;

@@ -18,9 +18,6 @@ struct 文書行 {
 };
 std::vector<文書行> 行に分ける(std::string_view 内容);
 
-// True when the bytes are valid UTF-8 as a whole.
-bool utf8として正しい(std::string_view 内容);
-
 // Leading and trailing blanks (ASCII and full-width) removed.
 std::string_view 前後の空白除去(std::string_view s);
 

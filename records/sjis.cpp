@@ -110,6 +110,14 @@ std::u32string utf8からコードポイント(std::string_view utf8) {
   return out;
 }
 
+bool utf8として正しい(std::string_view utf8) {
+  while (!utf8.empty()) {
+    const bool 代替文字と書いてある = utf8.starts_with("\xEF\xBF\xBD");
+    if (next_code_point(utf8) == 代替文字 && !代替文字と書いてある) return false;
+  }
+  return true;
+}
+
 std::string コードポイントからutf8(std::u32string_view text) {
   std::string out;
   for (char32_t c : text) append_utf8(out, c);

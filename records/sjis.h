@@ -11,6 +11,9 @@ namespace qz {
 // UTF-8 text as code points; an invalid UTF-8 byte becomes U+FFFD.
 std::u32string utf8からコードポイント(std::string_view utf8);
 std::string コードポイントからutf8(std::u32string_view text);
+// True when the bytes are valid UTF-8 as a whole: every byte belongs to a
+// character (a U+FFFD written as such is one).
+bool utf8として正しい(std::string_view utf8);
 
 // Shift-JIS bytes to UTF-8. A byte sequence that is no CP932 character
 // becomes U+FFFD, one per bad byte, so nothing is dropped silently.

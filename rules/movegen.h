@@ -5,29 +5,10 @@
 #include <functional>
 #include <optional>
 
+#include "rules/move.h"
 #include "rules/rules.h"
 
 namespace qz {
-
-// One move as the program writes it: a board move (from, to, promoting or
-// not) or a drop of a hand piece, whose source is the stand as 打ち元 names it.
-struct 指し手 {
-  int 元X = 0, 元Y = 0;  // a square, or 11 / -1 with MAN's stand row / COM's slot
-  int 先X = 0, 先Y = 0;
-  int 元駒 = 0;  // the code of the moving piece before the move
-  int 先駒 = 0;  // the code it has on the destination (promoted if it promotes)
-  bool 打つ() const { return 元X == MAN持駒X || 元X == COM持駒X; }
-  bool 成る() const { return 先駒 != 元駒; }
-  bool operator==(const 指し手&) const = default;
-
-  static 指し手 盤上の手(int fx, int fy, int tx, int ty, int 駒, bool 成り) {
-    return {fx, fy, tx, ty, 駒, 成り ? 成り駒(駒) : 駒};
-  }
-  static 指し手 打つ手(int 駒, int tx, int ty) {
-    const 升 元 = 打ち元(駒);
-    return {元.x, 元.y, tx, ty, 駒, 駒};
-  }
-};
 
 // A set of board squares: bit (x-1)*9 + (y-1), so that rising bits run
 // column by column, row by row.

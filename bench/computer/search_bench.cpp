@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "bench/positions.h"
 #include "computer/search.h"
-#include "engine/sfen.h"
 #include "tests/computer/sample_positions.h"
 
 namespace qz {
@@ -23,18 +23,10 @@ double 使用時間() {
   return static_cast<double>(t.tv_sec) * 1e6 + static_cast<double>(t.tv_nsec) / 1e3;
 }
 
-局面 読込(std::string_view sfen) {
-  std::string reason;
-  const auto p = SFEN読込(sfen, reason);
-  局面 s;
-  局面に置く(*p, s);
-  return s;
-}
-
 void BM_SearchAllPositions(benchmark::State& state) {
   const int level = static_cast<int>(state.range(0));
   std::vector<局面> positions;
-  for (const auto& p : testing::見本局面一覧) positions.push_back(読込(p.sfen));
+  for (const auto& p : testing::見本局面一覧) positions.push_back(bench::読む(p.sfen).s);
   std::vector<double> total(positions.size(), 0.0);
   COM記憶 memory;
   for (auto _ : state) {
@@ -64,7 +56,7 @@ BENCHMARK(BM_SearchAllPositions)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMilli
 void BM_SearchOnePosition(benchmark::State& state) {
   const int level = static_cast<int>(state.range(0));
   const auto& sample = testing::見本局面一覧[static_cast<std::size_t>(state.range(1))];
-  局面 s = 読込(sample.sfen);
+  局面 s = bench::読む(sample.sfen).s;
   COM記憶 memory;
   for (auto _ : state) benchmark::DoNotOptimize(COM探索(s, memory, level));
   state.SetLabel(std::string(sample.名前));

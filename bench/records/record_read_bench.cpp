@@ -1,17 +1,20 @@
 // Reading record files as large as the size limit allows (64 MB): nothing but
-// line ends, one single line, and 1.7 million moves; and the window's whole
-// load of the last. The files are written in small pieces, so that a run's
-// peak memory (/usr/bin/time -v, one benchmark per run) is the reading's.
+// line ends, one single line, and 1.7 million moves; the window's whole load
+// of the last; and a long game in KIF, CSA and USI. The files are written in
+// small pieces, so that a run's peak memory (/usr/bin/time -v, one benchmark
+// per run) is the reading's.
 #include <benchmark/benchmark.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 #include "record_games.h"
+#include "records/formats.h"
 #include "records/kifu_file.h"
 
 namespace qz {
@@ -75,6 +78,29 @@ BENCHMARK(BM_ReadRecord)
     ->ArgName("lineends_oneline_moves")
     ->DenseRange(0, 2)
     ->Unit(benchmark::kMillisecond);
+
+// A long game of the other formats, read from memory: golds stepping back
+// and forth, 200 000 moves, written as USI, then as KIF and CSA.
+const std::string& FormatText(int which) {
+  static const std::array<std::string, 3> texts = [] {
+    std::string usi = "position startpos moves";
+    for (int i = 0; i < 50000; ++i) usi += " 6i7h 4a3b 7h6i 3b4a";
+    const 対局記録 r = 棋譜を読む(棋譜形式::USI, usi).記録;
+    return std::array<std::string, 3>{棋譜を書く(棋譜形式::KIFU, r).内容,
+                                      棋譜を書く(棋譜形式::CSA, r).内容, usi};
+  }();
+  return texts[static_cast<std::size_t>(which)];
+}
+
+void BM_ReadFormat(benchmark::State& state) {
+  const std::string& text = FormatText(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    const 記録読込結果 r = 棋譜を読む(棋譜形式::不明, text);
+    if (r.不正行 != 0) state.SkipWithError(r.不正理由.c_str());
+    state.counters["moves"] = static_cast<double>(r.記録.手.size());
+  }
+}
+BENCHMARK(BM_ReadFormat)->ArgName("kif_csa_usi")->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 // The window's load: File1_Click reads the file and fills the history.
 void BM_WindowLoadsLargestRecord(benchmark::State& state) {

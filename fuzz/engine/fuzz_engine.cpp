@@ -21,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ostringstream out;
   qz::runEngine(in, out, state);
   // Whatever happened, a hand total is still the sum of its counts.
-  for (const qz::持駒* h : {&state.現局面.持駒_MAN, &state.現局面.持駒_COM}) {
+  for (const qz::持駒* h : {&state.現局面().持駒_MAN, &state.現局面().持駒_COM}) {
     int sum = 0;
     for (int i = 1; i <= qz::持駒種類数; ++i) sum += h->枚数[i];
     if (sum != h->合計) __builtin_trap();

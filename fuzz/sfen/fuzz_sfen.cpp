@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "engine/engine.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace {
 
@@ -46,30 +46,31 @@ std::array<int, 8> Counts(const qz::局面& s) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const std::size_t end = text.find('\n');
-  std::string why;
-  const auto p = qz::SFEN読込(text.substr(0, end), why);
-  Require(p.has_value() == why.empty());
+  qz::SFEN不備 why;
+  const auto p = qz::SFEN読込(text.substr(0, end), &why);
+  Require(p.has_value() == (why.種類 == qz::SFEN不備種類::なし));
+  Require(p.has_value() || (!qz::SFEN不備の文(why).empty() && !qz::SFEN不備の英文(why).empty()));
   if (!p) return 0;
   const std::string written = qz::SFEN書出(p->盤面, p->持駒_MAN, p->持駒_COM, p->MAN手番, p->手数);
-  const auto again = qz::SFEN読込(written, why);
+  const auto again = qz::SFEN読込(written);
   Require(again && qz::SFEN書出(again->盤面, again->持駒_MAN, again->持駒_COM, again->MAN手番,
                                 again->手数) == written);
 
   qz::EngineState st;
-  qz::局面に置く(*p, st.現局面);
-  st.MAN手番 = p->MAN手番;
-  auto before = Counts(st.現局面);
+  st.対局値.局面から始める(p->盤面, p->持駒_MAN, p->持駒_COM, p->MAN手番, p->手数 - 1);
+  auto before = Counts(st.現局面());
   std::string_view rest = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
   while (!rest.empty()) {
     const std::size_t gap = rest.find_first_of(" \n");
     const std::string_view word = rest.substr(0, gap);
     rest = gap == std::string_view::npos ? std::string_view{} : rest.substr(gap + 1);
-    const bool over = st.現局面.勝者 != 0;
+    const bool over = st.現局面().勝者 != 0;
+    const auto read = qz::USI指し手読込(word, st.現局面().盤面, st.MAN手番());
     const bool made = qz::applyMoveText(st, word);
     Require(!(made && over));
-    Require(!made || qz::USI指し手読込(word).has_value());
-    const auto after = Counts(st.現局面);
-    if (made && st.現局面.勝者 != 0 && !over) before[0]--;  // the king just taken
+    Require(!made || (read && qz::USI表記(*read) == word));
+    const auto after = Counts(st.現局面());
+    if (made && st.現局面().勝者 != 0 && !over) before[0]--;  // the king just taken
     Require(after == before);
   }
   return 0;

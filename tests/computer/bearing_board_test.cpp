@@ -13,7 +13,7 @@
 
 #include "computer/deep_eval.h"
 #include "computer/deep_search.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
@@ -43,9 +43,9 @@ struct 基準 {
 };
 
 基準 読む(std::string_view sfen) {
-  std::string why;
-  const auto p = SFEN読込(sfen, why);
-  EXPECT_TRUE(p) << sfen << ": " << why;
+  SFEN不備 why;
+  const auto p = SFEN読込(sfen, &why);
+  EXPECT_TRUE(p) << sfen << ": " << SFEN不備の英文(why);
   基準 r;
   if (!p) return r;
   局面に置く(*p, r.s);

@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-#include "engine/sfen.h"
 #include "rules/movegen.h"
 #include "rules/rules.h"
+#include "rules/sfen.h"
 
 namespace qz::testing {
 
@@ -37,9 +37,9 @@ struct 盤と手番 {
 };
 
 inline 盤と手番 読む(std::string_view sfen) {
-  std::string why;
-  const auto p = SFEN読込(sfen, why);
-  EXPECT_TRUE(p) << sfen << ": " << why;
+  SFEN不備 why;
+  const auto p = SFEN読込(sfen, &why);
+  EXPECT_TRUE(p) << sfen << ": " << SFEN不備の英文(why);
   盤と手番 r;
   if (!p) return r;
   局面に置く(*p, r.s);

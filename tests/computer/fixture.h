@@ -11,8 +11,8 @@
 #include "computer/danger.h"
 #include "computer/evaluate.h"
 #include "computer/search.h"
-#include "engine/sfen.h"
 #include "rules/rules.h"
+#include "rules/sfen.h"
 
 namespace qz::testing {
 
@@ -30,17 +30,14 @@ inline 局面 配置(std::initializer_list<駒置き> pieces) {
 // A position from SFEN text ("<board> <side> <hands> [n]"); the side to move
 // is not used (the computer is the upper side). Fixed cases only.
 inline 局面 局面読込(std::string_view sfen) {
-  std::string reason;
-  const auto p = SFEN読込(sfen, reason);
   局面 s;
-  if (!p) return s;
-  局面に置く(*p, s);
+  if (const auto p = SFEN読込(sfen)) 局面に置く(*p, s);
   return s;
 }
 
 // A candidate of the upper side in USI notation ("3c3d", "8b2h+", "P*5e").
 inline std::string USI(const 候補手& c) {
-  return USI表記(指し手{c.移動元X, c.移動元Y, c.移動先X, c.移動先Y, c.移動駒, c.置く駒});
+  return USI表記(c.手);
 }
 
 // A whole search with every evaluated version kept.

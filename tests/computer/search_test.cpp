@@ -141,7 +141,7 @@ TEST(Search, KingDistanceCarriesIntoTheDropsAndTheNextTurn) {
   int seen = 0;
   for (std::size_t i = 0; i < carried.size(); ++i) {
     const 候補手& c = carried[i];
-    if (c.移動先X == 5 && c.移動先Y == 2) {
+    if (c.手.先X == 5 && c.手.先Y == 2) {
       ++seen;
       EXPECT_EQ(c.評価値 - fresh[i].評価値, 点(0.1));
     }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
@@ -72,7 +72,7 @@ TEST(Protocol, PositionWithMovesAndTheDiagram) {
   ASSERT_EQ(out.size(), 14u);
   EXPECT_EQ(out.back(), "sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/2P6/PP1PPPPPP/1B5R1/LNSGKGSNL w - 2");
   EXPECT_EQ(out[7], " g   P  P  .  P  P  P  P  P  P");
-  EXPECT_FALSE(st.MAN手番);
+  EXPECT_FALSE(st.MAN手番());
   // The lower side's pieces move up; drops come from either hand.
   実行(st, "position sfen 4k4/9/9/9/9/9/9/9/4K4 w P 3 moves 5a4b P*5e 4b3c\n");
   EXPECT_EQ(今のsfen(st), "sfen 9/9/6k2/9/4P4/9/9/9/4K4 b - 6");
@@ -195,8 +195,8 @@ TEST(Protocol, MatedAsksBothKingsWhoeverIsToMove) {
     EXPECT_EQ(今のsfen(st), std::string("sfen ") + c.sfen);
     EngineState fresh;
     実行(fresh, std::string("position sfen ") + c.sfen + "\n");
-    EXPECT_EQ(st.現局面.表.勢力_MAN, fresh.現局面.表.勢力_MAN);
-    EXPECT_EQ(st.現局面.表.持ち越し.攻駒X_COM, fresh.現局面.表.持ち越し.攻駒X_COM);
+    EXPECT_EQ(st.現局面().表.勢力_MAN, fresh.現局面().表.勢力_MAN);
+    EXPECT_EQ(st.現局面().表.持ち越し.攻駒X_COM, fresh.現局面().表.持ち越し.攻駒X_COM);
   }
 }
 
@@ -267,7 +267,7 @@ TEST(Protocol, AfterAKingIsTakenTheGameIsOver) {
             "info string the game is over: w (upper, COM) has taken the king\nbestmove resign\n"
             "info string the game is over: w (upper, COM) has taken the king\nbestmove resign\n"
             "legal 0\nperft 0 1\nperft 1 0\nmated man 1 com 0\n");
-  EXPECT_EQ(st.現局面.盤面[5][9], 飛);  // the move before the refused one is kept
+  EXPECT_EQ(st.現局面().盤面[5][9], 飛);  // the move before the refused one is kept
   const auto d = 行(実行(st, "d\n"));
   ASSERT_GE(d.size(), 2u);
   EXPECT_EQ(d[d.size() - 5], "game over: w (upper, COM) has taken the king and won");
@@ -295,15 +295,15 @@ TEST(Protocol, NewGameReturnsEverythingButTheLevelToTheStart) {
   // The COM lance's attack on the rook records its square (a cell the
   // survey never resets).
   実行(st, "setoption name Level value 1\nposition sfen 4k4/9/9/9/4l4/9/9/9/4R3K b - 9\n");
-  EXPECT_EQ(st.現局面.表.持ち越し.攻駒X_COM[5][9], 5);
-  EXPECT_EQ(st.現局面.表.持ち越し.攻駒Y_COM[5][9], 5);
+  EXPECT_EQ(st.現局面().表.持ち越し.攻駒X_COM[5][9], 5);
+  EXPECT_EQ(st.現局面().表.持ち越し.攻駒Y_COM[5][9], 5);
   実行(st, "usinewgame\n");
   const EngineState fresh;
   EXPECT_EQ(st.COMレベル, 1);
-  EXPECT_EQ(st.現局面.盤面, fresh.現局面.盤面);
-  EXPECT_EQ(st.現局面.表.持ち越し.攻駒X_COM, fresh.現局面.表.持ち越し.攻駒X_COM);
-  EXPECT_EQ(st.現局面.表.MAN王X, 0);
-  EXPECT_TRUE(st.MAN手番);
+  EXPECT_EQ(st.現局面().盤面, fresh.現局面().盤面);
+  EXPECT_EQ(st.現局面().表.持ち越し.攻駒X_COM, fresh.現局面().表.持ち越し.攻駒X_COM);
+  EXPECT_EQ(st.現局面().表.MAN王X, 0);
+  EXPECT_TRUE(st.MAN手番());
   EXPECT_EQ(今のsfen(st), "sfen lnsgkgsnl/1r5b1/ppppppppp/9/9/9/PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
 }
 

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "engine/engine.h"
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
@@ -58,21 +58,21 @@ struct 集計 {
 void 一局(std::mt19937& 乱数, 集計& 計) {
   EngineState st;
   st.COMレベル = static_cast<int>(乱数() % 3) + 1;
-  auto 期待 = 枚数(st.現局面);
-  for (int ply = 0; ply < 400 && st.現局面.勝者 == 0; ++ply) {
+  auto 期待 = 枚数(st.現局面());
+  for (int ply = 0; ply < 400 && st.現局面().勝者 == 0; ++ply) {
     最新化(st);
     std::vector<指し手> 手;
-    合法手列挙(st.現局面, st.MAN手番, [&](const 指し手& m) { 手.push_back(m); });
+    合法手列挙(st.現局面(), st.MAN手番(), [&](const 指し手& m) { 手.push_back(m); });
     if (手.empty()) break;
     const std::string m = 乱数() % 4 == 0 ? USI表記(手[乱数() % 手.size()]) : 最善手(st);
     ASSERT_TRUE(applyMoveText(st, m)) << m << " at ply " << ply;
     ++計.手数;
-    if (st.現局面.勝者 != 0) --期待[0];
-    ASSERT_EQ(枚数(st.現局面), 期待) << "after " << m << " at ply " << ply;
-    ASSERT_TRUE(手駒が正しい(st.現局面.持駒_MAN) && 手駒が正しい(st.現局面.持駒_COM));
+    if (st.現局面().勝者 != 0) --期待[0];
+    ASSERT_EQ(枚数(st.現局面()), 期待) << "after " << m << " at ply " << ply;
+    ASSERT_TRUE(手駒が正しい(st.現局面().持駒_MAN) && 手駒が正しい(st.現局面().持駒_COM));
   }
   // Once the game is over nothing more is played.
-  if (st.現局面.勝者 != 0) {
+  if (st.現局面().勝者 != 0) {
     EXPECT_EQ(最善手(st), "resign");
   }
   ++計.局数;

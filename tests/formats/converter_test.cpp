@@ -7,12 +7,16 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <future>
 #include <sstream>
 
+#include "engine/engine.h"
+#include "records/formats.h"
 #include "records/kifu.h"
 #include "records/kifu_file.h"
+#include "rules/sfen.h"
 #include "tests/test_files.h"
 
 namespace qz {
@@ -156,6 +160,33 @@ TEST(Converter, WritesThroughFifosAndLinks) {
   EXPECT_EQ(readBytes(場所 / "target.txt"), "position startpos\n");
   EXPECT_TRUE(std::filesystem::is_symlink(場所 / "link.usi"));
   std::filesystem::remove_all(場所);
+}
+
+
+// A position no game can reach: the engine, the converter and the window's
+// reading refuse it for the one reason the codec gives, and so does another
+// format's reader for the same fault (here on the initial position).
+TEST(UnreachableSfen, RefusedEverywhereForTheSameReason) {
+  const std::array<std::string, 3> cases[] = {
+      {"4k4/9/9/9/9/9/9/9/K7K b - 1", "a side has more than one king", "P+11OU\n+\n"},
+      {"P3k4/9/9/9/9/9/9/9/4K4 b - 1", "a pawn on the last rank could never move", "P+91FU\n+\n"},
+  };
+  for (const auto& [sfen, reason, csa] : cases) {
+    SFEN不備 why;
+    ASSERT_FALSE(SFEN読込(sfen, &why));
+    EXPECT_EQ(SFEN不備の英文(why), reason);
+    EngineState st;
+    std::ostringstream engine;
+    handleCommand(st, "position sfen " + sfen, engine);
+    EXPECT_EQ(engine.str(), "info string bad sfen: " + reason + "; the position is unchanged\n");
+    const std::string 文 = "1行目が読めません（" + SFEN不備の文(why) + "）。0手目まで読みました";
+    EXPECT_EQ(実行({"--final", "-"}, sfen).エラー, "qzshogi-kifu: 標準入力 の " + 文 + "\n");
+    const 窓の読込 w = 窓に読む(棋譜形式::不明, sfen, "クリップボード");
+    ASSERT_FALSE(w.知らせ.empty());
+    EXPECT_NE(w.知らせ[0].文言.find("（" + SFEN不備の文(why) + "）"), std::string::npos);
+    EXPECT_TRUE(w.対局.手.empty());
+    EXPECT_EQ(棋譜を読む(棋譜形式::CSA, csa).不正理由, SFEN不備の文(why));
+  }
 }
 
 }  // namespace

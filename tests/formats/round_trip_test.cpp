@@ -28,17 +28,7 @@ std::optional<指し手> 最善手(局面& s, bool MAN番, COM記憶& 記憶, in
   const 探索結果 r = COM探索(s, 記憶, レベル);
   if (MAN番) 局面反転(s);
   if (!r.指し手あり) return std::nullopt;
-  const 候補手& c = r.最善;
-  指し手 m{c.移動元X, c.移動元Y, c.移動先X, c.移動先Y, c.移動駒, c.置く駒};
-  if (!MAN番) return m;
-  const 升 元 = c.移動元X == COM持駒X ? 打ち元(-c.移動駒) : 升{10 - c.移動元X, 10 - c.移動元Y};
-  m.元X = 元.x;
-  m.元Y = 元.y;
-  m.先X = 10 - c.移動先X;
-  m.先Y = 10 - c.移動先Y;
-  m.元駒 = -c.移動駒;
-  m.先駒 = -c.置く駒;
-  return m;
+  return MAN番 ? 反転手(r.最善.手) : r.最善.手;
 }
 
 struct 自己対局 {
@@ -205,6 +195,31 @@ TEST(RoundTrip, TheEndingSaysHowTheGameEnded) {
   // No check: the game was left unfinished.
   対局.手.back() = {5, 5, 4, 5, 0, -飛, -飛};
   EXPECT_EQ(対局から記録(対局, false).記録.結末, 終局::中断);
+}
+
+}  // namespace
+}  // namespace qz
+
+namespace qz {
+namespace {
+
+TEST(RoundTrip, NamesAndTitlesWithCommasComeBackExactly) {
+  // A CSA statement ends at a comma, but a name's line is the name's alone.
+  for (const std::string 名 : {"Smith, John", "x,%TORYO", "x,PI,+,+7776FU", "x,'c", "x,-"}) {
+    対局記録 r;
+    r.下手名 = 名;
+    r.上手名 = "上手," + 名;
+    r.棋戦 = "Cup, 2026";
+    r.手.push_back({{3, 7, 3, 6, -歩, -歩}, 0, 0});
+    for (棋譜形式 f : {棋譜形式::KIF, 棋譜形式::KIFU, 棋譜形式::CSA}) {
+      const 記録読込結果 back = 棋譜を読む(f, 棋譜を書く(f, r).内容);
+      EXPECT_EQ(back.不正行, 0) << 名 << ": " << back.不正理由;
+      EXPECT_EQ(back.記録.下手名, r.下手名);
+      EXPECT_EQ(back.記録.上手名, r.上手名);
+      EXPECT_EQ(back.記録.棋戦, r.棋戦);
+      EXPECT_EQ(back.記録.手.size(), 1u) << 名;
+    }
+  }
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 #include <random>
 #include <sstream>
 
-#include "engine/sfen.h"
 #include "fakes.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
@@ -23,7 +23,7 @@ struct 局面と手 {
 };
 
 std::string 手の表記(const 手順& h) {
-  return USI表記(指し手{h.元X, h.元Y, h.先X, h.先Y, h.元駒, h.先駒});
+  return USI表記(手順の指し手(h));
 }
 
 std::string 上の手番のSFEN(const 局面& s, int n) {

@@ -21,8 +21,8 @@
 #include <thread>
 #include <vector>
 
-#include "engine/engine.h"
-#include "engine/sfen.h"
+#include "game/session.h"
+#include "rules/sfen.h"
 
 namespace qz {
 namespace {
@@ -30,7 +30,7 @@ namespace {
 struct 設定 {
   std::string 名;
   int レベル = 3;
-  std::string go = "go";
+  探索条件 条件;  // the searching player's limits (levels 4 and 5)
   std::vector<std::pair<std::string, int>> 重み;
 };
 
@@ -48,18 +48,25 @@ bool 設定を読む(const std::string& t, 設定& s) {
   s.名 = t;
   if (t.size() == 2 && t[0] == 'L' && t[1] >= '1' && t[1] <= '5') {
     s.レベル = t[1] - '0';
+    s.条件 = レベル条件(s.レベル);
     return true;
   }
   const auto eq = t.find('=');
   if (eq == std::string::npos) return false;
   const std::string k = t.substr(0, eq), v = t.substr(eq + 1);
   if (v.empty() || v.find_first_not_of("0123456789") != std::string::npos) return false;
-  static const std::map<std::string, std::string> 語 = {
-      {"nodes", "go nodes "}, {"time", "go movetime "}, {"depth", "go depth "}};
-  const auto i = 語.find(k);
-  if (i == 語.end()) return false;
+  if (v.size() > 12) return false;
+  const long long n = std::max(1LL, std::stoll(v));
   s.レベル = 5;
-  s.go = i->second + v;
+  s.条件 = {};
+  if (k == "nodes")
+    s.条件.節点上限 = static_cast<std::uint64_t>(n);
+  else if (k == "time")
+    s.条件.時間上限ms = n;
+  else if (k == "depth")
+    s.条件.深さ上限 = static_cast<int>(std::min(n, 60LL));
+  else
+    return false;
   return true;
 }
 
@@ -75,70 +82,77 @@ bool 重みを読む(const std::string& t, 設定& s) {
   return 重みを設定(w, s.重み.back().first, s.重み.back().second);
 }
 
-// Every distinct position after 手数 random legal plies from the start.
-std::vector<std::string> 序盤を作る(int 数, int 手数, unsigned 種) {
+// A fresh game from the initial position.
+対局 新しい対局() {
+  対局 g;
+  g.初期化();
+  return g;
+}
+
+// Every distinct opening of 手数 random legal plies from the start.
+std::vector<std::vector<指し手>> 序盤を作る(int 数, int 手数, unsigned 種) {
   std::mt19937 rng(種);
   std::set<std::string> 既;
-  std::vector<std::string> r;
+  std::vector<std::vector<指し手>> r;
   for (int tries = 0; static_cast<int>(r.size()) < 数 && tries < 数 * 100; ++tries) {
-    EngineState st;
-    std::string moves;
+    対局 g = 新しい対局();
+    std::vector<指し手> 手;
+    std::string 表記;
     for (int i = 0; i < 手数; ++i) {
-      最新化(st);
+      勢力調査(g.局);
+      調査_2歩フラグ設定(g.局);
       std::vector<指し手> v;
-      合法手列挙(st.現局面, st.MAN手番, [&](const 指し手& m) { v.push_back(m); });
-      const std::string m = USI表記(v[rng() % v.size()]);
-      applyMoveText(st, m);
-      moves += " " + m;
+      合法手列挙(g.局, g.MAN手番(), [&](const 指し手& m) { v.push_back(m); });
+      手.push_back(v[rng() % v.size()]);
+      g.指す(手.back());
+      表記 += " " + USI表記(手.back());
     }
-    if (既.insert(moves).second) r.push_back(moves);
+    if (既.insert(表記).second) r.push_back(std::move(手));
   }
   return r;
 }
 
-// One player: an engine of its own, given the whole game before each move.
+std::string 表記(const std::vector<指し手>& 手) {
+  std::string s;
+  for (const 指し手& m : 手) s += " " + USI表記(m);
+  return s;
+}
+
+// One player: what its one-move player keeps between its turns, or its own
+// searcher (with its own weights), choosing for the side to move.
 struct 指し手番 {
-  EngineState st;
   const 設定& 設;
+  COM記憶 記憶;
+  std::unique_ptr<深探索> 探索器;
   explicit 指し手番(const 設定& s) : 設(s) {
-    st.COMレベル = s.レベル;
-    if (!s.重み.empty()) {
-      st.探索器 = std::make_shared<深探索>(st.探索表ビット);
-      for (const auto& [k, v] : s.重み) 重みを設定(st.探索器->重み, k, v);
-    }
+    if (s.レベル < 4) return;
+    探索器 = std::make_unique<深探索>();
+    for (const auto& [k, v] : s.重み) 重みを設定(探索器->重み, k, v);
   }
-  std::string 選ぶ(const std::string& moves) {
-    std::ostringstream out;
-    handleCommand(st, "position startpos moves" + moves, out);
-    handleCommand(st, 設.go, out);
-    const std::string o = out.str();
-    const auto i = o.rfind("bestmove ");
-    if (i == std::string::npos) return "resign";
-    return o.substr(i + 9, o.find('\n', i) - i - 9);
+  std::optional<指し手> 選ぶ(対局& g) {
+    if (設.レベル < 4) return g.一手読みの手(記憶, 設.レベル);
+    const 思考依頼 依頼 = g.手番側の思考依頼(設.条件);
+    const 深探索結果 r = 探索器->探索(依頼.写し, 依頼.MAN手番, 依頼.既出, 依頼.条件);
+    if (!r.指し手あり) return std::nullopt;
+    return r.最善;
   }
 };
 
 // 1 when the first player to move wins, 0 for a loss, -1 for a draw at the cap.
-int 対局(const 設定& 先, const 設定& 後, const std::string& 序盤, int 上限, int& 手数) {
+int 対局する(const 設定& 先, const 設定& 後, const std::vector<指し手>& 序盤, int 上限, int& 手数) {
   指し手番 p0(先), p1(後);
-  EngineState 審判;
-  std::ostringstream 捨て;
-  handleCommand(審判, "position startpos moves" + 序盤, 捨て);
-  std::string moves = 序盤;
-  const bool 先はMAN = 審判.MAN手番;
+  対局 g = 新しい対局();
+  for (const 指し手& m : 序盤) g.指す(m);
+  const bool 先はMAN = g.MAN手番();
   for (手数 = 0; 手数 < 上限; ++手数) {
-    const bool 先番 = 審判.MAN手番 == 先はMAN;
-    const std::string m = (先番 ? p0 : p1).選ぶ(moves);
-    最新化(審判);
-    if (m == "resign") return 先番 ? 0 : 1;  // no legal move: the side to move has lost
-    const auto u = USI指し手読込(m);
-    const bool 王取り = u && !u->打つ && std::abs(審判.現局面.盤面[u->先X][u->先Y]) == 王;
-    if (!applyMoveText(審判, m)) {
-      std::cerr << "illegal move " << m << " after" << moves << '\n';
+    const bool 先番 = g.MAN手番() == 先はMAN;
+    const std::optional<指し手> m = (先番 ? p0 : p1).選ぶ(g);
+    if (!m) return 先番 ? 0 : 1;  // no legal move: the side to move has lost
+    if (g.指し手検査(*m) != 着手拒否::なし) {
+      std::cerr << "illegal move " << USI表記(*m) << " after" << 表記(序盤) << '\n';
       return 先番 ? 0 : 1;
     }
-    if (王取り) return 先番 ? 1 : 0;
-    moves += " " + m;
+    if (g.指す(*m).終わり) return 先番 ? 1 : 0;
   }
   return -1;
 }
@@ -224,16 +238,16 @@ int main_(int argc, char** argv) {
   std::atomic<int> 次{0};
   auto 働く = [&] {
     for (int g; (g = 次++) < c.局数;) {
-      const std::string& o = 序盤[static_cast<std::size_t>(g / 2) % 序盤.size()];
+      const std::vector<指し手>& o = 序盤[static_cast<std::size_t>(g / 2) % 序盤.size()];
       const bool a先 = g % 2 == 0;
       int 手数 = 0;
-      const int w = 対局(a先 ? c.a : c.b, a先 ? c.b : c.a, o, c.手数上限, 手数);
+      const int w = 対局する(a先 ? c.a : c.b, a先 ? c.b : c.a, o, c.手数上限, 手数);
       const int a結果 = w < 0 ? -1 : (w == 1) == a先 ? 1 : 0;
       std::lock_guard l(鎖);
       (a結果 < 0 ? r.分 : a結果 ? r.勝 : r.負)++;
       if (c.詳細)
         std::printf("game %d (%s first, opening%s): %s after %d plies\n", g + 1,
-                    a先 ? c.a.名.c_str() : c.b.名.c_str(), o.c_str(),
+                    a先 ? c.a.名.c_str() : c.b.名.c_str(), 表記(o).c_str(),
                     a結果 < 0 ? "draw"
                     : a結果   ? "A wins"
                               : "B wins",

@@ -1,4 +1,4 @@
-#include "engine/sfen.h"
+#include "rules/sfen.h"
 
 #include <gtest/gtest.h>
 
@@ -7,32 +7,22 @@
 namespace qz {
 namespace {
 
-TEST(Sfen, StartPositionIsTheProgramsInitialPosition) {
-  std::string why;
-  const auto p = SFEN読込(開始SFEN, why);
-  ASSERT_TRUE(p) << why;
-  局面 s;
-  初期配置(s);
-  EXPECT_EQ(p->盤面, s.盤面);
-  EXPECT_TRUE(p->MAN手番);
-  EXPECT_EQ(p->手数, 1);
-  EXPECT_EQ(SFEN書出(p->盤面, p->持駒_MAN, p->持駒_COM, true, 1), 開始SFEN);
-}
-
 TEST(Sfen, RoundTripsPromotedPiecesHandsAndSides) {
   const std::string texts[] = {
+      std::string(開始SFEN),
       "l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40",
       "+p+l+n+s+b+r3/9/9/9/4k4/9/9/9/+P+L+N+S+B+R2K b 4G2S2N2L16P 1",
       "9/9/9/9/9/9/9/9/9 b - 7",
   };
   for (const std::string& t : texts) {
-    std::string why;
-    const auto p = SFEN読込(t, why);
-    ASSERT_TRUE(p) << t << ": " << why;
+    const auto p = SFEN読込(t);
+    ASSERT_TRUE(p) << t;
     EXPECT_EQ(SFEN書出(p->盤面, p->持駒_MAN, p->持駒_COM, p->MAN手番, p->手数), t);
   }
-  std::string why;
-  const auto p = SFEN読込(texts[0], why);
+  局面 s;
+  初期配置(s);
+  EXPECT_EQ(SFEN読込(開始SFEN)->盤面, s.盤面);  // the program's initial position
+  const auto p = SFEN読込(texts[1]);
   EXPECT_EQ(p->盤面[6][2], -成飛);  // "+R" after five empty squares: file 4, rank b
   EXPECT_EQ(p->盤面[8][2], 王);
   EXPECT_EQ(p->盤面[2][8], 成角);
@@ -43,9 +33,8 @@ TEST(Sfen, RoundTripsPromotedPiecesHandsAndSides) {
 }
 
 TEST(Sfen, HandsInAnyOrderAndAMissingMoveNumberAreAccepted) {
-  std::string why;
-  const auto p = SFEN読込("9/9/9/9/9/9/9/9/9 b pP2pR", why);
-  ASSERT_TRUE(p) << why;
+  const auto p = SFEN読込("9/9/9/9/9/9/9/9/9 b pP2pR");
+  ASSERT_TRUE(p);
   EXPECT_EQ(p->持駒_COM.枚数[持駒_歩], 3);
   EXPECT_EQ(p->持駒_MAN.合計, 2);
   EXPECT_EQ(SFEN書出(p->盤面, p->持駒_MAN, p->持駒_COM, true, p->手数),
@@ -94,50 +83,39 @@ TEST(Sfen, MalformedTextIsRefusedWithAReason) {
       {"9/9/9/9/9/9/9/n8/9 b - 1", "knight on the last two ranks"},
   };
   for (const auto& c : cases) {
-    std::string why;
-    EXPECT_FALSE(SFEN読込(c.text, why)) << c.text;
-    EXPECT_NE(why.find(c.reason), std::string::npos) << c.text << " said: " << why;
+    SFEN不備 why;
+    EXPECT_FALSE(SFEN読込(c.text, &why)) << c.text;
+    const std::string said = SFEN不備の英文(why);
+    EXPECT_NE(said.find(c.reason), std::string::npos) << c.text << " said: " << said;
   }
 }
 
 TEST(Sfen, FewerPiecesNoKingsAndPromotedPiecesAnywhereAreAccepted) {
   for (const char* t : {"9/9/9/9/9/9/9/9/9 b - 1", "+P+L+N6/9/9/9/9/9/9/9/+p+l+n6 w 9P 1",
                         "p8/l8/n8/9/9/9/N8/L8/P7k b 2R2B4G4S2N2L16P 1"}) {
-    std::string why;
-    EXPECT_TRUE(SFEN読込(t, why)) << t << ": " << why;
+    SFEN不備 why;
+    EXPECT_TRUE(SFEN読込(t, &why)) << t << ": " << SFEN不備の英文(why);
   }
 }
 
-TEST(UsiMove, ParsesBoardMovesPromotionsAndDrops) {
-  const auto a = USI指し手読込("7g7f");
-  ASSERT_TRUE(a);
-  EXPECT_FALSE(a->打つ);
-  EXPECT_EQ(a->元X, 3);
-  EXPECT_EQ(a->元Y, 7);
-  EXPECT_EQ(a->先X, 3);
-  EXPECT_EQ(a->先Y, 6);
-  const auto b = USI指し手読込("8h2b+");
-  ASSERT_TRUE(b);
-  EXPECT_TRUE(b->成);
-  EXPECT_EQ(b->元X, 2);
-  EXPECT_EQ(b->先X, 8);
-  EXPECT_EQ(b->先Y, 2);
-  const auto c = USI指し手読込("R*1i");
-  ASSERT_TRUE(c);
-  EXPECT_TRUE(c->打つ);
-  EXPECT_EQ(c->持駒番号, 7);
-  EXPECT_EQ(c->先X, 9);
-  EXPECT_EQ(c->先Y, 9);
-  for (const char* bad : {"", "7g7", "7g7f+x", "7g7f++", "p*5e", "K*5e", "+*5e", "0a1b", "7j7f",
-                          "P*5j", "P*0e", "7g7f ", "７g7f"})
-    EXPECT_FALSE(USI指し手読込(bad)) << bad;
+TEST(UsiMove, ReadsMovesAgainstThePosition) {
+  局面 s;
+  初期配置(s);
+  EXPECT_EQ(USI指し手読込("7g7f", s.盤面, true), (指し手{3, 7, 3, 6, -歩, -歩}));
+  EXPECT_EQ(USI指し手読込("8h2b+", s.盤面, true), (指し手{2, 8, 8, 2, -角, -成角}));
+  EXPECT_EQ(USI指し手読込("5e5d", s.盤面, true), (指し手{5, 5, 5, 4, 0, 0}));  // the caller checks
+  EXPECT_EQ(USI指し手読込("R*1i", s.盤面, true), 指し手::打つ手(-飛, 9, 9));
+  EXPECT_EQ(USI指し手読込("R*1i", s.盤面, false), 指し手::打つ手(飛, 9, 9));
+  for (const char* bad : {"", "7g7", "7g7f+x", "7g7f++", "p*5e", "+*5e", "0a1b", "7j7f", "P*5j",
+                          "P*0e", "7g7f ", "７g7f"})
+    EXPECT_FALSE(USI指し手読込(bad, s.盤面, true)) << bad;
 }
 
 TEST(UsiMove, WritesMovesOfBothSides) {
   EXPECT_EQ(USI表記({3, 7, 3, 6, -歩, -歩}), "7g7f");
   EXPECT_EQ(USI表記({2, 8, 8, 2, -角, -成角}), "8h2b+");
-  EXPECT_EQ(USI表記({11, 3, 5, 5, -歩, -歩}), "P*5e");
-  EXPECT_EQ(USI表記({-1, 7, 1, 1, 飛, 飛}), "R*9a");
+  EXPECT_EQ(USI表記(指し手::打つ手(-歩, 5, 5)), "P*5e");
+  EXPECT_EQ(USI表記(指し手::打つ手(飛, 1, 1)), "R*9a");
   EXPECT_EQ(USI表記({5, 1, 5, 2, 王, 王}), "5a5b");
 }
 
