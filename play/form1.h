@@ -173,8 +173,9 @@ class Form1 {
   std::int32_t 音_BGM = 0;
   // The search of levels 4 and 5 and of the hint, on its own thread
   // (form1_think.cpp). While it runs the board and the menus (but 終わり)
-  // are ignored; Timer1 polls it and plays its move when it is done.
-  思考係 思考;
+  // are ignored; Timer1 polls it and plays its move when it is done. It
+  // searches on the machine's cores less one.
+  思考係 思考{窓の糸数(std::thread::hardware_concurrency())};
   bool 考え中() const { return 思考.動いている(); }
 
  private:
