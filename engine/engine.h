@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "computer/deep_search.h"
+#include "computer/resign.h"
 #include "game/session.h"
 #include "rules/movegen.h"
 #include "rules/rules.h"
@@ -75,6 +76,8 @@ struct EngineState {
   int 糸数上限 = 深探索::最大糸数;
   int ハッシュ上限MB = 4096;
   std::shared_ptr<深探索> 探索器;   // made at the first search
+  // Whether the side the engine plays on a clock gives up (levels 4 and 5).
+  投了判断 投了;
 };
 
 // One command line split into words (words[0] is the command).

@@ -59,7 +59,7 @@ bool 時計を読む(const CommandLine& line, std::ostream& out, 持ち時間& t
 // clock is given, else the level's time. A depth past the deepest (60) is
 // the deepest.
 探索条件 条件を読む(const EngineState& st, const CommandLine& line, std::ostream& out,
-                    止め方& 止め) {
+                    止め方& 止め, bool& 時計で) {
   探索条件 c = レベル条件(st.COMレベル);
   bool 指定 = false, 深さ指定 = false;
   std::int64_t 時間 = 0;
@@ -85,9 +85,10 @@ bool 時計を読む(const CommandLine& line, std::ostream& out, 持ち時間& t
     ++i;
   }
   持ち時間 時計;
+  時計で = false;
   if (指定)
     c.時間上限ms = 時間;
-  else if (時計を読む(line, out, 時計))
+  else if ((時計で = 時計を読む(line, out, 時計)))
     時間を当てる(c, 時間を配る(時計, st.MAN手番(), st.対局値.手数));
   if (st.探索節点上限 != 0 && (c.節点上限 == 0 || c.節点上限 > st.探索節点上限))
     c.節点上限 = st.探索節点上限;
@@ -130,13 +131,10 @@ std::string 情報行(const 探索報告& r, int 候補数) {
   return s;
 }
 
-// Runs one search and writes its info lines and its best move.
-void 探して書く(深探索& 器, const 局面& s, bool MAN手番, const std::vector<局面キー>& 既出,
-                探索条件 c, std::ostream& out) {
-  auto 書く = [&](const std::string& text) { out << text << std::flush; };
-  c.報告 = [&](const 探索報告& r) { 書く(情報行(r, c.候補数)); };
-  const 深探索結果 r = 器.探索(s, MAN手番, 既出, c);
-  書く("bestmove " + (r.指し手あり ? USI表記(r.最善) : std::string("resign")) + "\n");
+// Runs one search and writes its info lines.
+深探索結果 探して書く(深探索& 器, const 思考依頼& 依頼, 探索条件 c, std::ostream& out) {
+  c.報告 = [&](const 探索報告& r) { out << 情報行(r, c.候補数) << std::flush; };
+  return 器.探索(依頼.写し, 依頼.MAN手番, 依頼.既出, c);
 }
 
 }  // namespace
@@ -144,7 +142,8 @@ void 探して書く(深探索& 器, const 局面& s, bool MAN手番, const std:
 void commandDeepGo(EngineState& st, const CommandLine& line, std::ostream& out) {
   最新化(st);
   止め方 止め = 止め方::時間;
-  探索条件 c = 条件を読む(st, line, out, 止め);
+  bool 時計で = false;
+  探索条件 c = 条件を読む(st, line, out, 止め, 時計で);
   // A `stop` or `quit` read behind the search ends it, but one that was
   // already there does not end a search of fixed depth or nodes; the end of
   // input ends a search that nothing else would.
@@ -154,12 +153,17 @@ void commandDeepGo(EngineState& st, const CommandLine& line, std::ostream& out) 
            (止め == 止め方::停止のみ && st.入力終了 && st.入力終了());
   };
   const 思考依頼 依頼 = st.対局値.手番側の思考依頼(c);
-  探して書く(探索器を用意(st), 依頼.写し, 依頼.MAN手番, 依頼.既出, c, out);
+  const 深探索結果 r = 探して書く(探索器を用意(st), 依頼, c, out);
+  // Only a game on a clock is given up; an analysis always gets its move.
+  const bool 投げる = 時計で && st.投了.投了するか(st.COMレベル, r);
+  out << "bestmove " << (r.指し手あり && !投げる ? USI表記(r.最善) : std::string("resign")) << '\n'
+      << std::flush;
 }
 
 探索条件 goの探索条件(const EngineState& st, const CommandLine& line, std::ostream& out) {
   止め方 止め = 止め方::時間;
-  return 条件を読む(st, line, out, 止め);
+  bool 時計で = false;
+  return 条件を読む(st, line, out, 止め, 時計で);
 }
 
 深探索& 探索器を用意(EngineState& st) {

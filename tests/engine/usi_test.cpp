@@ -106,6 +106,21 @@ TEST(EngineUsi, MultiPVPrintsOneLinePerRootMoveAndDepth) {
   EXPECT_EQ("bestmove " + best.substr(best.find(" pv ") + 4, 4), out[6]);
 }
 
+// The upper side can only push its pawn, and then the rook takes its king.
+TEST(EngineUsi, ResignsALostGameOnTheClockOnlyAtTheSearchingLevels) {
+  const std::string lost = "position sfen 4k4/9/p8/9/4R4/9/9/9/4K4 w - 1";
+  const std::string clock = "go btime 10000 wtime 10000 byoyomi 1000";
+  for (int level : {3, 4, 5}) {
+    EngineState st;
+    const auto out = Engine(st, {"setoption name Level value " + std::to_string(level), lost, clock});
+    EXPECT_EQ(out.back(), level == 3 ? "bestmove 9c9d" : "bestmove resign") << level;
+    // Without a clock the search is an analysis: it gives its move.
+    if (level > 3) {
+      EXPECT_EQ(Engine(st, {"go depth 3"}).back(), "bestmove 9c9d");
+    }
+  }
+}
+
 TEST(EngineUsi, GoMateAnswersWithTheLineNoMateOrUsage) {
   EngineState st;
   auto out = Engine(st, {"position sfen 4k4/9/8p/9/9/9/9/9/4K4 b R 1", "go mate 5000"});
