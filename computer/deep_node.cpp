@@ -54,17 +54,18 @@ void 探索糸::始める(const 局面& s, bool MAN手番) {
   経路.assign(1, 盤.キー);
 }
 
-// Every few hundred nodes: the main thread looks at the time, the requests
-// and the other threads' nodes; the others only at the shared stop.
+// Every few hundred nodes: every thread reads the other threads' nodes
+// (so that the node limit holds even when one of them is kept waiting)
+// and the shared stop; the main thread also the time and the requests.
 void 探索糸::限度を見る() {
   公開節点.store(節点, std::memory_order_relaxed);
   const 探索条件& c = *共.条件;
+  他の節点 = 0;
+  for (const auto* n : 他の糸) 他の節点 += n->load(std::memory_order_relaxed);
   if (番号 != 0) {
     if (共.止め.load(std::memory_order_relaxed)) 打切 = true;
     return;
   }
-  他の節点 = 0;
-  for (const auto* n : 他の糸) 他の節点 += n->load(std::memory_order_relaxed);
   if (c.停止 != nullptr && c.停止->load(std::memory_order_relaxed)) 打切 = true;
   if (c.停止確認 && c.停止確認()) 打切 = true;
   if (c.時間上限ms != 0 && 共.経過ms() >= c.時間上限ms) 打切 = true;
@@ -76,7 +77,7 @@ bool 探索糸::止まるか() {
   if (打切) return true;
   ++節点;
   const std::uint64_t 上限 = 共.条件->節点上限;
-  if (番号 == 0 && 上限 != 0 && 節点 + 他の節点 >= 上限) 打切 = true, 共.止め = true;
+  if (上限 != 0 && 節点 + 他の節点 >= 上限) 打切 = true, 共.止め = true;
   if ((節点 & 511) == 0) 限度を見る();
   return 打切;
 }

@@ -61,8 +61,8 @@ struct 探索糸 {
   int 読み長[最大手数 + 1]{};
   std::uint64_t 節点 = 0;
   std::atomic<std::uint64_t> 公開節点{0};  // 節点 as the other threads may read it
-  std::uint64_t 他の節点 = 0;  // the other threads' nodes as last read (main thread)
-  std::vector<std::atomic<std::uint64_t>*> 他の糸;  // their 公開節点 (main thread)
+  std::uint64_t 他の節点 = 0;  // the other threads' nodes as last read
+  std::vector<std::atomic<std::uint64_t>*> 他の糸;  // their 公開節点
   bool 打切 = false;
   // Root moves the root node skips (the lines MultiPV has already given).
   std::vector<std::uint32_t> 除外;

@@ -66,8 +66,11 @@ struct 深探索::実装 {
     糸.resize(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
       if (!糸[i]) 糸[i] = std::make_unique<探索糸>(共, i);
-    糸[0]->他の糸.clear();
-    for (int i = 1; i < n; ++i) 糸[0]->他の糸.push_back(&糸[i]->公開節点);
+    for (int i = 0; i < n; ++i) {
+      糸[i]->他の糸.clear();
+      for (int j = 0; j < n; ++j)
+        if (j != i) 糸[i]->他の糸.push_back(&糸[j]->公開節点);
+    }
     結果.assign(static_cast<std::size_t>(n), {});
   }
 
