@@ -63,6 +63,7 @@ namespace {
     QZ_TR("ﾌｧｲﾙ名 ："),
     QZ_TR("RETURN"),
     QZ_TR("表示倍率"),
+    QZ_TR("COMの投了"),
     // The record formats' menu items.
     QZ_TR("ファイルを開く…"),
     QZ_TR("KIFで保存…"),
