@@ -13,6 +13,7 @@
 
 #include "shell/main_window.h"
 #include "shell/qt_surface.h"
+#include "shell/record_panel.h"
 #include "shell/settings_file.h"
 #include "shell/window_place.h"
 
@@ -161,6 +162,7 @@ void WindowScale::fit() {
     view.setScale(scale);
     for (QObject* child : view.children())
       if (auto* w = qobject_cast<QWidget*>(child)) scaleControl(w, scale);
+    window_.recordFilePanel().fitLabels(scale);
     surface_.setDevicePixelRatio(window_.devicePixelRatioF() * scale);
   }
   mark();
