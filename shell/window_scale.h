@@ -23,8 +23,8 @@ class WindowScale {
   // exists; without a kept place, at the kept scale or the largest one
   // below it that fits the screen (not when maximised).
   void restore();
-  // Sizes the window for a scale in percent and keeps the choice; a scale
-  // that does not fit the screen is refused.
+  // Sizes the window for a scale in percent, moved wholly onto its screen,
+  // and keeps the choice; a scale that does not fit the screen is refused.
   void choose(int percent);
   // Draws everything at the scale the view's present size gives.
   void fit();
