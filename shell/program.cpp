@@ -69,6 +69,7 @@ Program::Program() : parts_(std::make_unique<Parts>()) {
 
 Program::~Program() {
   parts_->timer1.setEnabled(false);
+  parts_->scale.remember();
 }
 
 bool Program::start() {

@@ -9,6 +9,7 @@
 
 #include "rules/translatable.h"
 #include "shell/main_window.h"
+#include "shell/record_panel.h"
 #include "shell/settings_file.h"
 
 namespace qz {
@@ -132,6 +133,7 @@ void WindowLanguage::retranslate() {
   for (QLabel* l : window_.findChildren<QLabel*>()) l->setText(translatedCaption(l, l->text()));
   for (QPushButton* b : window_.findChildren<QPushButton*>())
     b->setText(translatedCaption(b, b->text()));
+  window_.recordFilePanel().fitLabels(window_.view().scale());
 }
 
 }  // namespace qz
