@@ -38,6 +38,11 @@ class 手の列 {
  public:
   static constexpr std::size_t 容量 = 1024;
   void clear() { 数_ = 0; }
+  // Keeps the first n moves.
+  void 縮める(std::size_t n) {
+    assert(n <= 数_);
+    数_ = n;
+  }
   void push_back(const 指し手& m) {
     assert(数_ < 容量);
     手_[数_++] = m;

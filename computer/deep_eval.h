@@ -21,6 +21,10 @@ struct 評価重み {
   int 玉周り利き = 25;  // each square next to a king the enemy bears on
   int 玉守り = 20;      // each gold, silver or promoted minor next to its own king
   int 手番 = 30;        // the side to move can act first
+  // What a line that repeats a position is worth to the side that searches
+  // (the other side counts the opposite): below 0, it looks for progress
+  // rather than going round.
+  int 千日手 = 0;
 };
 
 // The value of a piece of this code on the board, in centipawns.

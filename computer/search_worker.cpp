@@ -1,5 +1,7 @@
 #include "computer/search_worker.h"
 
+#include <algorithm>
+
 #include "computer/search_board.h"
 
 #ifdef __linux__
@@ -10,7 +12,11 @@
 
 namespace qz {
 
-思考係::思考係() = default;
+int 窓の糸数(unsigned 芯数) {
+  return static_cast<int>(std::clamp(芯数, 2u, 9u)) - 1;
+}
+
+思考係::思考係(int 糸数) : 糸数_(糸数) {}
 
 思考係::~思考係() {
   止める();
@@ -18,7 +24,10 @@ namespace qz {
 
 void 思考係::開始(const 局面& s, bool MAN手番, std::vector<局面キー> 既出, 探索条件 条件) {
   止める();
-  if (!器) 器 = std::make_unique<深探索>();  // its table is made at the first search
+  if (!器) {
+    器 = std::make_unique<深探索>();  // its table is made at the first search
+    器->糸数を設定(糸数_);
+  }
   停止 = false;
   完了 = false;
   条件.停止 = &停止;

@@ -14,9 +14,14 @@
 
 namespace qz {
 
+// The threads of the window's searches: the machine's cores less one,
+// which the window keeps for itself, from 1 to 8 (芯数 0: not known).
+int 窓の糸数(unsigned 芯数);
+
 class 思考係 {
  public:
-  思考係();
+  // Each search runs on 糸数 threads (see 窓の糸数).
+  explicit 思考係(int 糸数 = 1);
   ~思考係();  // stops a running search and waits for it
   思考係(const 思考係&) = delete;
   思考係& operator=(const 思考係&) = delete;
@@ -34,6 +39,7 @@ class 思考係 {
   void 止める();
 
  private:
+  int 糸数_;
   std::unique_ptr<深探索> 器;
   std::thread 糸;
   std::atomic<bool> 停止{false};

@@ -5,6 +5,7 @@
 #include <functional>
 #include <ostream>
 
+#include "computer/trans_table.h"
 #include "engine/engine.h"
 #include "rules/sfen.h"
 
@@ -73,6 +74,11 @@ void resetEngine(EngineState& state) {
   fresh.探索節点上限 = state.探索節点上限;
   fresh.探索時間上限ms = state.探索時間上限ms;
   fresh.探索表ビット = state.探索表ビット;
+  fresh.ハッシュMB = state.ハッシュMB;
+  fresh.探索糸数 = state.探索糸数;
+  fresh.候補数 = state.候補数;
+  fresh.糸数上限 = state.糸数上限;
+  fresh.ハッシュ上限MB = state.ハッシュ上限MB;
   fresh.探索器 = state.探索器;
   state = std::move(fresh);
 }
@@ -90,33 +96,69 @@ bool applyMoveText(EngineState& st, std::string_view text) {
   return true;
 }
 
-void commandUsi(EngineState&, const CommandLine&, std::ostream& out) {
+namespace {
+
+// A spin option of `usi` and `setoption`: its name, default, range and the
+// field of the engine state it sets.
+struct 数の設定 {
+  std::string_view 名;
+  int 既定, 最小;
+  int (*最大)(const EngineState&);
+  int EngineState::*値;
+};
+
+constexpr 数の設定 kOptions[] = {
+    {"Level", 3, 最小レベル, [](const EngineState&) { return 最大レベル; }, &EngineState::COMレベル},
+    {"Threads", 1, 1, [](const EngineState& s) { return s.糸数上限; }, &EngineState::探索糸数},
+    {"USI_Hash", 16, 1, [](const EngineState& s) { return s.ハッシュ上限MB; },
+     &EngineState::ハッシュMB},
+    {"MultiPV", 1, 1, [](const EngineState&) { return 600; }, &EngineState::候補数},
+};
+
+}  // namespace
+
+void commandUsi(EngineState& st, const CommandLine&, std::ostream& out) {
   out << "id name QZ 氷結将棋\n"
-      << "option name Level type spin default 3 min " << 最小レベル << " max " << 最大レベル << '\n'
-      << "usiok\n";
+      << "id author the QZ 氷結将棋 developers\n";
+  for (const 数の設定& o : kOptions)
+    out << "option name " << o.名 << " type spin default " << o.既定 << " min " << o.最小
+        << " max " << o.最大(st) << '\n';
+  out << "usiok\n";
 }
 
 void commandIsReady(EngineState&, const CommandLine&, std::ostream& out) {
   out << "readyok\n";
 }
 
-// setoption name Level value N
+// setoption name <Level|Threads|USI_Hash|MultiPV> value N
 void commandSetOption(EngineState& st, const CommandLine& c, std::ostream& out) {
   const auto& w = c.words;
   if (w.size() < 3 || w[1] != "name") {
-    out << "info string usage: setoption name Level value <1..5>\n";
+    out << "info string usage: setoption name <Level|Threads|USI_Hash|MultiPV> value <n>\n";
     return;
   }
-  if (!equalsIgnoreCase(w[2], "Level")) {
+  const 数の設定* o = nullptr;
+  for (const 数の設定& x : kOptions)
+    if (equalsIgnoreCase(w[2], x.名)) o = &x;
+  if (o == nullptr) {
     out << "info string unknown option: " << printable(w[2]) << '\n';
     return;
   }
   const auto v = w.size() == 5 && w[3] == "value" ? toInt(w[4]) : std::nullopt;
-  if (!v || *v < 最小レベル || *v > 最大レベル) {
-    out << "info string Level must be 1, 2, 3, 4 or 5; it stays " << st.COMレベル << '\n';
+  if (!v || *v < o->最小 || *v > o->最大(st)) {
+    out << "info string " << o->名 << " must be a whole number from " << o->最小 << " to "
+        << o->最大(st) << "; it stays " << st.*(o->値) << '\n';
     return;
   }
-  st.COMレベル = *v;
+  st.*(o->値) = *v;
+  if (o->値 == &EngineState::ハッシュMB) st.探索表ビット = 表ビット数(*v);
+}
+
+// gameover win|lose|draw: the GUI's word that a game has ended; nothing to do.
+void commandGameOver(EngineState&, const CommandLine& c, std::ostream& out) {
+  const auto& w = c.words;
+  if (w.size() != 2 || (w[1] != "win" && w[1] != "lose" && w[1] != "draw"))
+    out << "info string usage: gameover win|lose|draw\n";
 }
 
 void commandNewGame(EngineState& st, const CommandLine&, std::ostream&) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "computer/deep_search.h"
+#include "computer/resign.h"
 #include "game/session.h"
 #include "rules/movegen.h"
 #include "rules/rules.h"
@@ -67,8 +68,16 @@ struct EngineState {
   // ---- The searching player's settings, kept by `usinewgame`. ----
   std::uint64_t 探索節点上限 = 0;   // caps every search's nodes (0: no cap)
   std::int64_t 探索時間上限ms = 0;  // caps every search's time (0: no cap)
-  int 探索表ビット = 20;            // transposition table of 2^n entries
+  int 探索表ビット = 20;            // transposition table of 2^n entries (USI_Hash sets it)
+  int ハッシュMB = 16;              // USI_Hash as last set: 16 MB is 2^20 entries
+  int 探索糸数 = 1;                 // Threads
+  int 候補数 = 1;                   // MultiPV: root moves reported per depth
+  // The most Threads and USI_Hash accept (a fuzzer keeps them small).
+  int 糸数上限 = 深探索::最大糸数;
+  int ハッシュ上限MB = 4096;
   std::shared_ptr<深探索> 探索器;   // made at the first search
+  // Whether the side the engine plays on a clock gives up (levels 4 and 5).
+  投了判断 投了;
 };
 
 // One command line split into words (words[0] is the command).
@@ -106,5 +115,13 @@ void commandGo(EngineState& state, const CommandLine& line, std::ostream& out);
 void commandEvals(EngineState& state, const CommandLine& line, std::ostream& out);
 // `go` at levels 4 and 5 (engine/search_commands.cpp).
 void commandDeepGo(EngineState& state, const CommandLine& line, std::ostream& out);
+// The limits of the searching player's `go` at the current level, from its
+// words (movetime, depth, nodes, infinite, the clock); bad words are named
+// on out and ignored.
+探索条件 goの探索条件(const EngineState& state, const CommandLine& line, std::ostream& out);
+// `go mate` at any level (engine/mate_commands.cpp).
+void commandMateGo(EngineState& state, const CommandLine& line, std::ostream& out);
+// The searcher of levels 4 and 5 with the engine's table size and threads.
+深探索& 探索器を用意(EngineState& state);
 
 }  // namespace qz

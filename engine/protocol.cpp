@@ -18,6 +18,7 @@ void commandUsi(EngineState&, const CommandLine&, std::ostream&);
 void commandIsReady(EngineState&, const CommandLine&, std::ostream&);
 void commandSetOption(EngineState&, const CommandLine&, std::ostream&);
 void commandNewGame(EngineState&, const CommandLine&, std::ostream&);
+void commandGameOver(EngineState&, const CommandLine&, std::ostream&);
 void commandPosition(EngineState&, const CommandLine&, std::ostream&);
 void commandDiagram(EngineState&, const CommandLine&, std::ostream&);
 void commandLegal(EngineState&, const CommandLine&, std::ostream&);
@@ -39,6 +40,7 @@ constexpr Command kCommands[] = {
     {"isready", commandIsReady},
     {"setoption", commandSetOption},
     {"usinewgame", commandNewGame},
+    {"gameover", commandGameOver},
     {"position", commandPosition},
     {"d", commandDiagram},
     {"legal", commandLegal},

@@ -3,7 +3,7 @@
 // whichever side is to move. The engine and the match tool play here.
 #include <algorithm>
 
-#include "computer/search.h"
+#include "computer/one_move_player.h"
 #include "computer/search_worker.h"
 #include "game/session.h"
 

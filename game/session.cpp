@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "computer/search.h"
+#include "computer/one_move_player.h"
 #include "computer/search_worker.h"
 #include "game/clock.h"
 

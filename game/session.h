@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "computer/deep_search.h"
-#include "computer/search.h"
+#include "computer/one_move_player.h"
 #include "computer/state.h"
 #include "records/formats.h"
 #include "records/game_record.h"

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "computer/resign.h"
 #include "computer/search_worker.h"
 #include "display/screen.h"
 #include "game/session.h"
@@ -173,9 +174,13 @@ class Form1 {
   std::int32_t 音_BGM = 0;
   // The search of levels 4 and 5 and of the hint, on its own thread
   // (form1_think.cpp). While it runs the board and the menus (but 終わり)
-  // are ignored; Timer1 polls it and plays its move when it is done.
-  思考係 思考;
+  // are ignored; Timer1 polls it and plays its move when it is done. It
+  // searches on the machine's cores less one.
+  思考係 思考{窓の糸数(std::thread::hardware_concurrency())};
   bool 考え中() const { return 思考.動いている(); }
+  // Whether levels 4 and 5 resign a game their search sees lost (an option
+  // of the window, on unless turned off).
+  bool COMは投了する = true;
 
  private:
   Platform p;
@@ -268,6 +273,7 @@ class Form1 {
   enum class 思考目的 { なし, COMの手, ヒント };
   思考目的 思考中の目的 = 思考目的::なし;
   std::optional<qz::指し手> 表示中ヒント;
+  投了判断 COMの投了;  // the computer's hopeless searches in a row in this game
   bool ヒント前のタイマー = false;  // Timer1 polls the hint search, then is as it was
   void 深い手番開始();
   void 思考完了();

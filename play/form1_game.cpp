@@ -53,6 +53,7 @@ void Form1::対局開始共通() {
   画.描画_状態行("");
   選択状態 = 0;
   p.timer1.setEnabled(true);
+  COMの投了.新しい対局();
 }
 
 void Form1::SENTE_Click() {

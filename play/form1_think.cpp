@@ -37,6 +37,13 @@ void Form1::思考完了() {
     終了("あなた");
     return;
   }
+  // A lost game is given up as the human gives one up with "投了".
+  if (COMは投了する && COMの投了.投了するか(対局値.COMレベル, *結果)) {
+    if (const auto r = 対局値.投了()) {
+      p.timer1.setEnabled(false);
+      return 勝敗表示(*r);
+    }
+  }
   COMの手を指す(結果->最善);
 }
 

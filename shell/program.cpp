@@ -13,6 +13,7 @@
 #include "shell/settings_location.h"
 #include "shell/sound_port.h"
 #include "shell/window_language.h"
+#include "shell/resign_option.h"
 #include "shell/window_scale.h"
 
 namespace qz {
@@ -52,6 +53,7 @@ struct Program::Parts {
                   static_cast<std::intptr_t>(window.winId())};
   Form1 form{Platform{surface, window, window, sound, timer1, clock, window, settings, window}};
   WindowScale scale{window, surface, settings};
+  ResignOption resign{window, form, settings};
   WindowLanguage language{window, settings, [this] { surface.redrawAll(); }};
 };
 
@@ -67,6 +69,7 @@ Program::Program() : parts_(std::make_unique<Parts>()) {
 
 Program::~Program() {
   parts_->timer1.setEnabled(false);
+  parts_->scale.remember();
 }
 
 bool Program::start() {

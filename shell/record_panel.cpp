@@ -48,6 +48,19 @@ constexpr std::array<TextRow, 4> textRows = {{
     {0, 1, 3120, "ﾌｧｲﾙ名 ："},
 }};
 
+// A row's label and text box in twips; the box covers the label's last
+// 15 twips.
+QRect labelTwips(const TextRow& row) {
+  return twips(120, row.top, 855, 255);
+}
+QRect boxTwips(const TextRow& row) {
+  return twips(960, row.top, 2295, 270);
+}
+
+QRect scaled(const QRect& r, double scale) {
+  return QRectF(QPointF(r.topLeft()) * scale, QSizeF(r.size()) * scale).toRect();
+}
+
 bool isPrefixOf(const fs::path& root, const fs::path& p) {
   auto r = root.begin();
   auto i = p.begin();
@@ -86,12 +99,12 @@ RecordFilePanel::RecordFilePanel(QWidget* parent) {
   for (const TextRow& row : textRows) {
     QLabel* label = new QLabel(QString::fromUtf8(row.caption), parent);
     label->setObjectName(QString("Label1_%1").arg(row.label));
-    label->setGeometry(twips(120, row.top, 855, 255));
+    label->setGeometry(labelTwips(row));
     label->setAutoFillBackground(true);
     label1_[static_cast<std::size_t>(row.label)] = label;
     QLineEdit* box = new QLineEdit(parent);
     box->setObjectName(QString("Text%1").arg(row.box));
-    box->setGeometry(twips(960, row.top, 2295, 270));
+    box->setGeometry(boxTwips(row));
     text_[static_cast<std::size_t>(row.box - 1)] = box;
   }
   command1_ = new QPushButton("RETURN", parent);
@@ -132,6 +145,20 @@ RecordFilePanel::RecordFilePanel(QWidget* parent) {
   if (setDirectoryPath(here) != FolderChange::Done) setDirectoryPath(toPath(QDir::rootPath()));
   setFileListPath(dirPath_);
   showDriveOf(dirPath_);
+}
+
+void RecordFilePanel::fitLabels(double scale) {
+  int widest = 0;
+  for (const QLabel* label : label1_) widest = std::max(widest, label->sizeHint().width());
+  for (const TextRow& row : textRows) {
+    const QRect l = scaled(labelTwips(row), scale);
+    QRect b = scaled(boxTwips(row), scale);
+    // All four boxes keep one left edge, so the column stays straight.
+    if (widest > b.left() - l.left()) b.setLeft(l.left() + widest);
+    label1_[static_cast<std::size_t>(row.label)]->setGeometry(
+        l.adjusted(0, 0, std::max(0, b.left() - l.right()), 0));
+    text_[static_cast<std::size_t>(row.box - 1)]->setGeometry(b);
+  }
 }
 
 std::vector<fs::path> RecordFilePanel::systemDrives() {

@@ -46,6 +46,12 @@ class RecordFilePanel : public RecordPanel {
   std::function<void()> onFileClick;    // a file name clicked in File1
   std::function<void()> onCommand1;     // RETURN pressed
 
+  // Places the labels and text boxes at a scale (1 = the form's twips) and
+  // gives each label the room its text needs: when the widest text is wider
+  // than the room before the boxes, the boxes give way on the left, their
+  // right edge staying. Run after the labels' text or font changes.
+  void fitLabels(double scale);
+
   // Replaces the drives Drive1 offers (the system's are read at start-up).
   void setDrives(const std::vector<std::filesystem::path>& drives);
   // The file-system roots and the mounted volumes of this machine.

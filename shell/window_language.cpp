@@ -9,6 +9,7 @@
 
 #include "rules/message.h"
 #include "shell/main_window.h"
+#include "shell/record_panel.h"
 #include "shell/settings_file.h"
 
 namespace qz {
@@ -63,6 +64,7 @@ namespace {
     QZ_TR("ﾌｧｲﾙ名 ："),
     QZ_TR("RETURN"),
     QZ_TR("表示倍率"),
+    QZ_TR("COMの投了"),
     // The record formats' menu items.
     QZ_TR("ファイルを開く…"),
     QZ_TR("KIFで保存…"),
@@ -131,6 +133,7 @@ void WindowLanguage::retranslate() {
   for (QLabel* l : window_.findChildren<QLabel*>()) l->setText(translatedCaption(l, l->text()));
   for (QPushButton* b : window_.findChildren<QPushButton*>())
     b->setText(translatedCaption(b, b->text()));
+  window_.recordFilePanel().fitLabels(window_.view().scale());
 }
 
 }  // namespace qz

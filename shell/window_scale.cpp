@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QScreen>
 #include <QVariant>
 #include <algorithm>
 #include <array>
@@ -11,7 +13,9 @@
 
 #include "shell/main_window.h"
 #include "shell/qt_surface.h"
+#include "shell/record_panel.h"
 #include "shell/settings_file.h"
+#include "shell/window_place.h"
 
 namespace qz {
 namespace {
@@ -57,31 +61,90 @@ WindowScale::WindowScale(MainWindow& window, QtSurface& surface, SettingsFile& s
     group->addAction(a);
     QObject::connect(a, &QAction::triggered, a, [this, percent] { choose(percent); });
   }
+  QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { offer(); });
   window_.view().onResize = [this] { fit(); };
 }
 
 void WindowScale::restore() {
-  const std::string kept = settings_.extra(scaleKey).value_or("100");
-  for (int percent : choices)
-    if (kept == std::to_string(percent)) {
-      if (!window_.isMaximized()) sizeFor(percent);
-      break;
-    }
+  restored_ = true;
+  const auto place = placeFromText(settings_.extra(windowPlaceKey).value_or(""));
+  if (place && !window_.isMaximized()) {
+    QList<QRect> areas;
+    for (const QScreen* s : QGuiApplication::screens()) areas << s->availableGeometry();
+    const QRect r = placeOnScreens(*place, frame(), areas);
+    window_.move(r.topLeft());
+    window_.resize(r.size());
+  } else if (!window_.isMaximized()) {
+    // A kept scale that no longer fits the screen gives way to the largest that does.
+    const std::string kept = settings_.extra(scaleKey).value_or("");
+    int wanted = choices.front();
+    for (int choice : choices)
+      if (kept == std::to_string(choice)) wanted = choice;
+    int percent = choices.front();
+    for (int choice : choices)
+      if (choice <= wanted && fitsScreen(choice)) percent = choice;
+    window_.resize(sizeFor(percent));
+  }
   fit();
 }
 
 void WindowScale::choose(int percent) {
+  if (!fitsScreen(percent)) return mark();
   if (window_.isMaximized() || window_.isFullScreen()) window_.showNormal();
-  sizeFor(percent);
+  // The larger window is moved wholly onto its screen.
+  const QRect area = screenArea();
+  const QRect r = placeOnScreens(QRect(window_.pos(), sizeFor(percent)), frame(),
+                                 area.isEmpty() ? QList<QRect>{} : QList<QRect>{area});
+  window_.move(r.topLeft());
+  window_.resize(r.size());
   settings_.setExtra(scaleKey, std::to_string(percent));
   fit();
 }
 
-void WindowScale::sizeFor(int percent) {
-  // The menu bar keeps its height; the view below it grows.
+void WindowScale::remember() {
+  if (!restored_ || window_.isMaximized() || window_.isFullScreen()) return;
+  const std::string place = placeText(QRect(window_.pos(), window_.size()));
+  if (settings_.extra(windowPlaceKey) != place) settings_.setExtra(windowPlaceKey, place);
+}
+
+// The window's size for a scale: the menu bar keeps its height, the view
+// below it grows.
+QSize WindowScale::sizeFor(int percent) const {
   const int chrome = window_.height() - window_.view().height();
   const int viewHeight = baseHeight - chrome;
-  window_.resize(baseWidth * percent / 100, viewHeight * percent / 100 + chrome);
+  return {baseWidth * percent / 100, viewHeight * percent / 100 + chrome};
+}
+
+// What the window manager's frame adds to the window, once it is known.
+QSize WindowScale::frame() const {
+  if (!window_.isVisible()) return {0, 0};
+  const QSize extra = window_.frameGeometry().size() - window_.size();
+  return extra.expandedTo(QSize(0, 0));
+}
+
+QRect WindowScale::screenArea() const {
+  const QScreen* s = window_.screen();
+  if (s == nullptr) s = QGuiApplication::primaryScreen();
+  return s != nullptr ? s->availableGeometry() : QRect();
+}
+
+bool WindowScale::fitsScreen(int percent) const {
+  const QRect area = screenArea();
+  return percent == choices.front() || area.isEmpty() || fitsIn(sizeFor(percent), frame(), area);
+}
+
+void WindowScale::offer() {
+  for (int choice : choices)
+    if (auto* a = window_.findChild<QAction*>(QString("SCALE_%1").arg(choice)))
+      a->setEnabled(fitsScreen(choice));
+}
+
+void WindowScale::mark() {
+  const int percent = int(window_.view().scale() * 100 + 0.5);
+  const bool exact = std::abs(window_.view().scale() * 100 - percent) < 1e-9;
+  for (int choice : choices)
+    if (auto* a = window_.findChild<QAction*>(QString("SCALE_%1").arg(choice)))
+      a->setChecked(exact && choice == percent);
 }
 
 void WindowScale::fit() {
@@ -95,16 +158,15 @@ void WindowScale::fit() {
   // pixels) is that choice exactly.
   for (int choice : choices)
     if (std::abs(scale - choice / 100.0) * baseWidth < 1.0) scale = choice / 100.0;
-  if (scale == view.scale() && surface_.devicePixelRatio() == window_.devicePixelRatioF() * scale)
-    return;
-  view.setScale(scale);
-  for (QObject* child : view.children())
-    if (auto* w = qobject_cast<QWidget*>(child)) scaleControl(w, scale);
-  surface_.setDevicePixelRatio(window_.devicePixelRatioF() * scale);
-  const int percent = int(scale * 100 + 0.5);
-  for (int choice : choices)
-    if (auto* a = window_.findChild<QAction*>(QString("SCALE_%1").arg(choice)))
-      a->setChecked(choice == percent);
+  if (scale != view.scale() || surface_.devicePixelRatio() != window_.devicePixelRatioF() * scale) {
+    view.setScale(scale);
+    for (QObject* child : view.children())
+      if (auto* w = qobject_cast<QWidget*>(child)) scaleControl(w, scale);
+    window_.recordFilePanel().fitLabels(scale);
+    surface_.setDevicePixelRatio(window_.devicePixelRatioF() * scale);
+  }
+  mark();
+  offer();
 }
 
 }  // namespace qz

@@ -607,6 +607,10 @@
         <source></source>
         <translation>Scale</translation>
     </message>
+    <message id="COMの投了">
+        <source></source>
+        <translation>Computer resigns</translation>
+    </message>
     <message id="ファイルを開く…">
         <source></source>
         <translation>Open file…</translation>

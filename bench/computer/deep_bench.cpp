@@ -1,5 +1,5 @@
-// Speed of the searching player (levels 4 and 5): nodes per second, the
-// depth reached in 2 s, the time to find a forced king capture in 3, and
+// Speed of the searching player (levels 4 and 5): nodes per second (and on
+// one and two threads), the depth reached in 2 s, the time to find a forced king capture in 3, and
 // making a move on the board with bearings against making it in place with
 // a survey or on a copy.
 //   build/bench/computer/deep_bench --benchmark_repetitions=5
@@ -37,6 +37,27 @@ void BM_NodesPerSecond(benchmark::State& state, const char* sfen) {
 }
 BENCHMARK_CAPTURE(BM_NodesPerSecond, start, 開始SFEN.data())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_NodesPerSecond, busy, kBusy)->Unit(benchmark::kMillisecond);
+
+// Nodes per second of wall time of a 2 s search of the busy position on 1
+// or 2 threads (Lazy SMP): how the search scales with the cores.
+void BM_NodesPerSecondThreads(benchmark::State& state) {
+  const 開始 p = 読む(kBusy);
+  深探索 器;
+  器.糸数を設定(static_cast<int>(state.range(0)));
+  探索条件 c;
+  c.時間上限ms = 2000;
+  c.目安ms = 2000;
+  std::uint64_t n = 0;
+  for (auto _ : state) n += 器.探索(p.s, p.MAN手番, {}, c).報告.節点;
+  state.counters["nodes/s"] =
+      benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_NodesPerSecondThreads)
+    ->Arg(1)
+    ->Arg(2)
+    ->UseRealTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // The deepest depth a LEVEL5 search (2 s) finishes.
 void BM_Level5Depth(benchmark::State& state, const char* sfen) {

@@ -17,6 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   state.探索節点上限 = 300;
   state.探索時間上限ms = 30;
   state.探索表ビット = 8;
+  state.糸数上限 = 2;
+  state.ハッシュ上限MB = 1;
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
   std::ostringstream out;
   qz::runEngine(in, out, state);

@@ -6,27 +6,13 @@
 #include <string>
 
 #include "computer/search_board.h"
-#include "rules/sfen.h"
+#include "deep_fixture.h"
 #include "sample_positions.h"
 
 namespace qz {
 namespace {
 
-struct 盤と手番 {
-  局面 s;
-  bool MAN手番;
-};
-
-盤と手番 読む(std::string_view sfen) {
-  SFEN不備 why;
-  const auto p = SFEN読込(sfen, &why);
-  EXPECT_TRUE(p) << SFEN不備の英文(why);
-  局面 s;
-  局面に置く(*p, s);
-  勢力調査(s);
-  調査_2歩フラグ設定(s);
-  return {s, p->MAN手番};
-}
+using testing::読む;
 
 深探索結果 探す(std::string_view sfen, int 深さ, std::vector<局面キー> 既出 = {}) {
   const auto p = 読む(sfen);

@@ -10,7 +10,7 @@
 
 #include "computer/danger.h"
 #include "computer/evaluate.h"
-#include "computer/search.h"
+#include "computer/one_move_player.h"
 #include "rules/rules.h"
 #include "rules/sfen.h"
 

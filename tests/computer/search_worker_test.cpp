@@ -41,6 +41,15 @@ TEST(SearchWorker, GivesTheSearchResultAndStopsAtOnce) {
   EXPECT_FALSE(w.受け取る());
 }
 
+// The window keeps one core for itself and searches on at most eight.
+TEST(SearchWorker, TheWindowsThreadsAreTheCoresLessOneFromOneToEight) {
+  EXPECT_EQ(窓の糸数(0), 1);  // unknown
+  EXPECT_EQ(窓の糸数(1), 1);
+  EXPECT_EQ(窓の糸数(2), 1);
+  EXPECT_EQ(窓の糸数(5), 4);
+  EXPECT_EQ(窓の糸数(64), 8);
+}
+
 // Taking the game's moves back gives the keys of the earlier positions; a
 // history that does not fit the board stops the walk instead of corrupting it.
 TEST(SearchWorker, KeysOfTheEarlierPositions) {

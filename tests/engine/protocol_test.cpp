@@ -39,8 +39,11 @@ std::string 今のsfen(EngineState& st) {
 
 TEST(Protocol, HandshakeUnknownCommandsBlankLinesAndQuit) {
   EXPECT_EQ(実行("usi\nisready\n"),
-            "id name QZ 氷結将棋\noption name Level type spin default 3 min 1 max 5\nusiok\n"
-            "readyok\n");
+            "id name QZ 氷結将棋\nid author the QZ 氷結将棋 developers\n"
+            "option name Level type spin default 3 min 1 max 5\n"
+            "option name Threads type spin default 1 min 1 max 64\n"
+            "option name USI_Hash type spin default 16 min 1 max 4096\n"
+            "option name MultiPV type spin default 1 min 1 max 600\nusiok\nreadyok\n");
   EXPECT_EQ(実行("foo bar\n\n   \nisready\r\n"), "info string unknown command: foo bar\nreadyok\n");
   EXPECT_EQ(実行("quit\nisready\n"), "");
   EXPECT_EQ(実行("isready"), "readyok\n");  // no end of line at the end of input

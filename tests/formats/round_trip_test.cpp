@@ -7,7 +7,7 @@
 #include <cmath>
 #include <random>
 
-#include "computer/search.h"
+#include "computer/one_move_player.h"
 #include "records/formats.h"
 #include "records/kif.h"
 #include "rules/movegen.h"

@@ -4,7 +4,7 @@
 
 #include <tuple>
 
-#include "computer/search.h"
+#include "computer/one_move_player.h"
 #include "fakes.h"
 
 namespace qz {

@@ -38,6 +38,34 @@ TEST(DeepTurn, TheComputerThinksBesideTheWindowAndPlaysOnATick) {
   EXPECT_NE(g.form.対局値.局.盤面, 盤);
 }
 
+// The computer's king is frozen by the rook and its pawn can only step on,
+// after which the rook takes the king: LEVEL4 gives the game up through the
+// usual end of game, or plays on when resigning is turned off.
+TEST(DeepTurn, ALostGameIsResignedUnlessTurnedOff) {
+  for (const bool resigns : {true, false}) {
+    StartedProgram g;
+    g.form.メニュー選択(MenuItem::LEVEL4);
+    g.form.COMは投了する = resigns;
+    g.form.SENTE_Click();
+    g.setBoard({{5, 1, 王}, {1, 3, 歩}, {5, 5, -飛}, {5, 9, -王}});
+    g.form.対局値.手数 = 1;
+    g.form.対局値.手番 = g.form.対局値.局.手番値_COM;
+    g.form.GOTE_Click();
+    g.take();
+    待つ(g);
+    const auto events = g.take();
+    if (resigns) {
+      ASSERT_FALSE(events.empty());
+      EXPECT_EQ(events.front(), box("あなたの勝ちです", "終了"));
+      EXPECT_EQ(g.form.対局値.手番, 0);
+      EXPECT_EQ(g.at(1, 3), 歩);
+    } else {
+      EXPECT_EQ(g.form.対局値.手番, g.form.対局値.局.手番値_MAN);
+      EXPECT_EQ(g.at(1, 4), 歩);
+    }
+  }
+}
+
 TEST(DeepTurn, OwariAndEscStopTheSearchAtOnce) {
   for (const bool esc : {false, true}) {
     StartedProgram g;

@@ -213,7 +213,8 @@ class PlayWindowTest : public QObject {
 }  // namespace qz
 
 int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // A screen on which every scale fits.
+  setenv("QT_QPA_PLATFORM", "offscreen:configfile=" QT_TESTCASE_SOURCEDIR "/screen.json", 1);
   setenv("SDL_AUDIODRIVER", "dummy", 1);
   // The window's language follows the locale; the tests expect today's Japanese.
   setenv("LC_ALL", "C.UTF-8", 1);

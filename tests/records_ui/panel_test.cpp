@@ -117,6 +117,41 @@ TEST_F(Panel, ControlsSitWhereTheFormPlacesThemAndStartHidden) {
   EXPECT_EQ(panel.fileListPath(), fs::canonical(here));
 }
 
+// Each label shows its whole text in either language at every scale: when
+// the text is wider than the room before its box, the box gives way on the
+// left, its right edge staying where the form puts it.
+TEST_F(Panel, EveryLabelFitsItsTextInEitherLanguageAtEveryScale) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  MainWindow& w = p.window();
+  RecordFilePanel& panel = w.recordFilePanel();
+  trigger(p, MenuItem::KIFU_WRITE);
+  for (int percent : {100, 150, 200, 250, 100}) {
+    // Taller than the scale needs, so that the width sets it.
+    w.resize(6 * percent, 6 * percent);
+    ASSERT_EQ(w.view().scale(), percent / 100.0);
+    const int boxRight = std::lround(217 * percent / 100.0) - 1;
+    for (const char* language : {"LANGUAGE_JA", "LANGUAGE_EN"}) {
+      w.findChild<QAction*>(language)->trigger();
+      for (int i = 0; i <= 3; ++i) {
+        const QLabel* label = panel.label1(i);
+        const QLineEdit* box = panel.textBox(i == 0 ? 1 : 5 - i);
+        SCOPED_TRACE(QString("%1 at %2%").arg(label->text()).arg(percent).toStdString());
+        // The box lies over the label's right end.
+        const int textRight = label->x() + label->contentsRect().left() +
+                              label->fontMetrics().horizontalAdvance(label->text());
+        EXPECT_LE(textRight, std::min(box->x(), label->geometry().right() + 1));
+        EXPECT_EQ(box->geometry().right(), boxRight);
+        EXPECT_GE(box->width(), 120 * percent / 100);
+      }
+    }
+  }
+  // Back in Japanese at 100%, the panel is the form's again.
+  w.findChild<QAction*>("LANGUAGE_JA")->trigger();
+  EXPECT_EQ(panel.label1(0)->geometry(), QRect(8, 208, 57, 17));
+  EXPECT_EQ(panel.textBox(1)->geometry(), QRect(64, 208, 153, 18));
+}
+
 TEST_F(Panel, EachMenuShowsItsControlsAndTheFileListOnlyRecords) {
   for (const char* name : {"b.棋譜", "a.棋譜", "c.txt", "棋譜"}) std::ofstream(here / name) << "x";
   fs::create_directory(here / "d.棋譜");

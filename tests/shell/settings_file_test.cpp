@@ -116,7 +116,7 @@ TEST_F(SettingsOnDisk, TheWindowsOwnLinesFollowTheFour) {
   {
     SettingsFile f(path());
     ASSERT_TRUE(f.writeLines({"背景画=緑", "移動指導=OFF", "経過時間=ON", "BGM=ON", "言語=English",
-                              "no key here", "表示倍率=150", "言語=日本語"}));
+                              "no key here", "表示倍率=150", "言語=日本語", "窓=-8,20,900,800"}));
   }
   SettingsFile f(path());
   EXPECT_EQ(f.extra("言語"), "English");  // the first of a key counts
@@ -124,7 +124,8 @@ TEST_F(SettingsOnDisk, TheWindowsOwnLinesFollowTheFour) {
   EXPECT_EQ(f.extra("BGM"), std::nullopt);
   ASSERT_TRUE(f.writeLines({"背景画=竹", "移動指導=ON", "経過時間=OFF", "BGM=OFF"}));
   EXPECT_EQ(f.readLines(), (std::vector<std::string>{"背景画=竹", "移動指導=ON", "経過時間=OFF",
-                                                     "BGM=OFF", "言語=English", "表示倍率=150"}));
+                                                     "BGM=OFF", "言語=English", "表示倍率=150",
+                                                     "窓=-8,20,900,800"}));
   // Lines read are written back as they were.
   const auto read = f.readLines();
   ASSERT_TRUE(f.writeLines(*read));

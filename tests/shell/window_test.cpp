@@ -133,6 +133,29 @@ TEST_F(WholeProgram, ACheckItemTogglesOnceThroughItsHandler) {
   EXPECT_FALSE(again.window().itemChecked(MenuItem::BGM));
 }
 
+// Resigning of levels 4 and 5 is on until turned off, and the choice is a
+// line after the first four of the settings, read at the next start.
+TEST_F(WholeProgram, TheComputersResigningIsAnOptionKeptInTheSettings) {
+  {
+    Program p;
+    ASSERT_TRUE(p.start());
+    QAction* resign = p.window().findChild<QAction*>("RESIGN");
+    ASSERT_NE(resign, nullptr);
+    EXPECT_TRUE(resign->isChecked());
+    EXPECT_TRUE(p.form().COMは投了する);
+    resign->trigger();
+    EXPECT_FALSE(p.form().COMは投了する);
+  }
+  const auto lines = settings();
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0], "背景画=緑");
+  EXPECT_EQ(lines[4], "COM投了=OFF");
+  Program again;
+  ASSERT_TRUE(again.start());
+  EXPECT_FALSE(again.form().COMは投了する);
+  EXPECT_FALSE(again.window().findChild<QAction*>("RESIGN")->isChecked());
+}
+
 TEST_F(WholeProgram, TheClipboardBothWays) {
   Program p;
   ASSERT_TRUE(p.start());

@@ -6,7 +6,8 @@
 //
 // A setting is L1..L5 (the levels as the window plays them), nodes=N,
 // time=MS or depth=N (the searching player with that limit). --wa / --wb
-// NAME=VALUE change one evaluation weight of the first / second setting.
+// NAME=VALUE change one evaluation weight of the first / second setting;
+// --ta / --tb N give its searches N threads.
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -31,6 +32,7 @@ struct 設定 {
   std::string 名;
   int レベル = 3;
   探索条件 条件;  // the searching player's limits (levels 4 and 5)
+  int 糸数 = 1;   // the threads of each of its searches
   std::vector<std::pair<std::string, int>> 重み;
 };
 
@@ -127,6 +129,7 @@ struct 指し手番 {
   explicit 指し手番(const 設定& s) : 設(s) {
     if (s.レベル < 4) return;
     探索器 = std::make_unique<深探索>();
+    探索器->糸数を設定(s.糸数);
     for (const auto& [k, v] : s.重み) 重みを設定(探索器->重み, k, v);
   }
   std::optional<指し手> 選ぶ(対局& g) {
@@ -186,7 +189,7 @@ void 結果を書く(const 対局条件& c, const 集計& r) {
 int 使い方() {
   std::cerr << "usage: qz-match [--a L1..L5|nodes=N|time=MS|depth=N] [--b ...] [--games N]\n"
                "                [--plies N] [--cap N] [--threads N] [--seed N] [--verbose]\n"
-               "                [--wa NAME=VALUE] [--wb NAME=VALUE]\n";
+               "                [--wa NAME=VALUE] [--wb NAME=VALUE] [--ta N] [--tb N]\n";
   return 2;
 }
 
@@ -215,7 +218,12 @@ int main_(int argc, char** argv) {
       ok = 重みを読む(v, c.a), c.a.名 += "[" + v + "]";
     else if (k == "--wb")
       ok = 重みを読む(v, c.b), c.b.名 += "[" + v + "]";
-    else if (k == "--games")
+    else if (k == "--ta" || k == "--tb") {
+      設定& t = k == "--ta" ? c.a : c.b;
+      数(t.糸数);
+      ok = ok && t.糸数 >= 1 && t.糸数 <= 深探索::最大糸数;
+      if (ok) t.名 += "/" + v + "t";
+    } else if (k == "--games")
       数(c.局数);
     else if (k == "--plies")
       数(c.序盤手数);

@@ -1,4 +1,4 @@
-#include "computer/search.h"
+#include "computer/one_move_player.h"
 
 #include <algorithm>
 #include <cstdlib>

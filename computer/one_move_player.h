@@ -1,4 +1,4 @@
-// The computer's one-move search: every legal board move (unpromoted, then
+// The one-move player of levels 1-3: every legal board move (unpromoted, then
 // promoted where that is optional) and then every drop of the upper side,
 // each judged on the board with its own influence map; the first candidate
 // with the highest score is chosen. Drawing, clocks, the history and making

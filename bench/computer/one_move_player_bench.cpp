@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bench/positions.h"
-#include "computer/search.h"
+#include "computer/one_move_player.h"
 #include "tests/computer/sample_positions.h"
 
 namespace qz {
