@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <algorithm>
 #include <filesystem>
 
 #include "play/form1.h"
@@ -146,10 +147,11 @@ TEST_F(WholeProgram, TheComputersResigningIsAnOptionKeptInTheSettings) {
     resign->trigger();
     EXPECT_FALSE(p.form().COMは投了する);
   }
+  // The window's place is kept on a line of its own too.
   const auto lines = settings();
-  ASSERT_EQ(lines.size(), 5u);
+  ASSERT_GE(lines.size(), 5u);
   EXPECT_EQ(lines[0], "背景画=緑");
-  EXPECT_EQ(lines[4], "COM投了=OFF");
+  EXPECT_NE(std::find(lines.begin() + 4, lines.end(), "COM投了=OFF"), lines.end());
   Program again;
   ASSERT_TRUE(again.start());
   EXPECT_FALSE(again.form().COMは投了する);
