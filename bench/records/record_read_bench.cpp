@@ -62,7 +62,8 @@ fs::path File(int which) {
     case 1:
       return Make("oneline", "", "x");
     default:
-      return Make("moves", "対局\r\n上\r\n下\r\n", 手);
+      // The title and the names are Shift-JIS, as the window writes them: 対局, 上, 下.
+      return Make("moves", "\x91\xce\x8b\xc7\r\n\x8f\xe3\r\n\x89\xba\r\n", 手);
   }
 }
 
@@ -70,7 +71,8 @@ void BM_ReadRecord(benchmark::State& state) {
   const fs::path p = File(static_cast<int>(state.range(0)));
   for (auto _ : state) {
     const 棋譜ファイル読込結果 r = 棋譜ファイル読込(p);
-    if (!r.成功) state.SkipWithError(r.文言.日本語().c_str());
+    // One line of 64 MB is no record: its refusal is what is timed.
+    if (!r.成功 && state.range(0) != 1) state.SkipWithError(r.文言.日本語().c_str());
     state.counters["moves"] = static_cast<double>(r.内容.手.size());
   }
 }

@@ -14,49 +14,14 @@
 #include "computer/deep_eval.h"
 #include "computer/deep_search.h"
 #include "rules/sfen.h"
+#include "deep_fixture.h"
 
 namespace qz {
 namespace {
 
-// A rules' position with its survey and double-pawn flags, and its side to move.
-struct 基準 {
-  局面 s;
-  bool MAN手番 = true;
-
-  void 調べる() {
-    勢力調査(s);
-    調査_2歩フラグ設定(s);
-  }
-  std::vector<指し手> 手() const {
-    std::vector<指し手> v;
-    合法手列挙(s, MAN手番, [&v](const 指し手& m) { v.push_back(m); });
-    return v;
-  }
-  // The king stands on the board and an enemy piece may move onto it.
-  bool 王手(bool MAN側) const {
-    for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y)
-        if (s.盤面[x][y] == (MAN側 ? -王 : 王))
-          return (MAN側 ? 調査_MAN王取得(s, x, y) : 調査_COM王取得(s, x, y)) == はい;
-    return false;
-  }
-};
-
-基準 読む(std::string_view sfen) {
-  SFEN不備 why;
-  const auto p = SFEN読込(sfen, &why);
-  EXPECT_TRUE(p) << sfen << ": " << SFEN不備の英文(why);
-  基準 r;
-  if (!p) return r;
-  局面に置く(*p, r.s);
-  r.MAN手番 = p->MAN手番;
-  r.調べる();
-  return r;
-}
-
-bool 王取り(const 局面& s, const 指し手& m) {
-  return !m.打つ() && std::abs(s.盤面[m.先X][m.先Y]) == 王;
-}
+using 基準 = testing::盤と手番;
+using testing::王取り;
+using testing::読む;
 
 // The first difference between the board's state and the surveyed position,
 // "" when there is none. Moves are compared only with 手も.

@@ -28,6 +28,14 @@ struct 盤と手番 {
     合法手列挙(s, MAN手番, [&v](const 指し手& m) { v.push_back(m); });
     return v;
   }
+  // The king stands on the board and an enemy piece may move onto it.
+  bool 王手(bool MAN側) const {
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y)
+        if (s.盤面[x][y] == (MAN側 ? -王 : 王))
+          return (MAN側 ? 調査_MAN王取得(s, x, y) : 調査_COM王取得(s, x, y)) == はい;
+    return false;
+  }
   // Makes a move of 手() and brings the survey up to date.
   void 指す(const 指し手& m) {
     手を指す(s, m);

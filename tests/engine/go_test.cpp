@@ -6,19 +6,10 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "engine_lines.h"
 
 namespace qz {
 namespace {
-
-// Runs the lines through one engine and returns its output lines.
-std::vector<std::string> Engine(EngineState& st, const std::vector<std::string>& lines) {
-  std::ostringstream out;
-  for (const auto& l : lines) handleCommand(st, l, out);
-  std::vector<std::string> v;
-  std::istringstream in(out.str());
-  for (std::string l; std::getline(in, l);) v.push_back(l);
-  return v;
-}
 
 // A square of USI text turned half a turn: file f -> 10 - f, rank r -> 'i' - (r - 'a').
 std::string Turned(const std::string& move) {

@@ -6,18 +6,10 @@
 
 #include "computer/time_control.h"
 #include "engine/engine.h"
+#include "engine_lines.h"
 
 namespace qz {
 namespace {
-
-std::vector<std::string> Engine(EngineState& st, const std::vector<std::string>& lines) {
-  std::ostringstream out;
-  for (const auto& l : lines) handleCommand(st, l, out);
-  std::vector<std::string> v;
-  std::istringstream in(out.str());
-  for (std::string l; std::getline(in, l);) v.push_back(l);
-  return v;
-}
 
 bool StartsWith(const std::string& s, std::string_view p) {
   return s.rfind(p, 0) == 0;

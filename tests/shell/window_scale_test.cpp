@@ -76,12 +76,14 @@ TEST_F(WindowOnScreen, ThePlaceAndEverySettingComeBack) {
     p.window().action(MenuItem::TATAMI)->trigger();
     scale(p, 150)->trigger();
     p.window().findChild<QAction*>("LANGUAGE_JA")->trigger();
+    p.window().findChild<QAction*>("RESIGN")->trigger();
     p.window().move(60, 70);
     left = QRect(p.window().pos(), p.window().size());
   }
   EXPECT_EQ(SettingsFile().readLines(),
             (Lines{"背景画=畳", "移動指導=OFF", "経過時間=ON", "BGM=ON", "棋譜一覧=ON",
-                   "言語=日本語", "表示倍率=150", "窓=60,70,900," + std::to_string(left.height())}));
+                   "言語=日本語", "表示倍率=150", "窓=60,70,900," + std::to_string(left.height()),
+                   "COM投了=OFF"}));
   {
     Program p;
     ASSERT_TRUE(p.start());

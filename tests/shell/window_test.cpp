@@ -1,6 +1,8 @@
 // The whole program offscreen: start-up, the menu bar, check marks, events.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -10,7 +12,6 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <algorithm>
 #include <filesystem>
 
 #include "play/form1.h"
@@ -147,7 +148,6 @@ TEST_F(WholeProgram, TheComputersResigningIsAnOptionKeptInTheSettings) {
     resign->trigger();
     EXPECT_FALSE(p.form().COMは投了する);
   }
-  // The window's place is kept on a line of its own too.
   const auto lines = settings();
   ASSERT_GE(lines.size(), 5u);
   EXPECT_EQ(lines[0], "背景画=緑");
