@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/sound/wav_image.h"
+#include "tests/shell/sound/wav_image.h"
 
 namespace qz {
 namespace {

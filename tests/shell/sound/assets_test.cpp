@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "shell/sound/dsound.h"
-#include "tests/sound/wav_image.h"
+#include "tests/shell/sound/wav_image.h"
 
 namespace qz {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "shell/sound/assets_dir.h"
 #include "shell/sound/dsound.h"
-#include "tests/sound/wav_image.h"
+#include "tests/shell/sound/wav_image.h"
 
 namespace qz {
 namespace {
