@@ -268,11 +268,14 @@ std::optional<勝敗> 対局::投了() {
 待った拒否 対局::待った() {
   const int n = 手順.手順_現在;
   if (棋譜モード == 1) return 待った拒否::棋譜モード;
-  if (対局モード != 1 || !対局中()) return 待った拒否::対局中でない;
-  if (!MANの番()) return 待った拒否::COMの番;
-  if (n < 2 || n > 手順.保持数() || !MAN駒(手順[n - 1].先駒) || !COM駒(手順[n].先駒))
+  if (!対局中()) return 待った拒否::対局中でない;
+  // Between two people the last move alone goes back, the mover to move again.
+  const int 戻す数 = 対局モード == 1 ? 2 : 1;
+  if (対局モード == 1 && !MANの番()) return 待った拒否::COMの番;
+  if (n < 戻す数 || n > 手順.保持数()) return 待った拒否::戻す手がない;
+  if (対局モード == 1 && (!MAN駒(手順[n - 1].先駒) || !COM駒(手順[n].先駒)))
     return 待った拒否::戻す手がない;
-  for (int i = 0; i < 2; ++i) 一手戻す();
+  for (int i = 0; i < 戻す数; ++i) 一手戻す();
   手順.手順_最終 = 手順.手順_現在;
   const auto 記憶 = COM記憶履歴.find(手順.手順_現在);
   COM記憶値 = 記憶 != COM記憶履歴.end() ? 記憶->second : COM記憶{};

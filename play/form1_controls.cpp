@@ -46,6 +46,7 @@ void Form1::TORYO_Click() {
 
 // "待った": against the computer, the human's last move and the computer's
 // answer are taken back together; the game goes on with the human to move.
+// Between two people the last move goes back and its mover moves again.
 void Form1::MATTA_Click() {
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
@@ -57,7 +58,7 @@ void Form1::MATTA_Click() {
       理由 = QZ_TR("棋譜ﾓｰﾄﾞではできません");
       break;
     case 待った拒否::対局中でない:
-      理由 = QZ_TR("ｺﾝﾋﾟｭｰﾀとの対局中だけです");
+      理由 = QZ_TR("対局中ではありません");
       break;
     case 待った拒否::COMの番:
       理由 = QZ_TR("ｺﾝﾋﾟｭｰﾀの番です");
@@ -73,7 +74,7 @@ void Form1::MATTA_Click() {
   選択状態 = 0;
   盤面を描き直す();
   p.sound.dsPlay(音_駒打);
-  状態表示(QZ_TR("待った：二手戻しました"));
+  状態表示(対局値.対局モード == 1 ? QZ_TR("待った：二手戻しました") : QZ_TR("待った：一手戻しました"));
   if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
 }
 

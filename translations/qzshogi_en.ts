@@ -767,10 +767,6 @@
         <source></source>
         <translation>No game in progress</translation>
     </message>
-    <message id="ｺﾝﾋﾟｭｰﾀとの対局中だけです">
-        <source></source>
-        <translation>Only in a game against the computer</translation>
-    </message>
     <message id="戻す手がありません">
         <source></source>
         <translation>No move to take back</translation>
@@ -1070,6 +1066,10 @@
     <message id="手数が100万手を超えています">
         <source></source>
         <translation>More than a million moves</translation>
+    </message>
+    <message id="待った：一手戻しました">
+        <source></source>
+        <translation>Take back: one move taken back</translation>
     </message>
 </context>
 </TS>

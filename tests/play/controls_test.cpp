@@ -243,3 +243,29 @@ TEST(MoveList, ListsEveryMoveAndAClickStepsThere) {
 
 }  // namespace
 }  // namespace qz
+
+namespace qz {
+namespace {
+
+TEST(Matta, BetweenTwoPeopleTakesBackTheLastMoveOnly) {
+  StartedProgram g;
+  g.form.START_Click();
+  const 局面値 start = 局面値::of(g.form);
+  g.move(3, 7, 3, 6);
+  const 局面値 after1 = 局面値::of(g.form);
+  g.move(1, 3, 1, 4);
+  g.takeOps();
+  g.take();
+  g.form.MATTA_Click();
+  EXPECT_EQ(局面値::of(g.form), after1);  // the second mover is to move again
+  EXPECT_EQ(g.form.対局値.手順.手順_最終, 1);
+  EXPECT_EQ(状態行(g.takeOps()).rfind("待った：一手戻しました", 0), 0u);
+  g.form.MATTA_Click();
+  EXPECT_EQ(局面値::of(g.form), start);
+  g.take();
+  g.form.MATTA_Click();  // nothing left
+  EXPECT_EQ(g.take(), (std::vector<Event>{禁止}));
+}
+
+}  // namespace
+}  // namespace qz
