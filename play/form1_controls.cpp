@@ -32,14 +32,17 @@ void Form1::最終手更新() {
     画.最終手升.reset();
 }
 
-// "投了": the side to move loses, as if its king had been taken.
+// "投了": the side to move loses, as if its king had been taken, once the
+// player has said yes.
 void Form1::TORYO_Click() {
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
-  if (!対局中() || !対局値.投了()) {
+  if (!対局中()) {
     p.sound.dsPlay(音_禁止);
     return 状態表示(QZ_TR("対局中ではありません"));
   }
+  if (メッセージ(QZ_TR("投了しますか？"), "投了", Buttons::YesNo) != Answer::Yes) return;
+  if (!対局中()) return;  // the game ended while the box was open
   p.timer1.setEnabled(false);
   勝敗表示(*対局値.投了());
 }

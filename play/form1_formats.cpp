@@ -28,6 +28,7 @@ std::string utf8名(const std::filesystem::path& p) {
 
 void Form1::KIFU_OPEN_Click() {
   棋譜パネルを閉じる();
+  if (!破棄確認(QZ_TR("対局中です。棋譜を開きますか？"))) return;
   const std::filesystem::path パス = p.recordPanel.chooseRecordToOpen();
   if (!パス.empty()) 棋譜ファイルを読む(パス);
 }
@@ -35,6 +36,7 @@ void Form1::KIFU_OPEN_Click() {
 void Form1::棋譜ファイルを開く(const std::filesystem::path& パス) {
   処理区間 区間(処理中);
   if (!区間.入れた()) return;
+  if (!破棄確認(QZ_TR("対局中です。棋譜を開きますか？"))) return;
   棋譜ファイルを読む(パス);
 }
 

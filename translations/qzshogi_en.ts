@@ -1071,5 +1071,13 @@
         <source></source>
         <translation>Take back: one move taken back</translation>
     </message>
+    <message id="投了しますか？">
+        <source></source>
+        <translation>Resign this game?</translation>
+    </message>
+    <message id="対局中です。棋譜を開きますか？">
+        <source></source>
+        <translation>A game is in progress. Open a record?</translation>
+    </message>
 </context>
 </TS>

@@ -97,15 +97,21 @@ TEST(LastMove, EitherSidesMoveIsFramed) {
   EXPECT_EQ(lastFrame(g.takeOps()), 34);
 }
 
-// Each side's resignation ends the game through the usual end, naming the other side.
+// Each side's resignation ends the game through the usual end, naming the
+// other side, once the player has said yes.
 TEST(Resign, TheSideToMoveLoses) {
   StartedProgram g;
   g.form.START_Click();
   g.move(3, 7, 3, 6);
   g.take();
-  g.messages.yesNo = {Answer::Yes};
+  g.messages.yesNo = {Answer::No};
   g.form.メニュー選択(MenuItem::TORYO);
-  EXPECT_EQ(g.take(), (std::vector<Event>{box("先手の勝ちです", "終了"),
+  EXPECT_EQ(g.take(), (std::vector<Event>{box("投了しますか？", "投了")}));
+  EXPECT_NE(g.form.対局値.手番, 0);
+  g.messages.yesNo = {Answer::Yes, Answer::Yes};
+  g.form.メニュー選択(MenuItem::TORYO);
+  EXPECT_EQ(g.take(), (std::vector<Event>{box("投了しますか？", "投了"),
+                                          box("先手の勝ちです", "終了"),
                                           box("棋譜を保存しますか？", "棋譜保存"),
                                           box("続けますか？", "再ゲーム")}));
   EXPECT_EQ(g.form.対局値.手番, 0);
@@ -117,7 +123,7 @@ TEST(Resign, TheSideToMoveLoses) {
   EXPECT_EQ(状態行(g.takeOps()), "");  // the reason goes with the new game
   g.take();
   g.form.TORYO_Click();
-  EXPECT_EQ(g.take().front(), box("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了"));
+  EXPECT_EQ(g.take().at(1), box("ｺﾝﾋﾟｭｰﾀの勝ちです", "終了"));
 }
 
 // Everything 待った must give back.
@@ -182,6 +188,7 @@ TEST(Confirm, ThrowingAGameAwayAsksFirst) {
       {"close", [](Form1& f) { f.Form_Unload(); }, "対局中です。終了しますか？"},
       {"終わり", [](Form1& f) { f.OWARI_Click(); }, "対局中です。終了しますか？"},
       {"最初", [](Form1& f) { f.CANCEL_Click(); }, "対局中です。最初に戻しますか？"},
+      {"ファイルを開く", [](Form1& f) { f.KIFU_OPEN_Click(); }, "対局中です。棋譜を開きますか？"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

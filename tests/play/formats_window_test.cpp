@@ -55,9 +55,10 @@ TEST_F(FormatsWindow, WhatCannotBeReadLeavesTheGameAsItWas) {
   const 盤配列 before = g.form.対局値.局.盤面;
   g.panel.toOpen = folder / "missing.kif";
   g.take();
-  g.form.KIFU_OPEN_Click();
+  g.form.KIFU_OPEN_Click();  // a game is on: asked first
   EXPECT_EQ(g.take(),
-            (std::vector<Event>{box("棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｧｲﾙがありません", "棋譜")}));
+            (std::vector<Event>{box("対局中です。棋譜を開きますか？", "対局"),
+                                box("棋譜ﾌｧｲﾙを読み込めませんでした\nﾌｧｲﾙがありません", "棋譜")}));
   g.panel.clipboard = "lnsgkgsnl/9 b - 1";
   g.form.PASTE_Click();
   EXPECT_EQ(g.take(),
