@@ -52,8 +52,13 @@ void Form1::思考完了() {
 void Form1::HINT_Click() {
   std::optional<思考依頼> 依頼 = 対局値.ヒント依頼();
   if (!依頼) {
+    // Say why nothing happens: no game, a record, or the computer to move.
+    const char* 理由 = 対局値.棋譜モード == 1 ? QZ_TR("棋譜ﾓｰﾄﾞではできません")
+                       : 対局中() && 対局値.COMの番() && 対局値.対局モード == 1
+                           ? QZ_TR("ｺﾝﾋﾟｭｰﾀの番です")
+                           : QZ_TR("対局中ではありません");
     p.sound.dsPlay(音_禁止);
-    return;
+    return 状態表示(文面(QZ_TR("ヒント：%1"), {理由}));
   }
   ヒント消去();
   思考中の目的 = 思考目的::ヒント;

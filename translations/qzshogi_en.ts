@@ -1079,5 +1079,9 @@
         <source></source>
         <translation>A game is in progress. Open a record?</translation>
     </message>
+    <message id="ヒント：%1">
+        <source></source>
+        <translation>Hint: %1</translation>
+    </message>
 </context>
 </TS>

@@ -12,17 +12,6 @@ namespace {
 
 using namespace fakes;  // NOLINT: the fakes and the started program
 
-// The last status line drawn among the operations ("" when it was cleared).
-std::string 状態行(const std::vector<RecordingSurface::Op>& ops) {
-  std::string r;
-  for (const auto& op : ops) {
-    if (op.kind == RecordingSurface::Kind::Picture && op.y == セルY(11) && op.x == セルX(-3))
-      r.clear();
-    if (op.kind == RecordingSurface::Kind::Text && op.y == セルY(11.2)) r = op.text;
-  }
-  return r;
-}
-
 TEST(StatusLine, ARefusedClickSaysWhyAndTheNextMoveClearsIt) {
   struct Case {
     const char* what;

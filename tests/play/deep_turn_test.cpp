@@ -109,10 +109,12 @@ TEST(DeepTurn, HintOutlinesASuggestionUntilTheNextClick) {
       戻った += op.kind == RecordingSurface::Kind::Box && op.x == c.first && op.y == c.second &&
                 op.colour == 色_緑;
   EXPECT_EQ(戻った, 2);
-  // No hint before a game.
+  // No hint before a game, and the status line says why.
   StartedProgram idle;
+  idle.takeOps();
   idle.form.メニュー選択(MenuItem::HINT);
   EXPECT_FALSE(idle.form.考え中());
+  EXPECT_EQ(状態行(idle.takeOps()), "ヒント：対局中ではありません");
 }
 
 }  // namespace

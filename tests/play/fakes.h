@@ -299,4 +299,15 @@ inline std::vector<指し手> 人間の合法手(const Form1& f) {
   return r;
 }
 
+// The last status line drawn among the operations ("" when it was cleared).
+inline std::string 状態行(const std::vector<RecordingSurface::Op>& ops) {
+  std::string r;
+  for (const auto& op : ops) {
+    if (op.kind == RecordingSurface::Kind::Picture && op.y == セルY(11) && op.x == セルX(-3))
+      r.clear();
+    if (op.kind == RecordingSurface::Kind::Text && op.y == セルY(11.2)) r = op.text;
+  }
+  return r;
+}
+
 }  // namespace qz::fakes
