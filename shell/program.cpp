@@ -7,13 +7,13 @@
 
 #include "play/form1.h"
 #include "shell/assets.h"
+#include "shell/kept_option.h"
 #include "shell/main_window.h"
 #include "shell/qt_surface.h"
 #include "shell/settings_file.h"
 #include "shell/settings_location.h"
 #include "shell/sound_port.h"
 #include "shell/window_language.h"
-#include "shell/resign_option.h"
 #include "shell/window_scale.h"
 
 namespace qz {
@@ -53,7 +53,10 @@ struct Program::Parts {
                   static_cast<std::intptr_t>(window.winId())};
   Form1 form{Platform{surface, window, window, sound, timer1, clock, window, settings, window}};
   WindowScale scale{window, surface, settings};
-  ResignOption resign{window, form, settings};
+  KeptOption resign{window, settings, "COMの投了", "RESIGN", "COM投了",
+                    [this](bool on) { form.COMは投了する = on; }};
+  KeptOption effects{window, settings, "効果音", "EFFECTS", "効果音",
+                     [this](bool on) { sound.setEffects(on); }};
   WindowLanguage language{window, settings, [this] { surface.redrawAll(); }};
 };
 

@@ -35,6 +35,7 @@ void SoundPort::終了_サウンド() {
   impl_->module.終了_サウンド();
 }
 std::int32_t SoundPort::dsPlay(std::int32_t b) {
+  if (!effects_) return 0;
   return qz::dsPlay(b);
 }
 std::int32_t SoundPort::dsPlayLooping(std::int32_t b) {

@@ -22,6 +22,8 @@ class SoundPort : public Sound {
   void 初期化_サウンド() override;
   std::int32_t 読込_サウンド(const std::string& ファイル名, std::int32_t 数) override;
   void 終了_サウンド() override;
+  // The sound effects (every sound but the looping music) on or off.
+  void setEffects(bool on) { effects_ = on; }
   std::int32_t dsPlay(std::int32_t buffer) override;
   std::int32_t dsPlayLooping(std::int32_t buffer) override;
   std::int32_t dsStop(std::int32_t buffer) override;
@@ -30,6 +32,7 @@ class SoundPort : public Sound {
  private:
   struct Impl;
   std::unique_ptr<Impl> impl_;
+  bool effects_ = true;
 };
 
 }  // namespace qz

@@ -1083,5 +1083,9 @@
         <source></source>
         <translation>Hint: %1</translation>
     </message>
+    <message id="効果音">
+        <source></source>
+        <translation>Sound effects</translation>
+    </message>
 </context>
 </TS>

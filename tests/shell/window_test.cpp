@@ -135,27 +135,31 @@ TEST_F(WholeProgram, ACheckItemTogglesOnceThroughItsHandler) {
   EXPECT_FALSE(again.window().itemChecked(MenuItem::BGM));
 }
 
-// Resigning of levels 4 and 5 is on until turned off, and the choice is a
-// line after the first four of the settings, read at the next start.
-TEST_F(WholeProgram, TheComputersResigningIsAnOptionKeptInTheSettings) {
-  {
-    Program p;
-    ASSERT_TRUE(p.start());
-    QAction* resign = p.window().findChild<QAction*>("RESIGN");
-    ASSERT_NE(resign, nullptr);
-    EXPECT_TRUE(resign->isChecked());
-    EXPECT_TRUE(p.form().COMは投了する);
-    resign->trigger();
-    EXPECT_FALSE(p.form().COMは投了する);
+// The computer's resigning and the sound effects are on until turned off,
+// and each choice is a line after the first four of the settings, read at
+// the next start.
+TEST_F(WholeProgram, CheckOptionsAreKeptInTheSettings) {
+  for (const auto& [name, line] : {std::pair{"RESIGN", "COM投了=OFF"}, {"EFFECTS", "効果音=OFF"}}) {
+    SCOPED_TRACE(name);
+    {
+      Program p;
+      ASSERT_TRUE(p.start());
+      QAction* item = p.window().findChild<QAction*>(name);
+      ASSERT_NE(item, nullptr);
+      EXPECT_TRUE(item->isChecked());
+      item->trigger();
+    }
+    const auto lines = settings();
+    ASSERT_GE(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "背景画=緑");
+    EXPECT_NE(std::find(lines.begin() + 4, lines.end(), line), lines.end());
+    Program again;
+    ASSERT_TRUE(again.start());
+    EXPECT_FALSE(again.window().findChild<QAction*>(name)->isChecked());
+    if (std::string(name) == "RESIGN") {
+      EXPECT_FALSE(again.form().COMは投了する);
+    }
   }
-  const auto lines = settings();
-  ASSERT_GE(lines.size(), 5u);
-  EXPECT_EQ(lines[0], "背景画=緑");
-  EXPECT_NE(std::find(lines.begin() + 4, lines.end(), "COM投了=OFF"), lines.end());
-  Program again;
-  ASSERT_TRUE(again.start());
-  EXPECT_FALSE(again.form().COMは投了する);
-  EXPECT_FALSE(again.window().findChild<QAction*>("RESIGN")->isChecked());
 }
 
 TEST_F(WholeProgram, TheClipboardBothWays) {
