@@ -181,6 +181,9 @@ class Form1 {
   // Whether levels 4 and 5 resign a game their search sees lost (an option
   // of the window, on unless turned off).
   bool COMは投了する = true;
+  // The boxes that only inform (whose move it is, how many moves were read)
+  // are shown; off, the status line carries their text instead.
+  bool 確認メッセージ = true;
 
  private:
   Platform p;

@@ -26,22 +26,28 @@ void Form1::START_Click() {
   知らせる(知らせ, " ");
 }
 
-// Whose turn a start or a resumption announces, in a box titled 題.
+// Whose turn a start or a resumption announces, in a box titled 題 (on the
+// status line, which says whose turn it is, when such boxes are turned off).
 void Form1::知らせる(手番の知らせ 知らせ, const char* 題) {
+  const char* 文 = nullptr;
   switch (知らせ) {
     case 手番の知らせ::先手の番:
-      メッセージ(QZ_TR("先手の番です"), 題);
+      文 = QZ_TR("先手の番です");
       break;
     case 手番の知らせ::後手の番:
-      メッセージ(QZ_TR("後手の番です"), 題);
+      文 = QZ_TR("後手の番です");
       break;
     case 手番の知らせ::MANの番:
-      メッセージ(QZ_TR("MANの番です"), 題);
+      文 = QZ_TR("MANの番です");
       break;
     case 手番の知らせ::COMの番:
     case 手番の知らせ::なし:
-      break;
+      return;
   }
+  if (確認メッセージ)
+    メッセージ(文, 題);
+  else
+    画.描画_状態行(文);
 }
 
 // Step 1 of both start commands against the computer: the board is drawn

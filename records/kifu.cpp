@@ -311,8 +311,8 @@ std::vector<棋譜メッセージ> 読込メッセージ(const 棋譜読込結�
   const 文面 名前 = 貼り付け ? 文面(QZ_TR("クリップボード")) : 文面::そのまま(ファイル名);
   一覧.push_back({文面(QZ_TR("%1 %2手 読み込みました"),
                        {名前, 文面::数値(static_cast<long long>(結果.手.size()))}),
-                  QZ_TR("棋譜")});
-  一覧.push_back({QZ_TR("棋譜を '進 'で進めて下さい"), QZ_TR("棋譜")});
+                  QZ_TR("棋譜"), true});
+  一覧.push_back({QZ_TR("棋譜を '進 'で進めて下さい"), QZ_TR("棋譜"), true});
   return 一覧;
 }
 

@@ -104,6 +104,7 @@ constexpr std::size_t 名前最大文字数 = 64;
 struct 棋譜メッセージ {
   文面 文言;
   文面 題;
+  bool 知らせだけ = false;  // it only informs (how many moves were read, what to do next)
 };
 // The message boxes to show, in order, after a record has been read from
 // the file named ファイル名 (as listed): the line that ended the reading, if

@@ -55,6 +55,8 @@ struct Program::Parts {
   WindowScale scale{window, surface, settings};
   KeptOption resign{window, settings, "COMの投了", "RESIGN", "COM投了",
                     [this](bool on) { form.COMは投了する = on; }};
+  KeptOption confirm{window, settings, "確認メッセージ", "CONFIRM", "確認メッセージ",
+                     [this](bool on) { form.確認メッセージ = on; }};
   KeptOption effects{window, settings, "効果音", "EFFECTS", "効果音",
                      [this](bool on) { sound.setEffects(on); }};
   WindowLanguage language{window, settings, [this] { surface.redrawAll(); }};

@@ -66,6 +66,7 @@ namespace {
     QZ_TR("表示倍率"),
     QZ_TR("COMの投了"),
     QZ_TR("効果音"),
+    QZ_TR("確認メッセージ"),
     // The record formats' menu items.
     QZ_TR("ファイルを開く…"),
     QZ_TR("KIFで保存…"),

@@ -1087,5 +1087,9 @@
         <source></source>
         <translation>Sound effects</translation>
     </message>
+    <message id="確認メッセージ">
+        <source></source>
+        <translation>Informing messages</translation>
+    </message>
 </context>
 </TS>

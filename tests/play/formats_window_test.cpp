@@ -123,3 +123,32 @@ TEST_F(FormatsWindow, KifRefusesNamesShiftJisCannotHold) {
 
 }  // namespace
 }  // namespace qz
+
+namespace qz {
+namespace {
+
+using namespace fakes;  // NOLINT: the fakes and the started program
+
+// With 確認メッセージ off, the boxes that only inform go to the status line;
+// a box that says something went wrong stays a box.
+TEST(QuietBoxes, WhatOnlyInformsGoesToTheStatusLine) {
+  StartedProgram g;
+  g.form.確認メッセージ = false;
+  g.take();
+  g.takeOps();
+  g.form.START_Click();
+  EXPECT_EQ(g.take(), (std::vector<Event>{}));
+  EXPECT_EQ(状態行(g.takeOps()), "先手の番です");
+  g.panel.clipboard = "position startpos moves 7g7f 3c3d";
+  g.form.PASTE_Click();
+  EXPECT_EQ(g.take(), (std::vector<Event>{}));
+  EXPECT_EQ(状態行(g.takeOps()).rfind("クリップボード 2手 読み込みました　棋譜を '進 'で進めて下さい", 0), 0u);
+  g.panel.clipboard = "position startpos moves 7g7f 7f7e";
+  g.form.PASTE_Click();
+  const auto boxes = g.take();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes.front().title, "棋譜");
+}
+
+}  // namespace
+}  // namespace qz

@@ -139,7 +139,8 @@ TEST_F(WholeProgram, ACheckItemTogglesOnceThroughItsHandler) {
 // and each choice is a line after the first four of the settings, read at
 // the next start.
 TEST_F(WholeProgram, CheckOptionsAreKeptInTheSettings) {
-  for (const auto& [name, line] : {std::pair{"RESIGN", "COM投了=OFF"}, {"EFFECTS", "効果音=OFF"}}) {
+  for (const auto& [name, line] : {std::pair{"RESIGN", "COM投了=OFF"}, {"EFFECTS", "効果音=OFF"},
+                                  {"CONFIRM", "確認メッセージ=OFF"}}) {
     SCOPED_TRACE(name);
     {
       Program p;
