@@ -145,6 +145,11 @@ class MainWindow : public QMainWindow,
   std::array<bool, menuItemCount> checked_{};
   bool ended_ = false;
   bool screenWatched_ = false;
+  // The folder of the record last opened or saved through a dialog, where
+  // the next dialog starts (the record panel's folder until there is one).
+  QString recordFolder_;
+  QString recordDialogFolder() const;
+  std::filesystem::path rememberRecordFolder(const QString& chosen);
 };
 
 }  // namespace qz

@@ -1,6 +1,7 @@
 // The main window's file dialogs and clipboard for records of every format.
 #include <QClipboard>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 
 #include "rules/message.h"
@@ -24,16 +25,25 @@ QString fromPath(const std::filesystem::path& p) {
 
 }  // namespace
 
+QString MainWindow::recordDialogFolder() const {
+  return recordFolder_.isEmpty() ? fromPath(directoryPath()) : recordFolder_;
+}
+
+std::filesystem::path MainWindow::rememberRecordFolder(const QString& chosen) {
+  if (!chosen.isEmpty()) recordFolder_ = QFileInfo(chosen).absolutePath();
+  return toPath(chosen);
+}
+
 std::filesystem::path MainWindow::chooseRecordToOpen() {
-  return toPath(QFileDialog::getOpenFileName(
-      this, shown(QZ_TR("ファイルを開く")), fromPath(directoryPath()),
+  return rememberRecordFolder(QFileDialog::getOpenFileName(
+      this, shown(QZ_TR("ファイルを開く")), recordDialogFolder(),
       shown(QZ_TR("棋譜 (*.棋譜 *.kif *.kifu *.csa *.sfen *.usi);;すべてのファイル (*)"))));
 }
 
 std::filesystem::path MainWindow::chooseRecordToSave(const std::string& format) {
   const bool kif = format == "KIF";
-  return toPath(QFileDialog::getSaveFileName(
-      this, shown(kif ? QZ_TR("KIFで保存") : QZ_TR("CSAで保存")), fromPath(directoryPath()),
+  return rememberRecordFolder(QFileDialog::getSaveFileName(
+      this, shown(kif ? QZ_TR("KIFで保存") : QZ_TR("CSAで保存")), recordDialogFolder(),
       kif ? "KIF (*.kif);;KIF UTF-8 (*.kifu)" : "CSA (*.csa)"));
 }
 

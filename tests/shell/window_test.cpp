@@ -3,6 +3,9 @@
 
 #include <algorithm>
 
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -181,6 +184,47 @@ TEST_F(WholeProgram, TheClipboardBothWays) {
   EXPECT_EQ(p.form().対局値.手順.手順_最終, 2);
   p.window().action(MenuItem::COPY_KIF)->trigger();
   EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("   2 ３四歩(33)"));
+}
+
+// The record dialogs start in the record panel's folder, then in the folder
+// of the record last opened.
+TEST_F(WholeProgram, TheRecordDialogsRememberTheirFolder) {
+  const QString sub = dir.path() + "/records";
+  ASSERT_TRUE(QDir().mkpath(sub));
+  {
+    QFile f(sub + "/g.usi");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("position startpos moves 7g7f 3c3d\n");
+  }
+  Program p;
+  ASSERT_TRUE(p.start());
+  std::vector<QString> started;
+  bool choose = true;
+  // Each dialog notes its folder and opens the record or is cancelled; the
+  // reading's boxes are closed as soon as they are open.
+  QTimer answer;
+  answer.callOnTimeout([&] {
+    QWidget* w = QApplication::activeModalWidget();
+    if (auto* d = qobject_cast<QFileDialog*>(w)) {
+      started.push_back(QDir(d->directory()).canonicalPath());
+      if (choose) {
+        d->selectFile(sub + "/g.usi");
+        QMetaObject::invokeMethod(d, "accept");
+      } else {
+        d->reject();
+      }
+    } else if (w != nullptr) {
+      w->close();
+    }
+  });
+  answer.start(5);
+  p.window().action(MenuItem::KIFU_OPEN)->trigger();
+  EXPECT_EQ(p.form().対局値.手順.手順_最終, 2);
+  choose = false;
+  p.window().action(MenuItem::KIFU_OPEN)->trigger();
+  ASSERT_EQ(started.size(), 2u);
+  EXPECT_EQ(started[0], QDir(QString::fromStdString(p.window().directoryPath().string())).canonicalPath());
+  EXPECT_EQ(started[1], QDir(sub).canonicalPath());
 }
 
 // A menu command, Esc or a close that arrives while a box is open (its event
