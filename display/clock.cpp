@@ -20,15 +20,31 @@ std::string 調査_時間秒追加結果(double IN_経過秒) {
 }
 
 void 画面::描画_所有時間(int IN_手番, double IN_思考時間) {
+  // Under a time control the clocks show the time left, always.
+  if (対局値.時間規定.有効()) return 描画_残り時間(IN_手番);
   if (!経過時間表示()) return;
-  const std::string text = 調査_時間秒追加結果(IN_思考時間);
+  描画_時計文(IN_手番, 調査_時間秒追加結果(IN_思考時間), 色_白);
+}
+
+void 画面::描画_残り時間(int IN_手番) {
+  const 時計表示 t = 対局値.残り表示(IN_手番 == 対局値.局.手番値_MAN);
+  const auto 秒 = static_cast<long long>(std::ceil(t.秒));
+  // The last ten seconds and byoyomi are red.
+  const int 色 = t.秒読み中 || 秒 <= 10 ? 色_赤 : 色_白;
+  if (t.秒読み中)
+    描画_時計文(IN_手番, 文面(QZ_TR("秒読み %1"), {std::to_string(秒)}), 色);
+  else
+    描画_時計文(IN_手番, 調査_時間秒追加結果(static_cast<double>(秒)), 色);
+}
+
+void 画面::描画_時計文(int IN_手番, const 文面& 文, int 色) {
   消去_所有時間(IN_手番);
   if (IN_手番 == 対局値.局.手番値_MAN) {
-    描画_数値(13.1, 9.3, text, 色_黒, 0, 12);
-    描画_数値(13, 9.2, text, 色_白, 0, 12);
+    描画_数値(13.1, 9.3, 文, 色_黒, 0, 12);
+    描画_数値(13, 9.2, 文, 色, 0, 12);
   } else if (IN_手番 == 対局値.局.手番値_COM) {
-    描画_数値(-1.5, 9.3, text, 色_黒, 0, 12);
-    描画_数値(-1.6, 9.2, text, 色_白, 0, 12);
+    描画_数値(-1.5, 9.3, 文, 色_黒, 0, 12);
+    描画_数値(-1.6, 9.2, 文, 色, 0, 12);
     描画_桝輪郭(色_桝輪郭, 1, 9);
   }
 }

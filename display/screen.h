@@ -89,6 +89,9 @@ class 画面 {
 
   // --- Clocks ----------------------------------------------------------------
   void 描画_所有時間(int IN_手番, double IN_思考時間);
+  // The time left on a side's clock under a time control.
+  void 描画_残り時間(int IN_手番);
+  void 描画_時計文(int IN_手番, const 文面& 文, int 色);
   void 消去_所有時間(int IN_手番);
 
   // --- What the painters read ------------------------------------------------

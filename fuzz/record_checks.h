@@ -45,7 +45,7 @@ inline bool SameHistory(const 対局記録& a, const 対局記録& b) {
 // The headers every format but USI keeps.
 inline bool SameHeaders(const 対局記録& a, const 対局記録& b) {
   return a.下手名 == b.下手名 && a.上手名 == b.上手名 && a.棋戦 == b.棋戦 &&
-         a.開始日時 == b.開始日時 && a.反転 == b.反転;
+         a.開始日時 == b.開始日時 && a.反転 == b.反転 && a.持ち時間 == b.持ち時間;
 }
 
 inline void CheckRecord(const 記録読込結果& r) {

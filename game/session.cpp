@@ -7,9 +7,14 @@
 
 #include "computer/one_move_player.h"
 #include "computer/search_worker.h"
+#include "computer/time_control.h"
 #include "game/clock.h"
 
 namespace qz {
+
+// What the window keeps back from the computer's share of its time: the
+// tick that collects the finished search and the repaint after it.
+constexpr std::int64_t 窓の余裕ms = 300;
 
 double 調査_経過秒(double I_開始, double I_終了) {
   if (I_開始 <= I_終了) return I_終了 - I_開始;
@@ -38,6 +43,7 @@ void 対局::初期化() {
   棋譜モード = 0;
   COM記憶履歴.clear();
   読込記録.reset();
+  時間規定を設定({});
   初期配置(局);
   開始局面 = 局;
 }
@@ -112,6 +118,33 @@ void 対局::レベル設定(int レベル) {
   if (レベル >= 1 && レベル <= 5) COMレベル = レベル;
 }
 
+void 対局::時間規定を設定(const 持ち時間設定& t) {
+  時間規定 = t;
+  残り_MAN = 残り_COM = t.本体秒;
+}
+
+std::optional<勝敗> 対局::時間切れ() {
+  if (!時間規定.有効() || !対局中() || 中断中 != 0 || 局.勝者 != 0) return std::nullopt;
+  const bool MAN側 = MANの番();
+  const double 秒 = 経過秒();
+  if (!std::isfinite(秒) || !時間切れか(時間規定, MAN側 ? 残り_MAN : 残り_COM, 秒))
+    return std::nullopt;
+  return 勝敗{MAN側 ? 側::COM : 側::MAN, 終局::時間切れ};
+}
+
+時計表示 対局::残り表示(bool MAN側) const {
+  const bool 番 = 対局中() && 中断中 == 0 && MAN側 == MANの番();
+  double 秒 = 番 ? 調査_経過秒(開始時刻, 時刻()) : 0;
+  if (!std::isfinite(秒)) 秒 = 0;
+  return 残りの表示(時間規定, MAN側 ? 残り_MAN : 残り_COM, 秒);
+}
+
+void 対局::時計を進める(bool MAN側, double 秒) {
+  if (!時間規定.有効() || !std::isfinite(秒)) return;
+  double& 残り = MAN側 ? 残り_MAN : 残り_COM;
+  残り = 指した後の残り(時間規定, 残り, 秒).value_or(0);
+}
+
 // --- Moves -------------------------------------------------------------------------
 
 着手拒否 対局::着手検査(int fx, int fy, int tx, int ty, int 駒, bool 成る) const {
@@ -169,6 +202,7 @@ void 対局::レベル設定(int レベル) {
 void 対局::人間の手番を渡す(着手結果& r) {
   if (対局モード == 1) {
     時間_MAN += 一手経過秒;
+    時計を進める(true, 一手経過秒);
     勢力調査(局);
     const bool 詰み =
         調査_COM王取得(局, 局.表.COM王X, 局.表.COM王Y) == はい && 詰めかCOM(局) == はい;
@@ -186,9 +220,11 @@ void 対局::人間の手番を渡す(着手結果& r) {
   if (手番 == 先手値) {
     手番 = 後手値;
     時間_MAN += 一手経過秒;
+    時計を進める(true, 一手経過秒);
   } else if (手番 == 後手値) {
     手番 = 先手値;
     時間_COM += 一手経過秒;
+    時計を進める(false, 一手経過秒);
   }
   開始時刻 = 時刻();
   勢力調査(局);
@@ -211,6 +247,14 @@ std::optional<指し手> 対局::COMの手を選ぶ(const std::function<void()>&
   開始時刻 = 時刻();
   前 = 氷結前記録(局);
   思考依頼 r{局, false, 既出キー(false), レベル条件(COMレベル)};
+  // On a clock the level thinks no longer than its share of the time left.
+  if (時間規定.有効()) {
+    const auto ms = [](double 秒) { return static_cast<std::int64_t>(秒 * 1000); };
+    const 持ち時間 t{ms(残り_MAN), ms(残り_COM), ms(時間規定.加算秒), ms(時間規定.加算秒),
+                     ms(時間規定.秒読み秒)};
+    const 時間配分 d = 時間を配る(t, false, 手数, 窓の余裕ms);
+    if (d.上限ms < r.条件.時間上限ms) 時間を当てる(r.条件, d);
+  }
   勢力調査(r.写し);
   調査_2歩フラグ設定(r.写し);
   return r;
@@ -255,6 +299,7 @@ std::vector<局面キー> 対局::既出キー(bool MAN手番) const {
 
 void 対局::COMの手番を終える() {
   時間_COM += COMの秒;
+  時計を進める(false, COMの秒);
   COM記憶履歴[手順.手順_現在] = COM記憶値;
   開始時刻 = 時刻();
   手番 = 局.手番値_MAN;

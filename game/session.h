@@ -13,6 +13,7 @@
 #include "computer/deep_search.h"
 #include "computer/one_move_player.h"
 #include "computer/state.h"
+#include "game/clock.h"
 #include "records/formats.h"
 #include "records/game_record.h"
 #include "records/history.h"
@@ -110,9 +111,15 @@ class 対局 {
   // Where the game reads the time of day (seconds since midnight); the
   // front end gives its clock.
   std::function<double()> 時刻源;
-  double 時刻() { return 時刻源 ? 時刻源() : 0; }
+  double 時刻() const { return 時刻源 ? 時刻源() : 0; }
   // The seconds of the turn so far, read afresh into 一手経過秒.
   double 経過秒();
+  // The time control of a game begun from the new-game dialog (none for
+  // the old menus: the clocks then only count up), and each side's main
+  // time left before its turn now.
+  持ち時間設定 時間規定;
+  double 残り_MAN = 0;
+  double 残り_COM = 0;
   // What the computer keeps from one turn to the next.
   COM記憶 COM記憶値;
   // The record of another format last read, for its names and orientation
@@ -139,6 +146,16 @@ class 対局 {
   // computer's move is due (the game is no longer paused then).
   手番の知らせ 再開();
   void レベル設定(int レベル);
+  // Puts the game under a time control, each side's main time full.
+  void 時間規定を設定(const 持ち時間設定& t);
+
+  // --- The clocks under a time control --------------------------------------------------
+  // The side to move has used up its time: the other side wins. Nothing
+  // without a control, outside a game, or while the game is paused.
+  std::optional<勝敗> 時間切れ();
+  // What the lower (MAN) or upper side's clock shows now: during its own
+  // turn the time runs down.
+  時計表示 残り表示(bool MAN側) const;
 
   // --- Moves ----------------------------------------------------------------------------
   // Why the side to move may not move 駒 from (fx, fy) — a square, or a
@@ -227,6 +244,8 @@ class 対局 {
   double COMの秒 = 0;
 
   void 人間の手番を渡す(着手結果& r);
+  // A side's clock after its move of 秒 seconds.
+  void 時計を進める(bool MAN側, double 秒);
   // One move of the history replayed or taken back, nothing checked.
   void 一手進む();
   void 一手戻す();

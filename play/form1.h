@@ -100,6 +100,9 @@ class Form1 {
   // Playing a game (form1_game.cpp, form1_level.cpp, form1_think.cpp,
   // form1_controls.cpp).
   void TAIKYOKU_Click();
+  // 対局 → 新規対局…: the dialog, then the game it chose from the start.
+  void NEW_GAME_Click();
+  void 新規対局(const 新規対局設定& 設定);
   void MATCH_MAN_Click();
   void START_Click();
   void SENTE_Click();
@@ -261,6 +264,9 @@ class Form1 {
   // Whose turn a start or a resumption announces, in a box titled 題.
   void 知らせる(手番の知らせ 知らせ, const char* 題);
   void 勝敗表示(const 勝敗& r);
+  // Timer1 runs for the clock: shown, or a time control to keep.
+  bool 時計が要る();
+  void 時間切れ(const 勝敗& r);
   void 持駒桝クリック(int m, int l);
   void 駒を選ぶ(int m, int l, int 駒);
   void 盤上クリック(int Button, int m, int l);

@@ -18,7 +18,7 @@ void Form1::com_ban() {
   // Always reached from an event's handler, which has marked itself
   // running: ticks from the boxes below wait, the search's own ticks go on.
   if (対局値.COMレベル >= 4) return 深い手番開始();
-  if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
+  if (時計が要る()) p.timer1.setEnabled(true);
   思考中表示();
   画.描画面().refresh();
   思考中 = true;
@@ -63,7 +63,7 @@ void Form1::COMの手を指す(const qz::指し手& m) {
   画.描画_移動結果(対局値.局.手番値_COM, m.先X, m.先Y, m.先駒, 色_白);
   画.描画_桝輪郭(色_白, m.先X, m.先Y);
   対局値.COMの手番を終える();
-  if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
+  if (時計が要る()) p.timer1.setEnabled(true);
 }
 
 }  // namespace qz

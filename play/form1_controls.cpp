@@ -78,7 +78,7 @@ void Form1::MATTA_Click() {
   盤面を描き直す();
   p.sound.dsPlay(音_駒打);
   状態表示(対局値.対局モード == 1 ? QZ_TR("待った：二手戻しました") : QZ_TR("待った：一手戻しました"));
-  if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
+  if (時計が要る()) p.timer1.setEnabled(true);
 }
 
 // Redraws the whole window for the position on the board, silently.

@@ -22,7 +22,7 @@ void Form1::START_Click() {
   画.描画_状態行("");  // a reason left from before the game goes
   const 手番の知らせ 知らせ = 対局値.人間対局開始();
   棋譜一覧更新();
-  if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
+  if (時計が要る()) p.timer1.setEnabled(true);
   知らせる(知らせ, " ");
 }
 

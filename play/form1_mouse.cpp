@@ -59,7 +59,7 @@ bool Form1::再開() {
     com_ban();
     return 対局値.手番 != 0;
   }
-  if (チェック(MenuItem::KEIKA)) p.timer1.setEnabled(true);
+  if (時計が要る()) p.timer1.setEnabled(true);
   知らせる(知らせ, QZ_TR("対局"));
   return true;
 }

@@ -155,9 +155,12 @@ void Form1::SIDOU_Click() {
 void Form1::KEIKA_Click() {
   if (チェック(MenuItem::KEIKA)) {
     チェック(MenuItem::KEIKA, false);
-    p.timer1.setEnabled(false);
-    画.消去_所有時間(対局値.局.手番値_COM);
-    画.消去_所有時間(対局値.局.手番値_MAN);
+    // A time control keeps its clocks, shown and running, whatever this says.
+    if (!対局値.時間規定.有効()) {
+      p.timer1.setEnabled(false);
+      画.消去_所有時間(対局値.局.手番値_COM);
+      画.消去_所有時間(対局値.局.手番値_MAN);
+    }
   } else {
     チェック(MenuItem::KEIKA, true);
     p.timer1.setEnabled(true);

@@ -22,7 +22,7 @@ void Form1::メニュー選択(MenuItem item) {
   処理区間 区間(処理中);
   if (!区間.入れた()) return;
   using Handler = void (Form1::*)();
-  static constexpr std::array<std::pair<MenuItem, Handler>, 41> 表 = {{
+  static constexpr std::array<std::pair<MenuItem, Handler>, 42> 表 = {{
       {MenuItem::TAIKYOKU, &Form1::TAIKYOKU_Click},
       {MenuItem::MATCH_MAN, &Form1::MATCH_MAN_Click},
       {MenuItem::START, &Form1::START_Click},
@@ -37,6 +37,7 @@ void Form1::メニュー選択(MenuItem item) {
       {MenuItem::OWARI, &Form1::OWARI_Click},
       {MenuItem::STOP, &Form1::STOP_Click},
       {MenuItem::CANCEL, &Form1::CANCEL_Click},
+      {MenuItem::NEW_GAME, &Form1::NEW_GAME_Click},
       {MenuItem::REVERSE, &Form1::REVERSE_Click},
       {MenuItem::REPLAY, &Form1::REPLAY_Click},
       {MenuItem::AFTER, &Form1::AFTER_Click},

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "display/surface.h"
+#include "play/new_game.h"
 #include "rules/message.h"
 
 namespace qz {
@@ -21,7 +22,7 @@ namespace qz {
 // the board). The one list gives both the enum and the controls' object names.
 // clang-format off
 #define QZ_MENU_ITEMS(X)                                                        \
-  X(TAIKYOKU) X(MATCH_MAN) X(START) X(MATCH_COM) X(SENTE) X(GOTE)               \
+  X(TAIKYOKU) X(NEW_GAME) X(MATCH_MAN) X(START) X(MATCH_COM) X(SENTE) X(GOTE)               \
   X(LEVEL) X(LEVEL1) X(LEVEL2) X(LEVEL3) X(LEVEL4) X(LEVEL5) X(HINT) X(OWARI)   \
   X(STOP) X(CANCEL) X(REVERSE) X(REPLAY) X(AFTER) X(LBEL_UP) X(LEBEL_DOWN)      \
   X(KIFU) X(KIFU_READ) X(KIFU_WRITE) X(KIFU_OPEN) X(KIFU_SAVE_KIF)              \
@@ -168,6 +169,9 @@ class Window {
   virtual void place(int left, int top, int width, int height) = 0;
   // Ends the program at once: never returns (it throws ProgramEnded).
   [[noreturn]] virtual void endProgram() = 0;
+  // The new-game dialog, opened on the last choices: what was chosen, or
+  // nothing when it was cancelled.
+  virtual std::optional<新規対局設定> askNewGame() { return std::nullopt; }
 };
 
 // The move list beside the board: one text per move, the current one

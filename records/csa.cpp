@@ -112,6 +112,11 @@ std::string 本文(const 対局記録& r) {
   if (!r.上手名.empty()) s += "N-" + r.上手名 + "\r\n";
   if (!r.棋戦.empty()) s += "$EVENT:" + r.棋戦 + "\r\n";
   if (!r.開始日時.empty()) s += "$START_TIME:" + r.開始日時 + "\r\n";
+  // CSA's time line has no increment: such a control is told in a comment.
+  if (const std::string t = CSA持ち時間(r.持ち時間); !t.empty())
+    s += "$TIME_LIMIT:" + t + "\r\n";
+  else if (r.持ち時間.有効())
+    s += "'持ち時間：" + 持ち時間の文(r.持ち時間) + "\r\n";
   s += "'ルール：氷結（敵の駒が利いている升の駒は動けない）\r\n";
   if (r.反転) s += "'QZ:反転\r\n";
   s += 開始局面文(r.開始);
@@ -155,7 +160,11 @@ class CSA読込 : public 記録読込<CSA読込> {
  private:
   void 一行(std::string_view s) {
     if (s.starts_with("'")) {
-      if (前後の空白除去(s) == "'QZ:反転") 組.結果.記録.反転 = true;
+      const std::string_view c = 前後の空白除去(s);
+      if (c == "'QZ:反転") 組.結果.記録.反転 = true;
+      // The comment this program writes for a control CSA cannot say.
+      if (c.starts_with("'持ち時間：") && !組.結果.記録.持ち時間.有効())
+        組.結果.記録.持ち時間 = 持ち時間を読む(c.substr(16)).value_or(持ち時間設定{});
       return;
     }
     // A name or a game's information takes its whole line, commas and all;
@@ -182,6 +191,8 @@ class CSA読込 : public 記録読込<CSA読込> {
       r.棋戦 = 前後の空白除去(s.substr(7));
     else if (s.starts_with("$START_TIME:"))
       r.開始日時 = 前後の空白除去(s.substr(12));
+    else if (s.starts_with("$TIME_LIMIT:"))
+      r.持ち時間 = CSA持ち時間を読む(前後の空白除去(s.substr(12))).value_or(持ち時間設定{});
     else if (s[0] == '$')
       return;
     else if (s.starts_with("PI"))

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "records/history.h"
+#include "records/time_limit.h"
 #include "rules/message.h"
 #include "rules/move.h"
 #include "rules/position.h"
@@ -61,6 +62,7 @@ struct 対局記録 {
   std::string 開始日時;  // as written, e.g. "2026/12/08 10:00:00"
   std::string 棋戦;      // the game's title
   std::string 下手名, 上手名;
+  持ち時間設定 持ち時間;  // the time control the game was played under; none when all zero
   記録局面 開始 = 平手局面();
   std::vector<記録手> 手;
   終局 結末 = 終局::なし;

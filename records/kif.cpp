@@ -200,6 +200,7 @@ std::string KIF文書(const 対局記録& r) {
   if (r.反転) s += "#QZ:反転\r\n";
   if (!r.開始日時.empty()) s += "開始日時：" + r.開始日時 + std::string(改行);
   if (!r.棋戦.empty()) s += "棋戦：" + r.棋戦 + std::string(改行);
+  if (r.持ち時間.有効()) s += "持ち時間：" + 持ち時間の文(r.持ち時間) + std::string(改行);
   const std::string_view 名 = 手合割名(r.開始);
   s += 名.empty() ? 盤図(r.開始) : "手合割：" + std::string(名) + std::string(改行);
   s += 側名(true, 駒落ち) + "：" + r.下手名 + std::string(改行);
@@ -381,6 +382,8 @@ class KIF読込 : public 記録読込<KIF読込> {
     対局記録& r = 組.結果.記録;
     if (鍵 == "開始日時") r.開始日時 = 値;
     if (鍵 == "棋戦" || (鍵 == "表題" && r.棋戦.empty())) r.棋戦 = 値;
+    if (鍵 == "持ち時間")  // a text of another kind is passed over
+      r.持ち時間 = 持ち時間を読む(値).value_or(持ち時間設定{});
     if (鍵 == "先手" || 鍵 == "下手") r.下手名 = 値;
     if (鍵 == "後手" || 鍵 == "上手") r.上手名 = 値;
     if (鍵 == "手合割" && !手合割局面(値, 開始局面)) 不明な手合割 = 値;

@@ -12,7 +12,9 @@
 #include <cmath>
 
 #include "play/form1.h"
+#include "shell/new_game_dialog.h"
 #include "shell/qt_surface.h"
+#include "shell/settings_file.h"
 #include "shell/record_panel.h"
 #include "shell/translation.h"
 
@@ -188,6 +190,8 @@ void MainWindow::buildMenus() {
   QMenuBar* bar = menuBar();
   bar->setNativeMenuBar(false);
   QMenu* taikyoku = addMenu(MenuItem::TAIKYOKU, bar, "対局");
+  addItem(MenuItem::NEW_GAME, taikyoku, "新規対局…", false)->setShortcut(QKeySequence::New);
+  taikyoku->addSeparator();
   QMenu* man = addMenu(MenuItem::MATCH_MAN, taikyoku, "対局(人間)");
   addItem(MenuItem::START, man, "スタート", false);
   QMenu* com = addMenu(MenuItem::MATCH_COM, taikyoku, "対局(COM)");
@@ -246,6 +250,16 @@ void MainWindow::buildMenus() {
 
 void MainWindow::menuChosen(MenuItem item) {
   dispatch([&] { form_->メニュー選択(item); });
+}
+
+std::optional<新規対局設定> MainWindow::askNewGame() {
+  新規対局設定 last;
+  if (settings_)
+    if (const auto kept = settings_->extra(新規対局キー))
+      last = 新規対局を読む(*kept).value_or(新規対局設定{});
+  const std::optional<新規対局設定> chosen = runNewGameDialog(this, last);
+  if (chosen && settings_) settings_->setExtra(新規対局キー, 新規対局の文(*chosen));
+  return chosen;
 }
 
 bool MainWindow::itemChecked(MenuItem item) const {

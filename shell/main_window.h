@@ -18,6 +18,7 @@ class QMenu;
 namespace qz {
 
 class Form1;
+class SettingsFile;
 class QtSurface;
 class RecordFilePanel;
 
@@ -83,6 +84,8 @@ class MainWindow : public QMainWindow,
 
   // The Form1 that receives every event from now on.
   void attach(Form1& form);
+  // Where the new-game dialog keeps its last choices.
+  void attachSettings(SettingsFile& settings) { settings_ = &settings; }
   // Runs one handler; once the program has ended nothing runs any more.
   // Form1's entry points drop an event that arrives while another handler
   // runs (a message box is open).
@@ -101,6 +104,7 @@ class MainWindow : public QMainWindow,
   bool maximized() const override;
   void place(int left, int top, int width, int height) override;
   [[noreturn]] void endProgram() override;
+  std::optional<新規対局設定> askNewGame() override;
   // RecordPanel: forwarded to the record-file panel's controls (record_panel.h).
   void setListsVisible(bool drive, bool directory, bool file) override;
   void setTextPanelVisible(bool visible) override;
@@ -129,6 +133,7 @@ class MainWindow : public QMainWindow,
   void showEvent(QShowEvent* event) override;
 
  private:
+  SettingsFile* settings_ = nullptr;
   void buildMenus();
   void buildRecordPanel();
   void buildMoveList();

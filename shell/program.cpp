@@ -66,6 +66,7 @@ Program::Program() : parts_(std::make_unique<Parts>()) {
   if (settingsFolder(parts_->surroundings) != parts_->surroundings.current)
     openDocumentsFolder(parts_->window);
   parts_->window.attach(parts_->form);
+  parts_->window.attachSettings(parts_->settings);
   parts_->form.棋譜一覧接続(&parts_->window);
   parts_->timer1.onTick = [this] {
     parts_->window.dispatch([this] { parts_->form.Timer1_Timer(); });

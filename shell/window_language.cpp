@@ -19,6 +19,7 @@ namespace {
 [[maybe_unused]] constexpr const char* windowTexts[] = {
     QZ_TR("QZ 氷結将棋"),
     QZ_TR("対局"),
+    QZ_TR("新規対局…"),
     QZ_TR("対局(人間)"),
     QZ_TR("スタート"),
     QZ_TR("対局(COM)"),

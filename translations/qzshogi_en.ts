@@ -1091,5 +1091,157 @@
         <source></source>
         <translation>Informing messages</translation>
     </message>
+    <message id="秒読み %1">
+        <source></source>
+        <translation>Byoyomi %1</translation>
+    </message>
+    <message id="時間切れです">
+        <source></source>
+        <translation>Time is up</translation>
+    </message>
+    <message id="対局中です。新しい対局を始めますか？">
+        <source></source>
+        <translation>A game is in progress. Start a new game?</translation>
+    </message>
+    <message id="平手">
+        <source></source>
+        <translation>Even game</translation>
+    </message>
+    <message id="香落ち">
+        <source></source>
+        <translation>Lance handicap</translation>
+    </message>
+    <message id="右香落ち">
+        <source></source>
+        <translation>Right lance handicap</translation>
+    </message>
+    <message id="角落ち">
+        <source></source>
+        <translation>Bishop handicap</translation>
+    </message>
+    <message id="飛車落ち">
+        <source></source>
+        <translation>Rook handicap</translation>
+    </message>
+    <message id="飛香落ち">
+        <source></source>
+        <translation>Rook and lance handicap</translation>
+    </message>
+    <message id="二枚落ち">
+        <source></source>
+        <translation>Two-piece handicap</translation>
+    </message>
+    <message id="四枚落ち">
+        <source></source>
+        <translation>Four-piece handicap</translation>
+    </message>
+    <message id="六枚落ち">
+        <source></source>
+        <translation>Six-piece handicap</translation>
+    </message>
+    <message id="八枚落ち">
+        <source></source>
+        <translation>Eight-piece handicap</translation>
+    </message>
+    <message id="十枚落ち">
+        <source></source>
+        <translation>Ten-piece handicap</translation>
+    </message>
+    <message id="上手 %1枚落ち">
+        <source></source>
+        <translation>Upper side gives %1 pieces</translation>
+    </message>
+    <message id="下手 %1枚落ち">
+        <source></source>
+        <translation>Lower side gives %1 pieces</translation>
+    </message>
+    <message id="新規対局">
+        <source></source>
+        <translation>New game</translation>
+    </message>
+    <message id="コンピュータと">
+        <source></source>
+        <translation>The computer</translation>
+    </message>
+    <message id="二人で">
+        <source></source>
+        <translation>Two people</translation>
+    </message>
+    <message id="相手">
+        <source></source>
+        <translation>Opponent</translation>
+    </message>
+    <message id="先手（あなたから）">
+        <source></source>
+        <translation>First (you move first)</translation>
+    </message>
+    <message id="後手（コンピュータから）">
+        <source></source>
+        <translation>Second (the computer moves first)</translation>
+    </message>
+    <message id="手番">
+        <source></source>
+        <translation>Side</translation>
+    </message>
+    <message id="レベル">
+        <source></source>
+        <translation>Level</translation>
+    </message>
+    <message id="手合割">
+        <source></source>
+        <translation>Handicap</translation>
+    </message>
+    <message id="なし">
+        <source></source>
+        <translation>None</translation>
+    </message>
+    <message id="切れ負け">
+        <source></source>
+        <translation>Sudden death</translation>
+    </message>
+    <message id="秒読み">
+        <source></source>
+        <translation>Byoyomi</translation>
+    </message>
+    <message id="フィッシャー（一手ごとに加算）">
+        <source></source>
+        <translation>Fischer (increment each move)</translation>
+    </message>
+    <message id="持ち時間">
+        <source></source>
+        <translation>Time control</translation>
+    </message>
+    <message id=" 分">
+        <source></source>
+        <translation> min</translation>
+    </message>
+    <message id=" 秒">
+        <source></source>
+        <translation> s</translation>
+    </message>
+    <message id="持ち時間（各）">
+        <source></source>
+        <translation>Main time (each)</translation>
+    </message>
+    <message id="一手ごとの加算">
+        <source></source>
+        <translation>Increment per move</translation>
+    </message>
+    <message id="千日手で終局（四度目の同一局面）">
+        <source></source>
+        <translation>Repetition ends the game (fourth time the same position)</translation>
+    </message>
+    <message id="対局開始">
+        <source></source>
+        <translation>Start</translation>
+    </message>
+    <message id="キャンセル">
+        <source></source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="新規対局…">
+        <source></source>
+        <translation>New game…</translation>
+    </message>
 </context>
 </TS>

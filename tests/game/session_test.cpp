@@ -196,3 +196,46 @@ TEST(Stepping, ToTheStartKeepsTheHistory) {
 
 }  // namespace
 }  // namespace qz
+
+namespace qz {
+namespace {
+
+TEST(TimeControl, ByoyomiFischerAndSuddenDeathFallWhenTheyShould) {
+  const 持ち時間設定 秒読み{60, 10, 0}, 加算{60, 0, 5}, 切れ負け{60, 0, 0};
+  EXPECT_EQ(指した後の残り(秒読み, 60, 20), 40.0);
+  EXPECT_EQ(指した後の残り(秒読み, 5, 14.9), 0.0);  // into byoyomi and out in time
+  EXPECT_FALSE(指した後の残り(秒読み, 5, 15.1));
+  EXPECT_EQ(指した後の残り(加算, 60, 20), 45.0);
+  EXPECT_FALSE(指した後の残り(加算, 1, 1.5));  // the increment comes after the move
+  EXPECT_FALSE(指した後の残り(切れ負け, 60, 60.01));
+  EXPECT_EQ(残りの表示(秒読み, 5, 8).秒読み中, true);
+  EXPECT_DOUBLE_EQ(残りの表示(秒読み, 5, 8).秒, 7);
+  EXPECT_FALSE(残りの表示(切れ負け, 60, 10).秒読み中);
+  EXPECT_FALSE(時間切れか(持ち時間設定{}, 0, 1e9));  // no control never falls
+}
+
+TEST(TimeControl, TheSessionChargesEachSideAndTheFlagOfTheSideToMoveFalls) {
+  double 今 = 0;
+  対局 g;
+  g.時刻源 = [&] { return 今; };
+  g.初期化();
+  g.時間規定を設定({30, 0, 2});
+  g.人間対局開始();
+  今 = 10;
+  g.人間の手を指す(3, 7, 3, 6, -歩, false);
+  EXPECT_DOUBLE_EQ(g.残り_MAN, 22);
+  EXPECT_FALSE(g.時間切れ());
+  今 = 40;
+  EXPECT_FALSE(g.時間切れ());  // the upper side used exactly its 30 s
+  今 = 40.5;
+  const auto r = g.時間切れ();
+  ASSERT_TRUE(r);
+  EXPECT_EQ(r->勝者, 側::MAN);
+  EXPECT_EQ(r->理由, 終局::時間切れ);
+  EXPECT_EQ(g.記録().記録.持ち時間, (持ち時間設定{30, 0, 2}));
+  g.初期化();  // a board set up afresh plays without a clock
+  EXPECT_FALSE(g.時間規定.有効());
+}
+
+}  // namespace
+}  // namespace qz

@@ -200,6 +200,8 @@ class FakeWindow : public Window {
     ended = true;
     throw ProgramEnded{};
   }
+  std::optional<新規対局設定> askNewGame() override { return newGame; }
+  std::optional<新規対局設定> newGame;  // what the new-game dialog chooses
   int backColour = -1;
   std::array<int, 4> placed{};
   bool isMaximized = false;

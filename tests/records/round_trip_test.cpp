@@ -224,3 +224,44 @@ TEST(RoundTrip, NamesAndTitlesWithCommasComeBackExactly) {
 
 }  // namespace
 }  // namespace qz
+
+namespace qz {
+namespace {
+
+TEST(RoundTrip, TheTimeControlComesBackFromKifAndCsa) {
+  for (const 持ち時間設定 t : {持ち時間設定{600, 30, 0}, 持ち時間設定{300, 0, 10},
+                                持ち時間設定{3600, 0, 0}, 持ち時間設定{0, 30, 0},
+                                持ち時間設定{90, 5, 0}}) {
+    対局記録 r;
+    r.持ち時間 = t;
+    r.手.push_back({{3, 7, 3, 6, -歩, -歩}, 0, 0});
+    for (棋譜形式 f : {棋譜形式::KIF, 棋譜形式::KIFU, 棋譜形式::CSA}) {
+      const 記録読込結果 back = 棋譜を読む(f, 棋譜を書く(f, r).内容);
+      EXPECT_EQ(back.不正行, 0) << back.不正理由.日本語();
+      EXPECT_EQ(back.記録.持ち時間, t) << 持ち時間の文(t);
+    }
+  }
+  対局記録 r;
+  r.持ち時間 = {600, 30, 0};
+  EXPECT_NE(KIF文書(r).find("持ち時間：各10分（秒読み30秒）\r\n"), std::string::npos);
+  EXPECT_NE(棋譜を書く(棋譜形式::CSA, r).内容.find("$TIME_LIMIT:00:10+30\r\n"), std::string::npos);
+}
+
+TEST(TimeControlText, OtherWritersFormsAreReadAndNonsenseIsPassedOver) {
+  EXPECT_EQ(持ち時間を読む("各1時間30分(秒読み60秒)"), (持ち時間設定{5400, 60, 0}));
+  EXPECT_EQ(持ち時間を読む("各15分"), (持ち時間設定{900, 0, 0}));
+  EXPECT_EQ(持ち時間を読む("各5分（1手10秒加算）"), (持ち時間設定{300, 0, 10}));
+  EXPECT_EQ(CSA持ち時間を読む("01:30+60"), (持ち時間設定{5400, 60, 0}));
+  for (const char* bad : {"", "各", "各10", "各10分（", "各10分（秒読み）", "各999999分",
+                          "各10分（切れ負け）x", "チェスクロック使用", "各0分"})
+    EXPECT_FALSE(持ち時間を読む(bad)) << bad;
+  for (const char* bad : {"", "00:10", "00:60+00", "0:10+", "11:00+00", "00:00+00", "a:b+c"})
+    EXPECT_FALSE(CSA持ち時間を読む(bad)) << bad;
+  // A header no one can read leaves the record as it was.
+  const 記録読込結果 r = 棋譜を読む(棋譜形式::KIF, "持ち時間：各2時間（チェスクロック使用）\r\n");
+  EXPECT_EQ(r.不正行, 0);
+  EXPECT_FALSE(r.記録.持ち時間.有効());
+}
+
+}  // namespace
+}  // namespace qz
