@@ -261,6 +261,9 @@ class Form1 {
   // Whose turn a start or a resumption announces, in a box titled 題.
   void 知らせる(手番の知らせ 知らせ, const char* 題);
   void 勝敗表示(const 勝敗& r);
+  // The finished game's box saying 文, then the offer to save it and
+  // "続けますか？".
+  void 終局表示(const 文面& 文);
   void 持駒桝クリック(int m, int l);
   void 駒を選ぶ(int m, int l, int 駒);
   void 盤上クリック(int Button, int m, int l);
