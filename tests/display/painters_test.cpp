@@ -315,3 +315,45 @@ TEST(HeaderPosition, CountsCharactersNotBytes) {
   EXPECT_DOUBLE_EQ(qz::取得_棋譜のX座標(U"あいうえおかきくけこさしす"), 2535);
   EXPECT_DOUBLE_EQ(qz::取得_棋譜のX座標(U"abcdefghijklmnopqr"), 2040);
 }
+
+namespace qz {
+namespace {
+
+// The hint's arrow: a dark shadow, then the arrow from the centre of the
+// origin to its tip at the centre of the destination, a stand cell for a drop.
+TEST_F(Painters, TheHintArrowRunsFromCentreToCentre) {
+  for (const 升 from : {升{7, 7}, 升{MAN持駒X, 3}}) {
+    rec.ops.clear();
+    g.描画_矢印(from, {2, 2});
+    const auto p = only(Kind::Polygon);
+    ASSERT_EQ(p.size(), 2u);
+    EXPECT_EQ(p[0].colour, 色_黒);
+    EXPECT_EQ(p[1].colour, 色_赤紫);
+    const auto& c = p[1].corners;
+    ASSERT_EQ(c.size(), 7u);
+    EXPECT_NEAR((c[0].x + c[6].x) / 2, セルX(from.x + 0.5), 1e-6);
+    EXPECT_NEAR((c[0].y + c[6].y) / 2, セルY(from.y + 0.5), 1e-6);
+    EXPECT_EQ(c[3], (Point{セルX(2.5), セルY(2.5)}));
+    EXPECT_EQ(p[0].corners[3], (Point{セルX(2.5) + 15, セルY(2.5) + 15}));
+  }
+}
+
+// Erasing a drop's arrow paints the squares on its way with their pieces,
+// the numerals it crossed and the stand it came from, and nothing beside.
+TEST_F(Painters, ErasingTheArrowPaintsWhatItLayOn) {
+  game.初期化();
+  g.消去_矢印({MAN持駒X, 9}, {9, 7});
+  auto 絵 = [&](double x, double y) {
+    std::optional<Picture> r;
+    for (const Op& op : only(Kind::Picture))
+      if (op.x == セルX(x) && op.y == セルY(y)) r = op.picture;
+    return r;
+  };
+  EXPECT_EQ(絵(9, 7), piecePicture(false, false, 0));  // the lower pawn
+  EXPECT_TRUE(絵(10, 8) && 絵(MAN持駒X, 5));           // the numerals' column, the stand
+  for (const auto& [x, y] : {std::pair{8, 8}, {9, 6}, {MAN持駒X, 2}, {12, 2}})
+    EXPECT_FALSE(絵(x, y)) << x << y;
+}
+
+}  // namespace
+}  // namespace qz
