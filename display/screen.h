@@ -34,6 +34,7 @@ constexpr int 背景_煉瓦 = 6;
 constexpr int 色_黒 = 0;
 constexpr int 色_緑 = 2;
 constexpr int 色_赤 = 12;
+constexpr int 色_赤紫 = 13;
 constexpr int 色_黄 = 14;
 constexpr int 色_白 = 15;
 constexpr int 色_持駒数 = 12;
@@ -86,6 +87,11 @@ class 画面 {
   // Marks the square of the last move (最終手升) with a two-colour inner
   // frame that reads on the light board and on the frozen pictures alike.
   void 描画_最終手();
+  // The hint's arrow, with a dark shadow, from the centre of cell 元 (a
+  // square, or a stand cell for a drop) to the centre of cell 先.
+  void 描画_矢印(升 元, 升 先);
+  // Paints again the cells the arrow from 元 to 先 lay on, as they are now.
+  void 消去_矢印(升 元, 升 先);
 
   // --- Clocks ----------------------------------------------------------------
   void 描画_所有時間(int IN_手番, double IN_思考時間);

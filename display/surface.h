@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -88,6 +89,12 @@ constexpr PixelSize pictureSize(Picture p) {
   return {33, 41};
 }
 
+// A point of the window in twips.
+struct Point {
+  double x = 0, y = 0;
+  bool operator==(const Point&) const = default;
+};
+
 // What the painters draw on.
 class Surface {
  public:
@@ -96,6 +103,8 @@ class Surface {
   virtual void picture(Picture p, double x, double y) = 0;
   // Draws the unfilled box with corners (x1, y1) and (x2, y2), both edges included.
   virtual void box(int colour, double x1, double y1, double x2, double y2) = 0;
+  // Fills the polygon through the corners in order, its edges smoothed.
+  virtual void polygon(int colour, std::span<const Point> corners) = 0;
   // Prints a text with its top-left corner at (x, y) on a transparent
   // background, in the window's language.
   virtual void text(double x, double y, const 文面& s, int colour, int points, bool bold) = 0;

@@ -70,6 +70,7 @@ bool 対局::反転() {
   手順.手順_現在 = 0;
   手順.手順_最終 = 0;
   開始局面 = 局;
+  終局を記す(std::nullopt);
   // The move check reads the influence map: it must describe the reversed
   // board, not the one before.
   勢力調査(局);
@@ -100,6 +101,7 @@ bool 対局::反転() {
   }
   ハンデ設定フラグ = 1;
   開始局面 = 局;
+  終局を記す(std::nullopt);
   return r;
 }
 
@@ -110,6 +112,7 @@ void 対局::記録を読み込む(const 窓の読込& w) {
   局.持駒_COM = w.対局.開始.持駒_COM;
   開始局面 = 局;
   読込記録 = w.記録;
+  終局を記す(std::nullopt);
   手順記録へ読込(手順, w.対局.手);
   手数 = 0;
   if (w.対局.手.empty()) return;
@@ -134,6 +137,7 @@ void 対局::記録を読み込む(const 窓の読込& w) {
   const bool 向き = 読込中 ? 読込記録->反転 : 標準の向きに反転するか(対局.開始, 対局.MAN先);
   記録読込結果 r = 対局から記録(対局, 向き);
   if (r.不正行 != 0) return r;
+  結末を記録へ(r.記録, 向き, 最後);
   if (読込中) {
     r.記録.棋戦 = 読込記録->棋戦;
     r.記録.開始日時 = 読込記録->開始日時;

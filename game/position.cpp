@@ -22,10 +22,11 @@ void 対局::局面から始める(const 盤配列& 盤面, const 持駒& 持駒
   棋譜モード = 0;
   中断中 = 0;
   開始局面 = 局;
+  終局を記す(std::nullopt);
 }
 
 着手拒否 対局::指し手検査(const 指し手& m) {
-  if (局.勝者 != 0) return 着手拒否::動けない;  // the game ended with the king's capture
+  if (局.勝者 != 0 || 終局結果) return 着手拒否::動けない;  // the game has ended
   勢力調査(局);
   調査_2歩フラグ設定(局);
   const bool MAN側 = MAN手番();
@@ -54,6 +55,8 @@ void 対局::局面から始める(const 盤配列& 盤面, const 持駒& 持駒
   qz::駒移動(局, 元.x, 元.y, m.先X, m.先Y, m.先駒);
   手番 = MAN駒(m.元駒) ? 局.手番値_COM : 局.手番値_MAN;
   if (局.勝者 != 0) r.終わり = 勝敗{MAN駒(m.元駒) ? 側::MAN : 側::COM, 終局::王取り};
+  if (!r.終わり) r.終わり = 千日手の終局();
+  終局を記す(r.終わり);
   return r;
 }
 

@@ -43,7 +43,11 @@ void 対局::初期化() {
   棋譜モード = 0;
   COM記憶履歴.clear();
   読込記録.reset();
+  // A board set up afresh plays as the old menus always have: no clock and
+  // no repetition rule until the new-game dialog sets them.
   時間規定を設定({});
+  千日手判定 = false;
+  終局を記す(std::nullopt);
   初期配置(局);
   開始局面 = 局;
 }
@@ -54,6 +58,7 @@ void 対局::初期化() {
   対局モード = 0;
   手番の知らせ r = 手番の知らせ::なし;
   if (手数 == 0 || 手番 == 0) {
+    終局を記す(std::nullopt);
     局.手番値_MAN = 先手値;
     局.手番値_COM = 後手値;
     手番 = 局.手番値_MAN;
@@ -81,6 +86,7 @@ void 対局::初期化() {
     局.手番値_COM = MAN先 ? 後手値 : 先手値;
     手番 = 先手値;
     COM記憶値 = {};
+    終局を記す(std::nullopt);
     if (MAN先) 中断中 = 0;
     return MAN先 ? 手番の知らせ::MANの番 : 手番の知らせ::COMの番;
   }
@@ -129,7 +135,9 @@ std::optional<勝敗> 対局::時間切れ() {
   const double 秒 = 経過秒();
   if (!std::isfinite(秒) || !時間切れか(時間規定, MAN側 ? 残り_MAN : 残り_COM, 秒))
     return std::nullopt;
-  return 勝敗{MAN側 ? 側::COM : 側::MAN, 終局::時間切れ};
+  const 勝敗 r{MAN側 ? 側::COM : 側::MAN, 終局::時間切れ};
+  終局を記す(r);
+  return r;
 }
 
 時計表示 対局::残り表示(bool MAN側) const {
@@ -193,6 +201,8 @@ void 対局::時計を進める(bool MAN側, double 秒) {
   r.取駒 = 局.盤面[tx][ty];
   qz::駒移動(局, fx, 元Y, tx, ty, 置く);
   人間の手番を渡す(r);
+  if (!r.終わり) r.終わり = 千日手の終局();
+  終局を記す(r.終わり);
   return r;
 }
 
@@ -287,6 +297,8 @@ std::vector<局面キー> 対局::既出キー(bool MAN手番) const {
   qz::駒移動(局, 元.x, 元.y, m.先X, m.先Y, m.先駒);
   勢力調査(局);
   if (局.勝者 == 局.手番値_COM) r.終わり = 勝敗{側::COM, 終局::王取り};
+  if (!r.終わり) r.終わり = 千日手の終局();
+  終局を記す(r.終わり);
   return r;
 }
 
@@ -307,7 +319,8 @@ void 対局::COMの手番を終える() {
 
 std::optional<勝敗> 対局::投了() {
   if (!対局中()) return std::nullopt;
-  return 勝敗{MANの番() ? 側::COM : 側::MAN, 終局::投了};
+  終局を記す(勝敗{MANの番() ? 側::COM : 側::MAN, 終局::投了});
+  return 終局結果;
 }
 
 待った拒否 対局::待った() {
@@ -322,6 +335,7 @@ std::optional<勝敗> 対局::投了() {
     return 待った拒否::戻す手がない;
   for (int i = 0; i < 戻す数; ++i) 一手戻す();
   手順.手順_最終 = 手順.手順_現在;
+  終局を記す(std::nullopt);
   const auto 記憶 = COM記憶履歴.find(手順.手順_現在);
   COM記憶値 = 記憶 != COM記憶履歴.end() ? 記憶->second : COM記憶{};
   中断中 = 0;

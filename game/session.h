@@ -25,10 +25,13 @@ namespace qz {
 // The lower (MAN) or the upper (COM) side of the board.
 enum class 側 { MAN, COM };
 
-// A finished game: who won, and how (a king taken, mate, resignation).
+// A finished game: who won, and how (a king taken, mate, resignation, a
+// repetition). A repetition is a draw (引き分け, 勝者 then says nothing)
+// unless one side checked with every move of it: that side has lost.
 struct 勝敗 {
   側 勝者 = 側::MAN;
   終局 理由 = 終局::王取り;
+  bool 引き分け = false;
   bool operator==(const 勝敗&) const = default;
 };
 
@@ -100,6 +103,12 @@ class 対局 {
   int 中断中 = 0;      // a game stepped through is paused until a click resumes it
   int 棋譜モード = 0;  // a record is being stepped through
   int 反転フラグ = 0;  // the board was reversed: the history is gone
+  // A position met for the fourth time ends the game (終局::千日手). Off, a
+  // game plays on through any repetition, as games always did here.
+  bool 千日手判定 = false;
+  // How the game ended, set by whatever ended it and written into the
+  // record; nothing while it goes on and after a new game or board.
+  std::optional<勝敗> 終局結果;
   手順記録 手順;
   // The board and both influence counts before the last move or step,
   // which the frozen marks are measured against.
@@ -150,7 +159,8 @@ class 対局 {
   void 時間規定を設定(const 持ち時間設定& t);
 
   // --- The clocks under a time control --------------------------------------------------
-  // The side to move has used up its time: the other side wins. Nothing
+  // The side to move has used up its time: the other side wins (the game's
+  // ending is kept for its record). Nothing
   // without a control, outside a game, or while the game is paused.
   std::optional<勝敗> 時間切れ();
   // What the lower (MAN) or upper side's clock shows now: during its own
@@ -163,8 +173,9 @@ class 対局 {
   // or not; なし when it may.
   着手拒否 着手検査(int fx, int fy, int tx, int ty, int 駒, bool 成る) const;
   // Makes a move 着手検査 allowed, clicked by a human: the history, the
-  // clocks, and the turn passed on. The game ends when a king was taken, or
-  // against the computer when its king is mated.
+  // clocks, and the turn passed on. The game ends when a king was taken,
+  // against the computer when its king is mated, and by a repetition
+  // (千日手判定).
   着手結果 人間の手を指す(int fx, int fy, int tx, int ty, int 駒, bool 成る);
   // The one-move player's choice for the upper side (levels 1-3), ticking
   // 時計 as it goes; nothing when it has no legal move.
@@ -173,7 +184,8 @@ class 対局 {
   思考依頼 COMの思考依頼();
   // The hint is for the human to move; nothing when it is not asked now.
   std::optional<思考依頼> ヒント依頼() const;
-  // Makes the computer's move; the game ends when it took the king.
+  // Makes the computer's move; the game ends when it took the king or by a
+  // repetition.
   着手結果 COMの手を指す(const 指し手& m);
   // After COMの手を指す: whether the lower side's king is checked or mated.
   王の様子 MAN王の様子();
@@ -211,9 +223,10 @@ class 対局 {
                       int 前の手数);
   bool MAN手番() const { return 手番 != 局.手番値_COM; }
   // Whether the side to move may make m, by the move check and the
-  // promotion rules: なし, or why not. A move after a king was taken never is.
+  // promotion rules: なし, or why not. A move after the game ended never is.
   着手拒否 指し手検査(const 指し手& m);
-  // Makes a move 指し手検査 allowed; the game ends when it took a king.
+  // Makes a move 指し手検査 allowed; the game ends when it took a king or by
+  // a repetition.
   着手結果 指す(const 指し手& m);
   // The one-move player's choice (levels 1-3) for the side to move, with
   // the memory 記憶 kept between that player's turns: the lower side's
@@ -242,6 +255,9 @@ class 対局 {
 
   // The seconds of the computer's move just made.
   double COMの秒 = 0;
+  // The history index of the position the game ended in: the record carries
+  // 終局結果 only when it ends there too.
+  int 終局の手 = 0;
 
   void 人間の手番を渡す(着手結果& r);
   // A side's clock after its move of 秒 seconds.
@@ -250,6 +266,13 @@ class 対局 {
   void 一手進む();
   void 一手戻す();
   std::vector<局面キー> 既出キー(bool MAN手番) const;
+  // A game ended here (r.終わり, or nothing to forget a former ending).
+  void 終局を記す(const std::optional<勝敗>& r);
+  // After a move: the end of the game by a repetition, or nothing.
+  std::optional<勝敗> 千日手の終局() const;
+  // The game's ending put into r, the record of the history up to move 最後
+  // (turned round when 反転), when the game ended there.
+  void 結末を記録へ(対局記録& r, bool 反転, int 最後) const;
 };
 
 }  // namespace qz

@@ -267,6 +267,9 @@ class Form1 {
   // Timer1 runs for the clock: shown, or a time control to keep.
   bool 時計が要る();
   void 時間切れ(const 勝敗& r);
+  // The finished game's box saying 文, then the offer to save it and
+  // "続けますか？".
+  void 終局表示(const 文面& 文);
   void 持駒桝クリック(int m, int l);
   void 駒を選ぶ(int m, int l, int 駒);
   void 盤上クリック(int Button, int m, int l);

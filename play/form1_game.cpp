@@ -81,14 +81,24 @@ void Form1::GOTE_Click() {
 
 // The name a finished game's box gives its winner: against the computer
 // "あなた" or "ｺﾝﾋﾟｭｰﾀ", between two humans the lower side's "先手" or "後手".
+// A repetition says so: a draw, or the winner against a side that checked
+// with every move.
 void Form1::勝敗表示(const 勝敗& r) {
-  if (対局値.対局モード == 1) return 終了(r.勝者 == 側::MAN ? QZ_TR("あなた") : QZ_TR("ｺﾝﾋﾟｭｰﾀ"));
-  終了(r.勝者 == 側::MAN ? QZ_TR("先手") : QZ_TR("後手"));
+  const bool 人 = 対局値.対局モード == 1;
+  const char* 勝手 = r.勝者 == 側::MAN ? (人 ? QZ_TR("あなた") : QZ_TR("先手"))
+                                       : (人 ? QZ_TR("ｺﾝﾋﾟｭｰﾀ") : QZ_TR("後手"));
+  if (r.理由 != 終局::千日手) return 終了(勝手);
+  if (r.引き分け) return 終局表示(QZ_TR("千日手です。引き分けです"));
+  終局表示(文面(QZ_TR("連続王手の千日手です。%1の勝ちです"), {勝手}));
 }
 
 void Form1::終了(const 文面& 勝手) {
+  終局表示(文面(QZ_TR("%1の勝ちです"), {勝手}));
+}
+
+void Form1::終局表示(const 文面& 文) {
   画.描画_状態行("");
-  メッセージ(文面(QZ_TR("%1の勝ちです"), {勝手}), QZ_TR("終了"));
+  メッセージ(文, QZ_TR("終了"));
   // The finished game can be saved first: the save panel opens on the final
   // position, and "続けますか？" follows the save (or the next command).
   const bool 書ける =

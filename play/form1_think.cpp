@@ -70,33 +70,29 @@ void Form1::HINT_Click() {
 namespace {
 
 // The cell a move starts from: its square, or the stand cell of a drop.
-std::pair<int, int> 元の升(const 指し手& m) {
-  if (!m.打つ()) return {m.元X, m.元Y};
-  const 升 台 = 持駒台の升(m.元駒);
-  return {台.x, 台.y};
+升 元の升(const 指し手& m) {
+  return m.打つ() ? 持駒台の升(m.元駒) : 升{m.元X, m.元Y};
 }
 
 }  // namespace
 
-// Outlines the suggested move's two cells and writes it where the side's
-// last move is written, in yellow, until the next click.
+// An arrow from the suggested move's origin to its destination, and the
+// move written where the side's last move is written, in yellow, until the
+// next click.
 void Form1::ヒント表示(const qz::指し手& m) {
-  const auto [fx, fy] = 元の升(m);
-  画.描画_桝輪郭(色_黄, fx, fy);
-  画.描画_桝輪郭(色_黄, m.先X, m.先Y);
   画.描画_移動結果(対局値.駒の側値(m.元駒), m.先X, m.先Y, m.先駒, 色_黄);
+  画.描画_矢印(元の升(m), {m.先X, m.先Y});
   表示中ヒント = m;
   画.描画面().refresh();
 }
 
-// Takes the hint away: plain outlines again, and the side's last move text.
+// Takes the hint away: the cells under the arrow as they are, and the
+// side's last move text.
 void Form1::ヒント消去() {
   if (!表示中ヒント) return;
   const qz::指し手 m = *表示中ヒント;
   表示中ヒント.reset();
-  const auto [fx, fy] = 元の升(m);
-  画.描画_桝輪郭(画.色_桝輪郭, fx, fy);
-  画.描画_桝輪郭(画.色_桝輪郭, m.先X, m.先Y);
+  画.消去_矢印(元の升(m), {m.先X, m.先Y});
   const bool 下 = m.元駒 < 0;
   const int 側 = 下 ? 対局値.局.手番値_MAN : 対局値.局.手番値_COM;
   for (int n = 対局値.手順.手順_現在; n >= 1; --n) {

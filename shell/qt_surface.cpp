@@ -105,6 +105,8 @@ void QtSurface::replay(const Operation& op) {
       return box(op.colour, op.x1, op.y1, op.x2, op.y2);
     case Operation::Kind::Text:
       return text(op.x1, op.y1, op.text, op.colour, op.points, op.bold);
+    case Operation::Kind::Polygon:
+      return polygon(op.colour, op.corners);
   }
 }
 
@@ -228,6 +230,24 @@ void QtSurface::box(int colour, double x1, double y1, double x2, double y2) {
   g.fillRect(QRectF(r, top, t, bottom - top + t), c);
   const QRectF covered(l, top, r - l + t, bottom - top + t);
   record({Operation::Kind::Box, Picture{}, colour, 0, false, x1, y1, x2, y2, {}, covered});
+  changed(covered);
+}
+
+void QtSurface::polygon(int colour, std::span<const Point> corners) {
+  QPolygonF shape;
+  for (const Point& c : corners) shape << QPointF(c.x / twipsPerPixel, c.y / twipsPerPixel);
+  QPainter& g = painter();
+  g.save();
+  g.setRenderHint(QPainter::Antialiasing);
+  g.setPen(Qt::NoPen);
+  g.setBrush(paletteColour(colour));
+  g.drawPolygon(shape);
+  g.restore();
+  // The smoothed edges reach half a pixel beyond the corners.
+  const QRectF covered = shape.boundingRect().adjusted(-1, -1, 1, 1);
+  Operation op{Operation::Kind::Polygon, Picture{}, colour, 0, false, 0, 0, 0, 0, {}, covered};
+  op.corners.assign(corners.begin(), corners.end());
+  record(std::move(op));
   changed(covered);
 }
 

@@ -25,6 +25,7 @@ class QtSurface : public Surface {
 
   void picture(Picture p, double x, double y) override;
   void box(int colour, double x1, double y1, double x2, double y2) override;
+  void polygon(int colour, std::span<const Point> corners) override;
   void text(double x, double y, const 文面& s, int colour, int points, bool bold) override;
   void refresh() override;
 
@@ -56,13 +57,14 @@ class QtSurface : public Surface {
   // One drawing operation, kept so that the canvas can be drawn again at
   // another ratio: what was asked for and the logical rectangle it covered.
   struct Operation {
-    enum class Kind { Picture, Box, Text } kind;
+    enum class Kind { Picture, Box, Text, Polygon } kind;
     Picture picture;
     int colour, points;
     bool bold;
     double x1, y1, x2, y2;
     文面 text;
     QRectF covered;
+    std::vector<Point> corners = {};
   };
   void record(Operation op);
   void replay(const Operation& op);

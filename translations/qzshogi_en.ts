@@ -1243,5 +1243,13 @@
         <source></source>
         <translation>New game…</translation>
     </message>
+    <message id="千日手です。引き分けです">
+        <source></source>
+        <translation>The same position came four times: a draw</translation>
+    </message>
+    <message id="連続王手の千日手です。%1の勝ちです">
+        <source></source>
+        <translation>A repetition by perpetual check: %1 won</translation>
+    </message>
 </context>
 </TS>

@@ -308,6 +308,37 @@ TEST_F(Painters, NumbersPrintWithABlankForTheSignAndKanjiInModeOne) {
   EXPECT_EQ(t[2].text, "七");
 }
 
+// The hint's arrow for a drop: a dark shadow, then the arrow from the
+// stand cell's centre to its tip at the destination's centre.
+TEST_F(Painters, TheHintArrowRunsFromCentreToCentre) {
+  g.描画_矢印({MAN持駒X, 3}, {2, 2});
+  const auto p = only(Kind::Polygon);
+  ASSERT_TRUE(p.size() == 2 && p[1].corners.size() == 7);
+  EXPECT_TRUE(p[0].colour == 色_黒 && p[1].colour == 色_赤紫);
+  const auto& c = p[1].corners;
+  EXPECT_NEAR((c[0].x + c[6].x) / 2, セルX(MAN持駒X + 0.5), 1e-6);
+  EXPECT_NEAR((c[0].y + c[6].y) / 2, セルY(3.5), 1e-6);
+  EXPECT_EQ(c[3], (Point{セルX(2.5), セルY(2.5)}));
+  EXPECT_EQ(p[0].corners[3], (Point{セルX(2.5) + 15, セルY(2.5) + 15}));
+}
+
+// Erasing a drop's arrow paints the squares on its way with their pieces,
+// the numerals it crossed and the stand it came from, and nothing beside.
+TEST_F(Painters, ErasingTheArrowPaintsWhatItLayOn) {
+  game.初期化();
+  g.消去_矢印({MAN持駒X, 9}, {9, 7});
+  auto 絵 = [&](double x, double y) {
+    std::optional<Picture> r;
+    for (const Op& op : only(Kind::Picture))
+      if (op.x == セルX(x) && op.y == セルY(y)) r = op.picture;
+    return r;
+  };
+  EXPECT_EQ(絵(9, 7), piecePicture(false, false, 0));  // the lower pawn
+  EXPECT_TRUE(絵(10, 8) && 絵(MAN持駒X, 5));           // the numerals' column, the stand
+  for (const auto& [x, y] : {std::pair{8, 8}, {9, 6}, {MAN持駒X, 2}, {12, 2}})
+    EXPECT_FALSE(絵(x, y)) << x << y;
+}
+
 }  // namespace
 }  // namespace qz
 

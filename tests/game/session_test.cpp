@@ -232,7 +232,10 @@ TEST(TimeControl, TheSessionChargesEachSideAndTheFlagOfTheSideToMoveFalls) {
   ASSERT_TRUE(r);
   EXPECT_EQ(r->勝者, 側::MAN);
   EXPECT_EQ(r->理由, 終局::時間切れ);
-  EXPECT_EQ(g.記録().記録.持ち時間, (持ち時間設定{30, 0, 2}));
+  const 記録読込結果 記録 = g.記録();
+  EXPECT_EQ(記録.記録.持ち時間, (持ち時間設定{30, 0, 2}));
+  EXPECT_EQ(記録.記録.結末, 終局::時間切れ);
+  EXPECT_EQ(記録.記録.勝者, 1);
   g.初期化();  // a board set up afresh plays without a clock
   EXPECT_FALSE(g.時間規定.有効());
 }

@@ -85,9 +85,9 @@ TEST(DeepTurn, OwariAndEscStopTheSearchAtOnce) {
   }
 }
 
-// The hint outlines a move of the side to move in yellow and writes it,
+// The hint shows a move of the side to move with an arrow and writes it,
 // changes nothing of the game, and goes at the next click.
-TEST(DeepTurn, HintOutlinesASuggestionUntilTheNextClick) {
+TEST(DeepTurn, HintShowsASuggestionUntilTheNextClick) {
   StartedProgram g;
   g.form.SENTE_Click();
   g.timer.on = false;  // the clock is not shown: the hint's polling leaves it so
@@ -95,20 +95,20 @@ TEST(DeepTurn, HintOutlinesASuggestionUntilTheNextClick) {
   g.takeOps();
   g.form.メニュー選択(MenuItem::HINT);
   待つ(g);
-  std::vector<std::pair<int, int>> 黄;
+  std::vector<Point> 先;  // the arrow's tip, the destination's centre
   for (const auto& op : g.takeOps())
-    if (op.kind == RecordingSurface::Kind::Box && op.colour == 色_黄) 黄.emplace_back(op.x, op.y);
-  ASSERT_EQ(黄.size(), 2u);
+    if (op.kind == RecordingSurface::Kind::Polygon && op.colour == 色_赤紫)
+      先.push_back(op.corners.at(3));
+  ASSERT_EQ(先.size(), 1u);
+  const int x = static_cast<int>((先[0].x - 盤左端) / 桝幅),
+            y = static_cast<int>((先[0].y - 盤上端) / 桝高);
   EXPECT_FALSE(g.timer.on);
   EXPECT_EQ(g.form.対局値.局.盤面, 盤);
   EXPECT_EQ(g.form.対局値.手数, 0);
   g.click(5, 5);  // an empty square: only the hint goes
-  int 戻った = 0;
-  for (const auto& op : g.takeOps())
-    for (const auto& c : 黄)
-      戻った += op.kind == RecordingSurface::Kind::Box && op.x == c.first && op.y == c.second &&
-                op.colour == 色_緑;
-  EXPECT_EQ(戻った, 2);
+  const auto ops = g.takeOps();
+  EXPECT_EQ(lastPictureAt(ops, x, y), Picture::KARA_MASU);  // the arrow painted over
+  EXPECT_EQ(outlinesAt(ops, x, y).back(), 色_緑);
   // No hint before a game, and the status line says why.
   StartedProgram idle;
   idle.takeOps();

@@ -155,6 +155,22 @@ TEST(TwoHumans, TakingTheLowerKingNamesTheUpperSide) {
                                           box("続けますか？", "再ゲーム")}));
 }
 
+// Both kings step aside and back until the start comes the fourth time.
+TEST(TwoHumans, ARepetitionIsAnnouncedAsADraw) {
+  StartedProgram g;
+  g.form.対局値.千日手判定 = true;
+  g.form.START_Click();
+  g.take();
+  for (int i = 0; i < 3; ++i)
+    for (const auto [fx, fy, tx, ty] :
+         {std::array{5, 9, 6, 8}, {5, 1, 4, 2}, {6, 8, 5, 9}, {4, 2, 5, 1}})
+      g.move(fx, fy, tx, ty);
+  std::vector<Event> e(12, 駒打);
+  e.insert(e.end(), {box("千日手です。引き分けです", "終了"),
+                     box("棋譜を保存しますか？", "棋譜保存"), box("続けますか？", "再ゲーム")});
+  EXPECT_EQ(g.take(), e);
+}
+
 TEST(AgainstTheComputer, SenteLetsTheHumanMoveAndTheComputerAnswer) {
   StartedProgram g;
   g.form.SENTE_Click();

@@ -28,6 +28,7 @@ TEST(NewGame, StartsTheChosenGameAndItsClockRunsDownToAFlagFall) {
   EXPECT_EQ(b.at(8, 2), 0);  // the upper side's bishop is off
   EXPECT_TRUE(g.MANの番());
   EXPECT_EQ(g.時間規定, (持ち時間設定{60, 10, 0}));
+  EXPECT_TRUE(g.千日手判定);
   EXPECT_TRUE(b.timer.enabled());  // the clock runs though the time option is off
 
   b.take();
@@ -64,6 +65,7 @@ TEST(NewGame, TwoPeopleAndCancellingAndTheOldMenusKeepTheirWays) {
   b.form.CANCEL_Click();
   b.form.SENTE_Click();
   EXPECT_FALSE(b.form.対局値.時間規定.有効());
+  EXPECT_FALSE(b.form.対局値.千日手判定);
   EXPECT_EQ(b.form.対局値.ハンデレベル, 0);
 }
 

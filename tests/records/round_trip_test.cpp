@@ -8,6 +8,7 @@
 #include <random>
 
 #include "computer/one_move_player.h"
+#include "records/csa.h"
 #include "records/formats.h"
 #include "records/kif.h"
 #include "rules/movegen.h"
@@ -195,6 +196,21 @@ TEST(RoundTrip, TheEndingSaysHowTheGameEnded) {
   // No check: the game was left unfinished.
   対局.手.back() = {5, 5, 4, 5, 0, -飛, -飛};
   EXPECT_EQ(対局から記録(対局, false).記録.結末, 終局::中断);
+}
+
+// A repetition lost by checking throughout, the loser to move: KIF and CSA
+// say it as the foul of the side to move, whichever side that is.
+TEST(RoundTrip, AFoulOfTheSideToMoveComesBack) {
+  対局記録 r;
+  r.結末 = 終局::反則負け;
+  r.手.push_back({{3, 7, 3, 6, -歩, -歩}, 0, 0});
+  for (const int 勝者 : {1, -1}) {
+    r.勝者 = 勝者;  // the lower side won when the upper side is to move
+    for (const 記録読込結果& back : {KIF解読(KIF文書(r)), CSA解読(CSA文書(r))})
+      EXPECT_TRUE(back.記録.手.size() == r.手.size() && back.記録.結末 == 終局::反則負け &&
+                  back.記録.勝者 == 勝者);
+    r.手.push_back({{7, 3, 7, 4, 歩, 歩}, 0, 0});
+  }
 }
 
 }  // namespace

@@ -84,10 +84,11 @@ bool 重みを読む(const std::string& t, 設定& s) {
   return 重みを設定(w, s.重み.back().first, s.重み.back().second);
 }
 
-// A fresh game from the initial position.
+// A fresh game from the initial position, a repetition ending it.
 対局 新しい対局() {
   対局 g;
   g.初期化();
+  g.千日手判定 = true;
   return g;
 }
 
@@ -141,7 +142,8 @@ struct 指し手番 {
   }
 };
 
-// 1 when the first player to move wins, 0 for a loss, -1 for a draw at the cap.
+// 1 when the first player to move wins, 0 for a loss, -1 for a draw (at the
+// cap, or by a repetition that is not a perpetual check).
 int 対局する(const 設定& 先, const 設定& 後, const std::vector<指し手>& 序盤, int 上限, int& 手数) {
   指し手番 p0(先), p1(後);
   対局 g = 新しい対局();
@@ -155,7 +157,10 @@ int 対局する(const 設定& 先, const 設定& 後, const std::vector<指し�
       std::cerr << "illegal move " << USI表記(*m) << " after" << 表記(序盤) << '\n';
       return 先番 ? 0 : 1;
     }
-    if (g.指す(*m).終わり) return 先番 ? 1 : 0;
+    if (const auto e = g.指す(*m).終わり) {
+      if (e->引き分け) return -1;
+      return (e->勝者 == 側::MAN) == 先はMAN ? 1 : 0;
+    }
   }
   return -1;
 }
