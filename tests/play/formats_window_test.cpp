@@ -121,6 +121,17 @@ TEST_F(FormatsWindow, KifRefusesNamesShiftJisCannotHold) {
   EXPECT_NE(readBytes(folder / "x.kifu").find("先手：名前😀"), std::string::npos);
 }
 
+TEST_F(FormatsWindow, ARecordSavedAgainKeepsItsEndingAndClock) {
+  StartedProgram g;
+  g.panel.clipboard = "持ち時間：各5分（1手10秒加算）\n手合割：平手\n   1 ７六歩(77)\n   2 投了\n";
+  g.form.PASTE_Click();
+  g.panel.toSave = folder / "again.kifu";
+  g.form.KIFU_SAVE_KIF_Click();
+  const std::string saved = readBytes(folder / "again.kifu");
+  EXPECT_NE(saved.find("持ち時間：各5分（1手10秒加算）"), std::string::npos);
+  EXPECT_NE(saved.find("投了"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace qz
 
