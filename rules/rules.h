@@ -3,6 +3,9 @@
 // here draws, plays a sound or shows a dialog; the window wraps these.
 #pragma once
 
+#include <vector>
+
+#include "rules/move.h"
 #include "rules/position.h"
 
 namespace qz {
@@ -94,6 +97,18 @@ struct 氷結状態 {
 };
 // Which pieces are frozen now, and whether any became frozen with the move.
 氷結状態 調査_氷結(const 局面& s, const 氷結前& 前);
+
+// What a move would do to the freeze: the squares of the pieces it would
+// freeze and of those it would free, the moving piece judged on its
+// destination against its source, a captured piece in neither.
+struct 氷結変化 {
+  std::vector<升> 氷結する;
+  std::vector<升> 解ける;
+  bool operator==(const 氷結変化&) const = default;
+};
+// Plays m (a move 移動チェック allows) on a copy of s and compares the
+// frozen pieces before and after; s itself is left as it is.
+氷結変化 着手の氷結変化(const 局面& s, const 指し手& m);
 
 // --- Reversal ----------------------------------------------------------------
 

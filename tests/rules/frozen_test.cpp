@@ -57,5 +57,30 @@ TEST(Frozen, CapturingTheAttackerThawsAndKingsFreezeToo) {
   EXPECT_FALSE(調査_氷結(check, 氷結前記録(check)).氷結[5][1]);
 }
 
+// A move's forecast: the mover blocking a rook frees the piece behind and
+// is frozen itself; stepping away frees the rook it bore on and freezes the
+// pawn it now bears on. The position asked about stays as it was.
+TEST(FreezeForecast, BlockingAndSteppingAway) {
+  const 局面 s =
+      局面作成({{1, 5, 飛}, {1, 4, 歩}, {3, 5, -金}, {2, 6, -銀}, {9, 1, 王}, {9, 9, -王}});
+  const 氷結変化 r = 着手の氷結変化(s, 指し手::盤上の手(2, 6, 2, 5, -銀, false));
+  EXPECT_EQ(r.氷結する, (std::vector<升>{{1, 4}, {2, 5}}));
+  EXPECT_EQ(r.解ける, (std::vector<升>{{1, 5}, {3, 5}}));
+  EXPECT_EQ(s.盤面[2][6], -銀);
+  EXPECT_EQ(s.表.勢力_MAN[1][5], 1);
+}
+
+// A captured piece is in neither list; a dropped piece counts as newly placed.
+TEST(FreezeForecast, CaptureAndDrop) {
+  const 局面 s =
+      局面作成({{5, 5, 歩}, {5, 6, -歩}, {4, 6, -金}}, {}, testing::手駒({{持駒_金, 1}}));
+  const 氷結変化 取る = 着手の氷結変化(s, 指し手::盤上の手(4, 6, 5, 5, -金, false));
+  EXPECT_EQ(取る.氷結する, std::vector<升>{});
+  EXPECT_EQ(取る.解ける, (std::vector<升>{{5, 6}}));
+  const 氷結変化 打つ = 着手の氷結変化(s, 指し手::打つ手(金, 3, 6));
+  EXPECT_EQ(打つ.氷結する, (std::vector<升>{{3, 6}, {4, 6}}));
+  EXPECT_EQ(打つ.解ける, std::vector<升>{});
+}
+
 }  // namespace
 }  // namespace qz
