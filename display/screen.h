@@ -93,6 +93,17 @@ class 画面 {
   // Paints again the cells the arrow from 元 to 先 lay on, as they are now.
   void 消去_矢印(升 元, 升 先);
 
+  // --- The influence overlay (influence_overlay.cpp) ---------------------------
+  // While 利き表示 is on: every square painted again, frozen pieces in their
+  // frozen set, with how many lower-side pieces bear on it in its lower left
+  // corner and how many upper-side pieces in its upper right (none for 0);
+  // a frozen piece's count of its enemies is shown inverted. Off: nothing.
+  void 描画_利き();
+  // While 利き表示 is on: corner marks on the pieces a move would freeze
+  // (cyan) and free (green); 消去 paints those squares again as 描画_利き does.
+  void 描画_氷結予告(const 氷結変化& 変化);
+  void 消去_氷結予告(const 氷結変化& 変化);
+
   // --- Clocks ----------------------------------------------------------------
   void 描画_所有時間(int IN_手番, double IN_思考時間);
   // The time left on a side's clock under a time control.
@@ -104,6 +115,7 @@ class 画面 {
   const 対局& 対局値;
   int 背景_現在 = 0;  // 0 until a background is chosen: the empty square tiles the window
   int 移動指導_フラグ = 0;
+  bool 利き表示 = false;  // the influence overlay is shown
   int 色_桝輪郭 = 色_緑;
   // The destination of the move last made or stepped to; none before a move.
   std::optional<升> 最終手升;
@@ -115,6 +127,8 @@ class 画面 {
  private:
   void 文字(double セルx, double セルy, const 文面& s, int 色, int サイズ);
   void 持駒描画(int 駒, int 枚数, double x, double y, double 数x);
+  void 利き升(int x, int y, const 局面& 今, bool 氷結);
+  void 利き数(double 左, double 上, int 数, int 色, bool 反転);
 
   Surface& 面;
   bool 太字 = false;  // set once by 描画_桝_数値; every later text is bold
