@@ -69,6 +69,13 @@ class Form1 {
   void Form_Unload();
   void Form_KeyPress(int KeyAscii);
   void Form_MouseDown(int Button, int Shift, double X, double Y);
+  // The pointer moved to (X, Y) in twips: while the influence overlay is on
+  // and a piece is picked, the pieces a move to the square under it would
+  // freeze and free are marked.
+  void Form_MouseMove(double X, double Y);
+  // ｵﾌﾟｼｮﾝ → 利き表示, which the window keeps: the overlay shown, or taken
+  // away and the board painted as it was.
+  void 利き表示設定(bool on);
   void Timer1_Timer();
   // The record panel's events (form1_records.cpp).
   void Command1_Click();
@@ -157,6 +164,8 @@ class Form1 {
   // Redraws every square, frozen pieces in their second picture set; 氷結.wav
   // when a piece has become frozen with the move (and 音あり).
   void 描画_氷結駒(bool 音あり = true);
+  // Every square's piece (frozen ones in their second set) and outline.
+  void 盤の升を描く(const 氷結状態& 状態);
   // Erases the header texts a loaded record left (form1_records.cpp).
   void 描画_棋譜読込み部分消去();
   // The X position (twips) at which a record's header line is printed.
@@ -285,12 +294,24 @@ class Form1 {
   enum class 思考目的 { なし, COMの手, ヒント };
   思考目的 思考中の目的 = 思考目的::なし;
   std::optional<qz::指し手> 表示中ヒント;
-  投了判断 COMの投了;  // the computer's hopeless searches in a row in this game
+  投了判断 COMの投了;               // the computer's hopeless searches in a row in this game
   bool ヒント前のタイマー = false;  // Timer1 polls the hint search, then is as it was
   void 深い手番開始();
   void 思考完了();
   void ヒント表示(const qz::指し手& m);
   void ヒント消去();
+  // Draws the hint's arrow again over a board painted anew.
+  void ヒント再描画();
+
+  // --- The influence overlay's forecast (form1_mouse.cpp) ---
+  std::optional<升> 予告升;  // the square under the pointer the forecast was made for
+  氷結変化 表示中予告;
+  // The move the forecast for square (x, y) is about: the picked piece
+  // going there (promoted only where it must), if it may.
+  std::optional<qz::指し手> 予告の手(int x, int y) const;
+  void 予告消去();
+  // The picked piece's outline and guidance again, over squares painted anew.
+  void 選択を描き直す();
 
   // --- Records (form1_records.cpp, form1_formats.cpp) ---
   // The file list follows the directory list.

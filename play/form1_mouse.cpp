@@ -23,6 +23,7 @@ void Form1::Form_MouseDown(int Button, int /*Shift*/, double X, double Y) {
   if (考え中()) return;  // the board is not the human's while the computer thinks
   処理区間 区間(処理中);
   if (!区間.入れた()) return;
+  予告消去();
   ヒント消去();
   描画_可視(false, false, false);
   描画_棋譜_IO(1);
@@ -162,6 +163,60 @@ void Form1::駒を選ぶ(int m, int l, int 駒) {
   画.描画_移動可能桝色(m, l, 色_移動指導, 駒);
   選択状態 = 手番の駒(駒) ? 1 : 0;
   画.描画_桝輪郭(選択状態 == 1 ? 色_赤 : 画.色_桝輪郭, m, l);
+}
+
+// --- The influence overlay ---------------------------------------------------------
+
+void Form1::Form_MouseMove(double X, double Y) {
+  if (処理中 || 考え中() || !画.利き表示) return;
+  const int m = セル番号(X, 盤左端, 桝幅), l = セル番号(Y, 盤上端, 桝高);
+  const std::optional<升> 下 = 盤上(m, l) ? std::optional<升>(升{m, l}) : std::nullopt;
+  if (下 == 予告升) return;
+  予告消去();
+  予告升 = 下;
+  if (!下 || 選択状態 != 1 || !対局中()) return;
+  if (const auto 手 = 予告の手(m, l)) {
+    表示中予告 = 着手の氷結変化(対局値.局, *手);
+    画.描画_氷結予告(表示中予告);
+  }
+}
+
+std::optional<qz::指し手> Form1::予告の手(int x, int y) const {
+  const 選択& 手 = 選択中の手;
+  if (手番の駒(対局値.局.盤面[x][y])) return std::nullopt;  // a click there picks that piece
+  const 着手拒否 r = 対局値.着手検査(手.元X, 手.元Y, x, y, 手.駒, false);
+  if (r != 着手拒否::なし && r != 着手拒否::成り必須) return std::nullopt;
+  if (!盤上(手.元X, 手.元Y)) return qz::指し手::打つ手(手.駒, x, y);
+  return qz::指し手::盤上の手(手.元X, 手.元Y, x, y, 手.駒, r == 着手拒否::成り必須);
+}
+
+void Form1::予告消去() {
+  予告升.reset();
+  if (表示中予告 == 氷結変化{}) return;
+  画.消去_氷結予告(表示中予告);
+  表示中予告 = {};
+  選択を描き直す();
+}
+
+void Form1::選択を描き直す() {
+  if (選択状態 != 1) return;
+  const 選択& 手 = 選択中の手;
+  画.描画_移動可能桝色(手.元X, 手.元Y, 色_移動指導, 手.駒);
+  画.描画_桝輪郭(色_赤, 手.元X, 手.元Y);
+}
+
+void Form1::利き表示設定(bool on) {
+  if (画.利き表示 == on) return;
+  予告消去();
+  画.利き表示 = on;
+  if (on) {
+    画.描画_利き();
+  } else {
+    盤の升を描く(調査_氷結(対局値.局, 対局値.前));
+    画.描画_最終手();
+  }
+  選択を描き直す();
+  ヒント再描画();
 }
 
 }  // namespace qz

@@ -21,6 +21,7 @@ void Form1::メニュー選択(MenuItem item) {
   if (考え中() && item != MenuItem::OWARI) return;
   処理区間 区間(処理中);
   if (!区間.入れた()) return;
+  予告消去();
   using Handler = void (Form1::*)();
   static constexpr std::array<std::pair<MenuItem, Handler>, 42> 表 = {{
       {MenuItem::TAIKYOKU, &Form1::TAIKYOKU_Click},

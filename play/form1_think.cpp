@@ -86,6 +86,10 @@ void Form1::ヒント表示(const qz::指し手& m) {
   画.描画面().refresh();
 }
 
+void Form1::ヒント再描画() {
+  if (表示中ヒント) 画.描画_矢印(元の升(*表示中ヒント), {表示中ヒント->先X, 表示中ヒント->先Y});
+}
+
 // Takes the hint away: the cells under the arrow as they are, and the
 // side's last move text.
 void Form1::ヒント消去() {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <optional>
 #include <string>
 
 #include "shell/main_window.h"
@@ -10,13 +11,15 @@
 namespace qz {
 
 KeptOption::KeptOption(MainWindow& window, SettingsFile& settings, const char* caption,
-                       const char* objectName, const char* key,
-                       std::function<void(bool)> apply) {
+                       const char* objectName, const char* key, std::function<void(bool)> apply,
+                       bool byDefault) {
   QMenu* option = window.action(MenuItem::OPTION)->menu();
   QAction* a = option->addAction(caption);
   a->setObjectName(objectName);
   a->setCheckable(true);
-  const bool on = settings.extra(key).value_or("ON") != "OFF";
+  // Only the other word turns the default round.
+  const std::optional<std::string> kept = settings.extra(key);
+  const bool on = byDefault ? kept != "OFF" : kept == "ON";
   a->setChecked(on);
   apply(on);
   QObject::connect(a, &QAction::toggled, a,

@@ -39,6 +39,7 @@ BoardView::BoardView(QtSurface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface), back_(QColor::fromRgb(パレット[2])) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  setMouseTracking(true);
 }
 
 void BoardView::setBackColour(const QColor& colour) {
@@ -97,6 +98,18 @@ void BoardView::mousePressEvent(QMouseEvent* event) {
                  std::floor(at.y()) * twipsPerPixel / scale_);
 }
 
+void BoardView::mouseMoveEvent(QMouseEvent* event) {
+  const QPointF at = event->position();
+  if (onMouseMove)
+    onMouseMove(std::floor(at.x()) * twipsPerPixel / scale_,
+                std::floor(at.y()) * twipsPerPixel / scale_);
+}
+
+void BoardView::leaveEvent(QEvent* event) {
+  QWidget::leaveEvent(event);
+  if (onMouseMove) onMouseMove(-1e9, -1e9);
+}
+
 void BoardView::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   if (onResize) onResize();
@@ -135,6 +148,9 @@ MainWindow::MainWindow(QtSurface& surface) : surface_(surface) {
   surface_.onRefresh = [this] { view_->repaint(); };
   view_->onMousePress = [this](int button, int shift, double x, double y) {
     dispatch([&] { form_->Form_MouseDown(button, shift, x, y); });
+  };
+  view_->onMouseMove = [this](double x, double y) {
+    dispatch([&] { form_->Form_MouseMove(x, y); });
   };
 }
 

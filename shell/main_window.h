@@ -35,6 +35,8 @@ class BoardView : public QWidget {
 
   // Button 1 left, 2 right, 4 middle; shift 1 Shift, 2 Ctrl, 4 Alt; twips.
   std::function<void(int button, int shift, double x, double y)> onMousePress;
+  // The pointer moved over the view, or left it (then far off the canvas); twips.
+  std::function<void(double x, double y)> onMouseMove;
   // Called once, after the first paint has finished.
   std::function<void()> onFirstPaint;
   // Called when the view's size changes.
@@ -43,6 +45,8 @@ class BoardView : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:

@@ -59,6 +59,8 @@ struct Program::Parts {
                      [this](bool on) { form.確認メッセージ = on; }};
   KeptOption effects{window, settings, "効果音", "EFFECTS", "効果音",
                      [this](bool on) { sound.setEffects(on); }};
+  KeptOption overlay{window, settings, "利き表示", "INFLUENCE", "利き表示",
+                     [this](bool on) { form.利き表示設定(on); }, false};
   WindowLanguage language{window, settings, [this] { surface.redrawAll(); }};
 };
 

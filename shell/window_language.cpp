@@ -68,6 +68,7 @@ namespace {
     QZ_TR("COMの投了"),
     QZ_TR("効果音"),
     QZ_TR("確認メッセージ"),
+    QZ_TR("利き表示"),
     // The record formats' menu items.
     QZ_TR("ファイルを開く…"),
     QZ_TR("KIFで保存…"),

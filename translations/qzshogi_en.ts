@@ -1251,5 +1251,9 @@
         <source></source>
         <translation>A repetition by perpetual check: %1 won</translation>
     </message>
+    <message id="利き表示">
+        <source></source>
+        <translation>Show influence</translation>
+    </message>
 </context>
 </TS>
