@@ -166,6 +166,27 @@ TEST_F(WholeProgram, CheckOptionsAreKeptInTheSettings) {
   }
 }
 
+// The influence overlay is off until turned on, and is kept as a line after
+// the first four.
+TEST_F(WholeProgram, TheInfluenceOverlayStartsOffAndIsKept) {
+  {
+    Program p;
+    ASSERT_TRUE(p.start());
+    QAction* item = p.window().findChild<QAction*>("INFLUENCE");
+    ASSERT_NE(item, nullptr);
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_FALSE(p.form().画.利き表示);
+    item->trigger();
+    EXPECT_TRUE(p.form().画.利き表示);
+  }
+  const auto lines = settings();
+  ASSERT_GE(lines.size(), 5u);
+  EXPECT_NE(std::find(lines.begin() + 4, lines.end(), "利き表示=ON"), lines.end());
+  Program again;
+  ASSERT_TRUE(again.start());
+  EXPECT_TRUE(again.form().画.利き表示);
+}
+
 TEST_F(WholeProgram, TheClipboardBothWays) {
   Program p;
   ASSERT_TRUE(p.start());
