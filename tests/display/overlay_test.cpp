@@ -1,7 +1,6 @@
 // The influence overlay against a recording surface.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <set>
 #include <tuple>
 
@@ -32,10 +31,10 @@ TEST(InfluenceOverlay, CountsInTwoCornersAndFrozenPiecesInverted) {
   std::set<std::tuple<int, int, bool, std::string, int>> counts;
   std::set<std::pair<int, int>> frozen;
   for (const auto& op : rec.ops) {
-    const int x = static_cast<int>(std::floor((op.x - 盤左端) / 桝幅));
-    const int y = static_cast<int>(std::floor((op.y - 盤上端) / 桝高));
+    const int x = static_cast<int>(op.x - 盤左端) / 桝幅,
+              y = static_cast<int>(op.y - 盤上端) / 桝高;
     if (op.kind == Kind::Text)
-      counts.insert({x, y, op.y - セルY(y) > 桝高 / 2.0, op.text, op.colour});
+      counts.insert({x, y, op.y - セルY(y) > 桝高 / 2, op.text, op.colour});
     if (op.kind == Kind::Picture && isPiece(op.picture) && pieceFace(op.picture).frozen)
       frozen.insert({x, y});
   }
