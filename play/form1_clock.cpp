@@ -31,8 +31,8 @@ void Form1::Timer1_Timer() {
   // Nothing visible changes within a second: the time used counts up whole
   // seconds, the time left under a control counts down to them.
   const bool 規定 = 対局値.時間規定.有効();
-  const auto 秒 = static_cast<long long>(
-      規定 ? std::ceil(対局値.残り表示(対局値.MANの番()).秒) : std::floor(一手経過秒));
+  const auto 秒 = static_cast<long long>(規定 ? std::ceil(対局値.残り表示(対局値.MANの番()).秒)
+                                              : std::floor(一手経過秒));
   if (秒 == 表示済秒) return;
   表示済秒 = 秒;
   if (対局値.COMの番())

@@ -69,10 +69,10 @@ std::optional<新規対局設定> 新規対局を読む(std::string_view 文) {
 }
 
 文面 ハンデの名(int 段級) {
-  static constexpr const char* 標準名[] = {
-      QZ_TR("平手"),     QZ_TR("香落ち"),   QZ_TR("右香落ち"), QZ_TR("角落ち"),
-      QZ_TR("飛車落ち"), QZ_TR("飛香落ち"), QZ_TR("二枚落ち"), QZ_TR("四枚落ち"),
-      QZ_TR("六枚落ち"), QZ_TR("八枚落ち"), QZ_TR("十枚落ち")};
+  static constexpr const char* 標準名[] = {QZ_TR("平手"),     QZ_TR("香落ち"),   QZ_TR("右香落ち"),
+                                           QZ_TR("角落ち"),   QZ_TR("飛車落ち"), QZ_TR("飛香落ち"),
+                                           QZ_TR("二枚落ち"), QZ_TR("四枚落ち"), QZ_TR("六枚落ち"),
+                                           QZ_TR("八枚落ち"), QZ_TR("十枚落ち")};
   記録局面 p = 平手局面();
   for (int i = 1; i <= std::abs(段級); ++i) {
     const 升 u = 段級の升(段級 > 0 ? i : -i);

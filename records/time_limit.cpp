@@ -40,10 +40,14 @@ std::optional<int> 時間を取る(std::string_view& s) {
     const auto n = 数を取る(t);
     if (!n) break;
     int 倍 = 0;
-    if (取る(t, "時間")) 倍 = 3600;
-    else if (取る(t, "分")) 倍 = 60;
-    else if (取る(t, "秒")) 倍 = 1;
-    else break;
+    if (取る(t, "時間"))
+      倍 = 3600;
+    else if (取る(t, "分"))
+      倍 = 60;
+    else if (取る(t, "秒"))
+      倍 = 1;
+    else
+      break;
     計 = 計.value_or(0) + *n * 倍;
     if (*計 > 持ち時間上限秒) return std::nullopt;
     s = t;
@@ -83,7 +87,8 @@ bool 延長を取る(std::string_view& s, 持ち時間設定& t) {
 std::string 持ち時間の文(const 持ち時間設定& t) {
   std::string 延長;
   if (t.秒読み秒 > 0) 延長 = "秒読み" + std::to_string(t.秒読み秒) + "秒";
-  if (t.加算秒 > 0) 延長 += (延長.empty() ? "" : "、") + ("1手" + std::to_string(t.加算秒) + "秒加算");
+  if (t.加算秒 > 0)
+    延長 += (延長.empty() ? "" : "、") + ("1手" + std::to_string(t.加算秒) + "秒加算");
   if (t.本体秒 <= 0) return 延長;
   return "各" + 秒の文(t.本体秒) + "（" + (延長.empty() ? "切れ負け" : 延長) + "）";
 }

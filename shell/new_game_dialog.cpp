@@ -98,8 +98,8 @@ std::optional<新規対局設定> runNewGameDialog(QWidget* parent, const 新規
   form->addRow(shown(QZ_TR("手番")), f.side);
 
   f.level = new QComboBox(&dialog);
-  for (const char* name : {QZ_TR("LEVEL1"), QZ_TR("LEVEL2"), QZ_TR("LEVEL3"), QZ_TR("LEVEL4"),
-                           QZ_TR("LEVEL5")})
+  for (const char* name :
+       {QZ_TR("LEVEL1"), QZ_TR("LEVEL2"), QZ_TR("LEVEL3"), QZ_TR("LEVEL4"), QZ_TR("LEVEL5")})
     f.level->addItem(shown(name));
   f.level->setCurrentIndex(last.レベル - 1);
   form->addRow(shown(QZ_TR("レベル")), f.level);

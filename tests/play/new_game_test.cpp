@@ -73,9 +73,10 @@ TEST(NewGame, TheKeptChoicesReadBackAndBadLinesAreRefused) {
   const 新規対局設定 s{false, false, 5, -10, {36000, 0, 3600}, false};
   EXPECT_EQ(新規対局を読む(新規対局の文(s)), s);
   EXPECT_EQ(新規対局の文(新規対局設定{}), "COM,先手,3,0,0,0,0,ON");
-  for (const char* bad : {"", "COM,先手,3,0,0,0,0", "COM,先手,6,0,0,0,0,ON", "COM,先手,3,11,0,0,0,ON",
-                          "COM,先手,3,0,-1,0,0,ON", "COM,先手,3,0,36001,0,0,ON", "X,先手,3,0,0,0,0,ON",
-                          "COM,先手,3,0,0,0,0,on", "COM,先手,3,0,0,0,1e3,ON", "COM,先手,3,0,0,0,0,ON,"})
+  for (const char* bad :
+       {"", "COM,先手,3,0,0,0,0", "COM,先手,6,0,0,0,0,ON", "COM,先手,3,11,0,0,0,ON",
+        "COM,先手,3,0,-1,0,0,ON", "COM,先手,3,0,36001,0,0,ON", "X,先手,3,0,0,0,0,ON",
+        "COM,先手,3,0,0,0,0,on", "COM,先手,3,0,0,0,1e3,ON", "COM,先手,3,0,0,0,0,ON,"})
     EXPECT_FALSE(新規対局を読む(bad)) << bad;
   EXPECT_EQ(ハンデの名(0).日本語(), "平手");
   EXPECT_EQ(ハンデの名(1).日本語(), "角落ち");

@@ -1,5 +1,7 @@
 // The new-game dialog: it opens on the last choices, enables only what they
 // use, and gives back what was chosen.
+#include "shell/new_game_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,8 +13,6 @@
 #include <QSpinBox>
 #include <QTimer>
 #include <functional>
-
-#include "shell/new_game_dialog.h"
 
 namespace qz {
 namespace {
