@@ -25,14 +25,21 @@ struct レベル段 {
 
 // The captions' rough strength is Elo above LEVEL3, rounded, as the ladder's
 // matches measured it.
+// clang-format off
 inline constexpr レベル段 レベル表[] = {
-    {1, "LEVEL1", "LEVEL1", 0, 0},          {2, "LEVEL2", "LEVEL2", 0, 0},
-    {3, "LEVEL3", "LEVEL3", 0, 0},          {6, "LEVEL3A", "LEVEL3A", 300, 0},
-    {7, "LEVEL3B", "LEVEL3B", 1'000, 0},    {8, "LEVEL3C", "LEVEL3C", 3'000, 0},
-    {9, "LEVEL3D", "LEVEL3D", 10'000, 0},   {10, "LEVEL3E", "LEVEL3E", 30'000, 0},
-    {11, "LEVEL3F", "LEVEL3F", 100'000, 0}, {4, "LEVEL4", "LEVEL4", 0, 280},
+    {1, "LEVEL1", "LEVEL1", 0, 0},
+    {2, "LEVEL2", "LEVEL2", 0, 0},
+    {3, "LEVEL3", "LEVEL3", 0, 0},
+    {6, "LEVEL3A", "LEVEL3A (LEVEL3よりR約200上)", 250, 0},
+    {7, "LEVEL3B", "LEVEL3B (LEVEL3よりR約300上)", 900, 0},
+    {8, "LEVEL3C", "LEVEL3C (LEVEL3よりR約450上)", 3'000, 0},
+    {9, "LEVEL3D", "LEVEL3D (LEVEL3よりR約600上)", 7'000, 0},
+    {10, "LEVEL3E", "LEVEL3E (LEVEL3よりR約750上)", 20'000, 0},
+    {11, "LEVEL3F", "LEVEL3F (LEVEL3よりR約900上)", 70'000, 0},
+    {4, "LEVEL4", "LEVEL4", 0, 280},
     {5, "LEVEL5", "LEVEL5", 0, 1900},
 };
+// clang-format on
 
 // Every level, weakest first.
 constexpr std::span<const レベル段> レベル一覧() {
@@ -43,6 +50,13 @@ constexpr std::span<const レベル段> レベル一覧() {
 constexpr const レベル段* レベルを探す(int 番号) {
   for (const レベル段& l : レベル表)
     if (l.番号 == 番号) return &l;
+  return nullptr;
+}
+
+// The level of that name ("LEVEL3A"), or nothing.
+constexpr const レベル段* 名のレベル(std::string_view 名) {
+  for (const レベル段& l : レベル表)
+    if (l.名 == 名) return &l;
   return nullptr;
 }
 
