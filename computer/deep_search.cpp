@@ -10,7 +10,11 @@ namespace qz {
 
 探索条件 レベル条件(int レベル) {
   探索条件 c;
-  c.時間上限ms = レベル >= 5 ? 1900 : 280;
+  const レベル段* l = レベルを探す(レベル);
+  if (l == nullptr) return c;
+  c.節点上限 = l->節点上限;
+  c.時間上限ms = l->時間上限ms;
+  if (c.節点上限 != 0) c.糸数上限 = 1;
   return c;
 }
 
@@ -119,8 +123,11 @@ struct 深探索::実装 {
     for (int d = 1; d <= c.深さ上限; ++d) {
       std::vector<候補行> 行 = 一深さ(d, 候補数);
       if (行.empty()) {
-        // A root move that beat the previous best before the stop is still better.
-        if (t.根あり && !(t.根最善 == r.最善) && t.根点 > r.報告.評価) r.最善 = t.根最善;
+        // A root move that beat the previous best before the stop is still
+        // better; stopped within the first depth, the best move searched so
+        // far is better than the first move of the list.
+        if (t.根あり && (d == 1 || (!(t.根最善 == r.最善) && t.根点 > r.報告.評価)))
+          r.最善 = t.根最善;
         break;
       }
       r.最善 = 行[0].手;
@@ -187,8 +194,9 @@ int 深探索::糸数() const {
       return r;
     }
   const std::size_t 根手数 = 根.size();
+  const int 使う糸 = 条件.糸数上限 > 0 ? std::min(糸数(), 条件.糸数上限) : 糸数();
   std::vector<std::thread> 助手;
-  for (int i = 1; i < 糸数(); ++i) 助手.emplace_back([&q, i] { q.助ける(i); });
+  for (int i = 1; i < 使う糸; ++i) 助手.emplace_back([&q, i] { q.助ける(i); });
   q.深める(r, 根手数);
   q.共.止め = true;
   for (auto& t : 助手) t.join();

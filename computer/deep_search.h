@@ -1,4 +1,4 @@
-// The searching player of levels 4 and 5, and of the hint: iterative
+// The searching player of the levels above LEVEL3, and of the hint: iterative
 // deepening principal variation search with a transposition table, a capture
 // search at the leaves, and a stop by time, depth, node count or request.
 // It walks a 利き盤, whose moves are those the rules' move check allows;
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "computer/deep_eval.h"
+#include "computer/levels.h"
 #include "computer/zobrist.h"
 #include "rules/movegen.h"
 
@@ -56,6 +57,9 @@ struct 探索条件 {
   // No new depth is started after this many ms (0: two fifths of 時間上限ms).
   std::int64_t 目安ms = 0;
   int 候補数 = 1;  // MultiPV: how many best root moves each depth reports
+  // The most threads this search uses (0: all the searcher has). A level
+  // limited by nodes searches on one, so that it plays as it was measured.
+  int 糸数上限 = 0;
   const std::atomic<bool>* 停止 = nullptr;    // set by another thread to stop at once
   std::function<bool()> 停止確認;             // asked now and then: true stops the search
   std::function<void(const 探索報告&)> 報告;  // after every finished depth
@@ -70,7 +74,9 @@ struct 深探索結果 {
   探索報告 報告;  // the deepest finished depth (or what the stop left)
 };
 
-// The limits of the window's levels 4 and 5 (about 0.3 s and 2 s a move).
+// The searching player's limits at a level of レベル一覧 (levels 4 and 5
+// about 0.3 s and 2 s a move, the ladder's levels a number of nodes on one
+// thread); no limit for a level that is not the searching player's.
 探索条件 レベル条件(int レベル);
 
 class 深探索 {

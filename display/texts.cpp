@@ -122,11 +122,21 @@ void 画面::描画_桝_数値() {
   }
 }
 
+// "LEVEL" and the level's number; a level of the ladder between LEVEL3 and
+// LEVEL4 shows the rest of its name instead ("3A"), as a number would be shown.
 void 画面::描画_レベル(int IN_LEVEL) {
   描画_数値(-1.4, 0.2, "LEVEL", 色_黒, 0, 10);
   描画_数値(-1.5, 0.1, "LEVEL", 色_白, 0, 10);
-  描画_数値(0.1, 0.1, IN_LEVEL, 色_黒, 0, 12);
-  描画_数値(0, 0, IN_LEVEL, 色_白, 0, 12);
+  const レベル段* l = レベルを探す(IN_LEVEL);
+  constexpr std::string_view 頭 = "LEVEL";
+  if (l == nullptr || l->名 == std::string(頭) + std::to_string(IN_LEVEL)) {
+    描画_数値(0.1, 0.1, IN_LEVEL, 色_黒, 0, 12);
+    描画_数値(0, 0, IN_LEVEL, 色_白, 0, 12);
+    return;
+  }
+  const 文面 名 = 文面::そのまま(" " + std::string(l->名.substr(頭.size())));
+  描画_数値(0.1, 0.1, 名, 色_黒, 0, 12);
+  描画_数値(0, 0, 名, 色_白, 0, 12);
 }
 
 void 画面::描画_ハンデレベル(int IN_ハンデレベル) {

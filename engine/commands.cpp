@@ -12,7 +12,8 @@
 namespace qz {
 namespace {
 
-constexpr int 最小レベル = 1, 最大レベル = 5;
+// Levels 1 to the largest number of レベル一覧: every number between is a level.
+constexpr int 最小レベル = 1, 最大レベル = 最大レベル番号();
 
 std::optional<int> toInt(std::string_view s) {
   int v = 0;

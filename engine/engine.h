@@ -51,7 +51,7 @@ struct EngineState {
   bool MAN手番() const { return 対局値.MAN手番(); }  // the lower side (MAN, "b") is to move
   // The SFEN move number: kept and counted on, never used.
   int SFEN手数() const { return 対局値.手数 + 1; }
-  int COMレベル = 3;  // Level 1..5, read by the computer player
+  int COMレベル = 3;  // Level, a number of レベル一覧, read by the computer player
   int perft上限 = 既定perft上限;
   std::uint64_t perft局面上限 = 既定perft局面上限;
   double perft秒上限 = 既定perft秒上限;

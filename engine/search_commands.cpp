@@ -1,4 +1,4 @@
-// `go` at levels 4 and 5: the searching player with USI `info` lines, on
+// `go` at the searching player's levels: USI `info` lines, on
 // the clock when `go` gives one. Under
 // runEngine standard input is read on a thread of its own, so `stop` and
 // `quit` reach the search while it runs.
@@ -56,13 +56,14 @@ bool 時計を読む(const CommandLine& line, std::ostream& out, 持ち時間& t
 
 // The limits of one `go`: movetime, depth or nodes when given (then only
 // those), none but `stop` for `infinite`, the share of the clock when the
-// clock is given, else the level's time. A depth past the deepest (60) is
-// the deepest.
+// clock is given (with a ladder level's nodes), else the level's limit. A
+// depth past the deepest (60) is the deepest.
 探索条件 条件を読む(const EngineState& st, const CommandLine& line, std::ostream& out,
                     止め方& 止め, bool& 時計で) {
   探索条件 c = レベル条件(st.COMレベル);
   bool 指定 = false, 深さ指定 = false;
   std::int64_t 時間 = 0;
+  std::uint64_t 節点 = 0;
   const auto& w = line.words;
   for (std::size_t i = 1; i < w.size(); ++i) {
     if (w[i] == "infinite") {
@@ -81,14 +82,17 @@ bool 時計を読む(const CommandLine& line, std::ostream& out, 持ち時間& t
       c.深さ上限 = static_cast<int>(std::clamp<std::int64_t>(*v, 1, 探索条件{}.深さ上限));
       深さ指定 = true;
     }
-    if (w[i] == "nodes") c.節点上限 = static_cast<std::uint64_t>(std::max<std::int64_t>(*v, 1));
+    if (w[i] == "nodes") 節点 = static_cast<std::uint64_t>(std::max<std::int64_t>(*v, 1));
     ++i;
   }
   持ち時間 時計;
   時計で = false;
-  if (指定)
+  if (指定) {
+    // Given limits replace the level's, node limit and its one thread too.
     c.時間上限ms = 時間;
-  else if ((時計で = 時計を読む(line, out, 時計)))
+    c.節点上限 = 節点;
+    c.糸数上限 = 0;
+  } else if ((時計で = 時計を読む(line, out, 時計)))
     時間を当てる(c, 時間を配る(時計, st.MAN手番(), st.対局値.手数));
   if (st.探索節点上限 != 0 && (c.節点上限 == 0 || c.節点上限 > st.探索節点上限))
     c.節点上限 = st.探索節点上限;

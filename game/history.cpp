@@ -155,7 +155,10 @@ void 対局::記録を読み込む(const 窓の読込& w) {
     r.記録.持ち時間 = 時間規定;
   }
   if (!読込中 && 対局モード == 1) {
-    const std::string 人 = "あなた", 機械 = "QZ 氷結将棋 LEVEL" + std::to_string(COMレベル);
+    const レベル段* l = レベルを探す(COMレベル);
+    const std::string 人 = "あなた",
+                      機械 = "QZ 氷結将棋 " +
+                             (l ? std::string(l->名) : "LEVEL" + std::to_string(COMレベル));
     r.記録.下手名 = 向き ? 機械 : 人;
     r.記録.上手名 = 向き ? 人 : 機械;
   }

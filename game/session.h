@@ -95,7 +95,7 @@ class 対局 {
   double 時間_MAN = 0;  // each side's seconds in all before the move now being thought
   double 時間_COM = 0;
   int 対局モード = 0;  // 1 against the computer, 0 between two humans
-  int COMレベル = 3;
+  int COMレベル = 3;  // a number of レベル一覧
   int ハンデレベル = 0;
   int ハンデ設定フラグ = 0;
   int 先手値 = 先手;  // the side value of the first mover
@@ -154,6 +154,7 @@ class 対局 {
   // A click on a paused game: whose turn to announce, or COMの番 when the
   // computer's move is due (the game is no longer paused then).
   手番の知らせ 再開();
+  // Sets the level when it is one of レベル一覧; any other number leaves it.
   void レベル設定(int レベル);
   // Puts the game under a time control, each side's main time full.
   void 時間規定を設定(const 持ち時間設定& t);

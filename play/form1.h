@@ -244,6 +244,7 @@ class Form1 {
   // --- Options (form1_options.cpp) ---
   void 背景項目選択(MenuItem item, int 背景);
   void 既定設定書込();
+  void 記録したレベル(const std::string& 行);
   // The settings file is there but could not be read: it is left as it is
   // for this run, however the options change.
   bool 設定ファイルを守る = false;
@@ -252,6 +253,10 @@ class Form1 {
   //     form1_level.cpp, form1_controls.cpp) ---
   void 対局開始共通();
   void レベル選択(int レベル);
+  bool レベル項目選択(MenuItem item);
+  // Once a level has been chosen or read from the settings, the settings
+  // keep it on a line of its own after the four.
+  bool レベルを記録 = false;
   // True while a game is being played (started, not finished, no record).
   bool 対局中() const { return 対局値.対局中() && !終局保存待ち; }
   // Outside a game true; during one, asks the question (Yes goes on).

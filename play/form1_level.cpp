@@ -1,22 +1,17 @@
 // The computer's level and the handicap ladder.
-#include <array>
-
 #include "play/form1.h"
 
 namespace qz {
-namespace {
-
-constexpr MenuItem レベル項目[] = {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3,
-                                   MenuItem::LEVEL4, MenuItem::LEVEL5};
-
-}  // namespace
 
 // A level chosen from the menu: the level's cells left of the board are
-// cleared before the new level is set. Levels 4 and 5 are the searching
-// player (about 0.3 s and 2 s a move).
+// cleared before the new level is set, and the settings keep it. Levels
+// above LEVEL3 are the searching player (LEVEL4 and LEVEL5 about 0.3 s and
+// 2 s a move, the ladder between LEVEL3 and LEVEL4 a number of nodes).
 void Form1::レベル選択(int レベル) {
   for (const int x : {-2, -1, 0}) 画.描画_絵(画.背景_現在, x, 0);
   レベル_設定(レベル);
+  レベルを記録 = true;
+  書込_環境設定ファイル();
 }
 void Form1::LEVEL1_Click() {
   レベル選択(1);
@@ -34,10 +29,20 @@ void Form1::LEVEL5_Click() {
   レベル選択(5);
 }
 
+// Any level's item: true when item is one.
+bool Form1::レベル項目選択(MenuItem item) {
+  for (const レベル段& l : レベル一覧())
+    if (レベルの項目(l) == item) {
+      レベル選択(l.番号);
+      return true;
+    }
+  return false;
+}
+
 void Form1::レベル_設定(int IN_LEVEL) {
-  for (const MenuItem item : レベル項目) チェック(item, false);
-  if (IN_LEVEL >= 1 && IN_LEVEL <= 5) {
-    チェック(レベル項目[IN_LEVEL - 1], true);
+  for (const レベル段& l : レベル一覧()) チェック(*レベルの項目(l), false);
+  if (const レベル段* l = レベルを探す(IN_LEVEL)) {
+    チェック(*レベルの項目(*l), true);
     対局値.レベル設定(IN_LEVEL);
   }
   if (対局値.対局モード == 1) 画.描画_レベル(対局値.COMレベル);

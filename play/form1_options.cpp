@@ -1,5 +1,5 @@
 // The settings file and the ｵﾌﾟｼｮﾝ menu: background, move guidance,
-// elapsed time and music.
+// elapsed time and music, and the computer's level kept after them.
 #include <array>
 #include <string>
 #include <vector>
@@ -45,8 +45,10 @@ void Form1::読込_環境設定ファイル() {
   const std::size_t n = lines ? lines->size() : 0;
   // The move list is hidden unless a line after the first four shows it.
   bool 一覧 = false;
-  for (std::size_t i = 4; i < n; ++i)
+  for (std::size_t i = 4; i < n; ++i) {
     if ((*lines)[i] == 設定_一覧ON) 一覧 = true;
+    if (!レベルを記録) 記録したレベル((*lines)[i]);
+  }
   チェック(MenuItem::KIFU_ICHIRAN, 一覧);
   if (棋譜一覧 != nullptr) 棋譜一覧->setListVisible(一覧);
   if (n >= 1) {
@@ -98,14 +100,25 @@ void Form1::書込_環境設定ファイル() {
       背景行 = b.行;
       break;
     }
-  const std::vector<std::string> lines = {
+  std::vector<std::string> lines = {
       背景行,
       チェック(MenuItem::SIDOU) ? 設定_指導ON : 設定_指導OFF,
       チェック(MenuItem::KEIKA) ? 設定_経過ON : 設定_経過OFF,
       チェック(MenuItem::BGM) ? 設定_BGMON : 設定_BGMOFF,
       チェック(MenuItem::KIFU_ICHIRAN) ? 設定_一覧ON : 設定_一覧OFF,
   };
+  if (const レベル段* l = レベルを探す(対局値.COMレベル); l != nullptr && レベルを記録)
+    lines.push_back(設定_レベル + std::string(l->名));
   if (!p.settings.writeLines(lines)) 既定設定書込();
+}
+
+// A line "COMレベル=<name>" of a level of レベル一覧 sets that level; any
+// other line, or a name no level has, changes nothing.
+void Form1::記録したレベル(const std::string& 行) {
+  if (const レベル段* l = 設定行のレベル(行)) {
+    レベル_設定(l->番号);
+    レベルを記録 = true;
+  }
 }
 
 void Form1::背景項目選択(MenuItem item, int 背景) {

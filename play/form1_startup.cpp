@@ -69,6 +69,7 @@ void Form1::メニュー選択(MenuItem item) {
   }};
   for (const auto& [項目, handler] : 表)
     if (項目 == item) return (this->*handler)();
+  レベル項目選択(item);  // the ladder's levels between LEVEL3 and LEVEL4
 }
 
 void Form1::Form_Load() {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "computer/levels.h"
 #include "records/game_record.h"
 #include "rules/message.h"
 
@@ -61,7 +62,7 @@ std::optional<新規対局設定> 新規対局を読む(std::string_view 文) {
   s.レベル = v[0];
   s.ハンデ = v[1];
   s.時間 = {v[2], v[3], v[4]};
-  if (s.レベル < 1 || s.レベル > 5 || s.ハンデ < -最高段級 || s.ハンデ > 最高段級)
+  if (!レベルを探す(s.レベル) || s.ハンデ < -最高段級 || s.ハンデ > 最高段級)
     return std::nullopt;
   for (std::size_t i = 2; i < v.size(); ++i)
     if (v[i] < 0 || v[i] > 持ち時間上限秒) return std::nullopt;

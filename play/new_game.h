@@ -15,7 +15,7 @@ namespace qz {
 struct 新規対局設定 {
   bool 対COM = true;   // against the computer, or between two people
   bool MAN先 = true;   // against the computer: the human moves first
-  int レベル = 3;      // the computer's level
+  int レベル = 3;      // the computer's level, by its number (computer/levels.h)
   int ハンデ = 0;      // the handicap ladder's grade, -最高段級..最高段級
   持ち時間設定 時間;   // none when all zero
   bool 千日手 = true;  // a fourth repetition ends the game

@@ -4,13 +4,16 @@
 // itself. The Qt window implements these; tests use fakes.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "computer/levels.h"
 #include "display/surface.h"
 #include "play/new_game.h"
 #include "rules/message.h"
@@ -24,6 +27,7 @@ namespace qz {
 #define QZ_MENU_ITEMS(X)                                                        \
   X(TAIKYOKU) X(NEW_GAME) X(MATCH_MAN) X(START) X(MATCH_COM) X(SENTE) X(GOTE)               \
   X(LEVEL) X(LEVEL1) X(LEVEL2) X(LEVEL3) X(LEVEL4) X(LEVEL5) X(HINT) X(OWARI)   \
+  X(LEVEL3A) X(LEVEL3B) X(LEVEL3C) X(LEVEL3D) X(LEVEL3E) X(LEVEL3F)            \
   X(STOP) X(CANCEL) X(REVERSE) X(REPLAY) X(AFTER) X(LBEL_UP) X(LEBEL_DOWN)      \
   X(KIFU) X(KIFU_READ) X(KIFU_WRITE) X(KIFU_OPEN) X(KIFU_SAVE_KIF)              \
   X(KIFU_SAVE_CSA) X(EDIT) X(COPY_SFEN) X(COPY_KIF) X(COPY_USI) X(PASTE)        \
@@ -46,6 +50,16 @@ constexpr const char* menuItemNames[] = {
 };
 static_assert(std::size(menuItemNames) == menuItemCount,
               "every menu item has one object name, and KIFU_ICHIRAN is the last item");
+
+// The menu item of a level of レベル一覧: the one named as the level.
+constexpr std::optional<MenuItem> レベルの項目(const レベル段& l) {
+  for (int i = 0; i < menuItemCount; ++i)
+    if (std::string_view(menuItemNames[i]) == l.名) return static_cast<MenuItem>(i);
+  return std::nullopt;
+}
+static_assert(std::ranges::all_of(レベル一覧(),
+                                  [](const レベル段& l) { return レベルの項目(l).has_value(); }),
+              "every level has its menu item");
 
 // The menu's check marks, the authority for the options.
 class Menu {
@@ -155,6 +169,15 @@ class SettingsStore {
   // be read (no permission, a folder, a device), or "" when it is missing.
   virtual std::string readFailure() const { return {}; }
 };
+
+// The settings keep the computer's level after their first four lines, by
+// its name, once one has been chosen: "COMレベル=LEVEL3A".
+inline const std::string 設定_レベル = "COMレベル=";
+// The level a settings line names; nothing for any other line.
+inline const レベル段* 設定行のレベル(std::string_view 行) {
+  if (!行.starts_with(設定_レベル)) return nullptr;
+  return 名のレベル(行.substr(設定_レベル.size()));
+}
 
 // Thrown by Window::endProgram so that nothing more of the program runs.
 struct ProgramEnded {};

@@ -214,11 +214,10 @@ void MainWindow::buildMenus() {
   addItem(MenuItem::SENTE, com, "先手", false);
   addItem(MenuItem::GOTE, com, "後手", false);
   QMenu* level = addMenu(MenuItem::LEVEL, taikyoku, "COM対局ﾚﾍﾞﾙ");
-  addItem(MenuItem::LEVEL1, level, "LEVEL1", true);
-  addItem(MenuItem::LEVEL2, level, "LEVEL2", true);
-  addItem(MenuItem::LEVEL3, level, "LEVEL3", true);
-  addItem(MenuItem::LEVEL4, level, "LEVEL4", true);
-  addItem(MenuItem::LEVEL5, level, "LEVEL5", true);
+  // Every level, weakest first, its caption the list's.
+  for (const レベル段& l : レベル一覧())
+    addItem(*レベルの項目(l), level,
+            QString::fromUtf8(l.表題.data(), static_cast<qsizetype>(l.表題.size())), true);
   addItem(MenuItem::HINT, taikyoku, "ヒント", false);
   addItem(MenuItem::TORYO, taikyoku, "投了", false);
   addItem(MenuItem::MATTA, taikyoku, "待った", false);

@@ -10,6 +10,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "computer/levels.h"
 #include "records/game_record.h"
 #include "shell/translation.h"
 
@@ -51,7 +52,7 @@ struct Form {
     新規対局設定 s;
     s.対COM = computer->isChecked();
     s.MAN先 = side->currentIndex() == 0;
-    s.レベル = level->currentIndex() + 1;
+    s.レベル = level->currentData().toInt();
     s.ハンデ = handicap->currentData().toInt();
     const int kind = clockKind->currentIndex();
     if (kind != 時間なし) {
@@ -98,10 +99,10 @@ std::optional<新規対局設定> runNewGameDialog(QWidget* parent, const 新規
   form->addRow(shown(QZ_TR("手番")), f.side);
 
   f.level = new QComboBox(&dialog);
-  for (const char* name :
-       {QZ_TR("LEVEL1"), QZ_TR("LEVEL2"), QZ_TR("LEVEL3"), QZ_TR("LEVEL4"), QZ_TR("LEVEL5")})
-    f.level->addItem(shown(name));
-  f.level->setCurrentIndex(last.レベル - 1);
+  for (const レベル段& l : レベル一覧()) {
+    f.level->addItem(shown(std::string(l.表題)), l.番号);
+    if (l.番号 == last.レベル) f.level->setCurrentIndex(f.level->count() - 1);
+  }
   form->addRow(shown(QZ_TR("レベル")), f.level);
 
   f.handicap = new QComboBox(&dialog);

@@ -29,6 +29,13 @@ namespace {
     QZ_TR("LEVEL1"),
     QZ_TR("LEVEL2"),
     QZ_TR("LEVEL3"),
+    // The ladder's captions, as computer/levels.h lists them.
+    QZ_TR("LEVEL3A (LEVEL3よりR約200上)"),
+    QZ_TR("LEVEL3B (LEVEL3よりR約300上)"),
+    QZ_TR("LEVEL3C (LEVEL3よりR約450上)"),
+    QZ_TR("LEVEL3D (LEVEL3よりR約600上)"),
+    QZ_TR("LEVEL3E (LEVEL3よりR約750上)"),
+    QZ_TR("LEVEL3F (LEVEL3よりR約900上)"),
     QZ_TR("LEVEL4"),
     QZ_TR("LEVEL5"),
     QZ_TR("ヒント"),

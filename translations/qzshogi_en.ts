@@ -1255,5 +1255,29 @@
         <source></source>
         <translation>Show influence</translation>
     </message>
+    <message id="LEVEL3A (LEVEL3よりR約200上)">
+        <source></source>
+        <translation>Level 3A (about 200 Elo above Level 3)</translation>
+    </message>
+    <message id="LEVEL3B (LEVEL3よりR約300上)">
+        <source></source>
+        <translation>Level 3B (about 300 Elo above Level 3)</translation>
+    </message>
+    <message id="LEVEL3C (LEVEL3よりR約450上)">
+        <source></source>
+        <translation>Level 3C (about 450 Elo above Level 3)</translation>
+    </message>
+    <message id="LEVEL3D (LEVEL3よりR約600上)">
+        <source></source>
+        <translation>Level 3D (about 600 Elo above Level 3)</translation>
+    </message>
+    <message id="LEVEL3E (LEVEL3よりR約750上)">
+        <source></source>
+        <translation>Level 3E (about 750 Elo above Level 3)</translation>
+    </message>
+    <message id="LEVEL3F (LEVEL3よりR約900上)">
+        <source></source>
+        <translation>Level 3F (about 900 Elo above Level 3)</translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "fuzz/fuzz_folder.h"
+#include "computer/levels.h"
 #include "play/new_game.h"
 #include "records/game_record.h"
 
@@ -13,7 +14,7 @@ using qz_fuzz::Require;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   if (const auto s = qz::新規対局を読む(text)) {
-    Require(s->レベル >= 1 && s->レベル <= 5);
+    Require(qz::レベルを探す(s->レベル) != nullptr);
     Require(s->ハンデ >= -qz::最高段級 && s->ハンデ <= qz::最高段級);
     Require(qz::新規対局を読む(qz::新規対局の文(*s)) == s);
   }

@@ -160,6 +160,18 @@ TEST(DeepSearch, ANodeLimitedSearchRepeatsExactly) {
   EXPECT_EQ(z.報告.深さ, x.報告.深さ);  // another table size reaches the same depth
 }
 
+// Stopped before its first depth is done, the search plays the best move it
+// has searched (the capture, searched first), not the first of the list.
+TEST(DeepSearch, StoppedWithinTheFirstDepthItPlaysTheBestMoveSearched) {
+  const auto p = 読む("8k/9/9/4p4/5S3/9/9/9/K8 b rb2g 1");
+  探索条件 c;
+  c.節点上限 = 4;
+  深探索 器(16);
+  const 深探索結果 r = 器.探索(p.s, p.MAN手番, {}, c);
+  EXPECT_EQ(r.報告.深さ, 0);
+  EXPECT_EQ(USI表記(r.最善), "4e5d");
+}
+
 // A position that repeats one of the game is worth 0: with every position
 // after the first move already met, the start is a level game.
 TEST(DeepSearch, RepeatedPositionsAreWorthNothing) {

@@ -64,7 +64,8 @@ TEST(EngineGo, TheLevelSwitchesStagesOfTheEvaluation) {
   const std::string pos = "position startpos moves 7g7f";
   EXPECT_EQ(Engine(st, {"setoption name Level value 1", pos, "go"}).back(), "bestmove 9a9b");
   EXPECT_EQ(Engine(st, {"setoption name Level value 3", pos, "go"}).back(), "bestmove 8c8d");
-  EXPECT_EQ(Engine(st, {"setoption name Level value 6", "go"}).size(), 2u);  // refused, then go
+  const std::string 無いレベル = std::to_string(最大レベル番号() + 1);
+  EXPECT_EQ(Engine(st, {"setoption name Level value " + 無いレベル, "go"}).size(), 2u);  // refused
   EXPECT_EQ(Engine(st, {"go"}).back(), "bestmove 8c8d");
 }
 
@@ -122,6 +123,20 @@ TEST(EngineDeepGo, InfoLinesThenBestmoveAndLimitsRepeat) {
                                        "go nodes 4000"};
   EXPECT_EQ(時間なし(Engine(st, go)), 時間なし(Engine(st, go)));
   EXPECT_EQ(Engine(st, {"go nodes x"}).front(), "info string go nodes needs a whole number; ignored");
+}
+
+// A ladder level stops at its nodes; limits given to go replace them.
+TEST(EngineDeepGo, ALadderLevelSearchesItsNodesUnlessGoGivesLimits) {
+  EngineState st;
+  const レベル段& 最弱 = レベル一覧()[3];
+  ASSERT_NE(最弱.節点上限, 0u);
+  auto out = Engine(st, {"setoption name Level value " + std::to_string(最弱.番号),
+                         "position startpos moves 7g7f", "go"});
+  ASSERT_GE(out.size(), 2u);
+  const std::string& last = out[out.size() - 2];
+  EXPECT_LE(std::stoull(last.substr(last.find(" nodes ") + 7)), 最弱.節点上限) << last;
+  out = Engine(st, {"go depth 5"});
+  EXPECT_EQ(out[out.size() - 2].rfind("info depth 5 ", 0), 0u);
 }
 
 // Under the command reader the search runs beside it: `stop` ends an endless

@@ -40,10 +40,12 @@ std::string 今のsfen(EngineState& st) {
 TEST(Protocol, HandshakeUnknownCommandsBlankLinesAndQuit) {
   EXPECT_EQ(実行("usi\nisready\n"),
             "id name QZ 氷結将棋\nid author the QZ 氷結将棋 developers\n"
-            "option name Level type spin default 3 min 1 max 5\n"
-            "option name Threads type spin default 1 min 1 max 64\n"
-            "option name USI_Hash type spin default 16 min 1 max 4096\n"
-            "option name MultiPV type spin default 1 min 1 max 600\nusiok\nreadyok\n");
+            "option name Level type spin default 3 min 1 max " +
+                std::to_string(最大レベル番号()) +
+                "\n"
+                "option name Threads type spin default 1 min 1 max 64\n"
+                "option name USI_Hash type spin default 16 min 1 max 4096\n"
+                "option name MultiPV type spin default 1 min 1 max 600\nusiok\nreadyok\n");
   EXPECT_EQ(実行("foo bar\n\n   \nisready\r\n"), "info string unknown command: foo bar\nreadyok\n");
   EXPECT_EQ(実行("quit\nisready\n"), "");
   EXPECT_EQ(実行("isready"), "readyok\n");  // no end of line at the end of input
@@ -56,10 +58,12 @@ TEST(Protocol, SetOptionStoresTheLevelOrSaysWhyNot) {
   EngineState st;
   EXPECT_EQ(実行(st, "setoption name Level value 1\n"), "");
   EXPECT_EQ(st.COMレベル, 1);
+  const std::string 無いレベル =
+      "setoption name Level value " + std::to_string(最大レベル番号() + 1);
   for (const char* bad :
-       {"setoption name Level value 6", "setoption name Level value 0",
-        "setoption name Level value x", "setoption name Level", "setoption name Level value",
-        "setoption name Foo value 2", "setoption", "setoption value 2"}) {
+       {無いレベル.c_str(), "setoption name Level value 0", "setoption name Level value x",
+        "setoption name Level", "setoption name Level value", "setoption name Foo value 2",
+        "setoption", "setoption value 2"}) {
     const auto out = 行(実行(st, std::string(bad) + "\n"));
     ASSERT_EQ(out.size(), 1u) << bad;
     EXPECT_EQ(out[0].rfind("info string ", 0), 0u) << bad;

@@ -4,8 +4,9 @@
 //
 //   build/tools/match/qz-match --a L4 --b L3 --games 200 --threads 2
 //
-// A setting is L1..L5 (the levels as the window plays them), nodes=N,
-// time=MS or depth=N (the searching player with that limit). --wa / --wb
+// A setting is a level as the window plays it, by its number (L1..L5, L6..)
+// or its name (LEVEL3A), or nodes=N, time=MS or depth=N (the searching
+// player with that limit). --wa / --wb
 // NAME=VALUE change one evaluation weight of the first / second setting;
 // --ta / --tb N give its searches N threads.
 #include <algorithm>
@@ -31,7 +32,7 @@ namespace {
 struct 設定 {
   std::string 名;
   int レベル = 3;
-  探索条件 条件;  // the searching player's limits (levels 4 and 5)
+  探索条件 条件;  // the searching player's limits (levels above LEVEL3)
   int 糸数 = 1;   // the threads of each of its searches
   std::vector<std::pair<std::string, int>> 重み;
 };
@@ -46,10 +47,17 @@ struct 対局条件 {
   bool 詳細 = false;
 };
 
+// A level of レベル一覧 by its number ("L6") or its name ("LEVEL3A").
+const レベル段* レベルを読む(const std::string& t) {
+  for (const レベル段& l : レベル一覧())
+    if (t == l.名 || t == "L" + std::to_string(l.番号)) return &l;
+  return nullptr;
+}
+
 bool 設定を読む(const std::string& t, 設定& s) {
   s.名 = t;
-  if (t.size() == 2 && t[0] == 'L' && t[1] >= '1' && t[1] <= '5') {
-    s.レベル = t[1] - '0';
+  if (const レベル段* l = レベルを読む(t)) {
+    s.レベル = l->番号;
     s.条件 = レベル条件(s.レベル);
     return true;
   }
@@ -127,14 +135,15 @@ struct 指し手番 {
   const 設定& 設;
   COM記憶 記憶;
   std::unique_ptr<深探索> 探索器;
+  bool 探索する() const { return 設.レベル > 3; }
   explicit 指し手番(const 設定& s) : 設(s) {
-    if (s.レベル < 4) return;
+    if (!探索する()) return;
     探索器 = std::make_unique<深探索>();
     探索器->糸数を設定(s.糸数);
     for (const auto& [k, v] : s.重み) 重みを設定(探索器->重み, k, v);
   }
   std::optional<指し手> 選ぶ(対局& g) {
-    if (設.レベル < 4) return g.一手読みの手(記憶, 設.レベル);
+    if (!探索する()) return g.一手読みの手(記憶, 設.レベル);
     const 思考依頼 依頼 = g.手番側の思考依頼(設.条件);
     const 深探索結果 r = 探索器->探索(依頼.写し, 依頼.MAN手番, 依頼.既出, 依頼.条件);
     if (!r.指し手あり) return std::nullopt;
@@ -192,7 +201,8 @@ void 結果を書く(const 対局条件& c, const 集計& r) {
 }
 
 int 使い方() {
-  std::cerr << "usage: qz-match [--a L1..L5|nodes=N|time=MS|depth=N] [--b ...] [--games N]\n"
+  std::cerr << "usage: qz-match [--a L1..L" << 最大レベル番号()
+            << "|LEVEL3A|nodes=N|time=MS|depth=N] [--b ...] [--games N]\n"
                "                [--plies N] [--cap N] [--threads N] [--seed N] [--verbose]\n"
                "                [--wa NAME=VALUE] [--wb NAME=VALUE] [--ta N] [--tb N]\n";
   return 2;
