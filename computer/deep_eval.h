@@ -1,4 +1,4 @@
-// The evaluation of the searching player (levels 4 and 5): material, hands
+// The evaluation of the searching player (levels above LEVEL3): material, hands
 // and the terms the freeze rule makes important. Scores are centipawns from
 // the side to move's point of view. The one-move player keeps its own 盤評価.
 #pragma once

@@ -36,6 +36,7 @@ inline constexpr レベル段 レベル表[] = {
     {9, "LEVEL3D", "LEVEL3D (LEVEL3よりR約600上)", 7'000, 0},
     {10, "LEVEL3E", "LEVEL3E (LEVEL3よりR約750上)", 20'000, 0},
     {11, "LEVEL3F", "LEVEL3F (LEVEL3よりR約900上)", 70'000, 0},
+    {12, "LEVEL3G", "LEVEL3G (LEVEL3よりR約1000上)", 200'000, 0},
     {4, "LEVEL4", "LEVEL4", 0, 280},
     {5, "LEVEL5", "LEVEL5", 0, 1900},
 };
@@ -58,6 +59,12 @@ constexpr const レベル段* 名のレベル(std::string_view 名) {
   for (const レベル段& l : レベル表)
     if (l.名 == 名) return &l;
   return nullptr;
+}
+
+// Whether the level of that number is the searching player's.
+constexpr bool 探索するレベル(int 番号) {
+  const レベル段* l = レベルを探す(番号);
+  return l != nullptr && l->探索する();
 }
 
 // The largest level number (the engine's Level option goes up to it).

@@ -29,7 +29,7 @@ bool 対局終了(const EngineState& st, std::ostream& out) {
 void commandGo(EngineState& st, const CommandLine& line, std::ostream& out) {
   if (line.words.size() >= 2 && line.words[1] == "mate") return commandMateGo(st, line, out);
   if (対局終了(st, out)) return;
-  if (st.COMレベル >= 4) return commandDeepGo(st, line, out);
+  if (探索するレベル(st.COMレベル)) return commandDeepGo(st, line, out);
   最善手を書く(st.対局値.一手読みの手(st.対局値.COM記憶値, st.COMレベル), out);
 }
 

@@ -76,7 +76,8 @@ struct EngineState {
   int 糸数上限 = 深探索::最大糸数;
   int ハッシュ上限MB = 4096;
   std::shared_ptr<深探索> 探索器;   // made at the first search
-  // Whether the side the engine plays on a clock gives up (levels 4 and 5).
+  // Whether the side the engine plays on a clock gives up (the searching
+  // player's levels).
   投了判断 投了;
 };
 
@@ -113,7 +114,7 @@ std::string printable(std::string_view text, std::size_t limit = 200);
 // The computer player's commands (engine/computer_commands.cpp).
 void commandGo(EngineState& state, const CommandLine& line, std::ostream& out);
 void commandEvals(EngineState& state, const CommandLine& line, std::ostream& out);
-// `go` at levels 4 and 5 (engine/search_commands.cpp).
+// `go` at the searching player's levels (engine/search_commands.cpp).
 void commandDeepGo(EngineState& state, const CommandLine& line, std::ostream& out);
 // The limits of the searching player's `go` at the current level, from its
 // words (movetime, depth, nodes, infinite, the clock); bad words are named
@@ -121,7 +122,8 @@ void commandDeepGo(EngineState& state, const CommandLine& line, std::ostream& ou
 探索条件 goの探索条件(const EngineState& state, const CommandLine& line, std::ostream& out);
 // `go mate` at any level (engine/mate_commands.cpp).
 void commandMateGo(EngineState& state, const CommandLine& line, std::ostream& out);
-// The searcher of levels 4 and 5 with the engine's table size and threads.
+// The searcher of the levels above LEVEL3 with the engine's table size and
+// threads.
 深探索& 探索器を用意(EngineState& state);
 
 }  // namespace qz

@@ -263,7 +263,7 @@ std::optional<指し手> 対局::COMの手を選ぶ(const std::function<void()>&
     const 持ち時間 t{ms(残り_MAN), ms(残り_COM), ms(時間規定.加算秒), ms(時間規定.加算秒),
                      ms(時間規定.秒読み秒)};
     const 時間配分 d = 時間を配る(t, false, 手数, 窓の余裕ms);
-    if (d.上限ms < r.条件.時間上限ms) 時間を当てる(r.条件, d);
+    if (r.条件.時間上限ms == 0 || d.上限ms < r.条件.時間上限ms) 時間を当てる(r.条件, d);
   }
   勢力調査(r.写し);
   調査_2歩フラグ設定(r.写し);

@@ -184,13 +184,13 @@ class Form1 {
   std::int32_t 音_駒打 = 0;
   std::int32_t 音_氷結 = 0;
   std::int32_t 音_BGM = 0;
-  // The search of levels 4 and 5 and of the hint, on its own thread
+  // The search of the levels above LEVEL3 and of the hint, on its own thread
   // (form1_think.cpp). While it runs the board and the menus (but 終わり)
   // are ignored; Timer1 polls it and plays its move when it is done. It
-  // searches on the machine's cores less one.
+  // searches on the machine's cores less one (a ladder level on one).
   思考係 思考{窓の糸数(std::thread::hardware_concurrency())};
   bool 考え中() const { return 思考.動いている(); }
-  // Whether levels 4 and 5 resign a game their search sees lost (an option
+  // Whether the searching levels resign a game their search sees lost (an option
   // of the window, on unless turned off).
   bool COMは投了する = true;
   // The boxes that only inform (whose move it is, how many moves were read)

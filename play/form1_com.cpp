@@ -17,7 +17,7 @@ void Form1::思考中表示() {
 void Form1::com_ban() {
   // Always reached from an event's handler, which has marked itself
   // running: ticks from the boxes below wait, the search's own ticks go on.
-  if (対局値.COMレベル >= 4) return 深い手番開始();
+  if (探索するレベル(対局値.COMレベル)) return 深い手番開始();
   if (時計が要る()) p.timer1.setEnabled(true);
   思考中表示();
   画.描画面().refresh();

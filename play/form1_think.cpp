@@ -1,4 +1,4 @@
-// The searching player in the window: levels 4 and 5 think on a thread of
+// The searching player in the window: the levels above LEVEL3 think on a thread of
 // their own while the window repaints and the clock ticks, and the hint
 // shows what a LEVEL5 search would play for the side to move. The worker is
 // given a copy of the position and hands back a move; the game is changed
@@ -7,7 +7,7 @@
 
 namespace qz {
 
-// The computer's turn at levels 4 and 5: "思考中", the clock, and the search
+// The computer's turn at the searching levels: "思考中", the clock, and the search
 // started; Timer1 plays the move when the search is done.
 void Form1::深い手番開始() {
   p.timer1.setEnabled(true);  // it also collects the move

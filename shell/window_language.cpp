@@ -36,6 +36,7 @@ namespace {
     QZ_TR("LEVEL3D (LEVEL3よりR約600上)"),
     QZ_TR("LEVEL3E (LEVEL3よりR約750上)"),
     QZ_TR("LEVEL3F (LEVEL3よりR約900上)"),
+    QZ_TR("LEVEL3G (LEVEL3よりR約1000上)"),
     QZ_TR("LEVEL4"),
     QZ_TR("LEVEL5"),
     QZ_TR("ヒント"),

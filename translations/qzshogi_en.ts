@@ -1279,5 +1279,9 @@
         <source></source>
         <translation>Level 3F (about 900 Elo above Level 3)</translation>
     </message>
+    <message id="LEVEL3G (LEVEL3よりR約1000上)">
+        <source></source>
+        <translation>Level 3G (about 1000 Elo above Level 3)</translation>
+    </message>
 </context>
 </TS>

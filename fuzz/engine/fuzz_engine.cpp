@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // Keep every perft small: the fuzzer is after faults, not long searches.
   state.perft上限 = 2;
   state.perft局面上限 = 100;
-  // Searches of levels 4 and 5 stay small too.
+  // The searching levels' searches stay small too.
   state.探索節点上限 = 300;
   state.探索時間上限ms = 30;
   state.探索表ビット = 8;

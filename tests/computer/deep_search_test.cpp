@@ -152,6 +152,10 @@ TEST(DeepSearch, ANodeLimitedSearchRepeatsExactly) {
   a.探索(p.s, !p.MAN手番, {}, c);  // something else in between
   const 深探索結果 y = a.探索(p.s, p.MAN手番, {}, c);
   const 深探索結果 z = b.探索(p.s, p.MAN手番, {}, c);
+  深探索 四本(16);  // kept to one thread it plays as one
+  四本.糸数を設定(4);
+  c.糸数上限 = 1;
+  EXPECT_EQ(四本.探索(p.s, p.MAN手番, {}, c).報告.読み筋, x.報告.読み筋);
   EXPECT_EQ(x.最善, y.最善);
   EXPECT_EQ(x.報告.評価, y.報告.評価);
   EXPECT_EQ(x.報告.節点, y.報告.節点);

@@ -45,32 +45,20 @@ TEST(Level, IsShownOnlyInAGameAgainstTheComputer) {
   EXPECT_EQ(textsOf(g.takeOps()), (std::vector<std::string>{"LEVEL", "LEVEL", " 2", " 2"}));
 }
 
-// A ladder level: its item checked alone, the rest of its name on the board,
-// kept after the four lines of the settings and back at the next start; a
-// name that no level has leaves LEVEL3.
+// A ladder level is shown by the rest of its name, kept after the four
+// lines of the settings and back at the next start; an unknown name leaves 3.
 TEST(Level, ALadderLevelIsShownAndKeptInTheSettings) {
   StartedProgram g;
   const Lines four = *g.settings.lines;
-  const レベル段& l = レベル一覧()[4];
   g.form.SENTE_Click();
   g.takeOps();
-  g.form.メニュー選択(*レベルの項目(l));
-  EXPECT_EQ(g.form.対局値.COMレベル, l.番号);
-  EXPECT_EQ(levelChecks(g), (std::vector<bool>{false, false, false, false, false}));
-  EXPECT_TRUE(g.checked(*レベルの項目(l)));
-  const std::string 残り = " " + std::string(l.名.substr(5));
-  EXPECT_EQ(textsOf(g.takeOps()), (std::vector<std::string>{"LEVEL", "LEVEL", 残り, 残り}));
+  g.form.メニュー選択(MenuItem::LEVEL3B);
+  EXPECT_EQ(textsOf(g.takeOps()), (std::vector<std::string>{"LEVEL", "LEVEL", " 3B", " 3B"}));
   Lines file = *g.settings.lines;
-  ASSERT_EQ(file.size(), 6u);
-  EXPECT_EQ(Lines(file.begin(), file.begin() + 4), four);
-  EXPECT_EQ(file.back(), "COMレベル=" + std::string(l.名));
-  StartedProgram again(file);
-  EXPECT_EQ(again.form.対局値.COMレベル, l.番号);
-  EXPECT_TRUE(again.checked(*レベルの項目(l)));
+  EXPECT_EQ(file, (Lines{four[0], four[1], four[2], four[3], "棋譜一覧=OFF", "COMレベル=LEVEL3B"}));
+  EXPECT_TRUE(StartedProgram(file).checked(MenuItem::LEVEL3B));
   file.back() = "COMレベル=LEVEL9Z";
-  StartedProgram unknown(file);
-  EXPECT_EQ(unknown.form.対局値.COMレベル, 3);
-  EXPECT_TRUE(unknown.checked(MenuItem::LEVEL3));
+  EXPECT_EQ(StartedProgram(file).form.対局値.COMレベル, 3);
 }
 
 // Every handicap grade removes the pieces of the grades between it and 0.

@@ -74,7 +74,7 @@ TEST(NewGame, TheKeptChoicesReadBackAndBadLinesAreRefused) {
   EXPECT_EQ(新規対局を読む(新規対局の文(s)), s);
   EXPECT_EQ(新規対局の文(新規対局設定{}), "COM,先手,3,0,0,0,0,ON");
   for (const char* bad :
-       {"", "COM,先手,3,0,0,0,0", "COM,先手,12,0,0,0,0,ON", "COM,先手,3,11,0,0,0,ON",
+       {"", "COM,先手,3,0,0,0,0", "COM,先手,99,0,0,0,0,ON", "COM,先手,3,11,0,0,0,ON",
         "COM,先手,3,0,-1,0,0,ON", "COM,先手,3,0,36001,0,0,ON", "X,先手,3,0,0,0,0,ON",
         "COM,先手,3,0,0,0,0,on", "COM,先手,3,0,0,0,1e3,ON", "COM,先手,3,0,0,0,0,ON,"})
     EXPECT_FALSE(新規対局を読む(bad)) << bad;

@@ -135,7 +135,7 @@ struct 指し手番 {
   const 設定& 設;
   COM記憶 記憶;
   std::unique_ptr<深探索> 探索器;
-  bool 探索する() const { return 設.レベル > 3; }
+  bool 探索する() const { return 探索するレベル(設.レベル); }
   explicit 指し手番(const 設定& s) : 設(s) {
     if (!探索する()) return;
     探索器 = std::make_unique<深探索>();
