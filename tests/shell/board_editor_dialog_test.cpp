@@ -43,6 +43,10 @@ void press(QDialog& d, const char* name) {
   d.findChild<QAbstractButton*>(name)->click();
 }
 
+void ok(QDialog& d) {
+  d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+}
+
 QString status(QDialog& d) {
   return d.findChild<QLabel*>("BOARD_EDIT_STATUS")->text();
 }
@@ -58,7 +62,7 @@ TEST(BoardEditorDialog, SetsUpAProblemAndRefusesWhatNoGameReaches) {
     QApplication::clipboard()->setText("kept");
     press(d, "COPY_SFEN");
     EXPECT_EQ(QApplication::clipboard()->text(), "kept");
-    d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    ok(d);
     ASSERT_TRUE(d.isVisible());
     EXPECT_EQ(status(d), "この局面は使えません：奥の二段の桂は二度と動けません");
     clickSquare(d, 1, 2);  // promoted, it may stand there
@@ -67,7 +71,7 @@ TEST(BoardEditorDialog, SetsUpAProblemAndRefusesWhatNoGameReaches) {
     press(d, "UPPER_TO_MOVE");
     press(d, "COPY_SFEN");
     EXPECT_EQ(QApplication::clipboard()->text(), "4k4/+N8/9/9/9/9/9/9/4K4 w 4G2r2b4s3n4l18p 1");
-    d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    ok(d);
   });
   EXPECT_EQ(got, "4k4/+N8/9/9/9/9/9/9/4K4 w 4G2r2b4s3n4l18p 1");
 }
@@ -79,7 +83,7 @@ TEST(BoardEditorDialog, OpensOnThePositionGivenAndACancelGivesNothing) {
                   clickSquare(d, 1, 7);  // no pawn left to place: the same pawn cycles
                   EXPECT_EQ(status(d), "");
                   clickSquare(d, 1, 1, Qt::RightButton);
-                  d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+                  ok(d);
                 }),
             "1nsgkgsnl/1r5b1/ppppppppp/9/9/9/+PPPPPPPPP/1B5R1/LNSGKGSNL b - 1");
   EXPECT_FALSE(run(start, [](QDialog& d) { d.reject(); }));
