@@ -35,13 +35,10 @@ TEST(BoardEdit, NothingBeyondTheSetAndAKingMovesRatherThanDoubles) {
   EXPECT_TRUE(駒を置く(e, 5, 5, 歩));
   EXPECT_TRUE(駒を置く(e, 1, 1, -香));  // what stood there goes back first
   EXPECT_FALSE(駒を置く(e, 2, 2, -香));
-  EXPECT_FALSE(駒を除く(e, 5, 6));
 
   EXPECT_TRUE(駒を置く(e, 4, 5, -王));
   EXPECT_EQ(e.盤面[5][9], 0);
   EXPECT_EQ(駒箱(e)[王の番号], 0);
-  EXPECT_FALSE(駒を置く(e, 0, 5, -歩));
-  EXPECT_FALSE(駒を置く(e, 3, 3, 成金));
 }
 
 TEST(BoardEdit, AClickedPieceCyclesThroughPromotionAndOwner) {
