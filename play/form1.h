@@ -140,6 +140,8 @@ class Form1 {
   void COPY_KIF_Click();
   void COPY_USI_Click();
   void PASTE_Click();
+  // The board editor (form1_board_edit.cpp).
+  void BOARD_EDIT_Click();
 
   // ===== Procedures the handlers share ================================================
   void 終了処理();

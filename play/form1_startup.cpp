@@ -23,7 +23,7 @@ void Form1::メニュー選択(MenuItem item) {
   if (!区間.入れた()) return;
   予告消去();
   using Handler = void (Form1::*)();
-  static constexpr std::array<std::pair<MenuItem, Handler>, 42> 表 = {{
+  static constexpr std::array<std::pair<MenuItem, Handler>, 43> 表 = {{
       {MenuItem::TAIKYOKU, &Form1::TAIKYOKU_Click},
       {MenuItem::MATCH_MAN, &Form1::MATCH_MAN_Click},
       {MenuItem::START, &Form1::START_Click},
@@ -53,6 +53,7 @@ void Form1::メニュー選択(MenuItem item) {
       {MenuItem::COPY_KIF, &Form1::COPY_KIF_Click},
       {MenuItem::COPY_USI, &Form1::COPY_USI_Click},
       {MenuItem::PASTE, &Form1::PASTE_Click},
+      {MenuItem::BOARD_EDIT, &Form1::BOARD_EDIT_Click},
       {MenuItem::OPTION, &Form1::OPTION_Click},
       {MenuItem::MIDORI, &Form1::MIDORI_Click},
       {MenuItem::TATAMI, &Form1::TATAMI_Click},

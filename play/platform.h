@@ -29,6 +29,7 @@ namespace qz {
   X(LEVEL) X(LEVEL1) X(LEVEL2) X(LEVEL3) X(LEVEL4) X(LEVEL5) X(HINT) X(OWARI)   \
   X(LEVEL3A) X(LEVEL3B) X(LEVEL3C) X(LEVEL3D) X(LEVEL3E) X(LEVEL3F) X(LEVEL3G) \
   X(STOP) X(CANCEL) X(REVERSE) X(REPLAY) X(AFTER) X(LBEL_UP) X(LEBEL_DOWN)      \
+  X(BOARD_EDIT)                                                                 \
   X(KIFU) X(KIFU_READ) X(KIFU_WRITE) X(KIFU_OPEN) X(KIFU_SAVE_KIF)              \
   X(KIFU_SAVE_CSA) X(EDIT) X(COPY_SFEN) X(COPY_KIF) X(COPY_USI) X(PASTE)        \
   X(OPTION) X(HAIKEI_GA) X(MIDORI) X(TATAMI) X(TAKE) X(UCHU) X(RENGA)           \
@@ -195,6 +196,11 @@ class Window {
   // The new-game dialog, opened on the last choices: what was chosen, or
   // nothing when it was cancelled.
   virtual std::optional<新規対局設定> askNewGame() { return std::nullopt; }
+  // The board editor, opened on a position given as SFEN: the position set
+  // up there, as SFEN, or nothing when it was cancelled.
+  virtual std::optional<std::string> askBoardEdit(const std::string& /*sfen*/) {
+    return std::nullopt;
+  }
 };
 
 // The move list beside the board: one text per move, the current one

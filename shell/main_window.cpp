@@ -12,6 +12,7 @@
 #include <cmath>
 
 #include "play/form1.h"
+#include "shell/board_editor_dialog.h"
 #include "shell/new_game_dialog.h"
 #include "shell/qt_surface.h"
 #include "shell/settings_file.h"
@@ -226,6 +227,7 @@ void MainWindow::buildMenus() {
   QMenu* kyokumen = addMenu(MenuItem::STOP, bar, "局面");
   addItem(MenuItem::CANCEL, kyokumen, "最初", false);
   addItem(MenuItem::REVERSE, kyokumen, "反転", false);
+  addItem(MenuItem::BOARD_EDIT, kyokumen, "局面編集…", false);
 
   addItem(MenuItem::REPLAY, bar, "戻", false);
   addItem(MenuItem::AFTER, bar, "進", false);
@@ -275,6 +277,10 @@ std::optional<新規対局設定> MainWindow::askNewGame() {
   const std::optional<新規対局設定> chosen = runNewGameDialog(this, last);
   if (chosen && settings_) settings_->setExtra(新規対局キー, 新規対局の文(*chosen));
   return chosen;
+}
+
+std::optional<std::string> MainWindow::askBoardEdit(const std::string& sfen) {
+  return runBoardEditorDialog(this, sfen);
 }
 
 bool MainWindow::itemChecked(MenuItem item) const {

@@ -47,6 +47,7 @@ namespace {
     QZ_TR("局面"),
     QZ_TR("最初"),
     QZ_TR("反転"),
+    QZ_TR("局面編集…"),
     QZ_TR("戻"),
     QZ_TR("進"),
     QZ_TR("△"),

@@ -1283,5 +1283,69 @@
         <source></source>
         <translation>Level 3G (about 1000 Elo above Level 3)</translation>
     </message>
+    <message id="対局中です。局面を編集しますか？">
+        <source></source>
+        <translation>A game is in progress. Edit the position?</translation>
+    </message>
+    <message id="この局面は使えません：%1">
+        <source></source>
+        <translation>This position cannot be used: %1</translation>
+    </message>
+    <message id="王はどちらの側にも一枚までです">
+        <source></source>
+        <translation>Each side has at most one king</translation>
+    </message>
+    <message id="駒箱にその駒が残っていません">
+        <source></source>
+        <translation>No piece of that kind is left in the box</translation>
+    </message>
+    <message id="下の駒">
+        <source></source>
+        <translation>Lower side&apos;s pieces</translation>
+    </message>
+    <message id="上の駒">
+        <source></source>
+        <translation>Upper side&apos;s pieces</translation>
+    </message>
+    <message id="下の持駒">
+        <source></source>
+        <translation>Lower side&apos;s hand</translation>
+    </message>
+    <message id="上の持駒">
+        <source></source>
+        <translation>Upper side&apos;s hand</translation>
+    </message>
+    <message id="玉だけ">
+        <source></source>
+        <translation>Kings only</translation>
+    </message>
+    <message id="残りを上の持駒へ">
+        <source></source>
+        <translation>Rest to the upper hand</translation>
+    </message>
+    <message id="下の番">
+        <source></source>
+        <translation>Lower side to move</translation>
+    </message>
+    <message id="上の番">
+        <source></source>
+        <translation>Upper side to move</translation>
+    </message>
+    <message id="SFENをコピー">
+        <source></source>
+        <translation>Copy SFEN</translation>
+    </message>
+    <message id="局面編集">
+        <source></source>
+        <translation>Edit Position</translation>
+    </message>
+    <message id="左クリックで置く（同じ駒なら成り・持ち主を替える）、右クリックで除く">
+        <source></source>
+        <translation>Left click places the chosen piece (on the same kind it promotes or changes sides); right click removes</translation>
+    </message>
+    <message id="局面編集…">
+        <source></source>
+        <translation>Edit Position…</translation>
+    </message>
 </context>
 </TS>

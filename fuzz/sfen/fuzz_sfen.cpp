@@ -3,6 +3,7 @@
 // reached. An accepted position writes back to itself, holds no more than a
 // set of pieces, and every accepted move keeps each kind's count on the
 // board and in the hands (a taken king leaves the board and ends the game).
+// The board editor reads and writes an accepted position the same way.
 #include <array>
 #include <cstdint>
 #include <cstdlib>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "engine/engine.h"
+#include "game/board_edit.h"
 #include "rules/sfen.h"
 
 namespace {
@@ -55,6 +57,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const auto again = qz::SFEN読込(written);
   Require(again && qz::SFEN書出(again->盤面, again->持駒_MAN, again->持駒_COM, again->MAN手番,
                                 again->手数) == written);
+
+  // The board editor opens on it with nothing beyond the set, and writes it back.
+  const auto edited = qz::SFENの編集局面(text.substr(0, end));
+  Require(edited && qz::編集局面のSFEN(*edited) ==
+                        qz::SFEN書出(p->盤面, p->持駒_MAN, p->持駒_COM, p->MAN手番, 1));
+  for (const int n : qz::駒箱(*edited)) Require(n >= 0);
 
   qz::EngineState st;
   st.対局値.局面から始める(p->盤面, p->持駒_MAN, p->持駒_COM, p->MAN手番, p->手数 - 1);

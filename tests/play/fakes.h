@@ -202,6 +202,12 @@ class FakeWindow : public Window {
   }
   std::optional<新規対局設定> askNewGame() override { return newGame; }
   std::optional<新規対局設定> newGame;  // what the new-game dialog chooses
+  std::optional<std::string> askBoardEdit(const std::string& sfen) override {
+    boardEditOpenedOn = sfen;
+    return boardEdit;
+  }
+  std::optional<std::string> boardEdit;  // what the board editor gives back
+  std::string boardEditOpenedOn;
   int backColour = -1;
   std::array<int, 4> placed{};
   bool isMaximized = false;

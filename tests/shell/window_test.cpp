@@ -104,6 +104,7 @@ TEST_F(WholeProgram, StartsWithTheDefaultsAndTheWholeMenuBar) {
       {MenuItem::COPY_KIF, "COPY_KIF", "棋譜をコピー (KIF)", false},
       {MenuItem::COPY_USI, "COPY_USI", "棋譜をコピー (USI)", false},
       {MenuItem::PASTE, "PASTE", "貼り付け", false},
+      {MenuItem::BOARD_EDIT, "BOARD_EDIT", "局面編集…", false},
   };
   for (const auto& i : items) {
     QAction* a = w.action(i.item);
