@@ -13,6 +13,7 @@
 
 #include "play/form1.h"
 #include "shell/new_game_dialog.h"
+#include "shell/review_dialog.h"
 #include "shell/qt_surface.h"
 #include "shell/settings_file.h"
 #include "shell/record_panel.h"
@@ -239,6 +240,8 @@ void MainWindow::buildMenus() {
   addItem(MenuItem::KIFU_OPEN, kifu, "ファイルを開く…", false);
   addItem(MenuItem::KIFU_SAVE_KIF, kifu, "KIFで保存…", false);
   addItem(MenuItem::KIFU_SAVE_CSA, kifu, "CSAで保存…", false);
+  kifu->addSeparator();
+  addItem(MenuItem::REVIEW, kifu, "棋譜解析…", false);
 
   QMenu* edit = addMenu(MenuItem::EDIT, bar, "編集");
   addItem(MenuItem::COPY_SFEN, edit, "局面をコピー (SFEN)", false)->setShortcut(QKeySequence::Copy);
@@ -275,6 +278,20 @@ std::optional<新規対局設定> MainWindow::askNewGame() {
   const std::optional<新規対局設定> chosen = runNewGameDialog(this, last);
   if (chosen && settings_) settings_->setExtra(新規対局キー, 新規対局の文(*chosen));
   return chosen;
+}
+
+std::optional<解析条件> MainWindow::askReview() {
+  解析条件 last;
+  if (settings_)
+    if (const auto kept = settings_->extra(解析条件キー))
+      last = 解析条件を読む(*kept).value_or(解析条件{});
+  const std::optional<解析条件> chosen = runReviewDialog(this, last);
+  if (chosen && settings_) settings_->setExtra(解析条件キー, 解析条件の文(*chosen));
+  return chosen;
+}
+
+bool MainWindow::runWithProgress(const 文面& title, const ProgressJob& job) {
+  return runWithProgressDialog(this, title, job);
 }
 
 bool MainWindow::itemChecked(MenuItem item) const {
