@@ -68,6 +68,7 @@ inline void CheckRecord(const 記録読込結果& r) {
     }
     Require(SameMoves(back.記録, r.記録));
     if (f != 棋譜形式::USI) Require(SameHeaders(back.記録, r.記録));
+    if (f == 棋譜形式::KIF || f == 棋譜形式::KIFU) Require(back.記録.注釈 == r.記録.注釈);
   }
 
   const 履歴の対局 対局 = 記録から対局(r.記録);

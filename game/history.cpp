@@ -123,6 +123,14 @@ void 対局::記録を読み込む(const 窓の読込& w) {
   手番 = 先手値;
 }
 
+bool 対局::記録は反転() const {
+  if (棋譜モード == 1 && 読込記録.has_value()) return 読込記録->反転;
+  const int 最後 = std::max(手順.手順_現在, std::min(手順.手順_最終, 手順.保持数()));
+  const bool MAN先 =
+      最後 == 0 ? 手番 == 0 || MANの番() : MAN駒(手順[1].元駒);
+  return 標準の向きに反転するか(手順.手順_現在 <= 0 ? 局 : 開始局面, MAN先);
+}
+
 記録読込結果 対局::記録() {
   const bool MAN手番 = 手番 == 0 || MANの番();
   履歴の対局 対局;
@@ -134,7 +142,7 @@ void 対局::記録を読み込む(const 窓の読込& w) {
   // A record read keeps its own orientation; a game played here is turned
   // as other programs expect.
   const bool 読込中 = 棋譜モード == 1 && 読込記録.has_value();
-  const bool 向き = 読込中 ? 読込記録->反転 : 標準の向きに反転するか(対局.開始, 対局.MAN先);
+  const bool 向き = 記録は反転();
   記録読込結果 r = 対局から記録(対局, 向き);
   if (r.不正行 != 0) return r;
   結末を記録へ(r.記録, 向き, 最後);

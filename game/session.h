@@ -245,6 +245,9 @@ class 対局 {
   // The game of the history as a record, its names those of a record read
   // or of the players here; 不正行 is set when a move cannot be written.
   記録読込結果 記録();
+  // Whether the game's record has the board turned round: a record read keeps
+  // its own orientation, a game played here puts its first mover below.
+  bool 記録は反転() const;
   // The position now, the lower side's hand first.
   記録局面 今の局面() const;
 

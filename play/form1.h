@@ -135,6 +135,9 @@ class Form1 {
   // Records of every format and the clipboard (form1_formats.cpp).
   void KIFU_OPEN_Click();
   void KIFU_SAVE_KIF_Click();
+  // 棋譜 → 棋譜解析…: every move of the game searched, the moves that lost
+  // much marked in the move list, and a summary of each side.
+  void REVIEW_Click();
   void KIFU_SAVE_CSA_Click();
   void COPY_SFEN_Click();
   void COPY_KIF_Click();
@@ -269,6 +272,18 @@ class Form1 {
   void 盤面を描き直す();
   void 棋譜一覧更新();
   MoveList* 棋譜一覧 = nullptr;
+  // The last game review (form1_review.cpp): the moves it reviewed and what
+  // it found of each; a move of the history shows its finding while it is
+  // still the move reviewed.
+  std::vector<qz::指し手> 解析した手;
+  std::vector<手の解析> 解析結果;
+  const 手の解析* 手の解析結果(int n) const;
+  // The move list's text of move n's finding ("" when none).
+  std::string 解析の印(int n) const;
+  // A record read: its review comments taken as the last review.
+  void 注釈から解析(const 対局記録& r);
+  // A record to write: the last review's findings as comments.
+  void 解析を注釈へ(対局記録& r) const;
   void 続行確認();
   void 終局後の確認();
   // A finished game's save panel is open: "続けますか？" is still to come.

@@ -23,7 +23,7 @@ void Form1::メニュー選択(MenuItem item) {
   if (!区間.入れた()) return;
   予告消去();
   using Handler = void (Form1::*)();
-  static constexpr std::array<std::pair<MenuItem, Handler>, 43> 表 = {{
+  static constexpr std::array<std::pair<MenuItem, Handler>, 44> 表 = {{
       {MenuItem::TAIKYOKU, &Form1::TAIKYOKU_Click},
       {MenuItem::MATCH_MAN, &Form1::MATCH_MAN_Click},
       {MenuItem::START, &Form1::START_Click},
@@ -49,6 +49,7 @@ void Form1::メニュー選択(MenuItem item) {
       {MenuItem::KIFU_OPEN, &Form1::KIFU_OPEN_Click},
       {MenuItem::KIFU_SAVE_KIF, &Form1::KIFU_SAVE_KIF_Click},
       {MenuItem::KIFU_SAVE_CSA, &Form1::KIFU_SAVE_CSA_Click},
+      {MenuItem::REVIEW, &Form1::REVIEW_Click},
       {MenuItem::COPY_SFEN, &Form1::COPY_SFEN_Click},
       {MenuItem::COPY_KIF, &Form1::COPY_KIF_Click},
       {MenuItem::COPY_USI, &Form1::COPY_USI_Click},

@@ -5,6 +5,8 @@
 #pragma once
 
 #include <algorithm>
+#include <atomic>
+#include <functional>
 #include <cstdint>
 #include <filesystem>
 #include <iterator>
@@ -14,6 +16,7 @@
 #include <vector>
 
 #include "computer/levels.h"
+#include "game/review.h"
 #include "display/surface.h"
 #include "play/new_game.h"
 #include "rules/message.h"
@@ -31,7 +34,7 @@ namespace qz {
   X(STOP) X(CANCEL) X(REVERSE) X(REPLAY) X(AFTER) X(LBEL_UP) X(LEBEL_DOWN)      \
   X(BOARD_EDIT)                                                                 \
   X(KIFU) X(KIFU_READ) X(KIFU_WRITE) X(KIFU_OPEN) X(KIFU_SAVE_KIF)              \
-  X(KIFU_SAVE_CSA) X(EDIT) X(COPY_SFEN) X(COPY_KIF) X(COPY_USI) X(PASTE)        \
+  X(KIFU_SAVE_CSA) X(REVIEW) X(EDIT) X(COPY_SFEN) X(COPY_KIF) X(COPY_USI) X(PASTE)        \
   X(OPTION) X(HAIKEI_GA) X(MIDORI) X(TATAMI) X(TAKE) X(UCHU) X(RENGA)           \
   X(SIDOU) X(KEIKA) X(BGM) X(VER) X(TORYO) X(MATTA) X(KIFU_ICHIRAN)
 // clang-format on
@@ -200,6 +203,19 @@ class Window {
   // up there, as SFEN, or nothing when it was cancelled.
   virtual std::optional<std::string> askBoardEdit(const std::string& /*sfen*/) {
     return std::nullopt;
+  }
+  // The game review's dialog, opened on the last conditions: the chosen
+  // ones, or nothing when it was cancelled.
+  virtual std::optional<解析条件> askReview() { return std::nullopt; }
+  // Runs job apart from the window under a progress bar with a cancel
+  // button, the window answering meanwhile; job reports (done, all) and
+  // stops when the flag it is given is set. False when it was cancelled.
+  using ProgressJob =
+      std::function<void(const std::function<void(int, int)>&, const std::atomic<bool>*)>;
+  virtual bool runWithProgress(const 文面& /*title*/, const ProgressJob& job) {
+    std::atomic<bool> stop{false};
+    job({}, &stop);
+    return true;
   }
 };
 

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <map>
 #include <span>
 #include <string>
 #include <string_view>
@@ -70,6 +71,9 @@ struct 対局記録 {
   // The game here had its sides the other way round: the program's board
   // is this record's turned half round (kept in a comment for a round trip).
   bool 反転 = false;
+  // Comment lines (without their leading '*') after move n, 0 before the
+  // first; KIF keeps them, a game review writes its findings there.
+  std::map<std::size_t, std::vector<std::string>> 注釈;
 };
 
 // A game whose last move took a king ended there, the mover having won.

@@ -207,12 +207,18 @@ std::string KIF文書(const 対局記録& r) {
   s += 側名(false, 駒落ち) + "：" + r.上手名 + std::string(改行);
   s += "ルール：氷結（敵の駒が利いている升の駒は動けない）\r\n";
   s += "手数----指手---------消費時間--\r\n";
+  const auto 注釈を書く = [&](std::size_t n) {
+    if (const auto it = r.注釈.find(n); it != r.注釈.end())
+      for (const std::string& 行 : it->second) s += "*" + 行 + std::string(改行);
+  };
+  注釈を書く(0);
   std::pair<int, int> 直前{0, 0};
   for (std::size_t i = 0; i < r.手.size(); ++i) {
     const 記録手& m = r.手[i];
     const auto [文, 幅] = 指し手文(m, 直前);
     s += 手数欄(i + 1) + 文 + std::string(static_cast<std::size_t>(std::max(1, 18 - 幅)), ' ') +
          時間文(m.消費秒, m.累計秒) + std::string(改行);
+    注釈を書く(i + 1);
     直前 = {m.先X, m.先Y};
   }
   return s + 終局の行(r, 駒落ち);
@@ -349,6 +355,11 @@ class KIF読込 : public 記録読込<KIF読込> {
   void 一行(std::string_view 行) {
     const std::string_view s = 前後の空白除去(行);
     if (s == "#QZ:反転") 組.結果.記録.反転 = true;
+    if (!s.empty() && s[0] == '*' && 開始済) {
+      対局記録& r = 組.結果.記録;
+      r.注釈[r.手.size()].emplace_back(s.substr(1));
+      return;
+    }
     if (s.empty() || s[0] == '#' || s[0] == '*' || s[0] == '&') return;
     if (s.starts_with("変化")) {
       終わり = true;

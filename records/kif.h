@@ -16,7 +16,8 @@ namespace qz {
 std::string KIF文書(const 対局記録& r);
 
 // Reads KIF bytes (UTF-8 or Shift-JIS, found from the content). Header
-// separators `：` and `:`, comment lines (`#`, `*`, `&`), unknown headers,
+// separators `：` and `:`, comment lines (`#`, `&`; `*` after the moves
+// began is kept in 注釈 with the move before it), unknown headers,
 // `+` after a move, `不成`, the other names of promoted pieces and a board
 // diagram are taken; a variation (`変化：`) ends the main line.
 記録読込結果 KIF解読(std::string_view 内容);

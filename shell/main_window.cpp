@@ -14,6 +14,7 @@
 #include "play/form1.h"
 #include "shell/board_editor_dialog.h"
 #include "shell/new_game_dialog.h"
+#include "shell/review_dialog.h"
 #include "shell/qt_surface.h"
 #include "shell/settings_file.h"
 #include "shell/record_panel.h"
@@ -241,6 +242,8 @@ void MainWindow::buildMenus() {
   addItem(MenuItem::KIFU_OPEN, kifu, "ファイルを開く…", false);
   addItem(MenuItem::KIFU_SAVE_KIF, kifu, "KIFで保存…", false);
   addItem(MenuItem::KIFU_SAVE_CSA, kifu, "CSAで保存…", false);
+  kifu->addSeparator();
+  addItem(MenuItem::REVIEW, kifu, "棋譜解析…", false);
 
   QMenu* edit = addMenu(MenuItem::EDIT, bar, "編集");
   addItem(MenuItem::COPY_SFEN, edit, "局面をコピー (SFEN)", false)->setShortcut(QKeySequence::Copy);
@@ -281,6 +284,20 @@ std::optional<新規対局設定> MainWindow::askNewGame() {
 
 std::optional<std::string> MainWindow::askBoardEdit(const std::string& sfen) {
   return runBoardEditorDialog(this, sfen);
+}
+
+std::optional<解析条件> MainWindow::askReview() {
+  解析条件 last;
+  if (settings_)
+    if (const auto kept = settings_->extra(解析条件キー))
+      last = 解析条件を読む(*kept).value_or(解析条件{});
+  const std::optional<解析条件> chosen = runReviewDialog(this, last);
+  if (chosen && settings_) settings_->setExtra(解析条件キー, 解析条件の文(*chosen));
+  return chosen;
+}
+
+bool MainWindow::runWithProgress(const 文面& title, const ProgressJob& job) {
+  return runWithProgressDialog(this, title, job);
 }
 
 bool MainWindow::itemChecked(MenuItem item) const {

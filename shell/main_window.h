@@ -110,6 +110,8 @@ class MainWindow : public QMainWindow,
   [[noreturn]] void endProgram() override;
   std::optional<新規対局設定> askNewGame() override;
   std::optional<std::string> askBoardEdit(const std::string& sfen) override;
+  std::optional<解析条件> askReview() override;
+  bool runWithProgress(const 文面& title, const ProgressJob& job) override;
   // RecordPanel: forwarded to the record-file panel's controls (record_panel.h).
   void setListsVisible(bool drive, bool directory, bool file) override;
   void setTextPanelVisible(bool visible) override;

@@ -82,6 +82,7 @@ namespace {
     QZ_TR("ファイルを開く…"),
     QZ_TR("KIFで保存…"),
     QZ_TR("CSAで保存…"),
+    QZ_TR("棋譜解析…"),
     QZ_TR("編集"),
     QZ_TR("局面をコピー (SFEN)"),
     QZ_TR("棋譜をコピー (KIF)"),

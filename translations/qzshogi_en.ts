@@ -1347,5 +1347,49 @@
         <source></source>
         <translation>Edit Position…</translation>
     </message>
+    <message id="棋譜解析：%1">
+        <source></source>
+        <translation>Game review: %1</translation>
+    </message>
+    <message id="解析する手がありません">
+        <source></source>
+        <translation>there are no moves to review</translation>
+    </message>
+    <message id="棋譜解析">
+        <source></source>
+        <translation>Game review</translation>
+    </message>
+    <message id=" ミリ秒">
+        <source></source>
+        <translation> ms</translation>
+    </message>
+    <message id="一手の思考時間">
+        <source></source>
+        <translation>Thinking time per move</translation>
+    </message>
+    <message id="悪手とする損失">
+        <source></source>
+        <translation>Loss that marks a blunder (悪手)</translation>
+    </message>
+    <message id="疑問手とする損失">
+        <source></source>
+        <translation>Loss that marks a dubious move (疑問手)</translation>
+    </message>
+    <message id="中止">
+        <source></source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="棋譜解析…">
+        <source></source>
+        <translation>Review the game…</translation>
+    </message>
+    <message id="%1 悪手 %2　疑問手 %3　平均損失 %4">
+        <source></source>
+        <translation>%1 blunders %2, dubious moves %3, average loss %4</translation>
+    </message>
+    <message id="（途中で中止しました）">
+        <source></source>
+        <translation>(cancelled before the end)</translation>
+    </message>
 </context>
 </TS>

@@ -198,18 +198,6 @@ TEST(Confirm, ThrowingAGameAwayAsksFirst) {
   EXPECT_EQ(g.take(), (std::vector<Event>{}));
 }
 
-class FakeList : public MoveList {
- public:
-  void setMoves(const 文面&, const std::vector<std::string>& m, int c) override {
-    moves = m;
-    current = c;
-  }
-  void setListVisible(bool on) override { visible = on; }
-  std::vector<std::string> moves;
-  int current = -1;
-  bool visible = false;
-};
-
 TEST(MoveList, ListsEveryMoveAndAClickStepsThere) {
   StartedProgram g;
   FakeList list;

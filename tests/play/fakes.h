@@ -208,10 +208,25 @@ class FakeWindow : public Window {
   }
   std::optional<std::string> boardEdit;  // what the board editor gives back
   std::string boardEditOpenedOn;
+  std::optional<解析条件> askReview() override { return review; }
+  std::optional<解析条件> review;  // what the game review's dialog chooses
   int backColour = -1;
   std::array<int, 4> placed{};
   bool isMaximized = false;
   bool ended = false;
+};
+
+// The move list beside the board: its rows and the current one.
+class FakeList : public MoveList {
+ public:
+  void setMoves(const 文面&, const std::vector<std::string>& m, int c) override {
+    moves = m;
+    current = c;
+  }
+  void setListVisible(bool on) override { visible = on; }
+  std::vector<std::string> moves;
+  int current = -1;
+  bool visible = false;
 };
 
 // A started program: Form_Load has run, after `prepare` set up the fakes
