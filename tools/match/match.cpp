@@ -8,9 +8,11 @@
 // or its name (LEVEL3A), or nodes=N, time=MS or depth=N (the searching
 // player with that limit). --wa / --wb
 // NAME=VALUE change one evaluation weight of the first / second setting;
-// --ta / --tb N give its searches N threads.
+// --ta / --tb N give its searches N threads. --clock puts both sides on a
+// clock (byoyomi or increment) and counts the games lost on time.
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -23,8 +25,10 @@
 #include <thread>
 #include <vector>
 
+#include "computer/time_control.h"
 #include "game/session.h"
 #include "rules/sfen.h"
+#include "tools/match/openings.h"
 
 namespace qz {
 namespace {
@@ -37,6 +41,30 @@ struct 設定 {
   std::vector<std::pair<std::string, int>> 重み;
 };
 
+// A clock for both sides (--clock MAIN+BYOb or MAIN+INCi, in ms): the
+// searching levels then think by the time manager, and a side whose search
+// overruns its time loses on time.
+struct 時計規定 {
+  bool あり = false;
+  std::int64_t 持ち = 0, 秒読み = 0, 加算 = 0;
+};
+
+// Reads "10000+1000b" (byoyomi) or "10000+1000i" (increment).
+bool 時計を読む(const std::string& t, 時計規定& c) {
+  const auto plus = t.find('+');
+  if (plus == std::string::npos || t.size() < plus + 3) return false;
+  const std::string a = t.substr(0, plus), b = t.substr(plus + 1, t.size() - plus - 2);
+  const char kind = t.back();
+  for (const std::string& n : {a, b})
+    if (n.empty() || n.size() > 9 || n.find_first_not_of("0123456789") != std::string::npos)
+      return false;
+  if (kind != 'b' && kind != 'i') return false;
+  c.あり = true;
+  c.持ち = std::stoll(a);
+  (kind == 'b' ? c.秒読み : c.加算) = std::stoll(b);
+  return true;
+}
+
 struct 対局条件 {
   設定 a, b;
   int 局数 = 200;
@@ -45,6 +73,7 @@ struct 対局条件 {
   int 並列 = 1;
   unsigned 種 = 1;
   bool 詳細 = false;
+  時計規定 時計;
 };
 
 // A level of レベル一覧 by its number ("L6") or its name ("LEVEL3A").
@@ -92,37 +121,6 @@ bool 重みを読む(const std::string& t, 設定& s) {
   return 重みを設定(w, s.重み.back().first, s.重み.back().second);
 }
 
-// A fresh game from the initial position, a repetition ending it.
-対局 新しい対局() {
-  対局 g;
-  g.初期化();
-  g.千日手判定 = true;
-  return g;
-}
-
-// Every distinct opening of 手数 random legal plies from the start.
-std::vector<std::vector<指し手>> 序盤を作る(int 数, int 手数, unsigned 種) {
-  std::mt19937 rng(種);
-  std::set<std::string> 既;
-  std::vector<std::vector<指し手>> r;
-  for (int tries = 0; static_cast<int>(r.size()) < 数 && tries < 数 * 100; ++tries) {
-    対局 g = 新しい対局();
-    std::vector<指し手> 手;
-    std::string 表記;
-    for (int i = 0; i < 手数; ++i) {
-      勢力調査(g.局);
-      調査_2歩フラグ設定(g.局);
-      std::vector<指し手> v;
-      合法手列挙(g.局, g.MAN手番(), [&](const 指し手& m) { v.push_back(m); });
-      手.push_back(v[rng() % v.size()]);
-      g.指す(手.back());
-      表記 += " " + USI表記(手.back());
-    }
-    if (既.insert(表記).second) r.push_back(std::move(手));
-  }
-  return r;
-}
-
 std::string 表記(const std::vector<指し手>& 手) {
   std::string s;
   for (const 指し手& m : 手) s += " " + USI表記(m);
@@ -142,9 +140,12 @@ struct 指し手番 {
     探索器->糸数を設定(s.糸数);
     for (const auto& [k, v] : s.重み) 重みを設定(探索器->重み, k, v);
   }
-  std::optional<指し手> 選ぶ(対局& g) {
+  // On a clock (配分) the search thinks within the time manager's share.
+  std::optional<指し手> 選ぶ(対局& g, const 時間配分* 配分 = nullptr) {
     if (!探索する()) return g.一手読みの手(記憶, 設.レベル);
-    const 思考依頼 依頼 = g.手番側の思考依頼(設.条件);
+    探索条件 条件 = 設.条件;
+    if (配分) 時間を当てる(条件, *配分);
+    const 思考依頼 依頼 = g.手番側の思考依頼(条件);
     const 深探索結果 r = 探索器->探索(依頼.写し, 依頼.MAN手番, 依頼.既出, 依頼.条件);
     if (!r.指し手あり) return std::nullopt;
     return r.最善;
@@ -153,14 +154,42 @@ struct 指し手番 {
 
 // 1 when the first player to move wins, 0 for a loss, -1 for a draw (at the
 // cap, or by a repetition that is not a perpetual check).
-int 対局する(const 設定& 先, const 設定& 後, const std::vector<指し手>& 序盤, int 上限, int& 手数) {
+// On a clock 時間切れ is set when a side lost on time (1 the first, 2 the
+// second).
+int 対局する(const 設定& 先, const 設定& 後, const std::vector<指し手>& 序盤, int 上限, int& 手数,
+             const 時計規定& 時計, int& 時間切れ) {
   指し手番 p0(先), p1(後);
   対局 g = 新しい対局();
   for (const 指し手& m : 序盤) g.指す(m);
   const bool 先はMAN = g.MAN手番();
+  std::int64_t 残り[2] = {時計.持ち, 時計.持ち};  // the first and the second mover's
+  時間切れ = 0;
   for (手数 = 0; 手数 < 上限; ++手数) {
     const bool 先番 = g.MAN手番() == 先はMAN;
-    const std::optional<指し手> m = (先番 ? p0 : p1).選ぶ(g);
+    std::optional<指し手> m;
+    if (時計.あり) {
+      std::int64_t& 自分 = 残り[先番 ? 0 : 1];
+      const std::int64_t 相手 = 残り[先番 ? 1 : 0];
+      持ち時間 t;
+      (g.MAN手番() ? t.残りMAN : t.残りCOM) = 自分;
+      (g.MAN手番() ? t.残りCOM : t.残りMAN) = 相手;
+      t.加算MAN = t.加算COM = 時計.加算;
+      t.秒読み = 時計.秒読み;
+      const 時間配分 d = 時間を配る(t, g.MAN手番(), g.手数);
+      const auto t0 = std::chrono::steady_clock::now();
+      m = (先番 ? p0 : p1).選ぶ(g, &d);
+      const std::int64_t 使った = std::chrono::duration_cast<std::chrono::milliseconds>(
+                                      std::chrono::steady_clock::now() - t0)
+                                      .count();
+      自分 -= 使った;
+      if (自分 + 時計.秒読み < 0) {
+        時間切れ = 先番 ? 1 : 2;
+        return 先番 ? 0 : 1;
+      }
+      自分 = std::max<std::int64_t>(自分, 0) + 時計.加算;
+    } else {
+      m = (先番 ? p0 : p1).選ぶ(g);
+    }
     if (!m) return 先番 ? 0 : 1;  // no legal move: the side to move has lost
     if (g.指し手検査(*m) != 着手拒否::なし) {
       std::cerr << "illegal move " << USI表記(*m) << " after" << 表記(序盤) << '\n';
@@ -176,6 +205,7 @@ int 対局する(const 設定& 先, const 設定& 後, const std::vector<指し�
 
 struct 集計 {
   int 勝 = 0, 分 = 0, 負 = 0;
+  int 時間切れ_a = 0, 時間切れ_b = 0;  // games each setting lost on time
 };
 
 double Elo(double p) {
@@ -198,13 +228,17 @@ void 結果を書く(const 対局条件& c, const 集計& r) {
   std::printf("%s vs %s: %d games, +%d =%d -%d, score %.1f%%, Elo %s [%s, %s] (95%%)\n",
               c.a.名.c_str(), c.b.名.c_str(), n, r.勝, r.分, r.負, 100 * p, Elo表記(p).c_str(),
               Elo表記(p - 1.96 * se).c_str(), Elo表記(p + 1.96 * se).c_str());
+  if (c.時計.あり)
+    std::printf("lost on time: %s %d, %s %d\n", c.a.名.c_str(), r.時間切れ_a, c.b.名.c_str(),
+                r.時間切れ_b);
 }
 
 int 使い方() {
   std::cerr << "usage: qz-match [--a L1..L" << 最大レベル番号()
             << "|LEVEL3A|nodes=N|time=MS|depth=N] [--b ...] [--games N]\n"
                "                [--plies N] [--cap N] [--threads N] [--seed N] [--verbose]\n"
-               "                [--wa NAME=VALUE] [--wb NAME=VALUE] [--ta N] [--tb N]\n";
+               "                [--wa NAME=VALUE] [--wb NAME=VALUE] [--ta N] [--tb N]\n"
+               "                [--clock MAIN+BYOb|MAIN+INCi]   (ms, e.g. 10000+1000b)\n";
   return 2;
 }
 
@@ -238,7 +272,9 @@ int main_(int argc, char** argv) {
       数(t.糸数);
       ok = ok && t.糸数 >= 1 && t.糸数 <= 深探索::最大糸数;
       if (ok) t.名 += "/" + v + "t";
-    } else if (k == "--games")
+    } else if (k == "--clock")
+      ok = 時計を読む(v, c.時計);
+    else if (k == "--games")
       数(c.局数);
     else if (k == "--plies")
       数(c.序盤手数);
@@ -263,11 +299,12 @@ int main_(int argc, char** argv) {
     for (int g; (g = 次++) < c.局数;) {
       const std::vector<指し手>& o = 序盤[static_cast<std::size_t>(g / 2) % 序盤.size()];
       const bool a先 = g % 2 == 0;
-      int 手数 = 0;
-      const int w = 対局する(a先 ? c.a : c.b, a先 ? c.b : c.a, o, c.手数上限, 手数);
+      int 手数 = 0, 切れ = 0;
+      const int w = 対局する(a先 ? c.a : c.b, a先 ? c.b : c.a, o, c.手数上限, 手数, c.時計, 切れ);
       const int a結果 = w < 0 ? -1 : (w == 1) == a先 ? 1 : 0;
       std::lock_guard l(鎖);
       (a結果 < 0 ? r.分 : a結果 ? r.勝 : r.負)++;
+      if (切れ) ((切れ == 1) == a先 ? r.時間切れ_a : r.時間切れ_b)++;
       if (c.詳細)
         std::printf("game %d (%s first, opening%s): %s after %d plies\n", g + 1,
                     a先 ? c.a.名.c_str() : c.b.名.c_str(), 表記(o).c_str(),
