@@ -1,0 +1,79 @@
+// The analysis behind the window's 検討 panel: a search of one position
+// without limit, on threads of its own, that reports the best three lines
+// after every finished depth. The window reads the latest report whenever
+// it likes; a new position stops the search at once and starts another.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "computer/deep_search.h"
+
+namespace qz {
+
+// One of the best lines, its score from the lower side's view.
+struct 検討行 {
+  int 評価 = 0;  // centipawns, or ±(勝ち点 - plies) for a forced king capture
+  std::vector<指し手> 手;
+};
+
+// What the analysis knows after its deepest finished depth. Scores are
+// from the lower side's (MAN's) view whoever is to move.
+struct 検討結果 {
+  std::uint64_t 世代 = 0;  // which 開始 it belongs to
+  int 深さ = 0;
+  int 評価 = 0;      // centipawns for the lower side
+  int 勝ち手数 = 0;  // n > 0: the lower side takes the king in n plies; < 0: loses in -n
+  std::uint64_t 節点 = 0;
+  std::uint64_t 毎秒節点 = 0;
+  std::vector<検討行> 行;  // best first, at most 検討係::行数
+};
+
+// A score for the side to move turned to the lower side's view.
+int 下の評価(int 評価, bool MAN手番);
+// The plies to a forced king capture a lower-side score says: positive when
+// the lower side wins, negative when it loses, 0 when the score is no such.
+int 勝ちまでの手数(int 下評価);
+// The report of one finished depth as the lower side sees it.
+検討結果 検討結果にする(const 探索報告& r, bool MAN手番);
+
+class 検討係 {
+ public:
+  static constexpr int 行数 = 3;
+
+  explicit 検討係(int 糸数 = 1);
+  ~検討係();  // stops the search and waits for it
+  検討係(const 検討係&) = delete;
+  検討係& operator=(const 検討係&) = delete;
+
+  // Starts on a copy of s (earlier positions' keys in 既出); a search
+  // still running is stopped first and its reports dropped.
+  void 開始(const 局面& s, bool MAN手番, std::vector<局面キー> 既出);
+  // Stops at once; the last report stays readable.
+  void 止める();
+  // True while a search runs (it ends by itself at a forced result or depth 60).
+  bool 動いている() const { return 糸.joinable() && !終了.load(); }
+  // The generation of the last 開始 (0 before any).
+  std::uint64_t 世代() const { return 世代_; }
+  // The latest report of the current generation, if a depth has finished.
+  std::optional<検討結果> 最新() const;
+
+ private:
+  void 記す(const 探索報告& r, bool MAN手番, std::uint64_t 世代);
+
+  int 糸数_;
+  std::unique_ptr<深探索> 器;
+  std::thread 糸;
+  std::atomic<bool> 停止{false};
+  std::atomic<bool> 終了{true};
+  std::uint64_t 世代_ = 0;
+  mutable std::mutex 鍵;
+  std::optional<検討結果> 報告_;
+};
+
+}  // namespace qz
