@@ -43,10 +43,6 @@ int 勝ちまでの手数(int 下評価) {
 
 void 検討係::開始(const 局面& s, bool MAN手番, std::vector<局面キー> 既出) {
   止める();
-  if (!器) {
-    器 = std::make_unique<深探索>();
-    器->糸数を設定(糸数_);
-  }
   {
     const std::lock_guard l(鍵);
     報告_.reset();
@@ -61,9 +57,14 @@ void 検討係::開始(const 局面& s, bool MAN手番, std::vector<局面キー
   条件.報告 = [this, MAN手番, 世代](const 探索報告& r) { 記す(r, MAN手番, 世代); };
   糸 = std::thread([this, s, MAN手番, 既出 = std::move(既出), 条件] {
 #ifdef __linux__
-    // The window's thread comes first when the cores are busy.
-    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 10);
+    // The analysis takes only what the window and the game leave over.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 19);
 #endif
+    // The table (tens of megabytes to clear) is made here, not on the window's thread.
+    if (!器) {
+      器 = std::make_unique<深探索>();
+      器->糸数を設定(糸数_);
+    }
     器->探索(s, MAN手番, 既出, 条件);
     終了 = true;
   });
