@@ -34,6 +34,14 @@ struct 検討結果 {
   std::vector<検討行> 行;  // best first, at most 検討係::行数
 };
 
+// A score of one position of the game, for the evaluation graph: its move
+// number in the history, its key, and the lower side's score.
+struct 検討点 {
+  int 手 = 0;
+  局面キー キー = 0;
+  int 下評価 = 0;
+};
+
 // A score for the side to move turned to the lower side's view.
 int 下の評価(int 評価, bool MAN手番);
 // The plies to a forced king capture a lower-side score says: positive when

@@ -1,6 +1,7 @@
 #include "play/analysis_pane.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "play/analysis_text.h"
 #include "play/form1.h"
@@ -44,6 +45,10 @@ void 検討操作::入切(bool on) {
 
 void 検討操作::更新() {
   if (!on_) return;
+  if (const auto c = std::exchange(f.COMの読み, std::nullopt)) {
+    点を記す(c->手, c->キー, c->下評価);
+    グラフを送る();
+  }
   if (f.考え中()) {
     if (!止めた_) {
       検討.止める();

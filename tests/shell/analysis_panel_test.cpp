@@ -104,6 +104,30 @@ TEST_F(AnalysisWindow, FollowsTheRecordAndItsGraphStepsTheBoard) {
   EXPECT_NE(std::find(lines.begin() + 4, lines.end(), "検討=OFF"), lines.end());
 }
 
+// While the computer thinks the analysis waits; the computer's own score
+// becomes the graph's point of the position it moved in.
+TEST_F(AnalysisWindow, WaitsWhileTheComputerThinks) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  QTimer closer;
+  closer.callOnTimeout([] {
+    if (QWidget* w = QApplication::activeModalWidget()) w->close();
+  });
+  closer.start(5);
+  AnalysisPanel& panel = p.analysis();
+  p.window().findChild<QAction*>("ANALYSIS")->trigger();
+  p.window().action(MenuItem::LEVEL4)->trigger();
+  p.window().action(MenuItem::GOTE)->trigger();
+  ASSERT_TRUE(p.form().考え中());
+  panel.poll();
+  EXPECT_FALSE(panel.controller().係().動いている());
+  EXPECT_EQ(panel.infoLabel()->text(), "COM思考中");
+  ASSERT_TRUE(pollUntil(panel, [&] { return p.form().対局値.手数 == 1; }));
+  ASSERT_TRUE(pollUntil(panel, [&] { return panel.lineLabel(0)->text().contains("△"); }));
+  ASSERT_EQ(panel.graph()->points().size(), 2u);
+  EXPECT_TRUE(panel.graph()->points()[0].has_value());
+}
+
 // Kept on, the panel opens with the program.
 TEST_F(AnalysisWindow, KeptOnItOpensAtTheNextStart) {
   {
