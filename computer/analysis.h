@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -50,37 +51,52 @@ int 勝ちまでの手数(int 下評価);
 // The report of one finished depth as the lower side sees it.
 検討結果 検討結果にする(const 探索報告& r, bool MAN手番);
 
+// One worker thread lives as long as this; the window only hands it work
+// and reads its reports, and never waits for it (but at the end).
 class 検討係 {
  public:
   static constexpr int 行数 = 3;
 
   explicit 検討係(int 糸数 = 1);
-  ~検討係();  // stops the search and waits for it
+  ~検討係();  // stops the search and waits for the worker
   検討係(const 検討係&) = delete;
   検討係& operator=(const 検討係&) = delete;
 
   // Starts on a copy of s (earlier positions' keys in 既出); a search
-  // still running is stopped first and its reports dropped.
+  // still running is told to stop and its reports are dropped.
   void 開始(const 局面& s, bool MAN手番, std::vector<局面キー> 既出);
-  // Stops at once; the last report stays readable.
+  // Tells the search to stop; it does within a few hundred nodes.
   void 止める();
-  // True while a search runs (it ends by itself at a forced result or depth 60).
-  bool 動いている() const { return 糸.joinable() && !終了.load(); }
+  // True from 開始 until 止める or the search's own end (a forced result,
+  // or depth 60).
+  bool 動いている() const { return 求め.load(); }
   // The generation of the last 開始 (0 before any).
-  std::uint64_t 世代() const { return 世代_; }
-  // The latest report of the current generation, if a depth has finished.
+  std::uint64_t 世代() const { return 世代_.load(); }
+  // The latest report of the current generation, if a depth has finished;
+  // nothing too while the worker is writing one (the window never waits).
   std::optional<検討結果> 最新() const;
 
  private:
+  struct 仕事 {
+    局面 s;
+    bool MAN手番 = true;
+    std::vector<局面キー> 既出;
+    std::uint64_t 世代 = 0;
+  };
+  void 働く();
+  void 探す(const 仕事& w);
   void 記す(const 探索報告& r, bool MAN手番, std::uint64_t 世代);
 
   int 糸数_;
-  std::unique_ptr<深探索> 器;
+  std::unique_ptr<深探索> 器;  // the worker's alone
   std::thread 糸;
+  mutable std::mutex 鍵;  // guards 次_, 終える_, 報告_ and the setting of 停止
+  std::condition_variable 合図;
+  std::optional<仕事> 次_;
+  bool 終える_ = false;
   std::atomic<bool> 停止{false};
-  std::atomic<bool> 終了{true};
-  std::uint64_t 世代_ = 0;
-  mutable std::mutex 鍵;
+  std::atomic<bool> 求め{false};
+  std::atomic<std::uint64_t> 世代_{0};
   std::optional<検討結果> 報告_;
 };
 

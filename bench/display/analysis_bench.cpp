@@ -2,7 +2,9 @@
 // worker threads: the whole program is built as main() builds it, a record
 // is on the board, and each iteration runs the event loop for two seconds
 // with a precise 50 ms timer that repaints the board on every tick, as the
-// clock does. Arg 1 analyses, arg 0 is the same window without analysis.
+// clock does. The first argument 1 analyses (0: the same window without
+// analysis); the second 1 steps the record back and forth every 500 ms,
+// each step a new position for the analysis.
 // Counters: the worst and mean lateness of a tick (ms) and the depth the
 // analysis reached. Offscreen unless a display is given.
 //   QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy build/bench/display/analysis_bench
@@ -52,6 +54,7 @@ void BM_TickLateness(benchmark::State& state) {
   auto p = startProgram();
   if (!p) return state.SkipWithError("the program did not start");
   const bool analyse = state.range(0) != 0;
+  const bool step = state.range(1) != 0;
   if (analyse) p->window().findChild<QAction*>("ANALYSIS")->trigger();
   qint64 worst = 0, total = 0, ticks = 0;
   for (auto _ : state) {
@@ -68,6 +71,8 @@ void BM_TickLateness(benchmark::State& state) {
       ++ticks;
       last = t;
       p->window().view().update();
+      if (step && ticks % 10 == 0)
+        p->window().action(ticks % 20 == 0 ? qz::MenuItem::AFTER : qz::MenuItem::REPLAY)->trigger();
       if (t >= runMs) QCoreApplication::exit(0);
     });
     tick.start(tickMs);
@@ -84,7 +89,10 @@ void BM_TickLateness(benchmark::State& state) {
   p.reset();
   std::filesystem::current_path(old);
 }
-BENCHMARK(BM_TickLateness)->Arg(0)->Arg(1)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TickLateness)
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Iterations(3)
+    ->Unit(benchmark::kMillisecond);
 
 // The panel photographed after three seconds of analysis.
 int shoot(const char* file) {
