@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "play/form1.h"
+#include "shell/analysis_panel.h"
 #include "shell/assets.h"
 #include "shell/kept_option.h"
 #include "shell/main_window.h"
@@ -61,6 +62,7 @@ struct Program::Parts {
                      [this](bool on) { sound.setEffects(on); }};
   KeptOption overlay{window, settings, "利き表示", "INFLUENCE", "利き表示",
                      [this](bool on) { form.利き表示設定(on); }, false};
+  AnalysisPanel analysis{window, form, settings};
   WindowLanguage language{window, settings, [this] { surface.redrawAll(); }};
 };
 
@@ -95,6 +97,9 @@ void Program::openRecord(const std::string& path) {
 
 MainWindow& Program::window() {
   return parts_->window;
+}
+AnalysisPanel& Program::analysis() {
+  return parts_->analysis;
 }
 Form1& Program::form() {
   return parts_->form;

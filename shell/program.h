@@ -7,6 +7,7 @@
 
 namespace qz {
 
+class AnalysisPanel;
 class Form1;
 class MainWindow;
 class QtSurface;
@@ -24,6 +25,7 @@ class Program {
   void openRecord(const std::string& path);
 
   MainWindow& window();
+  AnalysisPanel& analysis();
   Form1& form();
   QtSurface& surface();
 

@@ -1391,5 +1391,33 @@
         <source></source>
         <translation>(cancelled before the end)</translation>
     </message>
+    <message id="COM思考中">
+        <source></source>
+        <translation>Computer thinking</translation>
+    </message>
+    <message id="終局しています">
+        <source></source>
+        <translation>The game is over</translation>
+    </message>
+    <message id="検討中…">
+        <source></source>
+        <translation>Analysing…</translation>
+    </message>
+    <message id="%1手で勝ち">
+        <source></source>
+        <translation>Win in %1</translation>
+    </message>
+    <message id="%1手で負け">
+        <source></source>
+        <translation>Loss in %1</translation>
+    </message>
+    <message id="深さ %1　%2k局面/秒">
+        <source></source>
+        <translation>Depth %1  %2k nodes/s</translation>
+    </message>
+    <message id="検討">
+        <source></source>
+        <translation>Analysis</translation>
+    </message>
 </context>
 </TS>
