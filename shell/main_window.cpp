@@ -15,8 +15,8 @@
 #include "play/form1.h"
 #include "shell/new_game_dialog.h"
 #include "shell/qt_surface.h"
-#include "shell/record_panel.h"
 #include "shell/settings_file.h"
+#include "shell/record_panel.h"
 #include "shell/translation.h"
 
 namespace qz {
