@@ -75,8 +75,9 @@ void 対局::初期化() {
 手番の知らせ 対局::COM対局開始(bool MAN先) {
   対局モード = 1;
   棋譜モード = 0;
-  // The moves beyond the position the game starts from are kept as a branch.
-  if (手数 == 手順.手順_現在) {
+  // The moves beyond a position stepped back to are kept as a branch; a
+  // game from the start begins a history of its own.
+  if (手数 > 0 && 手数 == 手順.手順_現在) {
     手順.先を変化へ();
   } else {
     手順.切り詰める(手数);

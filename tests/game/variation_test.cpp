@@ -82,5 +82,21 @@ TEST(HistoryBranches, TakingBackKeepsTheMovesTakenBackAsABranch) {
   EXPECT_EQ(g.分岐の先(3), std::vector<int>{8});
 }
 
+// Against the computer from a position stepped back to, the moves beyond
+// stay as a branch; a game from the start keeps nothing of the last one.
+TEST(HistoryBranches, AGameAgainstTheComputerKeepsOnlyTheLineItLeaves) {
+  Game g;
+  g.指す(8, 7, 8, 6);
+  g.指す(2, 3, 2, 4);
+  ASSERT_EQ(g.手へ(1), 手順結果::済み);
+  g.COM対局開始(false);
+  EXPECT_EQ(g.手順.手順_最終, 1);
+  EXPECT_EQ(g.分岐の先(2), std::vector<int>{2});
+  g.初期化();
+  g.COM対局開始(true);
+  EXPECT_EQ(g.手順.手順_最終, 0);
+  EXPECT_TRUE(g.手順.分岐.empty());
+}
+
 }  // namespace
 }  // namespace qz
