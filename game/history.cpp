@@ -163,8 +163,13 @@ void 対局::記録を読み込む(const 窓の読込& w) {
     r.記録.下手名 = 読込記録->下手名;
     r.記録.上手名 = 読込記録->上手名;
     r.記録.持ち時間 = 読込記録->持ち時間;
-    // A record saved again whole keeps the ending it was read with.
-    const bool 全部 = r.記録.手.size() == 読込記録->手.size();
+    // A record saved again whole keeps the ending it was read with (not
+    // when a branch has been taken as its line).
+    const auto 同じ手 = [](const 記録手& a, const 記録手& b) {
+      return static_cast<const 指し手&>(a) == b;
+    };
+    const bool 全部 = std::equal(r.記録.手.begin(), r.記録.手.end(), 読込記録->手.begin(),
+                                 読込記録->手.end(), 同じ手);
     if (全部 && 読込記録->結末 != 終局::なし && r.記録.結末 != 終局::王取り &&
         r.記録.結末 != 終局::詰み) {
       r.記録.結末 = 読込記録->結末;

@@ -98,5 +98,20 @@ TEST(HistoryBranches, AGameAgainstTheComputerKeepsOnlyTheLineItLeaves) {
   EXPECT_TRUE(g.手順.分岐.empty());
 }
 
+// A record read keeps its ending while its own line is saved, not when a
+// branch of the same length has been taken instead.
+TEST(HistoryBranches, ARecordsEndingStaysWithItsOwnLine) {
+  窓の読込 w = 窓に読む(棋譜形式::KIFU,
+                        "手数----指手---------消費時間--\n   1 ２六歩(27)\n   2 ８四歩(83)\n"
+                        "   3 投了\n変化：2手\n   2 ３四歩(33)\n",
+                        "a.kifu");
+  対局 g;
+  g.初期化();
+  g.記録を読み込む(w);
+  EXPECT_EQ(g.記録().記録.結末, 終局::投了);
+  ASSERT_EQ(g.変化へ(2, 0), 手順結果::済み);
+  EXPECT_NE(g.記録().記録.結末, 終局::投了);
+}
+
 }  // namespace
 }  // namespace qz
