@@ -118,5 +118,17 @@ TEST(Variations, BrokenBlocksAreRefusedAtTheirLineAndTheGameIsKept) {
   }
 }
 
+// The window tells of the refused branches before the usual messages.
+TEST(Variations, TheWindowTellsOfRefusedBranches) {
+  const 窓の読込 w = 窓に読む(棋譜形式::KIFU,
+                              "手数----指手---------消費時間--\n   1 ２六歩(27)\n変化：5手\n",
+                              "a.kifu");
+  ASSERT_GE(w.知らせ.size(), 2u);
+  EXPECT_EQ(w.知らせ[0].文言.日本語(),
+            "a.kifu の 3行目からの変化が読めません（5手目の指し手がないところに変化があります）。"
+            "本譜とその前の変化を読みました");
+  EXPECT_EQ(w.対局.手.size(), 1u);
+}
+
 }  // namespace
 }  // namespace qz
