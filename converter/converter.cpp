@@ -94,6 +94,8 @@ int 変換実行(const std::vector<std::string>& 引数列, std::istream& in, st
   const 記録読込結果 r = 棋譜を読む(入力形式, 内容);
   const std::string 名前 = a.入力 == "-" ? "標準入力" : a.入力;
   if (r.不正行 != 0) return 失敗(err, 読込中止の文言(r, 名前).日本語());
+  // Branches refused are told, and the game is converted without them.
+  if (r.変化不正行 != 0) err << 変化中止の文言(r, 文面::そのまま(名前)).日本語() << '\n';
   if (a.最終局面) return 標準出力へ(out, err, 最終局面SFEN(r.記録) + '\n');
   const 棋譜形式 出力形式 = a.出力形式.value_or(拡張子の形式(a.出力));
   if (出力形式 == 棋譜形式::不明)

@@ -61,6 +61,23 @@ bool 対局::手へ行ける(int n) const {
   return 手順結果::済み;
 }
 
+std::vector<qz::手順> 対局::変化の初手(int n) const {
+  std::vector<qz::手順> r;
+  for (const 手順変化* b : 手順.分岐一覧(n)) r.push_back(b->手.front());
+  return r;
+}
+
+手順結果 対局::変化へ(int n, std::size_t i) {
+  if (手番 == 0) return 手順結果::開始前;
+  if (n < 1 || i >= 手順.分岐一覧(n).size()) return 手順結果::できない;
+  while (手順.手順_現在 >= n) 一手戻す();
+  手順.変化を選ぶ(n, i);
+  // What the computer kept and how the game ended belong to the line left.
+  COM記憶履歴.erase(COM記憶履歴.lower_bound(n), COM記憶履歴.end());
+  if (終局の手 >= n) 終局を記す(std::nullopt);
+  return 手へ(n);
+}
+
 bool 対局::反転() {
   if (棋譜モード == 1) return false;
   反転フラグ = 1;
@@ -68,7 +85,7 @@ bool 対局::反転() {
   if (ハンデ設定フラグ == 1) ハンデレベル = -ハンデレベル;
   手番 = -手番;
   手順.手順_現在 = 0;
-  手順.手順_最終 = 0;
+  手順.切り詰める(0);
   開始局面 = 局;
   終局を記す(std::nullopt);
   // The move check reads the influence map: it must describe the reversed
@@ -86,7 +103,7 @@ bool 対局::反転() {
   else if (反転フラグ == 1)
     r.拒否 = 3;
   if (r.拒否 != 0) return r;
-  手順.手順_最終 = 0;
+  手順.切り詰める(0);
   // Away from grade 0 a piece is taken off; towards it, the piece of the
   // grade left is put back where it stood at the start.
   if (ハンデレベル * 向き < 最高段級) {
@@ -114,6 +131,7 @@ void 対局::記録を読み込む(const 窓の読込& w) {
   読込記録 = w.記録;
   終局を記す(std::nullopt);
   手順記録へ読込(手順, w.対局.手);
+  手順.分岐 = w.対局.変化;
   手数 = 0;
   if (w.対局.手.empty()) return;
   const 棋譜先手 先 = 棋譜先手判定(手順[1], 局.手番値_MAN, 局.手番値_COM);
@@ -138,6 +156,7 @@ bool 対局::記録は反転() const {
   const int 最後 = std::max(手順.手順_現在, std::min(手順.手順_最終, 手順.保持数()));
   const auto 手 = 手順.手順範囲(最後);
   対局.手.assign(手.begin(), 手.end());
+  対局.変化 = 手順.分岐;
   対局.MAN先 = 手.empty() ? MAN手番 : MAN駒(手[0].元駒);
   // A record read keeps its own orientation; a game played here is turned
   // as other programs expect.
@@ -152,8 +171,13 @@ bool 対局::記録は反転() const {
     r.記録.下手名 = 読込記録->下手名;
     r.記録.上手名 = 読込記録->上手名;
     r.記録.持ち時間 = 読込記録->持ち時間;
-    // A record saved again whole keeps the ending it was read with.
-    const bool 全部 = r.記録.手.size() == 読込記録->手.size();
+    // A record saved again whole keeps the ending it was read with (not
+    // when a branch has been taken as its line).
+    const auto 同じ手 = [](const 記録手& a, const 記録手& b) {
+      return static_cast<const 指し手&>(a) == b;
+    };
+    const bool 全部 = std::equal(r.記録.手.begin(), r.記録.手.end(), 読込記録->手.begin(),
+                                 読込記録->手.end(), 同じ手);
     if (全部 && 読込記録->結末 != 終局::なし && r.記録.結末 != 終局::王取り &&
         r.記録.結末 != 終局::詰み) {
       r.記録.結末 = 読込記録->結末;

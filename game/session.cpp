@@ -75,7 +75,14 @@ void 対局::初期化() {
 手番の知らせ 対局::COM対局開始(bool MAN先) {
   対局モード = 1;
   棋譜モード = 0;
-  手順.手順_最終 = 手数;
+  // The moves beyond a position stepped back to are kept as a branch; a
+  // game from the start begins a history of its own.
+  if (手数 > 0 && 手数 == 手順.手順_現在) {
+    手順.先を変化へ();
+  } else {
+    手順.切り詰める(手数);
+    手順.手順_最終 = 手数;
+  }
   勢力調査(局);
   // Only the human moving first starts its clock here; the computer's turn
   // starts its own.
@@ -186,12 +193,11 @@ void 対局::時計を進める(bool MAN側, double 秒) {
   // between two humans counts on COM's clock.
   const double 秒 = 経過秒();
   const bool 上の手 = 対局モード == 0 && COM駒(駒);
-  手順.手順保存(局.盤面, fx, fy, tx, ty, 駒, 局.盤面[tx][ty], 時間_MAN,
-                時間_MAN + (上の手 ? 0 : 秒), 時間_COM, 時間_COM + (上の手 ? 秒 : 0));
-  ++手数;
   int 置く = 駒;
   if (const int 成駒 = 調査_駒成(fx, fy, tx, ty, 駒); 成る && 成駒 != 0) 置く = 成駒;
-  手順[手順.手順_現在].先駒 = 置く;
+  手順.変化を残して保存(局.盤面, fx, fy, tx, ty, 駒, 置く, 時間_MAN, 時間_MAN + (上の手 ? 0 : 秒),
+                        時間_COM, 時間_COM + (上の手 ? 秒 : 0));
+  ++手数;
   // The upper side's hand piece is named by its stand row in the history
   // and by its slot when it is moved.
   const int 元Y = fx == COM持駒X ? 打ち元(駒).y : fy;
@@ -290,8 +296,8 @@ std::vector<局面キー> 対局::既出キー(bool MAN手番) const {
   if (手順.手順_現在 <= 0) 開始局面 = 局;
   COMの秒 = 秒;
   const 升 元 = 移動元の升(m);
-  手順.手順保存(局.盤面, 元.x, 元.y, m.先X, m.先Y, m.元駒, m.先駒, 時間_MAN, 時間_MAN, 時間_COM,
-                時間_COM + 秒);
+  手順.変化を残して保存(局.盤面, 元.x, 元.y, m.先X, m.先Y, m.元駒, m.先駒, 時間_MAN, 時間_MAN,
+                        時間_COM, 時間_COM + 秒);
   ++手数;
   着手結果 r{m, 局.盤面[m.先X][m.先Y], std::nullopt};
   qz::駒移動(局, 元.x, 元.y, m.先X, m.先Y, m.先駒);
@@ -334,7 +340,7 @@ std::optional<勝敗> 対局::投了() {
   if (対局モード == 1 && (!MAN駒(手順[n - 1].先駒) || !COM駒(手順[n].先駒)))
     return 待った拒否::戻す手がない;
   for (int i = 0; i < 戻す数; ++i) 一手戻す();
-  手順.手順_最終 = 手順.手順_現在;
+  手順.先を変化へ();
   終局を記す(std::nullopt);
   const auto 記憶 = COM記憶履歴.find(手順.手順_現在);
   COM記憶値 = 記憶 != COM記憶履歴.end() ? 記憶->second : COM記憶{};

@@ -210,6 +210,11 @@ class 対局 {
   bool 手へ行ける(int n) const;
   // Steps back or forward to just after move n (手へ行ける).
   手順結果 手へ(int n);
+  // The first moves of the branches at move n of the line, in their order.
+  std::vector<qz::手順> 変化の初手(int n) const;
+  // Takes branch i at move n as the line (the line's moves from n become a
+  // branch in its place) and steps to just after its first move.
+  手順結果 変化へ(int n, std::size_t i);
   // The board turned half round; the history is dropped. False in record mode.
   bool 反転();
   // One step up (+1) or down (-1) the handicap ladder.

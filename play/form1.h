@@ -87,6 +87,11 @@ class Form1 {
   // clicked in it: the board steps to just after move n (0: the start).
   void 棋譜一覧接続(MoveList* list) { 棋譜一覧 = list; }
   void 棋譜一覧選択(int n);
+  // The branches at the list's move n (its row marked `+`), as the list
+  // writes moves, and one of them chosen: it becomes the line, the board
+  // just after its first move.
+  std::vector<std::string> 棋譜一覧の変化(int n) const;
+  void 棋譜一覧変化選択(int n, int i);
   // Opens a record file of any format (the command line's, or a dialog's).
   void 棋譜ファイルを開く(const std::filesystem::path& パス);
 
@@ -275,6 +280,7 @@ class Form1 {
   void 最終手更新();
   void 盤面を描き直す();
   void 棋譜一覧更新();
+  std::string 一覧の手(int n, const qz::手順& 手) const;
   MoveList* 棋譜一覧 = nullptr;
   // The last game review (form1_review.cpp): the moves it reviewed and what
   // it found of each; a move of the history shows its finding while it is

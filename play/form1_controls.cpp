@@ -77,7 +77,8 @@ void Form1::MATTA_Click() {
   選択状態 = 0;
   盤面を描き直す();
   p.sound.dsPlay(音_駒打);
-  状態表示(対局値.対局モード == 1 ? QZ_TR("待った：二手戻しました") : QZ_TR("待った：一手戻しました"));
+  状態表示(対局値.対局モード == 1 ? QZ_TR("待った：二手戻しました")
+                                  : QZ_TR("待った：一手戻しました"));
   if (時計が要る()) p.timer1.setEnabled(true);
 }
 
@@ -104,15 +105,39 @@ void Form1::棋譜一覧更新() {
   // reach, and so out of the list.
   const bool 見える = 対局値.手番 != 0 || 対局値.棋譜モード == 1;
   const int 最後 = 見える ? std::min(手順.手順_最終, 手順.保持数()) : 0;
-  for (int i = 1; i <= 最後; ++i) {
-    const qz::手順& 手 = 手順[i];
-    const int 側 = 対局値.駒の側値(手.先駒);
-    const bool 打 = 手.元X == MAN持駒X || 手.元X == COM持駒X;
-    文.push_back(std::to_string(i) + " " + (側 == 対局値.先手値 ? "▲" : "△") +
-                 文字列変換(10 - 手.先X) + 文字列変換(1000 + 手.先Y) + 文字列変換(手.先駒) +
-                 (打 ? "打" : "") + 解析の印(i));
-  }
+  // A move with branches beside it is marked as KIF marks it.
+  for (int i = 1; i <= 最後; ++i)
+    文.push_back(一覧の手(i, 手順[i]) + 解析の印(i) + (手順.分岐一覧(i).empty() ? "" : " +"));
   棋譜一覧->setMoves(QZ_TR("開始"), 文, 手順.手順_現在);
+}
+
+// Move n of the list as `3 ▲３三角成`.
+std::string Form1::一覧の手(int n, const qz::手順& 手) const {
+  const int 側 = 対局値.駒の側値(手.先駒);
+  const bool 打 = 手.元X == MAN持駒X || 手.元X == COM持駒X;
+  return std::to_string(n) + " " + (側 == 対局値.先手値 ? "▲" : "△") + 文字列変換(10 - 手.先X) +
+         文字列変換(1000 + 手.先Y) + 文字列変換(手.先駒) + (打 ? "打" : "");
+}
+
+std::vector<std::string> Form1::棋譜一覧の変化(int n) const {
+  std::vector<std::string> r;
+  const bool 見える = 対局値.手番 != 0 || 対局値.棋譜モード == 1;
+  if (!見える) return r;
+  for (const qz::手順& 手 : 対局値.変化の初手(n)) r.push_back(一覧の手(n, 手));
+  return r;
+}
+
+void Form1::棋譜一覧変化選択(int n, int i) {
+  処理区間 区間(処理中);
+  if (!区間.入れた() || i < 0) return;
+  棋譜パネルを閉じる();
+  if (const 手順結果 r = 対局値.変化へ(n, static_cast<std::size_t>(i)); r != 手順結果::済み)
+    return 断り表示(r, QZ_TR("進む"));
+  選択状態 = 0;
+  p.timer1.setEnabled(false);
+  盤面を描き直す();
+  if (棋譜一覧 != nullptr) 棋譜一覧更新();
+  p.sound.dsPlay(音_駒打);
 }
 
 void Form1::棋譜一覧選択(int n) {
@@ -124,6 +149,7 @@ void Form1::棋譜一覧選択(int n) {
   選択状態 = 0;
   p.timer1.setEnabled(false);
   盤面を描き直す();
+  if (棋譜一覧 != nullptr) 棋譜一覧更新();
   p.sound.dsPlay(音_駒打);
 }
 

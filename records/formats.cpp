@@ -218,6 +218,12 @@ namespace {
   f.不正行 = r.不正行;
   f.不正理由 = r.不正理由;
   w.知らせ = 読込メッセージ(f, 名前, 貼り付け);
+  // Branches refused are told after the game's own refusal, if any.
+  if (r.変化不正行 != 0) {
+    const auto 位置 = w.知らせ.begin() + (r.不正行 != 0 ? 1 : 0);
+    const 文面 名 = 貼り付け ? 文面(QZ_TR("クリップボード")) : 文面::そのまま(名前);
+    w.知らせ.insert(位置, {変化中止の文言(r, 名), QZ_TR("棋譜"), false});
+  }
   return w;
 }
 
@@ -233,6 +239,11 @@ namespace {
 
 窓の読込 貼り付けを読む(std::string_view 内容) {
   return 窓に読む(棋譜形式::不明, 内容, QZ_TR("クリップボード"), true);
+}
+
+文面 変化中止の文言(const 記録読込結果& r, const 文面& 名前) {
+  return 文面(QZ_TR("%1 の %2行目からの変化が読めません（%3）。本譜とその前の変化を読みました"),
+              {名前, 文面::数値(r.変化不正行), r.変化不正理由});
 }
 
 文面 読込中止の文言(const 記録読込結果& r, std::string_view 名前) {

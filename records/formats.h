@@ -53,6 +53,10 @@ struct 窓の読込 {
 // The same for a .棋譜 file already read and decoded.
 窓の読込 棋譜の窓の読込(const 棋譜読込結果& f, const std::string& 名前);
 
+// The message for branches refused: "<名前> の N行目からの変化が読めません
+// （理由）。本譜とその前の変化を読みました".
+文面 変化中止の文言(const 記録読込結果& r, const 文面& 名前);
+
 // The message for a reading that stopped: "<名前> の N行目が読めません（理由）。
 // M手目まで読みました".
 文面 読込中止の文言(const 記録読込結果& r, std::string_view 名前);

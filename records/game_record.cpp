@@ -144,7 +144,8 @@ void 王取りで終局(対局記録& r) {
     if (!成れる種類(m.元駒) || m.先駒 != 成り駒(m.元駒)) return QZ_TR("成れない駒です");
     if (!敵陣(m.元駒, m.元Y) && !敵陣(m.元駒, m.先Y)) return QZ_TR("敵陣の外では成れません");
   }
-  if (!駒の動きか(p.盤面, m.元X, m.元Y, m.先X, m.先Y, m.元駒)) return QZ_TR("その駒の動きではありません");
+  if (!駒の動きか(p.盤面, m.元X, m.元Y, m.先X, m.先Y, m.元駒))
+    return QZ_TR("その駒の動きではありません");
   if (!移動後チェック(m.先Y, m.先駒)) return QZ_TR("行き所のない升への不成です");
   return "";
 }
@@ -295,6 +296,7 @@ std::pair<int, int> 記録組立::直前の先() const {
   const auto 手 = 記録.手順範囲(std::max(現在, std::min(最後 < 0 ? 現在 : 最後, 上限)));
   r.手.assign(手.begin(), 手.end());
   r.MAN先 = 手.empty() ? 今MANの番 : MAN駒(手[0].元駒);
+  r.変化 = 記録.分岐;
   return r;
 }
 
@@ -313,44 +315,61 @@ bool 標準の向きに反転するか(const 局面& 開始, bool MAN先) {
   return false;
 }
 
-記録読込結果 対局から記録(const 履歴の対局& 対局, bool 反転) {
-  記録局面 p;
-  p.盤面 = 対局.開始.盤面;
-  p.持駒_下 = 対局.開始.持駒_MAN;
-  p.持駒_上 = 対局.開始.持駒_COM;
-  p.下の番 = 対局.MAN先;
-  記録組立 組立;
-  組立.開始設定(反転 ? 反転局面(p) : p, 1);
-  for (std::size_t i = 0; i < 対局.手.size() && !組立.終了(); ++i) {
-    const 手順& h = 対局.手[i];
-    記録手 m{手順の指し手(h), h.取駒};
-    const bool MAN = MAN駒(h.元駒);
-    const double 前 = MAN ? h.前秒M : h.前秒C, 後 = MAN ? h.後秒M : h.後秒C;
-    m.累計秒 = 秒(後);
-    m.消費秒 = std::max(0, m.累計秒 - 秒(前));
-    組立.追加(反転 ? 反転手(m) : m, static_cast<int>(i + 1));
-  }
-  記録読込結果 結果 = std::move(組立.結果);
-  対局記録& r = 結果.記録;
-  r.反転 = 反転;
-  王取りで終局(r);
-  if (r.手.empty() || r.結末 == 終局::王取り) return 結果;
-  const bool 詰み = 結果.不正行 == 0 && COM王詰み(対局);
-  r.結末 = 詰み ? 終局::詰み : 終局::中断;
-  if (詰み) r.勝者 = r.手.back().元駒 < 0 ? 1 : -1;
-  return 結果;
+namespace {
+
+// A move of the history as a record's move, its times from the clocks.
+記録手 手順から記録手(const 手順& h) {
+  記録手 m{手順の指し手(h), h.取駒};
+  const bool MAN = MAN駒(h.元駒);
+  const double 前 = MAN ? h.前秒M : h.前秒C, 後 = MAN ? h.後秒M : h.後秒C;
+  m.累計秒 = 秒(後);
+  m.消費秒 = std::max(0, m.累計秒 - 秒(前));
+  return m;
 }
 
-履歴の対局 記録から対局(const 対局記録& 記録) {
-  履歴の対局 r;
-  const 記録局面 p = 記録.反転 ? 反転局面(記録.開始) : 記録.開始;
-  r.開始.盤面 = p.盤面;
-  r.開始.持駒_MAN = p.持駒_下;
-  r.開始.持駒_COM = p.持駒_上;
-  r.MAN先 = p.下の番;
-  double M = 0, C = 0;
-  for (const 記録手& 元 : 記録.手) {
-    const 記録手 m = 記録.反転 ? 反転手(元) : 元;
+// The branches 分岐 of a line of record moves 線 (move 始 first, played
+// from p) as the record's: each branch's moves up to the first that cannot
+// be made; a branch that is not at a move of the line, or has no move that
+// can be made, is left out.
+std::vector<記録変化> 変化を記録へ(記録局面 p, int 始, const std::vector<記録手>& 線,
+                                   const std::vector<手順変化>& 分岐, bool 反転, int 深さ) {
+  std::vector<記録変化> r;
+  if (深さ > 変化最大深さ) return r;
+  const int 最初 = 深さ == 0 ? 始 : 始 + 1;
+  for (std::size_t i = 0; i < 線.size(); ++i) {
+    const int k = 始 + static_cast<int>(i);
+    for (const 手順変化& b : 分岐) {
+      if (b.手目 != k || k < 最初) continue;
+      記録変化 v;
+      v.手目 = k;
+      記録局面 q = p;
+      for (const 手順& h : b.手) {
+        記録手 m = 手順から記録手(h);
+        if (反転) m = 反転手(m);
+        if (!手の不整合(q, m).empty()) break;
+        手を指す(q, m);
+        v.手.push_back(m);
+      }
+      if (v.手.empty()) continue;
+      v.変化 = 変化を記録へ(p, k, v.手, b.変化, 反転, 深さ + 1);
+      r.push_back(std::move(v));
+    }
+    記録手 m = 線[i];
+    手を指す(p, m);
+  }
+  return r;
+}
+
+// A line of record moves as the history's (move 始 first), the clocks M
+// and C (lower and upper side) running on from their values before it; its
+// branches go into 分岐 the same way, each from the clocks at its move.
+std::vector<手順> 記録から手順(const std::vector<記録手>& 線, int 始, bool 反転, double M, double C,
+                               const std::vector<記録変化>& 変化, std::vector<手順変化>& 分岐,
+                               int 深さ) {
+  std::vector<手順> r;
+  const double 始M = M, 始C = C;
+  for (const 記録手& 元 : 線) {
+    const 記録手 m = 反転 ? 反転手(元) : 元;
     const bool MAN = m.元駒 < 0;
     手順 h;
     const 升 台 = 移動元の升(m);
@@ -366,8 +385,57 @@ bool 標準の向きに反転するか(const 局面& 開始, bool MAN先) {
     (MAN ? M : C) = m.累計秒;
     h.後秒M = M;
     h.後秒C = C;
-    r.手.push_back(h);
+    r.push_back(h);
   }
+  if (深さ > 変化最大深さ) return r;
+  for (const 記録変化& v : 変化) {
+    const int i = v.手目 - 始;  // the line's move the branch stands beside
+    if (i < (深さ == 0 ? 0 : 1) || i >= static_cast<int>(r.size())) continue;
+    const bool 頭 = i == 0;
+    const double bM = 頭 ? 始M : r[static_cast<std::size_t>(i - 1)].後秒M;
+    const double bC = 頭 ? 始C : r[static_cast<std::size_t>(i - 1)].後秒C;
+    手順変化 b;
+    b.手目 = v.手目;
+    b.手 = 記録から手順(v.手, v.手目, 反転, bM, bC, v.変化, b.変化, 深さ + 1);
+    分岐.push_back(std::move(b));
+  }
+  return r;
+}
+
+}  // namespace
+
+記録読込結果 対局から記録(const 履歴の対局& 対局, bool 反転) {
+  記録局面 p;
+  p.盤面 = 対局.開始.盤面;
+  p.持駒_下 = 対局.開始.持駒_MAN;
+  p.持駒_上 = 対局.開始.持駒_COM;
+  p.下の番 = 対局.MAN先;
+  記録組立 組立;
+  組立.開始設定(反転 ? 反転局面(p) : p, 1);
+  for (std::size_t i = 0; i < 対局.手.size() && !組立.終了(); ++i) {
+    const 記録手 m = 手順から記録手(対局.手[i]);
+    組立.追加(反転 ? 反転手(m) : m, static_cast<int>(i + 1));
+  }
+  記録読込結果 結果 = std::move(組立.結果);
+  対局記録& r = 結果.記録;
+  r.反転 = 反転;
+  r.変化 = 変化を記録へ(r.開始, 1, r.手, 対局.変化, 反転, 0);
+  王取りで終局(r);
+  if (r.手.empty() || r.結末 == 終局::王取り) return 結果;
+  const bool 詰み = 結果.不正行 == 0 && COM王詰み(対局);
+  r.結末 = 詰み ? 終局::詰み : 終局::中断;
+  if (詰み) r.勝者 = r.手.back().元駒 < 0 ? 1 : -1;
+  return 結果;
+}
+
+履歴の対局 記録から対局(const 対局記録& 記録) {
+  履歴の対局 r;
+  const 記録局面 p = 記録.反転 ? 反転局面(記録.開始) : 記録.開始;
+  r.開始.盤面 = p.盤面;
+  r.開始.持駒_MAN = p.持駒_下;
+  r.開始.持駒_COM = p.持駒_上;
+  r.MAN先 = p.下の番;
+  r.手 = 記録から手順(記録.手, 1, 記録.反転, 0, 0, 記録.変化, r.変化, 0);
   return r;
 }
 

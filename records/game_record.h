@@ -43,6 +43,7 @@ struct 記録手 : 指し手 {
   int 累計秒 = 0;  // the mover's seconds in all after the move
   bool operator==(const 記録手&) const = default;
 };
+using 記録変化 = 分岐筋<記録手>;
 
 // How a game ended, as the formats can say it.
 enum class 終局 {
@@ -66,6 +67,9 @@ struct 対局記録 {
   持ち時間設定 持ち時間;  // the time control the game was played under; none when all zero
   記録局面 開始 = 平手局面();
   std::vector<記録手> 手;
+  // The other lines played or studied, each branching at a move of the
+  // game (the earliest first); only KIF keeps them.
+  std::vector<記録変化> 変化;
   終局 結末 = 終局::なし;
   int 勝者 = 0;  // 1 the lower side, -1 the upper side, 0 none or a draw
   // The game here had its sides the other way round: the program's board
@@ -85,7 +89,14 @@ struct 記録読込結果 {
   対局記録 記録;
   int 不正行 = 0;
   文面 不正理由;
+  // The first line of the branches that could not be taken, and why: the
+  // game and the branches before it are kept (0 and "" when none).
+  int 変化不正行 = 0;
+  文面 変化不正理由;
 };
+
+// The most levels of branches within branches a record may hold.
+constexpr int 変化最大深さ = 200;
 
 // --- Positions and moves --------------------------------------------------------
 
@@ -168,6 +179,7 @@ struct 履歴の対局 {
   局面 開始;  // board and hands (the rest unused)
   bool MAN先 = true;
   std::vector<手順> 手;
+  std::vector<手順変化> 変化;  // the branches of the moves, the earliest first
 };
 
 // The game of the history: moves 1..手順_現在 taken back from s to find the
@@ -185,7 +197,8 @@ bool 標準の向きに反転するか(const 局面& 開始, bool MAN先);
 // The record of a game here (names, title and date to be filled in by the
 // caller), turned round when 反転 is set, its ending found from the moves.
 // The moves are checked as a reader checks them: 不正行 is then the number
-// of the first move that cannot be made, and the record ends before it.
+// of the first move that cannot be made, and the record ends before it; a
+// branch holding a move that cannot be made is left out.
 記録読込結果 対局から記録(const 履歴の対局& 対局, bool 反転);
 // The game a record stands for on the program's board (turned back when
 // the record says it was turned), with the clocks from the record's times.

@@ -1,10 +1,12 @@
 #include "records/kif.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
 #include <tuple>
 
+#include "records/kif_variations.h"
 #include "records/record_reader.h"
 #include "records/record_text.h"
 #include "rules/sfen.h"
@@ -147,6 +149,57 @@ std::string 手数欄(std::size_t n) {
   return s + " ";
 }
 
+// The move lines of a line of play whose first move is move 始, 直前 the
+// destination of the move before it; a move with a branch beside it is
+// marked with a trailing `+`.
+// The comment lines kept after move n.
+std::string 注釈の行(const std::map<std::size_t, std::vector<std::string>>& 注釈, std::size_t n) {
+  std::string s;
+  if (const auto it = 注釈.find(n); it != 注釈.end())
+    for (const std::string& 行 : it->second) s += "*" + 行 + std::string(改行);
+  return s;
+}
+
+std::string 手の行(const std::vector<記録手>& 線, int 始, const std::vector<記録変化>& 変化,
+                   std::pair<int, int> 直前,
+                   const std::map<std::size_t, std::vector<std::string>>* 注釈 = nullptr) {
+  std::string s;
+  for (std::size_t i = 0; i < 線.size(); ++i) {
+    const 記録手& m = 線[i];
+    const int n = 始 + static_cast<int>(i);
+    const auto [文, 幅] = 指し手文(m, 直前);
+    const bool 分岐あり =
+        std::any_of(変化.begin(), 変化.end(), [n](const 記録変化& v) { return v.手目 == n; });
+    s += 手数欄(static_cast<std::size_t>(n)) + 文 +
+         std::string(static_cast<std::size_t>(std::max(1, 18 - 幅)), ' ') +
+         時間文(m.消費秒, m.累計秒) + (分岐あり ? "+" : "") + std::string(改行);
+    if (注釈) s += 注釈の行(*注釈, static_cast<std::size_t>(n));
+    直前 = {m.先X, m.先Y};
+  }
+  return s;
+}
+
+// The branches of a line as `変化：N手` blocks, the latest move's first (a
+// block belongs to the last line written that holds its move N), each
+// followed by its own branches.
+void 変化の塊(std::string& s, const std::vector<記録手>& 線, int 始,
+              const std::vector<記録変化>& 変化, std::pair<int, int> 直前) {
+  std::vector<const 記録変化*> 順;
+  for (const 記録変化& v : 変化) {
+    const int i = v.手目 - 始;
+    if (!v.手.empty() && i >= 0 && i < static_cast<int>(線.size())) 順.push_back(&v);
+  }
+  std::stable_sort(順.begin(), 順.end(),
+                   [](const 記録変化* a, const 記録変化* b) { return a->手目 > b->手目; });
+  for (const 記録変化* v : 順) {
+    const int i = v->手目 - 始;
+    const auto 前 = i == 0 ? 直前 : std::pair{線[i - 1].先X, 線[i - 1].先Y};
+    s += "\r\n変化：" + std::to_string(v->手目) + "手\r\n";
+    s += 手の行(v->手, v->手目, v->変化, 前);
+    変化の塊(s, v->手, v->手目, v->変化, 前);
+  }
+}
+
 // The move line that ends a game, and the summary line after the moves.
 std::string 終局の行(const 対局記録& r, bool 駒落ち) {
   const std::size_t n = r.手.size();
@@ -207,21 +260,11 @@ std::string KIF文書(const 対局記録& r) {
   s += 側名(false, 駒落ち) + "：" + r.上手名 + std::string(改行);
   s += "ルール：氷結（敵の駒が利いている升の駒は動けない）\r\n";
   s += "手数----指手---------消費時間--\r\n";
-  const auto 注釈を書く = [&](std::size_t n) {
-    if (const auto it = r.注釈.find(n); it != r.注釈.end())
-      for (const std::string& 行 : it->second) s += "*" + 行 + std::string(改行);
-  };
-  注釈を書く(0);
-  std::pair<int, int> 直前{0, 0};
-  for (std::size_t i = 0; i < r.手.size(); ++i) {
-    const 記録手& m = r.手[i];
-    const auto [文, 幅] = 指し手文(m, 直前);
-    s += 手数欄(i + 1) + 文 + std::string(static_cast<std::size_t>(std::max(1, 18 - 幅)), ' ') +
-         時間文(m.消費秒, m.累計秒) + std::string(改行);
-    注釈を書く(i + 1);
-    直前 = {m.先X, m.先Y};
-  }
-  return s + 終局の行(r, 駒落ち);
+  s += 注釈の行(r.注釈, 0);
+  s += 手の行(r.手, 1, r.変化, {0, 0}, &r.注釈);
+  s += 終局の行(r, 駒落ち);
+  変化の塊(s, r.手, 1, r.変化, {0, 0});
+  return s;
 }
 
 // --- Reading ----------------------------------------------------------------------
@@ -348,21 +391,84 @@ bool 時間を読む(std::string_view s, long long& 消費, std::optional<long l
   return *累計 <= 秒上限;
 }
 
+// The ending word a move line holds in place of a move, or nothing.
+const 終局語* 終局語を読む(std::string_view s) {
+  for (const 終局語& e : 終局語表)
+    if (s.starts_with(e.語)) return &e;
+  return nullptr;
+}
+
+bool 目的地(std::string_view& s, std::pair<int, int> 直前, int& x, int& y) {
+  if (取る(s, "同")) {
+    取る(s, "　") || 取る(s, " ");
+    std::tie(x, y) = 直前;
+    return x != 0;
+  }
+  const int 筋 = 数字を読む(s), 段 = 数字を読む(s);
+  if (筋 == 0 || 段 == 0) return false;
+  x = 10 - 筋;
+  y = 段;
+  取る(s, "同") && (取る(s, "　") || 取る(s, " "));  // `２四同　歩`
+  return true;
+}
+
+// The origin `(77)`; false when there is none.
+bool 元の升(std::string_view& s, int& x, int& y) {
+  std::string_view t = s;
+  if (!取る(t, "(") || t.size() < 3 || t[0] < '1' || t[0] > '9' || t[1] < '1' || t[1] > '9' ||
+      t[2] != ')')
+    return false;
+  x = 10 - (t[0] - '0');
+  y = t[1] - '0';
+  s = t.substr(3);
+  return true;
+}
+
+// Reads the move s (its number taken off) into m with its times, the
+// mover's total kept in the place given; the reason when it cannot be read.
+文面 手を読む(std::string_view s, 手の場 場, 記録手& m) {
+  int fx = 0, fy = 0, tx = 0, ty = 0;
+  if (!目的地(s, 場.直前, tx, ty)) return QZ_TR("指し手が読めません");
+  const int 種類 = 駒名を読む(s);
+  if (種類 == 0) return QZ_TR("駒の名前が読めません");
+  const int 駒 = 場.局面.下の番 ? -種類 : 種類;
+  bool 打 = 取る(s, "打");
+  const bool 成 = !(取る(s, "不成") || 取る(s, "生")) && 取る(s, "成");
+  if (!打) 打 = !元の升(s, fx, fy);
+  m = 記録手{打 ? qz::指し手::打つ手(駒, tx, ty) : qz::指し手{fx, fy, tx, ty, 駒, 駒}};
+  if (成) m.先駒 = 成り駒(駒);
+  s = 前後の空白除去(s);
+  long long 消費 = 0;
+  std::optional<long long> 累計;
+  int& 持ち時間 = 場.局面.下の番 ? 場.累計_下 : 場.累計_上;
+  if (!時間を読む(s, 消費, 累計) || (!累計 && 持ち時間 + 消費 > 秒上限))
+    return QZ_TR("消費時間が長すぎます");
+  m.消費秒 = static_cast<int>(消費);
+  持ち時間 = static_cast<int>(累計 ? *累計 : 持ち時間 + 消費);
+  m.累計秒 = 持ち時間;
+  return {};
+}
+
 class KIF読込 : public 記録読込<KIF読込> {
   friend class 記録読込<KIF読込>;
 
  private:
   void 一行(std::string_view 行) {
     const std::string_view s = 前後の空白除去(行);
-    if (s == "#QZ:反転") 組.結果.記録.反転 = true;
-    if (!s.empty() && s[0] == '*' && 開始済) {
-      対局記録& r = 組.結果.記録;
-      r.注釈[r.手.size()].emplace_back(s.substr(1));
+    if (s.empty() || s[0] == '#' || s[0] == '*' || s[0] == '&') {
+      const bool 本譜 = !本譜終わり && !変化.読み中();
+      if (s == "#QZ:反転" && 本譜) 組.結果.記録.反転 = true;
+      // A comment of the game's own line stays with the move before it.
+      if (!s.empty() && s[0] == '*' && 開始済 && 本譜) {
+        対局記録& r = 組.結果.記録;
+        r.注釈[r.手.size()].emplace_back(s.substr(1));
+      }
       return;
     }
-    if (s.empty() || s[0] == '#' || s[0] == '*' || s[0] == '&') return;
+    if (変化.読み中() || 本譜終わり) return 本譜の後(s);
     if (s.starts_with("変化")) {
-      終わり = true;
+      開始する();
+      if (!組.終了()) 本譜の後(s);
       return;
     }
     if (s.starts_with("手数----") || s.starts_with("手数－")) {
@@ -381,7 +487,42 @@ class KIF読込 : public 記録読込<KIF読込> {
     組.中止(行番号, QZ_TR("指し手の行ではありません"));
   }
 
-  void 終端() { 開始する(); }
+  void 終端() {
+    開始する();
+    if (!組.終了() && !終わり) 変化の不備(変化.終端());
+  }
+
+  // A line after the game: the branches' blocks; anything else after the
+  // game's end and before the first block is passed over.
+  void 本譜の後(std::string_view s) {
+    if (s.starts_with("変化")) return 変化の不備(変化.見出し(s), false);
+    if (!変化.読み中() || s.starts_with("まで")) return;
+    std::string_view t = s;
+    取る(t, "▲") || 取る(t, "△") || 取る(t, "☗") || 取る(t, "☖");
+    if (t.empty() || t[0] < '0' || t[0] > '9') return 変化の不備(QZ_TR("指し手の行ではありません"));
+    const long long 番号 = 先頭の数(t);
+    t = 前後の空白除去(t);
+    取る(t, "▲") || 取る(t, "△") || 取る(t, "☗") || 取る(t, "☖");
+    if (終局語を読む(t)) return 変化.終局();
+    変化の不備(変化.指し手(番号, t, 手を読む));
+  }
+
+  // A block refused: it is left out (unless 捨てる is false: the block
+  // being read was complete), and nothing after it is read.
+  void 変化の不備(文面 理由, bool 捨てる = true) {
+    if (理由.empty()) return;
+    if (捨てる || 変化.読み中()) 変化.捨てる();
+    組.結果.変化不正行 = 行番号;
+    組.結果.変化不正理由 = std::move(理由);
+    終わり = true;
+  }
+
+  // Bytes that are no character after the game end the reading there.
+  void 読めない行() {
+    if (変化.読み中()) return 変化の不備(QZ_TR("文字コードとして読めないバイトがあります"));
+    if (本譜終わり) return void(終わり = true);
+    記録読込::読めない行();
+  }
 
   void 見出し(std::string_view s) {
     std::size_t p = s.find("：");
@@ -437,58 +578,15 @@ class KIF読込 : public 記録読込<KIF読込> {
     先頭の数(s);
     s = 前後の空白除去(s);
     取る(s, "▲") || 取る(s, "△") || 取る(s, "☗") || 取る(s, "☖");
-    for (const 終局語& e : 終局語表) {
-      if (!s.starts_with(e.語)) continue;
-      手番側で終局(e.結末, e.手番側の勝ち);
-      終わり = true;
+    if (const 終局語* e = 終局語を読む(s)) {
+      手番側で終局(e->結末, e->手番側の勝ち);
+      本譜終わり = true;
       return;
     }
-    int fx = 0, fy = 0, tx = 0, ty = 0;
-    if (!目的地(s, tx, ty)) return 組.中止(行番号, QZ_TR("指し手が読めません"));
-    const int 種類 = 駒名を読む(s);
-    if (種類 == 0) return 組.中止(行番号, QZ_TR("駒の名前が読めません"));
-    const int 駒 = 組.局面.下の番 ? -種類 : 種類;
-    bool 打 = 取る(s, "打");
-    const bool 成 = !(取る(s, "不成") || 取る(s, "生")) && 取る(s, "成");
-    if (!打) 打 = !元の升(s, fx, fy);
-    記録手 m{打 ? qz::指し手::打つ手(駒, tx, ty) : qz::指し手{fx, fy, tx, ty, 駒, 駒}};
-    if (成) m.先駒 = 成り駒(駒);
-    s = 前後の空白除去(s);
-    long long 消費 = 0;
-    std::optional<long long> 累計;
-    int& 持ち時間 = 組.局面.下の番 ? 累計_下 : 累計_上;
-    if (!時間を読む(s, 消費, 累計) || (!累計 && 持ち時間 + 消費 > 秒上限))
-      return 組.中止(行番号, QZ_TR("消費時間が長すぎます"));
-    m.消費秒 = static_cast<int>(消費);
-    持ち時間 = static_cast<int>(累計 ? *累計 : 持ち時間 + 消費);
-    m.累計秒 = 持ち時間;
+    記録手 m;
+    if (文面 理由 = 手を読む(s, {組.局面, 組.直前の先(), 累計_下, 累計_上}, m); !理由.empty())
+      return 組.中止(行番号, std::move(理由));
     組.追加(m, 行番号);
-  }
-
-  bool 目的地(std::string_view& s, int& x, int& y) {
-    if (取る(s, "同")) {
-      取る(s, "　") || 取る(s, " ");
-      std::tie(x, y) = 組.直前の先();
-      return x != 0;
-    }
-    const int 筋 = 数字を読む(s), 段 = 数字を読む(s);
-    if (筋 == 0 || 段 == 0) return false;
-    x = 10 - 筋;
-    y = 段;
-    取る(s, "同") && (取る(s, "　") || 取る(s, " "));  // `２四同　歩`
-    return true;
-  }
-
-  // The origin `(77)`; false when there is none.
-  static bool 元の升(std::string_view& s, int& x, int& y) {
-    std::string_view t = s;
-    if (!取る(t, "(") || t.size() < 3 || t[0] < '1' || t[0] > '9' || t[1] < '1' || t[1] > '9' ||
-        t[2] != ')')
-      return false;
-    x = 10 - (t[0] - '0');
-    y = t[1] - '0';
-    s = t.substr(3);
-    return true;
   }
 
   記録局面 開始局面 = 平手局面();
@@ -496,6 +594,8 @@ class KIF読込 : public 記録読込<KIF読込> {
   std::string 不明な手合割;
   int 段数 = 0;
   int 累計_下 = 0, 累計_上 = 0;
+  bool 本譜終わり = false;  // the game's ending line was read
+  KIF変化読込 変化{組.結果.記録};
 };
 
 }  // namespace

@@ -14,7 +14,8 @@ namespace qz {
 // A format's reader derives from 記録読込<itself> and gives
 //   void 一行(std::string_view 行);  one line as read (not trimmed), 行番号 its number
 //   void 終端();                     after the last line, also when the reading stopped
-// (both may be private with 記録読込 a friend).
+// (both may be private with 記録読込 a friend), and may give its own
+//   void 読めない行();               for a line holding bytes that are no character.
 template <class 形式>
 class 記録読込 {
  public:
@@ -24,7 +25,7 @@ class 記録読込 {
     for (std::size_t i = 0; i < 行.size() && !組.終了() && !終わり; ++i) {
       行番号 = static_cast<int>(i + 1);
       if (行[i].読めない) {
-        組.中止(行番号, QZ_TR("文字コードとして読めないバイトがあります"));
+        読み手.読めない行();
         break;
       }
       読み手.一行(行[i].文);
@@ -38,6 +39,9 @@ class 記録読込 {
   }
 
  protected:
+  // A line holding bytes that are no character ends the reading there.
+  void 読めない行() { 組.中止(行番号, QZ_TR("文字コードとして読めないバイトがあります")); }
+
   // Ends the game: 勝ち is 1 when the side to move wins, -1 when it loses,
   // 0 when neither does.
   void 手番側で終局(終局 e, int 勝ち) {

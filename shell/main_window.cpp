@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -381,6 +382,29 @@ void MainWindow::buildMoveList() {
     const int row = moveList_->row(item);
     dispatch([this, row] { form_->棋譜一覧選択(row); });
   });
+  // A right click on a move with branches offers them.
+  moveList_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(moveList_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    const QModelIndex index = moveList_->indexAt(pos);
+    if (!index.isValid()) return;
+    if (QMenu* menu = branchMenu(index.row())) menu->popup(moveList_->viewport()->mapToGlobal(pos));
+  });
+}
+
+QMenu* MainWindow::branchMenu(int row) {
+  const std::vector<std::string> moves = form_->棋譜一覧の変化(row);
+  if (moves.empty()) return nullptr;
+  auto* menu = new QMenu(moveList_);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->addSection(shown(Message(QZ_TR("変化"))));
+  for (std::size_t i = 0; i < moves.size(); ++i) {
+    QAction* action = menu->addAction(QString::fromStdString(moves[i]));
+    const int branch = static_cast<int>(i);
+    connect(action, &QAction::triggered, this, [this, row, branch] {
+      dispatch([this, row, branch] { form_->棋譜一覧変化選択(row, branch); });
+    });
+  }
+  return menu;
 }
 
 void MainWindow::setMoves(const Message& start, const std::vector<std::string>& moves,

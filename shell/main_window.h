@@ -133,6 +133,10 @@ class MainWindow : public QMainWindow,
   void setMoves(const Message& start, const std::vector<std::string>& moves, int current) override;
   void setListVisible(bool on) override;
   QListWidget& moveList() { return *moveList_; }
+  // The menu of the branches at the list's row (a move marked `+`), each
+  // taking its line when chosen; nullptr when the move has none. The menu
+  // deletes itself once closed.
+  QMenu* branchMenu(int row);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1419,5 +1419,37 @@
         <source></source>
         <translation>Analysis</translation>
     </message>
+    <message id="%1 の %2行目からの変化が読めません（%3）。本譜とその前の変化を読みました">
+        <source></source>
+        <translation>The variations of %1 from line %2 cannot be read (%3). The game and the variations before it were read</translation>
+    </message>
+    <message id="変化に指し手がありません">
+        <source></source>
+        <translation>The variation has no moves</translation>
+    </message>
+    <message id="変化の行が読めません">
+        <source></source>
+        <translation>Not a variation heading</translation>
+    </message>
+    <message id="%1手目の指し手がないところに変化があります">
+        <source></source>
+        <translation>A variation branches at move %1, which its line does not have</translation>
+    </message>
+    <message id="変化が深すぎます">
+        <source></source>
+        <translation>Variations nested too deeply</translation>
+    </message>
+    <message id="変化が多すぎます">
+        <source></source>
+        <translation>Too many variations</translation>
+    </message>
+    <message id="変化の手数が合いません">
+        <source></source>
+        <translation>The move number does not follow the variation</translation>
+    </message>
+    <message id="変化">
+        <source></source>
+        <translation>Variations</translation>
+    </message>
 </context>
 </TS>

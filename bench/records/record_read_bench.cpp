@@ -2,7 +2,7 @@
 // line ends, one single line, and 1.7 million moves; the window's whole load
 // of the last; and a long game in KIF, CSA and USI. The files are written in
 // small pieces, so that a run's peak memory (/usr/bin/time -v, one benchmark
-// per run) is the reading's.
+// per run) is the reading's. A game with many branches is read too.
 #include <benchmark/benchmark.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -103,6 +103,38 @@ void BM_ReadFormat(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ReadFormat)->ArgName("kif_csa_usi")->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// A KIF of a 20 000-move game with a 10-move branch at every 100th move
+// (argument 1) or none (0): each block is found by playing its line up to
+// it again.
+const std::string& BranchText(bool branches) {
+  static const std::array<std::string, 2> texts = [] {
+    std::string usi = "position startpos moves";
+    for (int i = 0; i < 5000; ++i) usi += " 6i6h 4a4b 6h6i 4b4a";
+    対局記録 r = 棋譜を読む(棋譜形式::USI, usi).記録;
+    const std::string plain = 棋譜を書く(棋譜形式::KIFU, r).内容;
+    for (std::size_t k = 100; k + 10 < r.手.size(); k += 100) {
+      記録変化 v;
+      v.手目 = static_cast<int>(k) + 1;
+      v.手.assign(r.手.begin() + static_cast<std::ptrdiff_t>(k),
+                  r.手.begin() + static_cast<std::ptrdiff_t>(k + 10));
+      r.変化.push_back(std::move(v));
+    }
+    return std::array<std::string, 2>{plain, 棋譜を書く(棋譜形式::KIFU, r).内容};
+  }();
+  return texts[branches ? 1 : 0];
+}
+
+void BM_ReadBranches(benchmark::State& state) {
+  const std::string& text = BranchText(state.range(0) != 0);
+  for (auto _ : state) {
+    const 記録読込結果 r = 棋譜を読む(棋譜形式::KIFU, text);
+    if (r.変化不正行 != 0) state.SkipWithError(r.変化不正理由.日本語().c_str());
+    state.counters["moves"] = static_cast<double>(r.記録.手.size());
+    state.counters["branches"] = static_cast<double>(r.記録.変化.size());
+  }
+}
+BENCHMARK(BM_ReadBranches)->ArgName("branches")->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
 // The window's load: File1_Click reads the file and fills the history.
 void BM_WindowLoadsLargestRecord(benchmark::State& state) {

@@ -20,7 +20,15 @@ void Require(bool ok, int line = __builtin_LINE()) {
   std::abort();
 }
 
-constexpr const char* kNames[] = {"クリップボード", "a.kif", "a.kifu", "a.csa",
+// The moves of a line and of all its branches.
+std::size_t MovesOf(const std::vector<qz::記録手>& line,
+                    const std::vector<qz::記録変化>& branches) {
+  std::size_t n = line.size();
+  for (const qz::記録変化& b : branches) n += MovesOf(b.手, b.変化);
+  return n;
+}
+
+constexpr const char* kNames[] = {"クリップボード", "a.kif",  "a.kifu", "a.csa",
                                   "a.usi",          "a.sfen", "a.棋譜"};
 
 }  // namespace
@@ -53,5 +61,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int mid = n / 2 + 1;
   Require(s.手へ(mid) == 手順結果::済み && s.手順.手順_現在 == mid);
   Require(s.戻る() == 手順結果::済み && s.手順.手順_現在 == mid - 1);
+  // Taking a branch steps to its first move and loses no move of any line.
+  if (w.記録.変化.empty()) return 0;
+  const int at = w.記録.変化.front().手目;
+  Require(s.変化へ(at, 0) == 手順結果::済み && s.手順.手順_現在 == at);
+  const 記録読込結果 r = s.記録();
+  Require(r.不正行 != 0 || MovesOf(r.記録.手, r.記録.変化) == MovesOf(w.記録.手, w.記録.変化));
   return 0;
 }

@@ -251,5 +251,27 @@ TEST(Matta, BetweenTwoPeopleTakesBackTheLastMoveOnly) {
   EXPECT_EQ(g.take(), (std::vector<Event>{禁止}));
 }
 
+// A move made after stepping back marks the move it replaced with `+`; its
+// branch is offered there and taking it puts that line on the board.
+TEST(MoveList, AMoveWithBranchesIsMarkedAndItsBranchCanBeTaken) {
+  StartedProgram g;
+  FakeList list;
+  g.form.棋譜一覧接続(&list);
+  g.form.START_Click();
+  g.move(8, 7, 8, 6);
+  g.move(2, 3, 2, 4);
+  g.form.棋譜一覧選択(1);
+  g.move(3, 3, 3, 4);
+  EXPECT_EQ(list.moves, (std::vector<std::string>{"1 ▲２六歩", "2 △７四歩 +"}));
+  EXPECT_EQ(g.form.棋譜一覧の変化(2), std::vector<std::string>{"2 △８四歩"});
+  EXPECT_TRUE(g.form.棋譜一覧の変化(1).empty());
+  g.form.棋譜一覧変化選択(2, 0);
+  EXPECT_EQ(list.moves, (std::vector<std::string>{"1 ▲２六歩", "2 △８四歩 +"}));
+  EXPECT_EQ(list.current, 2);
+  EXPECT_EQ(g.at(2, 4), 歩);
+  EXPECT_EQ(g.at(3, 3), 歩);
+  EXPECT_EQ(g.form.棋譜一覧の変化(2), std::vector<std::string>{"2 △７四歩"});
+}
+
 }  // namespace
 }  // namespace qz

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -216,6 +217,32 @@ TEST_F(WholeProgram, TheClipboardBothWays) {
   EXPECT_EQ(p.form().対局値.手順.手順_最終, 2);
   p.window().action(MenuItem::COPY_KIF)->trigger();
   EXPECT_TRUE(QGuiApplication::clipboard()->text().contains("   2 ３四歩(33)"));
+}
+
+// A record's branch is offered by the move list's menu of its move, and
+// choosing it puts its line on the board.
+TEST_F(WholeProgram, TheMoveListOffersABranchAndTakesIt) {
+  Program p;
+  ASSERT_TRUE(p.start());
+  QGuiApplication::clipboard()->setText(
+      "手数----指手---------消費時間--\n   1 ２六歩(27)\n   2 ８四歩(83)\n\n"
+      "変化：2手\n   2 ３四歩(33)\n");
+  QTimer closer;
+  closer.callOnTimeout([] {
+    if (QWidget* w = QApplication::activeModalWidget()) w->close();
+  });
+  closer.start(5);
+  p.window().action(MenuItem::PASTE)->trigger();
+  EXPECT_EQ(p.window().branchMenu(1), nullptr);
+  QMenu* menu = p.window().branchMenu(2);
+  ASSERT_NE(menu, nullptr);
+  ASSERT_EQ(menu->actions().size(), 2);  // the heading and the branch
+  EXPECT_EQ(menu->actions().back()->text(), "2 △３四歩");
+  menu->actions().back()->trigger();
+  EXPECT_EQ(p.form().対局値.手順.手順_現在, 2);
+  EXPECT_EQ(p.form().対局値.局.盤面[7][4], 歩);
+  EXPECT_EQ(p.window().moveList().item(2)->text(), "2 △３四歩 +");
+  delete menu;
 }
 
 // The record dialogs start in the record panel's folder, then in the folder
