@@ -133,7 +133,12 @@ void 対局::記録を読み込む(const 窓の読込& w) {
   手順記録へ読込(手順, w.対局.手);
   手順.分岐 = w.対局.変化;
   手数 = 0;
-  if (w.対局.手.empty()) return;
+  if (w.対局.手.empty()) {
+    // A position alone keeps its side to move, for copying and saving it:
+    // the upper side then stands first, as after a record it moves first in.
+    if (!w.対局.MAN先) 先手値 = 局.手番値_COM, 後手値 = 局.手番値_MAN, 手番 = 先手値;
+    return;
+  }
   const 棋譜先手 先 = 棋譜先手判定(手順[1], 局.手番値_MAN, 局.手番値_COM);
   対局モード = 先.対局モード;
   先手値 = 先.先手値;

@@ -28,6 +28,13 @@ TEST(BoardEditWindow, TheEditedPositionIsPlayedFrom) {
   b.form.SENTE_Click();
   b.move(MAN持駒X, 持駒_金 + 2, 5, 5);
   EXPECT_EQ(b.at(5, 5), -金);
+
+  // A position with the upper side to move keeps it when copied again.
+  const std::string upper = "4k4/9/9/9/9/9/9/9/4K4 w 2g 1";
+  b.window.boardEdit = upper;
+  b.form.BOARD_EDIT_Click();
+  b.form.COPY_SFEN_Click();
+  EXPECT_EQ(b.panel.clipboard, upper);
 }
 
 TEST(BoardEditWindow, ACancelOrANoLeavesTheGameAsItWas) {
