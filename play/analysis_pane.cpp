@@ -45,8 +45,8 @@ void 検討操作::入切(bool on) {
 
 void 検討操作::更新() {
   if (!on_) return;
-  if (const auto c = std::exchange(f.COMの読み, std::nullopt)) {
-    点を記す(c->手, c->キー, c->下評価);
+  if (!f.読みの点.empty()) {
+    for (const 検討点& c : std::exchange(f.読みの点, {})) 点を記す(c.手, c.キー, c.下評価);
     グラフを送る();
   }
   if (f.考え中()) {

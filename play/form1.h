@@ -201,9 +201,10 @@ class Form1 {
   // searches on the machine's cores less one (a ladder level on one).
   思考係 思考{窓の糸数(std::thread::hardware_concurrency())};
   bool 考え中() const { return 思考.動いている(); }
-  // What the computer's last search made of the position it moved in, for
-  // the evaluation graph (taken by whoever draws it).
-  std::optional<検討点> COMの読み;
+  // Scores of positions for the evaluation graph, taken by whoever draws it:
+  // what the computer's search made of the position it moved in, and each
+  // position a game review searched.
+  std::vector<検討点> 読みの点;
   // Whether the searching levels resign a game their search sees lost (an option
   // of the window, on unless turned off).
   bool COMは投了する = true;

@@ -75,6 +75,12 @@ void Form1::REVIEW_Click() {
       });
   解析した手.assign(局面.手.begin(), 局面.手.begin() + static_cast<std::ptrdiff_t>(r.size()));
   解析結果 = std::move(r);
+  // Each position after a reviewed move is a point of the evaluation graph.
+  for (std::size_t i = 0; i < 解析結果.size(); ++i) {
+    const 思考依頼& q = 局面.局面[i + 1];
+    読みの点.push_back(
+        {static_cast<int>(i) + 1, 局面ハッシュ(q.写し, q.MAN手番), 解析結果[i].評価});
+  }
   棋譜一覧更新();
   const auto 成績 = 解析の成績(解析結果);
   // [0] is the lower side's: the first mover's comes first in the box.

@@ -32,6 +32,11 @@ TEST_F(ReviewWindow, MarksTheBlunderSumsUpAndKeepsItInTheKif) {
   ASSERT_EQ(list.moves.size(), 2u);
   EXPECT_TRUE(list.moves[0].starts_with("1 ▲４八王 悪手→▲")) << list.moves[0];
   EXPECT_EQ(list.moves[1], "2 △４八飛");
+  // Both positions after the moves wait for the evaluation graph, the king
+  // lost by the lower side.
+  ASSERT_EQ(g.form.読みの点.size(), 2u);
+  EXPECT_EQ(g.form.読みの点[0].手, 1);
+  EXPECT_LT(g.form.読みの点[0].下評価, -勝敗境);
   const auto events = g.take();
   ASSERT_EQ(events.size(), 1u);
   EXPECT_NE(events[0].text.find("▲ 悪手 1　疑問手 0"), std::string::npos) << events[0].text;
