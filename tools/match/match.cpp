@@ -306,12 +306,12 @@ int main_(int argc, char** argv) {
       (a結果 < 0 ? r.分 : a結果 ? r.勝 : r.負)++;
       if (切れ) ((切れ == 1) == a先 ? r.時間切れ_a : r.時間切れ_b)++;
       if (c.詳細)
-        std::printf("game %d (%s first, opening%s): %s after %d plies\n", g + 1,
+        std::printf("game %d (%s first, opening%s): %s after %d plies%s\n", g + 1,
                     a先 ? c.a.名.c_str() : c.b.名.c_str(), 表記(o).c_str(),
                     a結果 < 0 ? "draw"
                     : a結果   ? "A wins"
                               : "B wins",
-                    手数);
+                    手数, 切れ ? " (on time)" : "");
       std::fflush(stdout);
     }
   };
