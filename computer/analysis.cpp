@@ -36,6 +36,15 @@ int 勝ちまでの手数(int 下評価) {
   return k;
 }
 
+void 詰みを重ねる(検討結果& k, const 検討行& 詰み) {
+  const int n = 勝ちまでの手数(詰み.評価);
+  if (k.勝ち手数 != 0 && std::abs(k.勝ち手数) <= std::abs(n)) return;
+  k.評価 = 詰み.評価;
+  k.勝ち手数 = n;
+  if (k.行.empty() || k.行.front().手 != 詰み.手) k.行.insert(k.行.begin(), 詰み);
+  if (k.行.size() > 検討係::行数) k.行.resize(検討係::行数);
+}
+
 検討係::検討係(int 糸数) : 糸数_(糸数) {}
 
 検討係::~検討係() {
@@ -82,6 +91,7 @@ void 検討係::働く() {
   // The table (tens of megabytes to clear) is made here, not on the window's thread.
   器 = std::make_unique<深探索>();
   器->糸数を設定(糸数_);
+  詰み器 = std::make_unique<詰み探索>(18);
   for (;;) {
     仕事 w;
     {
@@ -96,7 +106,31 @@ void 検討係::働く() {
   }
 }
 
+// The budget of the mate search's look at each position.
+constexpr std::uint64_t 詰み節点 = 200'000;
+constexpr std::int64_t 詰みms = 300;
+
+void 検討係::詰みを探す(const 仕事& w) {
+  詰み_.reset();
+  詰み条件 c;
+  c.節点上限 = 詰み節点;
+  c.時間上限ms = 詰みms;
+  c.停止 = &停止;
+  const 詰み結果 r = 詰み器->探す(w.s, w.MAN手番, c);
+  if (r.判定 != 詰み判定::勝ち || r.手順.empty()) return;
+  const int 手数 = static_cast<int>(r.手順.size());
+  詰み_ = 検討行{下の評価(勝ち点 - 手数, w.MAN手番), r.手順};
+  探索報告 rep;
+  rep.評価 = 勝ち点 - 手数;
+  rep.読み筋 = r.手順;
+  rep.節点 = r.節点;
+  rep.経過ms = r.経過ms;
+  記す(rep, w.MAN手番, w.世代);
+}
+
 void 検討係::探す(const 仕事& w) {
+  詰みを探す(w);
+  if (停止) return;
   探索条件 条件;
   条件.深さ上限 = 60;
   条件.候補数 = 行数;
@@ -114,6 +148,7 @@ void 検討係::記す(const 探索報告& r, bool MAN手番, std::uint64_t 世�
   if (r.候補.empty() && r.読み筋.empty()) return;
   検討結果 k = 検討結果にする(r, MAN手番);
   k.世代 = 世代;
+  if (詰み_) 詰みを重ねる(k, *詰み_);
   std::optional<検討結果> 古い;
   const std::lock_guard l(鍵);
   if (世代 != 世代_) return;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "computer/deep_search.h"
+#include "computer/mate_search.h"
 
 namespace qz {
 
@@ -51,6 +52,10 @@ int 勝ちまでの手数(int 下評価);
 // The report of one finished depth as the lower side sees it.
 検討結果 検討結果にする(const 探索報告& r, bool MAN手番);
 
+// A win the mate search proved put on a report: it stays the score and the
+// first line until the report sees a forced result as short.
+void 詰みを重ねる(検討結果& k, const 検討行& 詰み);
+
 // One worker thread lives as long as this; the window only hands it work
 // and reads its reports, and never waits for it (but at the end).
 class 検討係 {
@@ -86,9 +91,15 @@ class 検討係 {
   void 働く();
   void 探す(const 仕事& w);
   void 記す(const 探索報告& r, bool MAN手番, std::uint64_t 世代);
+  // The mate search's quick look before the deep search: a forced win by
+  // checks it proves is kept for the position, and shown until the deep
+  // search sees a win as short.
+  void 詰みを探す(const 仕事& w);
 
   int 糸数_;
   std::unique_ptr<深探索> 器;  // the worker's alone
+  std::unique_ptr<詰み探索> 詰み器;
+  std::optional<検討行> 詰み_;  // of the position now searched (the worker's alone)
   std::thread 糸;
   mutable std::mutex 鍵;  // guards 次_, 終える_, 報告_ and the setting of 停止
   std::condition_variable 合図;

@@ -98,6 +98,29 @@ TEST(Analysis, FollowsANewPositionAndStopsAtOnce) {
   EXPECT_FALSE(a.動いている());
 }
 
+// A proved win by checks is the score until the search sees one as short.
+TEST(Analysis, TheMateSearchsWinStaysUntilTheSearchSeesOneAsShort) {
+  const 指し手 a{5, 7, 5, 6, -歩, -歩}, b{5, 3, 5, 4, 歩, 歩};
+  const 検討行 詰み{勝ち点 - 7, {a, b, a}};
+  検討結果 k;
+  k.評価 = 120;
+  k.行 = {{120, {b}}, {80, {a}}, {10, {b, a}}};
+  詰みを重ねる(k, 詰み);
+  EXPECT_EQ(k.勝ち手数, 7);
+  EXPECT_EQ(k.評価, 勝ち点 - 7);
+  ASSERT_EQ(k.行.size(), 3u);
+  EXPECT_EQ(k.行[0].手, 詰み.手);
+  EXPECT_EQ(k.行[1].評価, 120);
+
+  検討結果 shorter;
+  shorter.評価 = 勝ち点 - 5;
+  shorter.勝ち手数 = 5;
+  shorter.行 = {{勝ち点 - 5, {b}}};
+  詰みを重ねる(shorter, 詰み);
+  EXPECT_EQ(shorter.勝ち手数, 5);
+  EXPECT_EQ(shorter.行.size(), 1u);
+}
+
 TEST(Analysis, ScoreConversions) {
   EXPECT_EQ(下の評価(120, true), 120);
   EXPECT_EQ(下の評価(120, false), -120);
