@@ -76,6 +76,22 @@ int 標準出力へ(std::ostream& out, std::ostream& err, std::string_view 文) 
   return out.good() ? 0 : 失敗(err, "標準出力に書き込めません");
 }
 
+// Writes the record read where the arguments say; 0, or 1 after its one line.
+int 書き出す(const 引数& a, const 記録読込結果& r, std::ostream& out, std::ostream& err) {
+  if (a.最終局面) return 標準出力へ(out, err, 最終局面SFEN(r.記録) + '\n');
+  const 棋譜形式 出力形式 = a.出力形式.value_or(拡張子の形式(a.出力));
+  if (出力形式 == 棋譜形式::不明)
+    return 失敗(err, a.出力 + " の形式が分かりません（--to で指定して下さい）");
+  const 棋譜書出結果 w = 棋譜を書く(出力形式, r.記録);
+  if (!w.文言.empty()) return 失敗(err, a.出力 + " に書けません（" + w.文言.日本語() + "）");
+  if (a.出力 == "-") return 標準出力へ(out, err, w.内容);
+  // Like any command-line tool, a FIFO is written once something reads it.
+  const 書込方針 方針{.読み手を待つ = true};
+  if (const std::string 何故 = ファイル置換書込(パス(a.出力), w.内容, 方針); !何故.empty())
+    return 失敗(err, a.出力 + " に書き込めません（" + 何故 + "）");
+  return 0;
+}
+
 }  // namespace
 
 int 変換実行(const std::vector<std::string>& 引数列, std::istream& in, std::ostream& out,
@@ -94,20 +110,11 @@ int 変換実行(const std::vector<std::string>& 引数列, std::istream& in, st
   const 記録読込結果 r = 棋譜を読む(入力形式, 内容);
   const std::string 名前 = a.入力 == "-" ? "標準入力" : a.入力;
   if (r.不正行 != 0) return 失敗(err, 読込中止の文言(r, 名前).日本語());
-  // Branches refused are told, and the game is converted without them.
-  if (r.変化不正行 != 0) err << 変化中止の文言(r, 文面::そのまま(名前)).日本語() << '\n';
-  if (a.最終局面) return 標準出力へ(out, err, 最終局面SFEN(r.記録) + '\n');
-  const 棋譜形式 出力形式 = a.出力形式.value_or(拡張子の形式(a.出力));
-  if (出力形式 == 棋譜形式::不明)
-    return 失敗(err, a.出力 + " の形式が分かりません（--to で指定して下さい）");
-  const 棋譜書出結果 w = 棋譜を書く(出力形式, r.記録);
-  if (!w.文言.empty()) return 失敗(err, a.出力 + " に書けません（" + w.文言.日本語() + "）");
-  if (a.出力 == "-") return 標準出力へ(out, err, w.内容);
-  // Like any command-line tool, a FIFO is written once something reads it.
-  const 書込方針 方針{.読み手を待つ = true};
-  if (const std::string 何故 = ファイル置換書込(パス(a.出力), w.内容, 方針); !何故.empty())
-    return 失敗(err, a.出力 + " に書き込めません（" + 何故 + "）");
-  return 0;
+  const int 結果 = 書き出す(a, r, out, err);
+  // Branches refused are told once the game is converted without them.
+  if (結果 == 0 && r.変化不正行 != 0)
+    err << "qzshogi-kifu: " << 変化中止の文言(r, 文面::そのまま(名前)).日本語() << '\n';
+  return 結果;
 }
 
 }  // namespace qz

@@ -4,7 +4,7 @@
 // (a '/' becomes '_'), where read-only records, a link to one and a dangling
 // link wait. Each run must end with 0 and no message or 1 and one line,
 // leave no temporary file, and leave every link a link and every record as
-// it was.
+// it was (a run that ends with 0 may warn in one line of branches left out).
 #include <sys/stat.h>
 
 #include <cstdint>
@@ -90,11 +90,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::ostringstream out, err;
   const int status = qz::変換実行(args, in, out, err);
   const std::string message = err.str();
+  // A message is one line; a run that succeeds says at most that some of
+  // the record's branches could not be read.
+  const bool oneLine =
+      message.starts_with("qzshogi-kifu: ") && message.find('\n') == message.size() - 1;
   if (status == 0) {
-    Require(message.empty());
+    Require(message.empty() || oneLine);
   } else {
-    Require(status == 1 && out.str().empty());
-    Require(message.starts_with("qzshogi-kifu: ") && message.find('\n') == message.size() - 1);
+    Require(status == 1 && out.str().empty() && oneLine);
   }
   CheckAndClearFolder();
   return 0;

@@ -47,6 +47,21 @@ TEST(Converter, ThroughStandardInputAndOutput) {
   EXPECT_EQ(final.出力, "lnsgkg1nl/1r5s1/pppppp1pp/6p2/9/2P6/PP1PPPPPP/7R1/LNSGKGSNL b Bb 5\n");
 }
 
+// A branch that cannot be read is told in one line after the game is
+// converted without it; a conversion that fails says only why it failed.
+TEST(Converter, ABadBranchIsToldInOneLineOnlyWhenTheGameIsConverted) {
+  const std::string kif = "   1 ７六歩(77)\n   2 ３四歩(33)\n変化：5手\n   5 ２六歩(27)\n";
+  const 実行結果 ok = 実行({"--from", "kif", "-", "--to", "usi", "-"}, kif);
+  EXPECT_EQ(ok.終了, 0);
+  EXPECT_EQ(ok.出力, "position startpos moves 7g7f 3c3d\n");
+  EXPECT_TRUE(ok.エラー.starts_with("qzshogi-kifu: 標準入力 の 3行目からの変化が読めません"))
+      << ok.エラー;
+  EXPECT_EQ(std::count(ok.エラー.begin(), ok.エラー.end(), '\n'), 1);
+  const 実行結果 bad = 実行({"--from", "kif", "-", "nowhere"}, kif);
+  EXPECT_EQ(bad.終了, 1);
+  EXPECT_EQ(std::count(bad.エラー.begin(), bad.エラー.end(), '\n'), 1) << bad.エラー;
+}
+
 TEST(Converter, FilesByTheirExtensionsAndTheNativeFormatUnchanged) {
   const auto 場所 =
       std::filesystem::temp_directory_path() / ("qzkifu_" + std::to_string(::getpid()));
