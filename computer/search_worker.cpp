@@ -24,10 +24,6 @@ int 窓の糸数(unsigned 芯数) {
 
 void 思考係::開始(const 局面& s, bool MAN手番, std::vector<局面キー> 既出, 探索条件 条件) {
   止める();
-  if (!器) {
-    器 = std::make_unique<深探索>();  // its table is made at the first search
-    器->糸数を設定(糸数_);
-  }
   停止 = false;
   完了 = false;
   条件.停止 = &停止;
@@ -36,6 +32,11 @@ void 思考係::開始(const 局面& s, bool MAN手番, std::vector<局面キー
     // The window's thread comes first when the cores are busy.
     setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), 5);
 #endif
+    if (!器) {
+      // Made on this thread: clearing its 16 MB table would hold up the window.
+      器 = std::make_unique<深探索>();
+      器->糸数を設定(糸数_);
+    }
     結果 = 器->探索(s, MAN手番, 既出, 条件);
     完了 = true;
   });
