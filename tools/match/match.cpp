@@ -73,6 +73,7 @@ struct 対局条件 {
   int 並列 = 1;
   unsigned 種 = 1;
   bool 詳細 = false;
+  bool 手順を書く = false;  // each game's moves after its verbose line
   時計規定 時計;
 };
 
@@ -155,9 +156,9 @@ struct 指し手番 {
 // 1 when the first player to move wins, 0 for a loss, -1 for a draw (at the
 // cap, or by a repetition that is not a perpetual check).
 // On a clock 時間切れ is set when a side lost on time (1 the first, 2 the
-// second).
+// second). The moves after the opening are added to 手順 in USI.
 int 対局する(const 設定& 先, const 設定& 後, const std::vector<指し手>& 序盤, int 上限, int& 手数,
-             const 時計規定& 時計, int& 時間切れ) {
+             const 時計規定& 時計, int& 時間切れ, std::string& 手順) {
   指し手番 p0(先), p1(後);
   対局 g = 新しい対局();
   for (const 指し手& m : 序盤) g.指す(m);
@@ -195,6 +196,7 @@ int 対局する(const 設定& 先, const 設定& 後, const std::vector<指し�
       std::cerr << "illegal move " << USI表記(*m) << " after" << 表記(序盤) << '\n';
       return 先番 ? 0 : 1;
     }
+    手順 += ' ' + USI表記(*m);
     if (const auto e = g.指す(*m).終わり) {
       if (e->引き分け) return -1;
       return (e->勝者 == 側::MAN) == 先はMAN ? 1 : 0;
@@ -237,6 +239,7 @@ int 使い方() {
   std::cerr << "usage: qz-match [--a L1..L" << 最大レベル番号()
             << "|LEVEL3A|nodes=N|time=MS|depth=N] [--b ...] [--games N]\n"
                "                [--plies N] [--cap N] [--threads N] [--seed N] [--verbose]\n"
+               "                [--moves]   (verbose, with each game's moves in USI)\n"
                "                [--wa NAME=VALUE] [--wb NAME=VALUE] [--ta N] [--tb N]\n"
                "                [--clock MAIN+BYOb|MAIN+INCi]   (ms, e.g. 10000+1000b)\n";
   return 2;
@@ -248,8 +251,9 @@ int main_(int argc, char** argv) {
   設定を読む("L3", c.b);
   for (int i = 1; i < argc; ++i) {
     const std::string k = argv[i];
-    if (k == "--verbose") {
+    if (k == "--verbose" || k == "--moves") {
       c.詳細 = true;
+      c.手順を書く = c.手順を書く || k == "--moves";
       continue;
     }
     if (i + 1 >= argc) return 使い方();
@@ -300,7 +304,9 @@ int main_(int argc, char** argv) {
       const std::vector<指し手>& o = 序盤[static_cast<std::size_t>(g / 2) % 序盤.size()];
       const bool a先 = g % 2 == 0;
       int 手数 = 0, 切れ = 0;
-      const int w = 対局する(a先 ? c.a : c.b, a先 ? c.b : c.a, o, c.手数上限, 手数, c.時計, 切れ);
+      std::string 手順;
+      const int w =
+          対局する(a先 ? c.a : c.b, a先 ? c.b : c.a, o, c.手数上限, 手数, c.時計, 切れ, 手順);
       const int a結果 = w < 0 ? -1 : (w == 1) == a先 ? 1 : 0;
       std::lock_guard l(鎖);
       (a結果 < 0 ? r.分 : a結果 ? r.勝 : r.負)++;
@@ -312,6 +318,7 @@ int main_(int argc, char** argv) {
                     : a結果   ? "A wins"
                               : "B wins",
                     手数, 切れ ? " (on time)" : "");
+      if (c.手順を書く) std::printf("  moves%s%s\n", 表記(o).c_str(), 手順.c_str());
       std::fflush(stdout);
     }
   };
