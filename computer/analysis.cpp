@@ -57,7 +57,7 @@ void 詰みを重ねる(検討結果& k, const 検討行& 詰み) {
   if (糸.joinable()) 糸.join();
 }
 
-void 検討係::開始(const 局面& s, bool MAN手番, std::vector<局面キー> 既出) {
+void 検討係::開始(const 局面& s, bool MAN手番, 既出列 既出) {
   {
     const std::lock_guard l(鍵);
     次_ = 仕事{s, MAN手番, std::move(既出), ++世代_};

@@ -69,7 +69,7 @@ class 検討係 {
 
   // Starts on a copy of s (earlier positions' keys in 既出); a search
   // still running is told to stop and its reports are dropped.
-  void 開始(const 局面& s, bool MAN手番, std::vector<局面キー> 既出);
+  void 開始(const 局面& s, bool MAN手番, 既出列 既出);
   // Tells the search to stop; it does within a few hundred nodes.
   void 止める();
   // True from 開始 until 止める or the search's own end (a forced result,
@@ -85,7 +85,7 @@ class 検討係 {
   struct 仕事 {
     局面 s;
     bool MAN手番 = true;
-    std::vector<局面キー> 既出;
+    既出列 既出;
     std::uint64_t 世代 = 0;
   };
   void 働く();

@@ -101,6 +101,10 @@ class 利き盤 {
   // True when the side's king stands on the board and an enemy piece may
   // move onto its square (王手か of the rules' position).
   bool 王手(bool MAN側) const;
+  // True when the side's king stands on a square an enemy piece bears on,
+  // frozen or not: the king is then frozen, and the repetition rule counts
+  // the position as a check.
+  bool 王に利き(bool MAN側) const;
   // Every move of the side to move, as 合法手列挙 lists them, in its order.
   void 全手(手の列& 手) const;
   // The captures among them (a king capture included), in the same order.
@@ -119,8 +123,8 @@ class 利き盤 {
   std::array<持駒, 2> 手駒_{};
   std::array<std::array<std::int8_t, 10>, 2> 歩の数_{};  // unpromoted pawns per column
   std::array<int, 2> 王_{};                              // the king's square, 0 when none
-  std::vector<利き> 控え_;  // 利き_ before each move still made
-  std::vector<局面キー> 前のキー_;  // and the key
+  std::vector<利き> 控え_;                               // 利き_ before each move still made
+  std::vector<局面キー> 前のキー_;                       // and the key
   std::size_t 指した数_ = 0;
 
   void 置き換え(int p, int 新);

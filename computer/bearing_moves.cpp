@@ -157,6 +157,12 @@ void 利き盤::取る手(手の列& 手) const {
   盤上の手<true>(的, [&手](const 指し手& m) { 手.push_back(m); });
 }
 
+bool 利き盤::王に利き(bool MAN側) const {
+  const int 側 = 側番号(MAN側);
+  const int k = 王_[側];
+  return k != 0 && 利き_.数[1 - 側][k] > 0;
+}
+
 bool 利き盤::王手(bool MAN側) const {
   const int 側 = 側番号(MAN側);
   const int k = 王_[側];

@@ -22,15 +22,15 @@ std::uint32_t 圧縮(const 指し手& m) {
   return static_cast<std::uint32_t>((元 << 9) | (m.先X << 5) | (m.先Y << 1) | (m.成る() ? 1 : 0));
 }
 
-void 探索共有::始める(const 探索条件& c, const 評価重み& w,
-                      const std::vector<局面キー>& 既出キー) {
+void 探索共有::始める(const 探索条件& c, const 評価重み& w, const 既出列& 既出局面) {
   条件 = &c;
   重み = &w;
   表.新しい探索();
   止め = false;
-  既出 = std::unordered_set<局面キー>(既出キー.begin(), 既出キー.end());
+  既出.clear();
   既出の印.reset();
-  for (const 局面キー k : 既出キー) 既出の印.set(k & 4095);
+  for (const auto& e : 既出局面) 既出.insert(e.キー), 既出の印.set(e.キー & 4095);
+  既出の順 = 既出局面;
   開始 = std::chrono::steady_clock::now();
   時計の始め = c.時計 ? c.時計() : 0;
 }
@@ -52,6 +52,7 @@ void 探索糸::始める(const 局面& s, bool MAN手番) {
   除外.clear();
   盤.設定(s, MAN手番);
   経路.assign(1, 盤.キー);
+  経路の王手.assign(1, 盤.王に利き(盤.MAN手番));
 }
 
 // Every few hundred nodes: every thread reads the other threads' nodes
@@ -89,9 +90,30 @@ bool 探索糸::繰り返し() const {
   return 共.既出の印[k & 4095] && 共.既出.count(k) != 0;
 }
 
-// A repetition's score for the side to move at ply: the searching side
-// moves at even plies (a null move changes the side and the ply together).
+// A repetition's score for the side to move at ply. A side that checked
+// with every move since the position came before loses (both doing so is a
+// draw); otherwise the repetition is worth 重み.千日手 to the searching side,
+// which moves at even plies (a null move changes the side and the ply
+// together).
 int 探索糸::千日手点(int ply) const {
+  const 局面キー k = 盤.キー;
+  bool 続けた[2] = {true, true};  // [0] the side that just moved, [1] the side to move
+  int d = 0;                      // how many positions back from the current one
+  const auto 足す = [&](bool 王手) { 続けた[d++ % 2] &= 王手; };
+  bool 見つけた = false;
+  for (std::size_t i = 経路.size(); i-- > 0 && !見つけた;) {
+    if (d > 0 && 経路[i] == k)
+      見つけた = true;
+    else
+      足す(経路の王手[i] != 0);
+  }
+  for (std::size_t i = 0; i < 共.既出の順.size() && !見つけた; ++i) {
+    if (共.既出の順[i].キー == k)
+      見つけた = true;
+    else
+      足す(共.既出の順[i].王手);
+  }
+  if (見つけた && 続けた[0] != 続けた[1]) return 続けた[0] ? 反則点 : -反則点;
   return ply % 2 == 0 ? 共.重み->千日手 : -共.重み->千日手;
 }
 
@@ -127,11 +149,13 @@ const 指し手& 探索糸::次(int ply, std::size_t i) {
 int 探索糸::指す(const 指し手& m) {
   const int c = 盤.指す(m);
   経路.push_back(盤.キー);
+  経路の王手.push_back(盤.王に利き(盤.MAN手番));
   return c;
 }
 
 void 探索糸::戻す(const 指し手& m, int c) {
   経路.pop_back();
+  経路の王手.pop_back();
   盤.戻す(m, c);
 }
 
@@ -228,8 +252,10 @@ int 探索糸::子を探す(const 指し手& m, std::size_t i, bool 減らせる
 int 探索糸::空手(int 深さ, int β, int ply) {
   盤.手番交代();
   経路.push_back(盤.キー);
+  経路の王手.push_back(盤.王に利き(盤.MAN手番));
   const int 点 = -節(深さ - 3, -β, -β + 1, ply + 1, false);
   経路.pop_back();
+  経路の王手.pop_back();
   盤.手番交代();
   return 点;
 }
@@ -322,7 +348,9 @@ int 探索糸::節(int 深さ, int α, int β, int ply, bool 空手可) {
   if (!除外あり)
     共.表.書く(盤.キー, {圧縮(最善), static_cast<std::int16_t>(表へ(最良, ply)),
                          static_cast<std::int8_t>(std::min(深さ, 127)),
-                         最良 >= β ? 下限 : 最良 > 元α ? 正確 : 上限});
+                         最良 >= β    ? 下限
+                         : 最良 > 元α ? 正確
+                                      : 上限});
   return 最良;
 }
 

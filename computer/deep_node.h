@@ -21,6 +21,9 @@ namespace qz {
 
 constexpr int 最大手数 = 96;  // deepest ply of a line, capture search included
 constexpr int 無限 = 32000;
+// A repetition lost by checking with every move: worse than any loss of
+// material, yet not a king capture whose distance the search counts.
+constexpr int 反則点 = 20000;
 
 // A move in 17 bits; never 0 since the destination column is at least 1.
 std::uint32_t 圧縮(const 指し手& m);
@@ -34,13 +37,14 @@ struct 探索共有 {
   // One bit for each value of a key's low bits that some key of 既出 has:
   // most keys are told absent without a look into the set.
   std::bitset<4096> 既出の印;
+  既出列 既出の順;  // the same positions in order, the latest first
   std::atomic<bool> 止め{false};
   std::chrono::steady_clock::time_point 開始;
   std::int64_t 時計の始め = 0;  // 条件->時計's reading at the start
 
   explicit 探索共有(int ビット) : 表(ビット) {}
   // Ready for a search of 条件 with the game's earlier positions 既出.
-  void 始める(const 探索条件& c, const 評価重み& w, const std::vector<局面キー>& 既出);
+  void 始める(const 探索条件& c, const 評価重み& w, const 既出列& 既出);
   std::int64_t 経過ms() const;
 };
 
@@ -51,6 +55,7 @@ struct 探索糸 {
   const int 番号;
   利き盤 盤;
   std::vector<局面キー> 経路;
+  std::vector<char> 経路の王手;  // for each position of 経路: an enemy bears on the mover's king
   手の列 手[最大手数 + 1];
   std::array<int, 手の列::容量> 順[最大手数 + 1];
   順番取り 取り[最大手数 + 1];
@@ -60,8 +65,8 @@ struct 探索糸 {
   指し手 読み[最大手数 + 1][最大手数 + 1]{};
   int 読み長[最大手数 + 1]{};
   std::uint64_t 節点 = 0;
-  std::atomic<std::uint64_t> 公開節点{0};  // 節点 as the other threads may read it
-  std::uint64_t 他の節点 = 0;  // the other threads' nodes as last read
+  std::atomic<std::uint64_t> 公開節点{0};           // 節点 as the other threads may read it
+  std::uint64_t 他の節点 = 0;                       // the other threads' nodes as last read
   std::vector<std::atomic<std::uint64_t>*> 他の糸;  // their 公開節点
   bool 打切 = false;
   // Root moves the root node skips (the lines MultiPV has already given).

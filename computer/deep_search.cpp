@@ -172,7 +172,7 @@ int 深探索::糸数() const {
   return static_cast<int>(p->糸.size());
 }
 
-深探索結果 深探索::探索(const 局面& s, bool MAN手番, const std::vector<局面キー>& 既出,
+深探索結果 深探索::探索(const 局面& s, bool MAN手番, const 既出列& 既出,
                         const 探索条件& 条件) {
   実装& q = *p;
   q.共.始める(条件, 重み, 既出);

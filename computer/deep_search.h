@@ -39,7 +39,7 @@ struct 候補行 {
 // What the search knows after each finished depth.
 struct 探索報告 {
   int 深さ = 0;
-  int 評価 = 0;  // centipawns for the side to move
+  int 評価 = 0;            // centipawns for the side to move
   std::uint64_t 節点 = 0;  // of all threads
   std::int64_t 経過ms = 0;
   std::vector<指し手> 読み筋;
@@ -79,6 +79,16 @@ struct 深探索結果 {
 // thread); no limit for a level that is not the searching player's.
 探索条件 レベル条件(int レベル);
 
+// A position met earlier in the game, the latest first in a list: its key,
+// and whether its side to move was in check there (a side that checked with
+// every move of a repetition loses it).
+struct 既出局面 {
+  局面キー キー = 0;
+  bool 王手 = false;
+  bool operator==(const 既出局面&) const = default;
+};
+using 既出列 = std::vector<既出局面>;
+
 class 深探索 {
  public:
   static constexpr int 最大糸数 = 64;
@@ -98,11 +108,10 @@ class 深探索 {
   void 糸数を設定(int 数);
   int 糸数() const;
 
-  // Searches s for the side to move. 既出 holds the keys of the positions
-  // met earlier in the game. Starts from empty tables, so a node-limited
-  // search on one thread repeats exactly.
-  深探索結果 探索(const 局面& s, bool MAN手番, const std::vector<局面キー>& 既出,
-                  const 探索条件& 条件);
+  // Searches s for the side to move. 既出 holds the positions met earlier
+  // in the game, the latest first. Starts from empty tables, so a
+  // node-limited search on one thread repeats exactly.
+  深探索結果 探索(const 局面& s, bool MAN手番, const 既出列& 既出, const 探索条件& 条件);
 
  private:
   struct 実装;

@@ -22,7 +22,7 @@ int 窓の糸数(unsigned 芯数) {
   止める();
 }
 
-void 思考係::開始(const 局面& s, bool MAN手番, std::vector<局面キー> 既出, 探索条件 条件) {
+void 思考係::開始(const 局面& s, bool MAN手番, 既出列 既出, 探索条件 条件) {
   止める();
   停止 = false;
   完了 = false;
@@ -68,18 +68,28 @@ bool 戻せる(const 局面& s, const 指し手& m, int 取った駒) {
   return k != 0 && (取った駒 < 0) != (m.元駒 < 0) && h.枚数[k] > 0;
 }
 
+// Whether the side to move on b is in check (its map is surveyed afresh).
+bool 王手されている(探索盤& b) {
+  b.調べる(false);
+  const 局面& s = b.s;
+  const int x = b.MAN手番 ? s.表.MAN王X : s.表.COM王X;
+  const int y = b.MAN手番 ? s.表.MAN王Y : s.表.COM王Y;
+  if (!盤上(x, y) || s.盤面[x][y] != (b.MAN手番 ? -王 : 王)) return false;
+  return (b.MAN手番 ? s.表.勢力_COM : s.表.勢力_MAN)[x][y] > 0;
+}
+
 }  // namespace
 
-std::vector<局面キー> 遡ったキー(const 局面& s, bool MAN手番, const std::vector<済み手>& 手) {
+既出列 遡ったキー(const 局面& s, bool MAN手番, const std::vector<済み手>& 手) {
   探索盤 b;
   b.設定(s, MAN手番);
-  std::vector<局面キー> r;
+  既出列 r;
   for (auto i = 手.rbegin(); i != 手.rend(); ++i) {
     if (!戻せる(b.s, i->手, i->取った駒)) break;  // a history that does not fit the board
     b.戻す(i->手, i->取った駒);
     b.MAN手番 = i->手.元駒 < 0;  // the mover was to move before its move
     b.キー = 局面ハッシュ(b.s, b.MAN手番);
-    r.push_back(b.キー);
+    r.push_back({b.キー, 王手されている(b)});
   }
   return r;
 }

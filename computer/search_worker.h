@@ -27,7 +27,7 @@ class 思考係 {
   思考係& operator=(const 思考係&) = delete;
 
   // Starts searching a copy of s; a search still running is stopped first.
-  void 開始(const 局面& s, bool MAN手番, std::vector<局面キー> 既出, 探索条件 条件);
+  void 開始(const 局面& s, bool MAN手番, 既出列 既出, 探索条件 条件);
   // True from 開始 until the result is taken or the search stopped.
   bool 動いている() const { return 糸.joinable(); }
   // True when the running search has its result.
@@ -47,13 +47,13 @@ class 思考係 {
   深探索結果 結果;
 };
 
-// The keys of the positions before the current one, found by taking the
-// moves back from the end: each move with what it captured, the first move
-// of the game first.
+// The positions before the current one, the latest first, found by taking
+// the moves back from the end: each move with what it captured, the first
+// move of the game first.
 struct 済み手 {
   指し手 手;
   int 取った駒 = 0;
 };
-std::vector<局面キー> 遡ったキー(const 局面& s, bool MAN手番, const std::vector<済み手>& 手);
+既出列 遡ったキー(const 局面& s, bool MAN手番, const std::vector<済み手>& 手);
 
 }  // namespace qz

@@ -32,10 +32,10 @@ std::optional<勝敗> 対局::千日手の終局() const {
   const 局面キー 今 = 局面ハッシュ(局, MAN番);
   // 既出[i] is the position before move n - i; the cycle is the moves since
   // the first of them that is this one.
-  const std::vector<局面キー> 既出 = 既出キー(MAN番);
+  const 既出列 既出 = 既出キー(MAN番);
   int 回数 = 1, 周期 = 0;
   for (std::size_t i = 0; i < 既出.size(); ++i)
-    if (既出[i] == 今) ++回数, 周期 = static_cast<int>(i) + 1;
+    if (既出[i].キー == 今) ++回数, 周期 = static_cast<int>(i) + 1;
   if (回数 < 4) return std::nullopt;
   bool 王手続き[2] = {true, true};  // [0] MAN, [1] COM: checked with every move
   局面 s = 局;

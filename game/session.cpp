@@ -285,7 +285,7 @@ std::optional<思考依頼> 対局::ヒント依頼() const {
   return r;
 }
 
-std::vector<局面キー> 対局::既出キー(bool MAN手番) const {
+既出列 対局::既出キー(bool MAN手番) const {
   std::vector<済み手> 手;
   for (const qz::手順& t : 手順.手順範囲(手順.手順_現在)) 手.push_back({手順の指し手(t), t.取駒});
   return 遡ったキー(局, MAN手番, 手);

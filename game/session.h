@@ -65,7 +65,7 @@ enum class 手番の知らせ { なし, 先手の番, 後手の番, MANの番, C
 struct 思考依頼 {
   局面 写し;
   bool MAN手番 = false;
-  std::vector<局面キー> 既出;
+  既出列 既出;
   探索条件 条件;
 };
 
@@ -95,7 +95,7 @@ class 対局 {
   double 時間_MAN = 0;  // each side's seconds in all before the move now being thought
   double 時間_COM = 0;
   int 対局モード = 0;  // 1 against the computer, 0 between two humans
-  int COMレベル = 3;  // a number of レベル一覧
+  int COMレベル = 3;   // a number of レベル一覧
   int ハンデレベル = 0;
   int ハンデ設定フラグ = 0;
   int 先手値 = 先手;  // the side value of the first mover
@@ -274,7 +274,7 @@ class 対局 {
   // One move of the history replayed or taken back, nothing checked.
   void 一手進む();
   void 一手戻す();
-  std::vector<局面キー> 既出キー(bool MAN手番) const;
+  既出列 既出キー(bool MAN手番) const;
   // A game ended here (r.終わり, or nothing to forget a former ending).
   void 終局を記す(const std::optional<勝敗>& r);
   // After a move: the end of the game by a repetition, or nothing.

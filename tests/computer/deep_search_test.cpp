@@ -6,6 +6,7 @@
 #include <string>
 
 #include "computer/search_board.h"
+#include "computer/search_worker.h"
 #include "deep_fixture.h"
 #include "sample_positions.h"
 
@@ -14,7 +15,7 @@ namespace {
 
 using testing::読む;
 
-深探索結果 探す(std::string_view sfen, int 深さ, std::vector<局面キー> 既出 = {}) {
+深探索結果 探す(std::string_view sfen, int 深さ, 既出列 既出 = {}) {
   const auto p = 読む(sfen);
   深探索 器(16);
   探索条件 c;
@@ -180,17 +181,48 @@ TEST(DeepSearch, StoppedWithinTheFirstDepthItPlaysTheBestMoveSearched) {
 // after the first move already met, the start is a level game.
 TEST(DeepSearch, RepeatedPositionsAreWorthNothing) {
   const auto p = 読む(開始SFEN);
-  std::vector<局面キー> 既出;
+  既出列 既出;
   探索盤 b;
   b.設定(p.s, true);
   b.調べる();
   合法手列挙(b.s, true, [&](const 指し手& m) {
     const int c = b.指す(m);
-    既出.push_back(b.キー);
+    既出.push_back({b.キー, false});
     b.戻す(m, c);
   });
   EXPECT_EQ(探す(開始SFEN, 3, 既出).報告.評価, 0);
   EXPECT_NE(探す(開始SFEN, 3).報告.評価, 0);
+}
+
+// The upper horse stands frozen beside the lower king, so the king counts
+// as in check after every upper move while the upper silver and the lower
+// bishop step to and fro. Coming back once more would lose the game for the
+// side that checked throughout: the search gives up that draw for a worse
+// line, and takes it when the same history shows no checks.
+TEST(DeepSearch, ARepetitionByCheckingWithEveryMoveIsALoss) {
+  const auto p =
+      読む("4kg2l/2rs1s3/l3pp3/1ppp3pp/p1Png2PP/PPSP2p2/3K+bP+n1N/LB1G1SG2/1N4R1L w 2p 54");
+  探索盤 b;
+  b.設定(p.s, p.MAN手番);
+  std::vector<済み手> 手;
+  for (const char* t :
+       {"4b3c", "8h9i", "3c4b", "9i8h", "4b3c", "8h9i", "3c4b", "9i8h", "4b3c", "8h9i"}) {
+    b.調べる();
+    const auto m = USI指し手読込(t, b.s.盤面, b.MAN手番);
+    ASSERT_TRUE(m);
+    手.push_back({*m, b.指す(*m)});
+  }
+  既出列 既出 = 遡ったキー(b.s, b.MAN手番, 手);
+  深探索 器(16);
+  探索条件 c;
+  c.深さ上限 = 6;
+  深探索結果 r = 器.探索(b.s, b.MAN手番, 既出, c);
+  EXPECT_NE(USI表記(r.最善), "3c4b");
+  EXPECT_LT(r.報告.評価, 0);
+  for (既出局面& e : 既出) e.王手 = false;
+  r = 器.探索(b.s, b.MAN手番, 既出, c);
+  EXPECT_EQ(USI表記(r.最善), "3c4b");
+  EXPECT_EQ(r.報告.評価, 0);
 }
 
 }  // namespace

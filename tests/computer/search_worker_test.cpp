@@ -65,7 +65,8 @@ TEST(SearchWorker, KeysOfTheEarlierPositions) {
     keys.push_back(b.キー);
     moves.push_back({m, b.指す(m)});
   }
-  const auto back = 遡ったキー(b.s, b.MAN手番, moves);
+  std::vector<局面キー> back;
+  for (const 既出局面& e : 遡ったキー(b.s, b.MAN手番, moves)) back.push_back(e.キー);
   EXPECT_EQ(std::vector<局面キー>(keys.rbegin(), keys.rend()), back);
   moves.front().手.先X = moves.front().手.先X % 9 + 1;  // the first move no longer fits
   moves.back().手.先駒 = 0;                             // nor the last
