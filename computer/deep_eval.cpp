@@ -161,6 +161,10 @@ int 評価する(const 読み& r, bool MAN手番, const 評価重み& w) {
   return (MAN手番 ? 点 : -点) + w.手番;
 }
 
+// The kinds in the order of 駒番号, as 評価の数 counts them.
+constexpr std::array<int, 14> 種類の駒 = {歩,   成歩, 香, 成香, 桂, 成桂, 銀,
+                                          成銀, 金,   角, 成角, 飛, 成飛, 王};
+
 // Adds the counts of one side's pieces on the board to n, each 符号 (+1
 // for the side to move, -1 for the other), as 駒の点 scores them.
 template <bool MAN側>
@@ -168,7 +172,8 @@ void 駒を数える(const 利き盤の読み& r, int 符号, 評価の数& n) {
   const auto 足す = [符号](std::int8_t& c, int k) { c = static_cast<std::int8_t>(c + 符号 * k); };
   r.各駒<MAN側>([&](int c, int q) {
     const int a = MAN側 ? -c : c;
-    足す(n.盤駒[a], 1);
+    const auto k = static_cast<std::size_t>(駒番号(-a));
+    足す(n.盤駒[k], 1);
     if (a == 王) {
       r.周り(q, [&](int t) {
         足す(n.玉周り利き, r.勢力(!MAN側, t) > 0);
@@ -177,7 +182,7 @@ void 駒を数える(const 利き盤の読み& r, int 符号, 評価の数& n) {
       });
     } else if (r.勢力(!MAN側, q) > 0) {
       足す(n.凍結, 1);
-      if (r.勢力(MAN側, q) == 0) 足す(n.無援[a], 1);
+      if (r.勢力(MAN側, q) == 0) 足す(n.無援[k], 1);
     } else if (!r.動ける(c, q)) {
       足す(n.動けない, 1);
     }
@@ -201,9 +206,9 @@ void 駒を数える(const 利き盤の読み& r, int 符号, 評価の数& n) {
 // and the hands their bonus on the sum, as 評価する does.
 int 数の評価(const 評価の数& n, const 評価重み& w) {
   int 点 = w.手番 + w.玉守り * n.玉守り - w.玉周り利き * n.玉周り利き;
-  for (int a = 1; a <= 王; ++a) {
-    if (n.盤駒[a] == 0 && n.無援[a] == 0) continue;
-    点 += n.盤駒[a] * w.駒値[a] - n.無援[a] * (w.駒値[a] * w.無援凍結 / 100);
+  for (std::size_t k = 0; k < 種類の駒.size(); ++k) {
+    const int v = w.駒値[static_cast<std::size_t>(種類の駒[k])];
+    点 += n.盤駒[k] * v - n.無援[k] * (v * w.無援凍結 / 100);
   }
   int 手 = 0;
   for (int i = 1; i <= 持駒種類数; ++i) 手 += n.手駒[i] * w.駒値[持駒番号の駒[i]];

@@ -62,9 +62,10 @@ std::optional<int> 重みの値(const 評価重み& w, std::string_view 名);
 // once so that the score under any weights is quick to find: each count
 // is the side to move's pieces less the enemy's.
 struct 評価の数 {
-  std::array<std::int8_t, 王 + 1> 盤駒{};  // pieces on the board, by kind magnitude
-  std::array<std::int8_t, 王 + 1> 無援{};  // frozen pieces nothing of their side guards
-  std::array<std::int8_t, 8> 手駒{};       // pieces in hand, by hand slot (1..7)
+  // By kind in the order 歩 と 香 成香 桂 成桂 銀 成銀 金 角 馬 飛 竜 王:
+  std::array<std::int8_t, 14> 盤駒{};  // pieces on the board
+  std::array<std::int8_t, 14> 無援{};  // frozen pieces nothing of their side guards
+  std::array<std::int8_t, 8> 手駒{};   // pieces in hand, by hand slot (1..7)
   std::int8_t 凍結 = 0, 動けない = 0, 玉周り利き = 0, 玉守り = 0;
 };
 評価の数 評価の数を数える(const 利き盤& b);
