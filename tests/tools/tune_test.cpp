@@ -77,7 +77,10 @@ std::vector<教師局面> 歩得の局面() {
 
 TEST(TuneFit, FindsTheScaleAndWeightsOfLessError) {
   const auto v = 歩得の局面();
-  const 評価重み w0;
+  評価重み w0;  // a pawn and the move worth what the data says they are not
+  重みを設定(w0, "歩", 90);
+  重みを設定(w0, "持駒割増", 10);
+  重みを設定(w0, "手番", 30);
   const double K = 尺度を合わせる(v, w0);
   EXPECT_LT(予想誤差(v, w0, K), 予想誤差(v, w0, K * 2));
   EXPECT_LT(予想誤差(v, w0, K), 予想誤差(v, w0, K / 2));
