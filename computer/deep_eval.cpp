@@ -1,20 +1,12 @@
 #include "computer/deep_eval.h"
 
+#include <cstdlib>
 #include <string_view>
 
 #include "computer/bearing_tables.h"
 
 namespace qz {
 namespace {
-
-// Centipawn values by kind magnitude (the usual shogi engine scale).
-constexpr std::array<short, 王 + 1> 価値表 = [] {
-  std::array<short, 王 + 1> t{};
-  t[歩] = 90, t[成歩] = 540, t[香] = 315, t[成香] = 540, t[桂] = 405, t[成桂] = 540;
-  t[銀] = 495, t[成銀] = 540, t[金] = 540, t[角] = 855, t[成角] = 945;
-  t[飛] = 990, t[成飛] = 1395, t[王] = 0;
-  return t;
-}();
 
 // The kinds that shelter their king when they stand next to it.
 constexpr std::array<bool, 王 + 1> 守り駒 = [] {
@@ -135,9 +127,9 @@ int 玉の項(const 読み& r, 升 q, bool MAN側, const 評価重み& w) {
   return 点;
 }
 
-int 手駒の価値(const 持駒& h) {
+int 手駒の価値(const 持駒& h, const 評価重み& w) {
   int r = 0;
-  for (int i = 1; i <= 持駒種類数; ++i) r += h.枚数[i] * 価値表[持駒番号の駒[i]];
+  for (int i = 1; i <= 持駒種類数; ++i) r += h.枚数[i] * w.駒値[持駒番号の駒[i]];
   return r;
 }
 
@@ -147,7 +139,7 @@ int 駒の点(const 読み& r, const 評価重み& w) {
   int 点 = 0;
   r.template 各駒<MAN側>([&](int c, auto q) {
     const int a = MAN側 ? -c : c;
-    const int v = 価値表[a];
+    const int v = w.駒値[a];
     点 += v;
     if (a == 王) {
       点 += 玉の項(r, q, MAN側, w);
@@ -165,14 +157,66 @@ int 駒の点(const 読み& r, const 評価重み& w) {
 template <class 読み>
 int 評価する(const 読み& r, bool MAN手番, const 評価重み& w) {
   int 点 = 駒の点<true>(r, w) - 駒の点<false>(r, w);  // the lower side's (MAN's) point of view
-  点 += (手駒の価値(r.手駒(true)) - 手駒の価値(r.手駒(false))) * (100 + w.持駒割増) / 100;
+  点 += (手駒の価値(r.手駒(true), w) - 手駒の価値(r.手駒(false), w)) * (100 + w.持駒割増) / 100;
   return (MAN手番 ? 点 : -点) + w.手番;
+}
+
+// The kinds in the order of 駒番号, as 評価の数 counts them.
+constexpr std::array<int, 14> 種類の駒 = {歩,   成歩, 香, 成香, 桂, 成桂, 銀,
+                                          成銀, 金,   角, 成角, 飛, 成飛, 王};
+
+// Adds the counts of one side's pieces on the board to n, each 符号 (+1
+// for the side to move, -1 for the other), as 駒の点 scores them.
+template <bool MAN側>
+void 駒を数える(const 利き盤の読み& r, int 符号, 評価の数& n) {
+  const auto 足す = [符号](std::int8_t& c, int k) { c = static_cast<std::int8_t>(c + 符号 * k); };
+  r.各駒<MAN側>([&](int c, int q) {
+    const int a = MAN側 ? -c : c;
+    const auto k = static_cast<std::size_t>(駒番号(-a));
+    足す(n.盤駒[k], 1);
+    if (a == 王) {
+      r.周り(q, [&](int t) {
+        足す(n.玉周り利き, r.勢力(!MAN側, t) > 0);
+        const int v = r.駒(t);
+        足す(n.玉守り, (MAN側 ? MAN駒(v) : COM駒(v)) && 守り駒[std::abs(v)]);
+      });
+    } else if (r.勢力(!MAN側, q) > 0) {
+      足す(n.凍結, 1);
+      if (r.勢力(MAN側, q) == 0) 足す(n.無援[k], 1);
+    } else if (!r.動ける(c, q)) {
+      足す(n.動けない, 1);
+    }
+  });
 }
 
 }  // namespace
 
+評価の数 評価の数を数える(const 利き盤& b) {
+  評価の数 n;
+  const 利き盤の読み r{b};
+  const int 自 = b.MAN手番 ? 1 : -1;
+  駒を数える<true>(r, 自, n);
+  駒を数える<false>(r, -自, n);
+  for (int i = 1; i <= 持駒種類数; ++i)
+    n.手駒[i] = static_cast<std::int8_t>(自 * (b.手駒(true).枚数[i] - b.手駒(false).枚数[i]));
+  return n;
+}
+
+// Each frozen piece loses its share rounded as the evaluation rounds it,
+// and the hands their bonus on the sum, as 評価する does.
+int 数の評価(const 評価の数& n, const 評価重み& w) {
+  int 点 = w.手番 + w.玉守り * n.玉守り - w.玉周り利き * n.玉周り利き;
+  for (std::size_t k = 0; k < 種類の駒.size(); ++k) {
+    const int v = w.駒値[static_cast<std::size_t>(種類の駒[k])];
+    点 += n.盤駒[k] * v - n.無援[k] * (v * w.無援凍結 / 100);
+  }
+  int 手 = 0;
+  for (int i = 1; i <= 持駒種類数; ++i) 手 += n.手駒[i] * w.駒値[持駒番号の駒[i]];
+  return 点 + 手 * (100 + w.持駒割増) / 100 - w.凍結 * n.凍結 - w.動けない * n.動けない;
+}
+
 int 駒価値(int 駒) {
-  return 価値表[std::abs(駒)];
+  return 既定駒値[static_cast<std::size_t>(std::abs(駒))];
 }
 
 int 形勢評価(const 局面& s, bool MAN手番, const 評価重み& w) {
@@ -183,27 +227,68 @@ int 形勢評価(const 利き盤& b, const 評価重み& w) {
   return 評価する(利き盤の読み{b}, b.MAN手番, w);
 }
 
+namespace {
+
+// A weight by its name: a member of 評価重み, or the value of a kind.
+struct 重み項目 {
+  std::string_view 名;
+  int 評価重み::*場所;
+  int 駒;  // the kind when 場所 is null
+};
+constexpr 重み項目 重み一覧[] = {
+    {"歩", nullptr, 歩},
+    {"香", nullptr, 香},
+    {"桂", nullptr, 桂},
+    {"銀", nullptr, 銀},
+    {"金", nullptr, 金},
+    {"角", nullptr, 角},
+    {"飛", nullptr, 飛},
+    {"と", nullptr, 成歩},
+    {"成香", nullptr, 成香},
+    {"成桂", nullptr, 成桂},
+    {"成銀", nullptr, 成銀},
+    {"馬", nullptr, 成角},
+    {"竜", nullptr, 成飛},
+    {"持駒割増", &評価重み::持駒割増, 0},
+    {"凍結", &評価重み::凍結, 0},
+    {"無援凍結", &評価重み::無援凍結, 0},
+    {"動けない", &評価重み::動けない, 0},
+    {"玉周り利き", &評価重み::玉周り利き, 0},
+    {"玉守り", &評価重み::玉守り, 0},
+    {"手番", &評価重み::手番, 0},
+    {"千日手", &評価重み::千日手, 0},
+};
+
+constexpr auto 名の一覧 = [] {
+  std::array<std::string_view, std::size(重み一覧)> t{};
+  for (std::size_t i = 0; i < t.size(); ++i) t[i] = 重み一覧[i].名;
+  return t;
+}();
+
+// The weight of that name in w, or null.
+template <class W>
+auto 重みの場所(W& w, std::string_view 名) -> decltype(&w.手番) {
+  for (const 重み項目& i : 重み一覧)
+    if (i.名 == 名) return i.場所 ? &(w.*(i.場所)) : &w.駒値[static_cast<std::size_t>(i.駒)];
+  return nullptr;
+}
+
+}  // namespace
+
+std::span<const std::string_view> 重みの名前() {
+  return 名の一覧;
+}
+
 bool 重みを設定(評価重み& w, std::string_view 名, int 値) {
-  struct 項目 {
-    std::string_view 名;
-    int 評価重み::*場所;
-  };
-  static constexpr 項目 一覧[] = {
-      {"持駒割増", &評価重み::持駒割増},
-      {"凍結", &評価重み::凍結},
-      {"無援凍結", &評価重み::無援凍結},
-      {"動けない", &評価重み::動けない},
-      {"玉周り利き", &評価重み::玉周り利き},
-      {"玉守り", &評価重み::玉守り},
-      {"手番", &評価重み::手番},
-      {"千日手", &評価重み::千日手},
-  };
-  for (const 項目& i : 一覧)
-    if (i.名 == 名) {
-      w.*(i.場所) = 値;
-      return true;
-    }
-  return false;
+  int* p = 重みの場所(w, 名);
+  if (p) *p = 値;
+  return p != nullptr;
+}
+
+std::optional<int> 重みの値(const 評価重み& w, std::string_view 名) {
+  const int* p = 重みの場所(w, 名);
+  if (!p) return std::nullopt;
+  return *p;
 }
 
 }  // namespace qz

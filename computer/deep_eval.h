@@ -3,6 +3,10 @@
 // the side to move's point of view. The one-move player keeps its own 盤評価.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
 #include <string_view>
 
 #include "rules/position.h"
@@ -11,9 +15,20 @@ namespace qz {
 
 class 利き盤;
 
+// Centipawn values by kind magnitude (the usual shogi engine scale); the
+// king's is 0. Move ordering keeps to these whatever the weights say.
+inline constexpr std::array<int, 王 + 1> 既定駒値 = [] {
+  std::array<int, 王 + 1> t{};
+  t[歩] = 90, t[成歩] = 540, t[香] = 315, t[成香] = 540, t[桂] = 405, t[成桂] = 540;
+  t[銀] = 495, t[成銀] = 540, t[金] = 540, t[角] = 855, t[成角] = 945;
+  t[飛] = 990, t[成飛] = 1395, t[王] = 0;
+  return t;
+}();
+
 // The weights of the evaluation, chosen by self-play matches. Each is one
 // number so that the match tool can try another value for it.
 struct 評価重み {
+  std::array<int, 王 + 1> 駒値 = 既定駒値;  // a piece on the board, by kind magnitude
   int 持駒割増 = 10;    // percent a piece in hand is worth above the same piece on the board
   int 凍結 = 15;        // a frozen piece: it cannot move until its attacker goes
   int 無援凍結 = 25;    // percent of its value lost by a frozen piece nothing of its side guards
@@ -35,7 +50,26 @@ int 形勢評価(const 局面& s, bool MAN手番, const 評価重み& w);
 // The same score of the searching player's position, from its own counts.
 int 形勢評価(const 利き盤& b, const 評価重み& w);
 
+// The names 重みを設定 knows, 千日手 last: the piece values go by the
+// kind's name (歩 ... 飛, と, 成香, 成桂, 成銀, 馬, 竜), the others by the member's.
+std::span<const std::string_view> 重みの名前();
 // Sets one weight by its name; false for an unknown name.
 bool 重みを設定(評価重み& w, std::string_view 名, int 値);
+// The weight of that name, or nothing for an unknown name.
+std::optional<int> 重みの値(const 評価重み& w, std::string_view 名);
+
+// What the evaluation of one position multiplies its weights by, counted
+// once so that the score under any weights is quick to find: each count
+// is the side to move's pieces less the enemy's.
+struct 評価の数 {
+  // By kind in the order 歩 と 香 成香 桂 成桂 銀 成銀 金 角 馬 飛 竜 王:
+  std::array<std::int8_t, 14> 盤駒{};  // pieces on the board
+  std::array<std::int8_t, 14> 無援{};  // frozen pieces nothing of their side guards
+  std::array<std::int8_t, 8> 手駒{};   // pieces in hand, by hand slot (1..7)
+  std::int8_t 凍結 = 0, 動けない = 0, 玉周り利き = 0, 玉守り = 0;
+};
+評価の数 評価の数を数える(const 利き盤& b);
+// The score 形勢評価 gives the position of those counts under w.
+int 数の評価(const 評価の数& n, const 評価重み& w);
 
 }  // namespace qz
