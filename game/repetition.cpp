@@ -3,7 +3,6 @@
 // side checked with every move since the position first came.
 #include "computer/zobrist.h"
 #include "game/session.h"
-#include "records/stepping.h"
 
 namespace qz {
 namespace {
@@ -37,12 +36,13 @@ std::optional<勝敗> 対局::千日手の終局() const {
   for (std::size_t i = 0; i < 既出.size(); ++i)
     if (既出[i].キー == 今) ++回数, 周期 = static_cast<int>(i) + 1;
   if (回数 < 4) return std::nullopt;
+  // The position after move k is 既出[n - k - 1], and the current one
+  // after move n; each was in check when its side to move was.
   bool 王手続き[2] = {true, true};  // [0] MAN, [1] COM: checked with every move
-  局面 s = 局;
   for (int k = n; k > n - 周期; --k) {
     const bool MANの手 = MAN駒(手順[k].元駒);
-    王手続き[MANの手 ? 0 : 1] = 王手続き[MANの手 ? 0 : 1] && 王手している(s, MANの手);
-    qz::一手戻す(s, 手順[k]);
+    const bool 王手 = k == n ? 王手している(局, MANの手) : 既出[static_cast<std::size_t>(n - k - 1)].王手;
+    王手続き[MANの手 ? 0 : 1] = 王手続き[MANの手 ? 0 : 1] && 王手;
   }
   // Both sides checking throughout is no one's fault more than the other's.
   if (王手続き[0] == 王手続き[1]) return 勝敗{側::MAN, 終局::千日手, true};
