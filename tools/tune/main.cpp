@@ -127,25 +127,37 @@ int 生成する(const 生成条件& c, const std::string& 引数) {
 
 struct 当てはめ引数 {
   std::string 入力;
-  double K = 0;  // 0: fitted
+  std::string 検証;  // positions kept out of the fit, to see whether it generalises
+  double K = 0;      // 0: fitted
   評価重み 重み;
   当てはめ条件 条件;
 };
 
-int 当てはめる(当てはめ引数& a) {
-  std::ifstream in(a.入力);
-  if (!in) return std::cerr << "cannot read " << a.入力 << '\n', 1;
+// Reads the positions of the file at path into v, telling of bad lines;
+// false (told) when it cannot be read or holds none.
+bool 局面を読む(const std::string& path, std::vector<教師局面>& v) {
+  std::ifstream in(path);
+  if (!in) return std::cerr << "cannot read " << path << '\n', false;
   std::vector<std::string> 不備;
-  const std::vector<教師局面> v = 教師局面を読む(in, 不備);
+  v = 教師局面を読む(in, 不備);
   for (std::size_t i = 0; i < 不備.size() && i < 10; ++i) std::cerr << 不備[i] << '\n';
-  if (!不備.empty()) std::cerr << 不備.size() << " bad lines skipped\n";
-  if (v.empty()) return std::cerr << "no positions in " << a.入力 << '\n', 1;
+  if (!不備.empty()) std::cerr << 不備.size() << " bad lines skipped in " << path << '\n';
+  if (v.empty()) return std::cerr << "no positions in " << path << '\n', false;
+  return true;
+}
+
+int 当てはめる(当てはめ引数& a) {
+  std::vector<教師局面> v, 検証;
+  if (!局面を読む(a.入力, v) || (!a.検証.empty() && !局面を読む(a.検証, 検証))) return 1;
   const double K = a.K > 0 ? a.K : 尺度を合わせる(v, a.重み);
   std::printf("%zu positions, K %.1f, error %.7f\n", v.size(), K, 予想誤差(v, a.重み, K));
   a.条件.記録 = [](const std::string& s) { std::fprintf(stderr, "%s\n", s.c_str()); };
   const 評価重み w = 重みを合わせる(v, a.重み, K, a.条件);
   std::printf("error after %.7f (K %.1f; refitted K %.1f)\n", 予想誤差(v, w, K), K,
               尺度を合わせる(v, w));
+  if (!検証.empty())
+    std::printf("held out: %zu positions, error %.7f before, %.7f after\n", 検証.size(),
+                予想誤差(検証, a.重み, K), 予想誤差(検証, w, K));
   for (const std::string_view n : 重みの名前()) {
     const int before = *重みの値(a.重み, n), after = *重みの値(w, n);
     if (after != before)
@@ -159,7 +171,8 @@ int 使い方() {
       << "usage: qz-tune gen --seed S --games N --nodes K --out FILE\n"
          "                   [--plies P] [--skip M] [--cap N] [--per-game N]\n"
          "                   [--threads T] [--w NAME=V]\n"
-         "       qz-tune fit --in FILE [--k K] [--step S] [--tune NAME,NAME...] [--w NAME=V]\n";
+         "       qz-tune fit --in FILE [--check FILE] [--k K] [--step S] [--tune NAME,NAME...]\n"
+         "                   [--w NAME=V]\n";
   return 2;
 }
 
@@ -218,6 +231,8 @@ int main_(int argc, char** argv) {
       g.出力 = v;
     else if (k == "--in")
       f.入力 = v;
+    else if (k == "--check")
+      f.検証 = v;
     else if (k == "--tune")
       ok = 名を読む(v, f.条件.名);
     else if (!(ok = 数を読む(v, n)))
