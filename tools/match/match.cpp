@@ -207,6 +207,7 @@ int 対局する(const 設定& 先, const 設定& 後, const std::vector<指し�
 
 struct 集計 {
   int 勝 = 0, 分 = 0, 負 = 0;
+  int 上限の分 = 0;                    // draws that reached the ply cap, not a repetition
   int 時間切れ_a = 0, 時間切れ_b = 0;  // games each setting lost on time
 };
 
@@ -230,6 +231,7 @@ void 結果を書く(const 対局条件& c, const 集計& r) {
   std::printf("%s vs %s: %d games, +%d =%d -%d, score %.1f%%, Elo %s [%s, %s] (95%%)\n",
               c.a.名.c_str(), c.b.名.c_str(), n, r.勝, r.分, r.負, 100 * p, Elo表記(p).c_str(),
               Elo表記(p - 1.96 * se).c_str(), Elo表記(p + 1.96 * se).c_str());
+  if (r.分 > 0) std::printf("draws at the %d-ply cap: %d\n", c.手数上限, r.上限の分);
   if (c.時計.あり)
     std::printf("lost on time: %s %d, %s %d\n", c.a.名.c_str(), r.時間切れ_a, c.b.名.c_str(),
                 r.時間切れ_b);
@@ -310,6 +312,7 @@ int main_(int argc, char** argv) {
       const int a結果 = w < 0 ? -1 : (w == 1) == a先 ? 1 : 0;
       std::lock_guard l(鎖);
       (a結果 < 0 ? r.分 : a結果 ? r.勝 : r.負)++;
+      r.上限の分 += a結果 < 0 && 手数 == c.手数上限;
       if (切れ) ((切れ == 1) == a先 ? r.時間切れ_a : r.時間切れ_b)++;
       if (c.詳細)
         std::printf("game %d (%s first, opening%s): %s after %d plies%s\n", g + 1,
