@@ -41,7 +41,8 @@ std::optional<勝敗> 対局::千日手の終局() const {
   bool 王手続き[2] = {true, true};  // [0] MAN, [1] COM: checked with every move
   for (int k = n; k > n - 周期; --k) {
     const bool MANの手 = MAN駒(手順[k].元駒);
-    const bool 王手 = k == n ? 王手している(局, MANの手) : 既出[static_cast<std::size_t>(n - k - 1)].王手;
+    const bool 王手 =
+        k == n ? 王手している(局, MANの手) : 既出[static_cast<std::size_t>(n - k - 1)].王手;
     王手続き[MANの手 ? 0 : 1] = 王手続き[MANの手 ? 0 : 1] && 王手;
   }
   // Both sides checking throughout is no one's fault more than the other's.
