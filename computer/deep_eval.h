@@ -36,6 +36,12 @@ struct 評価重み {
   int 玉周り利き = 25;  // each square next to a king the enemy bears on
   int 玉守り = 20;      // each gold, silver or promoted minor next to its own king
   int 手番 = 30;        // the side to move can act first
+  // Per mille of its score a position loses for each ply beyond 進展猶予
+  // since the game's or the line's last capture or promotion (at most half):
+  // the side ahead looks for a capture before the position locks, where
+  // pieces stand frozen against the pieces they freeze. 0 leaves it whole.
+  int 進展減衰 = 5;
+  int 進展猶予 = 20;
   // What a line that repeats a position is worth to the side that searches
   // (the other side counts the opposite): below 0, it looks for progress
   // rather than going round.

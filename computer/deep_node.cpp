@@ -53,6 +53,18 @@ void 探索糸::始める(const 局面& s, bool MAN手番) {
   盤.設定(s, MAN手番);
   経路.assign(1, 盤.キー);
   経路の王手.assign(1, 盤.王に利き(盤.MAN手番));
+  経路の進展.assign(1, 共.条件 ? 共.条件->進展なし : 0);
+}
+
+// The score of the position for the side to move; with 進展減衰, a line
+// that has gone long without a capture or promotion is worth less to
+// either side, so that the side ahead looks for one.
+int 探索糸::評価() const {
+  const 評価重み& w = *共.重み;
+  const int 点 = 形勢評価(盤, w);
+  const int n = 経路の進展.back() - w.進展猶予;
+  if (w.進展減衰 <= 0 || n <= 0) return 点;
+  return 点 * (1000 - std::min(500, n * w.進展減衰)) / 1000;
 }
 
 // Every few hundred nodes: every thread reads the other threads' nodes
@@ -150,12 +162,14 @@ int 探索糸::指す(const 指し手& m) {
   const int c = 盤.指す(m);
   経路.push_back(盤.キー);
   経路の王手.push_back(盤.王に利き(盤.MAN手番));
+  経路の進展.push_back(c != 0 || m.成る() ? 0 : 経路の進展.back() + 1);
   return c;
 }
 
 void 探索糸::戻す(const 指し手& m, int c) {
   経路.pop_back();
   経路の王手.pop_back();
+  経路の進展.pop_back();
   盤.戻す(m, c);
 }
 
@@ -253,9 +267,11 @@ int 探索糸::空手(int 深さ, int β, int ply) {
   盤.手番交代();
   経路.push_back(盤.キー);
   経路の王手.push_back(盤.王に利き(盤.MAN手番));
+  経路の進展.push_back(経路の進展.back() + 1);
   const int 点 = -節(深さ - 3, -β, -β + 1, ply + 1, false);
   経路.pop_back();
   経路の王手.pop_back();
+  経路の進展.pop_back();
   盤.手番交代();
   return 点;
 }

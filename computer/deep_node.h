@@ -56,6 +56,7 @@ struct 探索糸 {
   利き盤 盤;
   std::vector<局面キー> 経路;
   std::vector<char> 経路の王手;  // for each position of 経路: an enemy bears on the mover's king
+  std::vector<int> 経路の進展;   // for each position of 経路: plies since a capture or promotion
   手の列 手[最大手数 + 1];
   std::array<int, 手の列::容量> 順[最大手数 + 1];
   順番取り 取り[最大手数 + 1];
@@ -86,7 +87,7 @@ struct 探索糸 {
   void 限度を見る();
   bool 繰り返し() const;
   int 千日手点(int ply) const;
-  int 評価() const { return 形勢評価(盤, *共.重み); }
+  int 評価() const;
   bool 王を取れる() const { return 盤.王手(!盤.MAN手番); }
   int 順位(const 指し手& m, std::uint32_t 表手, int ply) const;
   void 並べる(int ply, std::uint32_t 表手);

@@ -56,7 +56,8 @@ struct 探索条件 {
   std::int64_t 時間上限ms = 0;  // 0: no limit; the search stops at once when it is reached
   // No new depth is started after this many ms (0: two fifths of 時間上限ms).
   std::int64_t 目安ms = 0;
-  int 候補数 = 1;  // MultiPV: how many best root moves each depth reports
+  int 候補数 = 1;    // MultiPV: how many best root moves each depth reports
+  int 進展なし = 0;  // plies of the game since its last capture or promotion
   // The most threads this search uses (0: all the searcher has). A level
   // limited by nodes searches on one, so that it plays as it was measured.
   int 糸数上限 = 0;

@@ -263,6 +263,7 @@ std::optional<指し手> 対局::COMの手を選ぶ(const std::function<void()>&
   開始時刻 = 時刻();
   前 = 氷結前記録(局);
   思考依頼 r{局, false, 既出キー(false), レベル条件(COMレベル)};
+  r.条件.進展なし = 進展なし手数();
   // On a clock the level thinks no longer than its share of the time left.
   if (時間規定.有効()) {
     const auto ms = [](double 秒) { return static_cast<std::int64_t>(秒 * 1000); };
@@ -289,6 +290,15 @@ std::optional<思考依頼> 対局::ヒント依頼() const {
   std::vector<済み手> 手;
   for (const qz::手順& t : 手順.手順範囲(手順.手順_現在)) 手.push_back({手順の指し手(t), t.取駒});
   return 遡ったキー(局, MAN手番, 手);
+}
+
+int 対局::進展なし手数() const {
+  int n = 0;
+  for (const qz::手順& t : 手順.手順範囲(手順.手順_現在)) {
+    const 指し手 m = 手順の指し手(t);
+    n = t.取駒 != 0 || m.成る() ? 0 : n + 1;
+  }
+  return n;
 }
 
 着手結果 対局::COMの手を指す(const 指し手& m) {

@@ -275,6 +275,8 @@ class 対局 {
   void 一手進む();
   void 一手戻す();
   既出列 既出キー(bool MAN手番) const;
+  // Plies of the game up to here since its last capture or promotion.
+  int 進展なし手数() const;
   // A game ended here (r.終わり, or nothing to forget a former ending).
   void 終局を記す(const std::optional<勝敗>& r);
   // After a move: the end of the game by a repetition, or nothing.

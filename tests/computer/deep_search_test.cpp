@@ -179,6 +179,25 @@ TEST(DeepSearch, StoppedWithinTheFirstDepthItPlaysTheBestMoveSearched) {
 
 // A position that repeats one of the game is worth 0: with every position
 // after the first move already met, the start is a level game.
+// A game that has gone long without a capture or promotion is worth less
+// to the side ahead, at most half, so that it looks for one.
+TEST(DeepSearch, ScoresShrinkAsTheGameGoesWithoutProgress) {
+  const auto p = 読む("k8/9/9/9/9/9/9/9/G7K b - 1");
+  const auto 点 = [&](int 進展なし) {
+    深探索 器(16);
+    探索条件 c;
+    c.深さ上限 = 2;
+    c.進展なし = 進展なし;
+    return 器.探索(p.s, p.MAN手番, {}, c).報告.評価;
+  };
+  const int 元 = 点(0);
+  ASSERT_GT(元, 500);
+  EXPECT_EQ(点(10), 元);  // within the grace
+  EXPECT_LT(点(60), 元);
+  EXPECT_GT(点(60), 点(100));
+  EXPECT_NEAR(点(300), 元 / 2, 1);
+}
+
 TEST(DeepSearch, RepeatedPositionsAreWorthNothing) {
   const auto p = 読む(開始SFEN);
   既出列 既出;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "rules/sfen.h"
+
 namespace qz {
 namespace {
 
@@ -238,6 +240,35 @@ TEST(TimeControl, TheSessionChargesEachSideAndTheFlagOfTheSideToMoveFalls) {
   EXPECT_EQ(記録.記録.勝者, 1);
   g.初期化();  // a board set up afresh plays without a clock
   EXPECT_FALSE(g.時間規定.有効());
+}
+
+// The search is told how long the game has gone without a capture or a
+// promotion, counted from the start of the history up to the current move.
+TEST(Progress, PliesSinceTheLastCaptureOrPromotionReachTheSearch) {
+  対局 g;
+  g.初期化();
+  const auto p = SFEN読込("4k4/9/9/9/4p4/9/9/4R4/K8 b - 1");
+  ASSERT_TRUE(p);
+  g.局面から始める(p->盤面, p->持駒_MAN, p->持駒_COM, p->MAN手番, 0);
+  const auto 指す = [&](std::string_view usi) {
+    const auto m = USI指し手読込(usi, g.局.盤面, g.MAN手番());
+    ASSERT_TRUE(m && g.指し手検査(*m) == 着手拒否::なし) << usi;
+    g.指す(*m);
+  };
+  const auto 進展 = [&] { return g.手番側の思考依頼({}).条件.進展なし; };
+  EXPECT_EQ(進展(), 0);
+  for (const char* m : {"9i8i", "5a4a"}) 指す(m);
+  EXPECT_EQ(進展(), 2);
+  指す("5h5e");  // takes the frozen pawn
+  EXPECT_EQ(進展(), 0);
+  指す("4a3a");
+  EXPECT_EQ(進展(), 1);
+  指す("5e5b+");
+  EXPECT_EQ(進展(), 0);
+  指す("3a2a");
+  g.戻る();
+  g.戻る();
+  EXPECT_EQ(進展(), 1);  // stepping back counts to the current move only
 }
 
 }  // namespace
