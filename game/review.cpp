@@ -93,6 +93,9 @@ std::optional<解析条件> 解析条件を読む(std::string_view 文) {
                                   : 写し.MAN手番();
     写し.手番 = MAN番 ? 写し.局.手番値_MAN : 写し.局.手番値_COM;
     r.局面.push_back(写し.手番側の思考依頼({}));
+    // The review judges each position for what it is, not for how long the
+    // game has gone without a capture, as the player's search counts it.
+    r.局面.back().条件.進展なし = 0;
     if (i == 最後) break;
     const qz::手順& h = 写し.手順[i + 1];
     r.手.push_back({h.元X, h.元Y, h.先X, h.先Y, h.元駒, h.先駒});
