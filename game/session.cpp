@@ -281,6 +281,7 @@ std::optional<思考依頼> 対局::ヒント依頼() const {
   const bool 人の番 = 対局モード == 0 || MANの番();
   if (手番 == 0 || 棋譜モード == 1 || !人の番 || 局.勝者 != 0) return std::nullopt;
   思考依頼 r{局, MANの番(), 既出キー(MANの番()), レベル条件(5)};
+  r.条件.進展なし = 進展なし手数();  // the hint plays as the computer would
   勢力調査(r.写し);
   調査_2歩フラグ設定(r.写し);
   return r;
