@@ -262,8 +262,7 @@ std::optional<指し手> 対局::COMの手を選ぶ(const std::function<void()>&
 思考依頼 対局::COMの思考依頼() {
   開始時刻 = 時刻();
   前 = 氷結前記録(局);
-  思考依頼 r{局, false, 既出キー(false), レベル条件(COMレベル)};
-  r.条件.進展なし = 進展なし手数();
+  思考依頼 r = 思考依頼を作る(false, レベル条件(COMレベル));
   // On a clock the level thinks no longer than its share of the time left.
   if (時間規定.有効()) {
     const auto ms = [](double 秒) { return static_cast<std::int64_t>(秒 * 1000); };
@@ -272,16 +271,18 @@ std::optional<指し手> 対局::COMの手を選ぶ(const std::function<void()>&
     const 時間配分 d = 時間を配る(t, false, 手数, 窓の余裕ms);
     if (r.条件.時間上限ms == 0 || d.上限ms < r.条件.時間上限ms) 時間を当てる(r.条件, d);
   }
-  勢力調査(r.写し);
-  調査_2歩フラグ設定(r.写し);
   return r;
 }
 
 std::optional<思考依頼> 対局::ヒント依頼() const {
   const bool 人の番 = 対局モード == 0 || MANの番();
   if (手番 == 0 || 棋譜モード == 1 || !人の番 || 局.勝者 != 0) return std::nullopt;
-  思考依頼 r{局, MANの番(), 既出キー(MANの番()), レベル条件(5)};
-  r.条件.進展なし = 進展なし手数();  // the hint plays as the computer would
+  return 思考依頼を作る(MANの番(), レベル条件(5));  // the hint plays as the computer would
+}
+
+思考依頼 対局::思考依頼を作る(bool MAN側, const 探索条件& 条件) const {
+  思考依頼 r{局, MAN側, 既出キー(MAN側), 条件};
+  r.条件.進展なし = 進展なし手数();
   勢力調査(r.写し);
   調査_2歩フラグ設定(r.写し);
   return r;

@@ -277,6 +277,10 @@ class 対局 {
   既出列 既出キー(bool MAN手番) const;
   // Plies of the game up to here since its last capture or promotion.
   int 進展なし手数() const;
+  // A search request for one side (the lower when MAN側) from here: the
+  // position surveyed, the earlier positions and the plies since the last
+  // capture or promotion.
+  思考依頼 思考依頼を作る(bool MAN側, const 探索条件& 条件) const;
   // A game ended here (r.終わり, or nothing to forget a former ending).
   void 終局を記す(const std::optional<勝敗>& r);
   // After a move: the end of the game by a repetition, or nothing.
