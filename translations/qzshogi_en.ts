@@ -1259,29 +1259,29 @@
         <source></source>
         <translation>Level 3A (about 200 Elo above Level 3)</translation>
     </message>
-    <message id="LEVEL3B (LEVEL3よりR約300上)">
+    <message id="LEVEL3B (LEVEL3よりR約350上)">
         <source></source>
-        <translation>Level 3B (about 300 Elo above Level 3)</translation>
+        <translation>Level 3B (about 350 Elo above Level 3)</translation>
     </message>
-    <message id="LEVEL3C (LEVEL3よりR約450上)">
+    <message id="LEVEL3C (LEVEL3よりR約500上)">
         <source></source>
-        <translation>Level 3C (about 450 Elo above Level 3)</translation>
+        <translation>Level 3C (about 500 Elo above Level 3)</translation>
     </message>
-    <message id="LEVEL3D (LEVEL3よりR約600上)">
+    <message id="LEVEL3D (LEVEL3よりR約650上)">
         <source></source>
-        <translation>Level 3D (about 600 Elo above Level 3)</translation>
+        <translation>Level 3D (about 650 Elo above Level 3)</translation>
     </message>
-    <message id="LEVEL3E (LEVEL3よりR約750上)">
+    <message id="LEVEL3E (LEVEL3よりR約850上)">
         <source></source>
-        <translation>Level 3E (about 750 Elo above Level 3)</translation>
+        <translation>Level 3E (about 850 Elo above Level 3)</translation>
     </message>
-    <message id="LEVEL3F (LEVEL3よりR約900上)">
+    <message id="LEVEL3F (LEVEL3よりR約1000上)">
         <source></source>
-        <translation>Level 3F (about 900 Elo above Level 3)</translation>
+        <translation>Level 3F (about 1000 Elo above Level 3)</translation>
     </message>
-    <message id="LEVEL3G (LEVEL3よりR約1000上)">
+    <message id="LEVEL3G (LEVEL3よりR約1100上)">
         <source></source>
-        <translation>Level 3G (about 1000 Elo above Level 3)</translation>
+        <translation>Level 3G (about 1100 Elo above Level 3)</translation>
     </message>
     <message id="対局中です。局面を編集しますか？">
         <source></source>
