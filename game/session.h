@@ -242,7 +242,7 @@ class 対局 {
   std::optional<指し手> 一手読みの手(COM記憶& 記憶, int レベル,
                                      std::vector<候補手>* 一覧 = nullptr);
   // The searching player's request for the side to move.
-  思考依頼 手番側の思考依頼(const 探索条件& 条件);
+  思考依頼 手番側の思考依頼(const 探索条件& 条件) const;
 
   // --- Records --------------------------------------------------------------------------
   // Puts a record read on the board for stepping through it with "進".
