@@ -32,6 +32,7 @@ struct 評価重み {
   int 持駒割増 = 10;    // percent a piece in hand is worth above the same piece on the board
   int 凍結 = 15;        // a frozen piece: it cannot move until its attacker goes
   int 無援凍結 = 25;    // percent of its value lost by a frozen piece nothing of its side guards
+  int 凍結割合 = 0;     // percent of its value lost by any frozen piece, guarded or not
   int 動けない = 10;    // a free piece with no square to go to
   int 玉周り利き = 25;  // each square next to a king the enemy bears on
   int 玉守り = 20;      // each gold, silver or promoted minor next to its own king
@@ -69,9 +70,10 @@ std::optional<int> 重みの値(const 評価重み& w, std::string_view 名);
 // is the side to move's pieces less the enemy's.
 struct 評価の数 {
   // By kind in the order 歩 と 香 成香 桂 成桂 銀 成銀 金 角 馬 飛 竜 王:
-  std::array<std::int8_t, 14> 盤駒{};  // pieces on the board
-  std::array<std::int8_t, 14> 無援{};  // frozen pieces nothing of their side guards
-  std::array<std::int8_t, 8> 手駒{};   // pieces in hand, by hand slot (1..7)
+  std::array<std::int8_t, 14> 盤駒{};    // pieces on the board
+  std::array<std::int8_t, 14> 無援{};    // frozen pieces nothing of their side guards
+  std::array<std::int8_t, 14> 凍結駒{};  // frozen pieces
+  std::array<std::int8_t, 8> 手駒{};     // pieces in hand, by hand slot (1..7)
   std::int8_t 凍結 = 0, 動けない = 0, 玉周り利き = 0, 玉守り = 0;
 };
 評価の数 評価の数を数える(const 利き盤& b);

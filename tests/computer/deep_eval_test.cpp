@@ -66,5 +66,20 @@ TEST(DeepEval, CountsScoredUnderAnyWeightsEqualTheEvaluation) {
   }
 }
 
+// A pawn and a rook face each other, each freezing the other; the share of
+// its value a frozen piece loses goes by the piece, guarded or not.
+TEST(DeepEval, AFrozenPieceLosesItsShareOfItsValue) {
+  const auto p = SFEN読込("4k4/9/9/9/4r4/4P4/4G4/9/4K4 b - 1");
+  局面 s;
+  局面に置く(*p, s);
+  利き盤 b;
+  b.設定(s, true);
+  評価重み w;
+  w.凍結割合 = 0;
+  const int 前 = 形勢評価(b, w);
+  w.凍結割合 = 10;
+  EXPECT_EQ(形勢評価(b, w) - 前, 99 - 9);  // the rook's tenth against the pawn's
+}
+
 }  // namespace
 }  // namespace qz
