@@ -32,7 +32,7 @@ struct 評価重み {
   int 持駒割増 = 10;    // percent a piece in hand is worth above the same piece on the board
   int 凍結 = 15;        // a frozen piece: it cannot move until its attacker goes
   int 無援凍結 = 25;    // percent of its value lost by a frozen piece nothing of its side guards
-  int 凍結割合 = 0;     // percent of its value lost by any frozen piece, guarded or not
+  int 凍結割合 = 10;    // percent of its value lost by any frozen piece, guarded or not
   int 動けない = 10;    // a free piece with no square to go to
   int 玉周り利き = 25;  // each square next to a king the enemy bears on
   int 玉守り = 20;      // each gold, silver or promoted minor next to its own king
