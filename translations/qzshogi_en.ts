@@ -1255,33 +1255,33 @@
         <source></source>
         <translation>Show influence</translation>
     </message>
-    <message id="LEVEL3A (LEVEL3よりR約200上)">
+    <message id="LEVEL3A (LEVEL3よりR約250上)">
         <source></source>
-        <translation>Level 3A (about 200 Elo above Level 3)</translation>
+        <translation>Level 3A (about 250 Elo above Level 3)</translation>
     </message>
-    <message id="LEVEL3B (LEVEL3よりR約350上)">
+    <message id="LEVEL3B (LEVEL3よりR約400上)">
         <source></source>
-        <translation>Level 3B (about 350 Elo above Level 3)</translation>
+        <translation>Level 3B (about 400 Elo above Level 3)</translation>
     </message>
-    <message id="LEVEL3C (LEVEL3よりR約500上)">
+    <message id="LEVEL3C (LEVEL3よりR約550上)">
         <source></source>
-        <translation>Level 3C (about 500 Elo above Level 3)</translation>
+        <translation>Level 3C (about 550 Elo above Level 3)</translation>
     </message>
-    <message id="LEVEL3D (LEVEL3よりR約650上)">
+    <message id="LEVEL3D (LEVEL3よりR約700上)">
         <source></source>
-        <translation>Level 3D (about 650 Elo above Level 3)</translation>
+        <translation>Level 3D (about 700 Elo above Level 3)</translation>
     </message>
     <message id="LEVEL3E (LEVEL3よりR約850上)">
         <source></source>
         <translation>Level 3E (about 850 Elo above Level 3)</translation>
     </message>
-    <message id="LEVEL3F (LEVEL3よりR約1000上)">
+    <message id="LEVEL3F (LEVEL3よりR約1050上)">
         <source></source>
-        <translation>Level 3F (about 1000 Elo above Level 3)</translation>
+        <translation>Level 3F (about 1050 Elo above Level 3)</translation>
     </message>
-    <message id="LEVEL3G (LEVEL3よりR約1100上)">
+    <message id="LEVEL3G (LEVEL3よりR約1200上)">
         <source></source>
-        <translation>Level 3G (about 1100 Elo above Level 3)</translation>
+        <translation>Level 3G (about 1200 Elo above Level 3)</translation>
     </message>
     <message id="対局中です。局面を編集しますか？">
         <source></source>
