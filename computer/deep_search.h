@@ -61,6 +61,11 @@ struct 探索条件 {
   // The most threads this search uses (0: all the searcher has). A level
   // limited by nodes searches on one, so that it plays as it was measured.
   int 糸数上限 = 0;
+  // Whether the search starts from what the searcher's earlier searches
+  // left in its table (the game's earlier moves), instead of an empty one.
+  // A level limited by time does; one limited by nodes plays each position
+  // as it was measured, whatever came before.
+  bool 表を残す = false;
   const std::atomic<bool>* 停止 = nullptr;    // set by another thread to stop at once
   std::function<bool()> 停止確認;             // asked now and then: true stops the search
   std::function<void(const 探索報告&)> 報告;  // after every finished depth

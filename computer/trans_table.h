@@ -39,6 +39,8 @@ class 置換表 {
   int ビット() const { return ビット_; }
   // Starts a new search: entries of earlier searches are no longer seen.
   void 新しい探索();
+  // Whether a search has begun since the table was made or sized.
+  bool 使った() const { return 世代_ != 0; }
   // The entry of the key written in this search, if any.
   bool 読む(局面キー キー, 表項目& e) const;
   void 書く(局面キー キー, const 表項目& e);

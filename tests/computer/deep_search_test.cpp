@@ -165,6 +165,27 @@ TEST(DeepSearch, ANodeLimitedSearchRepeatsExactly) {
   EXPECT_EQ(z.報告.深さ, x.報告.深さ);  // another table size reaches the same depth
 }
 
+// A search that keeps its table starts from what the searches before it
+// left: the same position again costs fewer nodes for the same answer, and
+// a search after it that does not keep the table is as on a fresh searcher.
+TEST(DeepSearch, AKeptTableCarriesOverToTheNextSearch) {
+  const auto p = 読む("l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40");
+  探索条件 c;
+  c.深さ上限 = 5;
+  深探索 器(16), 新(16);
+  const 深探索結果 単 = 新.探索(p.s, p.MAN手番, {}, c);
+  c.表を残す = true;
+  const 深探索結果 一 = 器.探索(p.s, p.MAN手番, {}, c);
+  const 深探索結果 二 = 器.探索(p.s, p.MAN手番, {}, c);
+  EXPECT_EQ(一.報告.節点, 単.報告.節点);  // a fresh table: nothing to keep
+  EXPECT_LT(二.報告.節点 * 2, 一.報告.節点);
+  EXPECT_EQ(二.最善, 一.最善);
+  c.表を残す = false;
+  const 深探索結果 三 = 器.探索(p.s, p.MAN手番, {}, c);
+  EXPECT_EQ(三.報告.節点, 単.報告.節点);
+  EXPECT_EQ(三.報告.読み筋, 単.報告.読み筋);
+}
+
 // Stopped before its first depth is done, the search plays the best move it
 // has searched (the capture, searched first), not the first of the list.
 TEST(DeepSearch, StoppedWithinTheFirstDepthItPlaysTheBestMoveSearched) {

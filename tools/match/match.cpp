@@ -102,7 +102,7 @@ bool 設定を読む(const std::string& t, 設定& s) {
   if (k == "nodes")
     s.条件.節点上限 = static_cast<std::uint64_t>(n);
   else if (k == "time")
-    s.条件.時間上限ms = n;
+    s.条件.時間上限ms = n, s.条件.表を残す = true;  // as LEVEL4 and LEVEL5 do
   else if (k == "depth")
     s.条件.深さ上限 = static_cast<int>(std::min(n, 60LL));
   else
