@@ -6,7 +6,9 @@
 //
 // A setting is a level as the window plays it, by its number (L1..L5, L6..)
 // or its name (LEVEL3A), or nodes=N, time=MS or depth=N (the searching
-// player with that limit). --wa / --wb
+// player with that limit; time=MS keeps its table between moves as LEVEL4
+// does, fresh=MS is the same limit starting every search from an empty
+// table). --wa / --wb
 // NAME=VALUE change one evaluation weight of the first / second setting;
 // --ta / --tb N give its searches N threads. --clock puts both sides on a
 // clock (byoyomi or increment) and counts the games lost on time.
@@ -103,6 +105,8 @@ bool 設定を読む(const std::string& t, 設定& s) {
     s.条件.節点上限 = static_cast<std::uint64_t>(n);
   else if (k == "time")
     s.条件.時間上限ms = n, s.条件.表を残す = true;  // as LEVEL4 and LEVEL5 do
+  else if (k == "fresh")
+    s.条件.時間上限ms = n;
   else if (k == "depth")
     s.条件.深さ上限 = static_cast<int>(std::min(n, 60LL));
   else
@@ -239,7 +243,7 @@ void 結果を書く(const 対局条件& c, const 集計& r) {
 
 int 使い方() {
   std::cerr << "usage: qz-match [--a L1..L" << 最大レベル番号()
-            << "|LEVEL3A|nodes=N|time=MS|depth=N] [--b ...] [--games N]\n"
+            << "|LEVEL3A|nodes=N|time=MS|fresh=MS|depth=N] [--b ...] [--games N]\n"
                "                [--plies N] [--cap N] [--threads N] [--seed N] [--verbose]\n"
                "                [--moves]   (verbose, with each game's moves in USI)\n"
                "                [--wa NAME=VALUE] [--wb NAME=VALUE] [--ta N] [--tb N]\n"
