@@ -298,7 +298,10 @@ int main_(int argc, char** argv) {
       c.種 = static_cast<unsigned>(s);
     } else
       ok = false;
-    if (!ok) return 使い方();
+    if (!ok) {
+      std::cerr << "qz-match: cannot read " << k << " " << v << "\n";
+      return 使い方();
+    }
   }
   if (c.局数 < 2 || c.並列 < 1) return 使い方();
   const auto 序盤 = 序盤を作る((c.局数 + 1) / 2, c.序盤手数, c.種);
