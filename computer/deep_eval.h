@@ -43,6 +43,11 @@ struct 評価重み {
   // pieces stand frozen against the pieces they freeze. 0 leaves it whole.
   int 進展減衰 = 5;
   int 進展猶予 = 20;
+  // With the search's 刈り込む, a node 2 plies or fewer from the leaves, on
+  // a null window and not in check, skips a quiet move when its evaluation
+  // plus this much a ply does not reach α; one 3 plies or fewer skips the
+  // quiet moves after the first 6 + 3 × plies². 0 skips none.
+  int 刈り幅 = 200;
   // What a line that repeats a position is worth to the side that searches
   // (the other side counts the opposite): below 0, it looks for progress
   // rather than going round.

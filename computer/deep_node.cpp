@@ -262,6 +262,15 @@ int 探索糸::子を探す(const 指し手& m, std::size_t i, bool 減らせる
   return 点;
 }
 
+// The margin a ply by which a node may skip hopeless quiet moves (see
+// 評価重み::刈り幅), or 0 where it searches them all: at the root, on the
+// principal line, in check, more than 3 plies from the leaves, or when α is
+// a king capture's score, which no margin measures.
+int 探索糸::刈り幅(int 深さ, int α, int ply, bool pv, bool 王手) const {
+  if (!共.条件->刈り込む || pv || 王手 || ply == 0 || 深さ > 3 || std::abs(α) >= 勝敗境) return 0;
+  return std::max(0, 共.重み->刈り幅);
+}
+
 // The null move: the score of passing, searched 3 plies shallower.
 int 探索糸::空手(int 深さ, int β, int ply) {
   盤.手番交代();
@@ -347,6 +356,8 @@ int 探索糸::節(int 深さ, int α, int β, int ply, bool 空手可) {
     if (v.empty()) return -(勝ち点 - ply);
   }
   if (!済み) 並べる(ply, 表手);
+  const int 幅 = 刈り幅(深さ, α, ply, pv, 王手);
+  const int 静的 = 幅 > 0 && 深さ <= 2 ? 評価() : 無限;
   const bool 除外あり = ply == 0 && !除外.empty();
   for (std::size_t i = 0; !済み && i < v.size(); ++i) {
     const 指し手 m = 次(ply, i);
@@ -356,6 +367,8 @@ int 探索糸::節(int 深さ, int α, int β, int ply, bool 空手可) {
     }
     if (除外あり && 除外か(m)) continue;
     const bool 静か = (m.打つ() || 盤.駒(m.先X, m.先Y) == 0) && !m.成る();
+    if (幅 > 0 && 静か && 探した > 0 && (i >= 6u + 3u * 深さ * 深さ || 静的 + 幅 * 深さ <= α))
+      continue;  // a quiet move this late, or this far below α, will not raise it
     const int 点 = 子を探す(m, 探した++, 静か && !王手, 深さ, α, β, ply);
     if (打切) return 0;
     if (記す(m, 静か, 点)) break;

@@ -99,6 +99,7 @@ struct 探索糸 {
   std::optional<指し手> 先に取る(int ply);
   int 子を探す(const 指し手& m, std::size_t i, bool 減らせる, int 深さ, int α, int β, int ply);
   int 空手(int 深さ, int β, int ply);
+  int 刈り幅(int 深さ, int α, int ply, bool pv, bool 王手) const;
   int 節(int 深さ, int α, int β, int ply, bool 空手可);
   bool 除外か(const 指し手& m) const;
 };

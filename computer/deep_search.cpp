@@ -16,6 +16,7 @@ namespace qz {
   c.時間上限ms = l->時間上限ms;
   if (c.節点上限 != 0) c.糸数上限 = 1;
   c.表を残す = c.時間上限ms != 0;
+  c.刈り込む = c.時間上限ms != 0;
   return c;
 }
 

@@ -66,6 +66,10 @@ struct 探索条件 {
   // A level limited by time does; one limited by nodes plays each position
   // as it was measured, whatever came before.
   bool 表を残す = false;
+  // Whether the search skips hopeless quiet moves near the leaves (see
+  // 評価重み::刈り幅). A level limited by time does; one limited by nodes,
+  // and a search given a depth, searches every move as it was measured.
+  bool 刈り込む = false;
   const std::atomic<bool>* 停止 = nullptr;    // set by another thread to stop at once
   std::function<bool()> 停止確認;             // asked now and then: true stops the search
   std::function<void(const 探索報告&)> 報告;  // after every finished depth

@@ -58,7 +58,8 @@ bool 時計を読む(const CommandLine& line, std::ostream& out, 持ち時間& t
 // those), none but `stop` for `infinite`, the share of the clock when the
 // clock is given (with a ladder level's nodes), else the level's limit. A
 // depth past the deepest (60) is the deepest. Only a search by time keeps
-// the table of the searches before it.
+// the table of the searches before it; a level by time skips hopeless quiet
+// moves unless a depth or a node limit asks for the whole tree.
 探索条件 条件を読む(const EngineState& st, const CommandLine& line, std::ostream& out,
                     止め方& 止め, bool& 時計で) {
   探索条件 c = レベル条件(st.COMレベル);
@@ -102,6 +103,8 @@ bool 時計を読む(const CommandLine& line, std::ostream& out, 持ち時間& t
   c.目安ms = std::min(c.目安ms, c.時間上限ms);
   // Given limits and node caps ask for a search that is the same in every run.
   c.表を残す = c.表を残す && !指定 && c.節点上限 == 0;
+  // A depth or node limit asks for the whole tree, as every level by nodes searches.
+  c.刈り込む = c.刈り込む && !深さ指定 && c.節点上限 == 0;
   c.候補数 = st.候補数;
   止め = c.時間上限ms != 0             ? 止め方::時間
          : c.節点上限 != 0 || 深さ指定 ? 止め方::量

@@ -15,11 +15,12 @@ namespace {
 
 using testing::読む;
 
-深探索結果 探す(std::string_view sfen, int 深さ, 既出列 既出 = {}) {
+深探索結果 探す(std::string_view sfen, int 深さ, 既出列 既出 = {}, bool 刈り込む = false) {
   const auto p = 読む(sfen);
   深探索 器(16);
   探索条件 c;
   c.深さ上限 = 深さ;
+  c.刈り込む = 刈り込む;
   return 器.探索(p.s, p.MAN手番, 既出, c);
 }
 
@@ -55,10 +56,13 @@ TEST(DeepSearch, FindsTheTacticsOfTheFreezeRule) {
       {"answers a check by capturing", "4k4/9/2b6/9/4R4/9/9/9/4K4 w - 1", 3,
        [](const 深探索結果& r) { return USI表記(r.最善).rfind("7c5e", 0) == 0; }},
   };
-  for (const Case& c : cases) {
-    const 深探索結果 r = 探す(c.sfen, c.depth);
-    ASSERT_TRUE(r.指し手あり) << c.what;
-    EXPECT_TRUE(c.good(r)) << c.what << ": " << USI表記(r.最善) << " score " << r.報告.評価;
+  for (const bool 刈り込む : {false, true}) {  // skipping hopeless moves misses none of them
+    for (const Case& c : cases) {
+      const 深探索結果 r = 探す(c.sfen, c.depth, {}, 刈り込む);
+      ASSERT_TRUE(r.指し手あり) << c.what;
+      EXPECT_TRUE(c.good(r)) << c.what << (刈り込む ? " (pruning)" : "") << ": "
+                             << USI表記(r.最善) << " score " << r.報告.評価;
+    }
   }
   // The side left with the rook drop against it has lost; with no move at all too.
   EXPECT_LE(探す("4k4/9/4R4/9/9/9/8p/9/4K4 w - 1", 3).報告.評価, -勝敗境);
@@ -184,6 +188,25 @@ TEST(DeepSearch, AKeptTableCarriesOverToTheNextSearch) {
   const 深探索結果 三 = 器.探索(p.s, p.MAN手番, {}, c);
   EXPECT_EQ(三.報告.節点, 単.報告.節点);
   EXPECT_EQ(三.報告.読み筋, 単.報告.読み筋);
+}
+
+// Skipping hopeless quiet moves near the leaves searches a smaller tree to
+// the same depth, and only when the search asks for it with a margin above 0.
+TEST(DeepSearch, PruningSkipsMovesOnlyWhenAsked) {
+  const auto p = 読む("l6nl/5+R1k1/4pp1pp/p5p2/2P6/P3P4/1P1P1PPPP/1+b3S3/LN2KG1NL w RGSPbgsn2p 40");
+  探索条件 c;
+  c.深さ上限 = 6;
+  const auto 探す = [&](bool 刈り込む, int 幅) {
+    深探索 器(16);
+    器.重み.刈り幅 = 幅;
+    c.刈り込む = 刈り込む;
+    return 器.探索(p.s, p.MAN手番, {}, c);
+  };
+  const 深探索結果 全 = 探す(false, 200), 刈 = 探す(true, 200), 零 = 探す(true, 0);
+  EXPECT_LT(刈.報告.節点 * 3, 全.報告.節点 * 2);
+  EXPECT_EQ(刈.報告.深さ, 6);
+  EXPECT_EQ(零.報告.節点, 全.報告.節点);
+  EXPECT_EQ(零.報告.読み筋, 全.報告.読み筋);
 }
 
 // Stopped before its first depth is done, the search plays the best move it

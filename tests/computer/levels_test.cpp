@@ -25,6 +25,7 @@ TEST(Ladder, RunsFromTheOneMovePlayerThroughNodesToTime) {
     EXPECT_EQ(c.時間上限ms, l[i].時間上限ms);
     EXPECT_EQ(c.糸数上限, l[i].節点上限 != 0 ? 1 : 0);
     EXPECT_EQ(c.表を残す, l[i].時間上限ms != 0);  // only a level by time keeps its table
+    EXPECT_EQ(c.刈り込む, l[i].時間上限ms != 0);  // and skips hopeless moves
     EXPECT_EQ(l[i].探索する(), i >= 3);
     if (i >= 3 && i + 2 < l.size()) {
       EXPECT_GT(l[i].節点上限, l[i - 1].節点上限) << l[i].名;  // LEVEL3's is 0

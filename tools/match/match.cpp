@@ -6,9 +6,9 @@
 //
 // A setting is a level as the window plays it, by its number (L1..L5, L6..)
 // or its name (LEVEL3A), or nodes=N, time=MS or depth=N (the searching
-// player with that limit; time=MS keeps its table between moves as LEVEL4
-// does, fresh=MS is the same limit starting every search from an empty
-// table). --wa / --wb
+// player with that limit; time=MS keeps its table between moves and skips
+// hopeless quiet moves as LEVEL4 does, fresh=MS is the same limit starting
+// every search from an empty table). --wa / --wb
 // NAME=VALUE change one evaluation weight of the first / second setting;
 // --ta / --tb N give its searches N threads. --clock puts both sides on a
 // clock (byoyomi or increment) and counts the games lost on time.
@@ -104,9 +104,9 @@ bool 設定を読む(const std::string& t, 設定& s) {
   if (k == "nodes")
     s.条件.節点上限 = static_cast<std::uint64_t>(n);
   else if (k == "time")
-    s.条件.時間上限ms = n, s.条件.表を残す = true;  // as LEVEL4 and LEVEL5 do
+    s.条件.時間上限ms = n, s.条件.表を残す = s.条件.刈り込む = true;  // as LEVEL4 and LEVEL5 do
   else if (k == "fresh")
-    s.条件.時間上限ms = n;
+    s.条件.時間上限ms = n, s.条件.刈り込む = true;
   else if (k == "depth")
     s.条件.深さ上限 = static_cast<int>(std::min(n, 60LL));
   else
