@@ -52,6 +52,13 @@ struct 評価重み {
   // (the other side counts the opposite): below 0, it looks for progress
   // rather than going round.
   int 千日手 = 0;
+  // How many times a position must have come in the game before the search
+  // began for a line that comes back to it to end there as a repetition. A
+  // position comes back many times in a slow game without the game being
+  // drawn (that takes a fourth time), and counting the first return as the
+  // draw lets the side behind "claim" it from almost anywhere in a locked
+  // position. A line that repeats one of its own positions ends at once.
+  int 千日手回数 = 2;
 };
 
 // The value of a piece of this code on the board, in centipawns.

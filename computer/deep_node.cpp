@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <unordered_map>
 
 namespace qz {
 namespace {
@@ -29,7 +30,13 @@ void 探索共有::始める(const 探索条件& c, const 評価重み& w, const
   止め = false;
   既出.clear();
   既出の印.reset();
-  for (const auto& e : 既出局面) 既出.insert(e.キー), 既出の印.set(e.キー & 4095);
+  std::unordered_map<局面キー, int> 回数;
+  const int 要る回数 = std::max(1, w.千日手回数);
+  for (const auto& e : 既出局面) {
+    if (++回数[e.キー] != 要る回数) continue;
+    既出.insert(e.キー);
+    既出の印.set(e.キー & 4095);
+  }
   既出の順 = 既出局面;
   開始 = std::chrono::steady_clock::now();
   時計の始め = c.時計 ? c.時計() : 0;

@@ -33,11 +33,13 @@ struct 探索共有 {
   置換表 表;
   const 探索条件* 条件 = nullptr;
   const 評価重み* 重み = nullptr;
+  // The game's positions that a line ends at as a repetition: those it has
+  // had 重み->千日手回数 times.
   std::unordered_set<局面キー> 既出;
   // One bit for each value of a key's low bits that some key of 既出 has:
   // most keys are told absent without a look into the set.
   std::bitset<4096> 既出の印;
-  既出列 既出の順;  // the same positions in order, the latest first
+  既出列 既出の順;  // the game's earlier positions in order, the latest first
   std::atomic<bool> 止め{false};
   std::chrono::steady_clock::time_point 開始;
   std::int64_t 時計の始め = 0;  // 条件->時計's reading at the start

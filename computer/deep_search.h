@@ -3,9 +3,9 @@
 // search at the leaves, and a stop by time, depth, node count or request.
 // It walks a 利き盤, whose moves are those the rules' move check allows;
 // taking the king wins and a side with no legal move has lost. A position
-// met before in the game or the line being searched ends the line as a
-// repetition, worth 重み.千日手 to the side that searches and the opposite
-// to the other side.
+// the line being searched has had, or one the game has had 重み.千日手回数
+// times, ends the line as a repetition, worth 重み.千日手 to the side that
+// searches and the opposite to the other side.
 // Several threads may search one position together (Lazy SMP: they share
 // the table and each deepens on its own). The one-move player of levels
 // 1-3 is untouched by it.

@@ -242,19 +242,26 @@ TEST(DeepSearch, ScoresShrinkAsTheGameGoesWithoutProgress) {
   EXPECT_NEAR(点(300), 元 / 2, 1);
 }
 
-TEST(DeepSearch, RepeatedPositionsAreWorthNothing) {
+// Every position one move from the start came before in the game: twice
+// makes coming back a draw, once does not (the game goes on until a
+// position's fourth time).
+TEST(DeepSearch, PositionsMetTwiceInTheGameAreWorthNothing) {
   const auto p = 読む(開始SFEN);
-  既出列 既出;
+  既出列 一度;
   探索盤 b;
   b.設定(p.s, true);
   b.調べる();
   合法手列挙(b.s, true, [&](const 指し手& m) {
     const int c = b.指す(m);
-    既出.push_back({b.キー, false});
+    一度.push_back({b.キー, false});
     b.戻す(m, c);
   });
-  EXPECT_EQ(探す(開始SFEN, 3, 既出).報告.評価, 0);
-  EXPECT_NE(探す(開始SFEN, 3).報告.評価, 0);
+  既出列 二度 = 一度;
+  二度.insert(二度.end(), 一度.begin(), 一度.end());
+  const int 素 = 探す(開始SFEN, 3).報告.評価;
+  EXPECT_NE(素, 0);
+  EXPECT_EQ(探す(開始SFEN, 3, 二度).報告.評価, 0);
+  EXPECT_EQ(探す(開始SFEN, 3, 一度).報告.評価, 素);
 }
 
 // The upper horse stands frozen beside the lower king, so the king counts

@@ -193,11 +193,11 @@ bool 重みを読む(const std::string& t, 評価重み& w) {
   return 重みを設定(w, t.substr(0, eq), static_cast<int>(neg ? -n : n));
 }
 
-// Every weight but 千日手 and 刈り幅, which no static evaluation uses.
+// Every weight but those of the search, which no static evaluation uses.
 std::vector<std::string> 既定の名() {
   std::vector<std::string> r;
   for (const std::string_view n : 重みの名前())
-    if (n != "千日手" && n != "刈り幅") r.emplace_back(n);
+    if (n != "千日手" && n != "千日手回数" && n != "刈り幅") r.emplace_back(n);
   return r;
 }
 
