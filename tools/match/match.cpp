@@ -8,7 +8,8 @@
 // or its name (LEVEL3A), or nodes=N, time=MS or depth=N (the searching
 // player with that limit; time=MS keeps its table between moves and skips
 // hopeless quiet moves as LEVEL4 does, fresh=MS is the same limit starting
-// every search from an empty table). --wa / --wb
+// every search from an empty table). --openings FILE plays from the series
+// of moves the file lists, one a line, in turn, instead. --wa / --wb
 // NAME=VALUE change one evaluation weight of the first / second setting;
 // --ta / --tb N give its searches N threads. --clock puts both sides on a
 // clock (byoyomi or increment) and counts the games lost on time.
@@ -17,6 +18,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <fstream>
 #include <iostream>
 #include <map>
 #include <mutex>
@@ -77,6 +79,7 @@ struct 対局条件 {
   bool 詳細 = false;
   bool 手順を書く = false;  // each game's moves after its verbose line
   時計規定 時計;
+  std::string 序盤集;  // a file of openings, or none for random ones
 };
 
 // A level of レベル一覧 by its number ("L6") or its name ("LEVEL3A").
@@ -247,7 +250,8 @@ int 使い方() {
                "                [--plies N] [--cap N] [--threads N] [--seed N] [--verbose]\n"
                "                [--moves]   (verbose, with each game's moves in USI)\n"
                "                [--wa NAME=VALUE] [--wb NAME=VALUE] [--ta N] [--tb N]\n"
-               "                [--clock MAIN+BYOb|MAIN+INCi]   (ms, e.g. 10000+1000b)\n";
+               "                [--clock MAIN+BYOb|MAIN+INCi]   (ms, e.g. 10000+1000b)\n"
+               "                [--openings FILE]   (USI moves from the start, one series a line)\n";
   return 2;
 }
 
@@ -284,6 +288,8 @@ int main_(int argc, char** argv) {
       if (ok) t.名 += "/" + v + "t";
     } else if (k == "--clock")
       ok = 時計を読む(v, c.時計);
+    else if (k == "--openings")
+      c.序盤集 = v;
     else if (k == "--games")
       数(c.局数);
     else if (k == "--plies")
@@ -304,7 +310,19 @@ int main_(int argc, char** argv) {
     }
   }
   if (c.局数 < 2 || c.並列 < 1) return 使い方();
-  const auto 序盤 = 序盤を作る((c.局数 + 1) / 2, c.序盤手数, c.種);
+  std::vector<std::vector<指し手>> 序盤;
+  if (c.序盤集.empty()) {
+    序盤 = 序盤を作る((c.局数 + 1) / 2, c.序盤手数, c.種);
+  } else {
+    std::ifstream in(c.序盤集);
+    std::string 不備 = "cannot open the file";
+    auto r = in ? 序盤を読む(in, 不備) : std::nullopt;
+    if (!r) {
+      std::cerr << "qz-match: " << c.序盤集 << ": " << 不備 << '\n';
+      return 2;
+    }
+    序盤 = std::move(*r);
+  }
   集計 r;
   std::mutex 鎖;
   std::atomic<int> 次{0};

@@ -1,9 +1,13 @@
 // The openings the match tools play from: every distinct series of a few
-// random legal plies from the initial position, the same for the same seed.
+// random legal plies from the initial position, the same for the same seed,
+// or the series a file lists.
 #pragma once
 
+#include <istream>
+#include <optional>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,6 +43,66 @@ inline std::vector<std::vector<指し手>> 序盤を作る(int 数, int 手数, 
       表記 += " " + USI表記(手.back());
     }
     if (既.insert(表記).second) r.push_back(std::move(手));
+  }
+  return r;
+}
+
+// The longest series a file's line may give.
+inline constexpr std::size_t 序盤の最長 = 1000;
+
+// Reads one line of an openings file: USI moves from the initial position,
+// each legal where it stands, the game not over after the last (a first word
+// "moves" is skipped, so that a game's line of qz-match --moves can be
+// copied). Nothing for a blank line or a comment ('#'), with 不備 empty; for
+// a bad line, nothing and 不備 says why.
+inline std::optional<std::vector<指し手>> 序盤行を読む(const std::string& 行, std::string& 不備) {
+  不備.clear();
+  std::istringstream 数え(行);
+  std::size_t 語数 = 0;
+  for (std::string w; 数え >> w;) ++語数;
+  std::istringstream in(行);
+  std::string w;
+  if (!(in >> w) || w[0] == '#') return std::nullopt;
+  if (w == "moves" && (--語数, !(in >> w))) return std::vector<指し手>{};
+  if (語数 > 序盤の最長) {
+    不備 = "more than " + std::to_string(序盤の最長) + " moves";
+    return std::nullopt;
+  }
+  対局 g = 新しい対局();
+  std::vector<指し手> 手;
+  do {
+    const auto m = USI指し手読込(w, g.局.盤面, g.MAN手番());
+    if (!m || g.指し手検査(*m) != 着手拒否::なし) {
+      不備 =
+          "move " + std::to_string(手.size() + 1) + " (" + w.substr(0, 16) + ") is not legal there";
+      return std::nullopt;
+    }
+    手.push_back(*m);
+    if (g.指す(*m).終わり) {
+      不備 = "the game is over after move " + std::to_string(手.size());
+      return std::nullopt;
+    }
+  } while (in >> w);
+  return 手;
+}
+
+// Reads every opening of an openings file; for a bad line or a file with no
+// opening, nothing, and 不備 says which line and why.
+inline std::optional<std::vector<std::vector<指し手>>> 序盤を読む(std::istream& in,
+                                                                  std::string& 不備) {
+  std::vector<std::vector<指し手>> r;
+  std::string 行;
+  for (int n = 1; std::getline(in, 行); ++n) {
+    auto 手 = 序盤行を読む(行, 不備);
+    if (!不備.empty()) {
+      不備 = "line " + std::to_string(n) + ": " + 不備;
+      return std::nullopt;
+    }
+    if (手) r.push_back(std::move(*手));
+  }
+  if (r.empty()) {
+    不備 = "no opening in the file";
+    return std::nullopt;
   }
   return r;
 }
