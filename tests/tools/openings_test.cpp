@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 namespace qz {
@@ -69,6 +70,16 @@ TEST(OpeningsFile, AFileGivesItsOpeningsOrTheFirstBadLine) {
   std::istringstream empty("# nothing but a comment\n\n");
   EXPECT_FALSE(序盤を読む(empty, why));
   EXPECT_EQ(why, "no opening in the file");
+}
+
+// The lock-prone positions kept for matches stay legal series of 60 plies.
+TEST(OpeningsFile, TheLockSuiteReads) {
+  std::ifstream in(QZ_SOURCE_DIR "/tools/match/locks.usi");
+  std::string why;
+  const auto r = 序盤を読む(in, why);
+  ASSERT_TRUE(r) << why;
+  EXPECT_EQ(r->size(), 72u);
+  for (const auto& o : *r) EXPECT_EQ(o.size(), 60u);
 }
 
 }  // namespace
