@@ -4,6 +4,7 @@
 #pragma once
 
 #include <istream>
+#include <iterator>
 #include <optional>
 #include <random>
 #include <set>
@@ -57,20 +58,18 @@ inline constexpr std::size_t 序盤の最長 = 1000;
 // a bad line, nothing and 不備 says why.
 inline std::optional<std::vector<指し手>> 序盤行を読む(const std::string& 行, std::string& 不備) {
   不備.clear();
-  std::istringstream 数え(行);
-  std::size_t 語数 = 0;
-  for (std::string w; 数え >> w;) ++語数;
   std::istringstream in(行);
-  std::string w;
-  if (!(in >> w) || w[0] == '#') return std::nullopt;
-  if (w == "moves" && (--語数, !(in >> w))) return std::vector<指し手>{};
-  if (語数 > 序盤の最長) {
+  const std::vector<std::string> 語{std::istream_iterator<std::string>(in), {}};
+  if (語.empty() || 語[0][0] == '#') return std::nullopt;
+  const std::size_t 先頭 = 語[0] == "moves" ? 1 : 0;
+  if (語.size() - 先頭 > 序盤の最長) {
     不備 = "more than " + std::to_string(序盤の最長) + " moves";
     return std::nullopt;
   }
   対局 g = 新しい対局();
   std::vector<指し手> 手;
-  do {
+  for (std::size_t i = 先頭; i < 語.size(); ++i) {
+    const std::string& w = 語[i];
     const auto m = USI指し手読込(w, g.局.盤面, g.MAN手番());
     if (!m || g.指し手検査(*m) != 着手拒否::なし) {
       不備 =
@@ -82,7 +81,7 @@ inline std::optional<std::vector<指し手>> 序盤行を読む(const std::strin
       不備 = "the game is over after move " + std::to_string(手.size());
       return std::nullopt;
     }
-  } while (in >> w);
+  }
   return 手;
 }
 
